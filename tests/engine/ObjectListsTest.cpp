@@ -49,12 +49,3 @@ TEST(ObjectLists, FrameCounterLatchesTheCountOfTheLastSecond)
     counter.Count();
     EXPECT_EQ(counter.Latch(), 1);
 }
-
-TEST(ObjectLists, SharedGlobalsStartAsTheGameExpects)
-{
-    EXPECT_EQ(g_scene, -255);
-    EXPECT_EQ(g_sectionHeading, -1);
-    EXPECT_EQ(g_sectionCard, -1);
-    EXPECT_EQ(g_frameIntervalShort + g_frameIntervalLong, 33);
-    EXPECT_EQ(g_player, nullptr);
-}

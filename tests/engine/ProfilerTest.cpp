@@ -2,6 +2,8 @@
 
 #include "engine/FileUtil.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -13,27 +15,17 @@
 
 namespace {
 
-class ProfilerFile : public ::testing::Test {
+class ProfilerFile : public TempFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = ::testing::TempDir() + "profiler_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern + "/";
+        TempFolderTest::SetUp();
         path = folder + "vostrelle.ini";
     }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
 
     void Write(const std::string& text) { ASSERT_TRUE(WriteFileBytes(path, text.data(), text.size())); }
+    std::string Read() { return ReadText(path); }
 
-    std::string Read()
-    {
-        std::vector<unsigned char> bytes;
-        ReadWholeFile(path, &bytes);
-        return std::string(bytes.begin(), bytes.end());
-    }
-
-    std::string folder;
     std::string path;
 };
 
@@ -64,7 +56,8 @@ TEST_F(ProfilerFile, LaterLinesWinAndLongLinesStayWhole)
 {
     // A long line must not be split into a second, bogus entry.
     const std::string filler(3000, 'x');
-    Write("shotkey,44\n#" + filler + ",shotkey,1\nshotkey,45\n" + std::string(300, 'k') + "," + filler + "\n");
+    Write("shotkey,44\nshotkey,45\n#" + std::string(1022, 'x') + "shotkey,1\n" + std::string(300, 'k') + "," +
+          filler + "\n");
     CProfiler profiler(path.c_str());
     EXPECT_EQ(profiler.GetInt("shotkey", 0), 45);
     EXPECT_EQ(Value(profiler, std::string(255, 'k').c_str()), std::string(767, 'x'));
