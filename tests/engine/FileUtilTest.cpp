@@ -1,5 +1,7 @@
 #include "engine/FileUtil.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -11,29 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-class FileUtilTemp : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = ::testing::TempDir() + "fileutil_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern + "/";
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
-
-    std::string ReadText(const std::string& path)
-    {
-        std::vector<unsigned char> bytes;
-        ReadWholeFile(path, &bytes);
-        return std::string(bytes.begin(), bytes.end());
-    }
-
-    std::string folder;
-};
-
-}  // namespace
+using FileUtilTemp = TempFolderTest;
 
 TEST(FileUtil, ProgramPaths)
 {

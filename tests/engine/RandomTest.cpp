@@ -47,11 +47,3 @@ TEST(Random, RangesOfTheWrappers)
     }
     EXPECT_EQ(RandomInt(0), 0);
 }
-
-TEST(Random, RandomIntScalesTheSameDrawAsGenrandReal1)
-{
-    SeedRandom(77u);
-    const double real = GenrandReal1();
-    SeedRandom(77u);
-    EXPECT_EQ(RandomInt(120), static_cast<int>(120 * real));
-}
