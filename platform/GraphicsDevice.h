@@ -74,16 +74,23 @@ struct Viewport {
     float minZ = 0.0f, maxZ = 1.0f;
 };
 
-struct MeshVertex {
+struct MeshBufferVertex {
     Vec3 position;
     Vec3 normal;
-    float u = 0.0f, v = 0.0f;
+    Vec2 uv;
 };
 
-// Triangles as vertex indices, three per triangle, one list per subset (material).
+// Triangles firstTriangle .. firstTriangle + triangleCount - 1 of the mesh.
+struct MeshBufferSubset {
+    int firstTriangle = 0;
+    int triangleCount = 0;
+};
+
+// A triangle mesh: three vertex indices per triangle, grouped in subsets (one per material).
 struct MeshGeometry {
-    std::vector<MeshVertex> vertices;
-    std::vector<std::vector<uint32_t>> subsets;
+    std::vector<MeshBufferVertex> vertices;
+    std::vector<uint32_t> indices;
+    std::vector<MeshBufferSubset> subsets;
 };
 
 inline constexpr Matrix kIdentityMatrix = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};

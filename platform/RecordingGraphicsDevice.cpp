@@ -60,12 +60,17 @@ void RecordingGraphicsDevice::ClearRecord()
 
 void RecordingGraphicsDevice::Record(std::string text) { calls.push_back(std::move(text)); }
 
+bool RecordingGraphicsDevice::GetDesktopMode(DisplayMode* mode)
+{
+    return desktopModeAvailable && NullGraphicsDevice::GetDesktopMode(mode);
+}
+
 bool RecordingGraphicsDevice::CreateDevice(const PresentParameters& parameters)
 {
     Record("CreateDevice " + std::to_string(parameters.width) + "x" + std::to_string(parameters.height) +
            (parameters.windowed ? " windowed" : " fullscreen") + " " +
            std::to_string(parameters.fullScreenRefreshRate) + (parameters.presentIntervalOne ? " vsync" : ""));
-    return NullGraphicsDevice::CreateDevice(parameters);
+    return opens && NullGraphicsDevice::CreateDevice(parameters);
 }
 
 void RecordingGraphicsDevice::ReleaseDevice()
@@ -213,6 +218,8 @@ void RecordingGraphicsDevice::Present(int offsetX, int offsetY)
 TextureId RecordingGraphicsDevice::CreateTexture(int width, int height, const uint32_t* pixels)
 {
     Record("CreateTexture " + std::to_string(width) + "x" + std::to_string(height));
+    if (pixels && width > 0 && height > 0)
+        lastTexturePixels.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
     return NullGraphicsDevice::CreateTexture(width, height, pixels);
 }
 
@@ -251,7 +258,8 @@ void RecordingGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCou
 
 MeshId RecordingGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
 {
-    Record("CreateMesh " + std::to_string(geometry.vertices.size()) + " " + std::to_string(geometry.subsets.size()));
+    Record("CreateMesh " + std::to_string(geometry.vertices.size()) + " " + std::to_string(geometry.indices.size() / 3) + " " +
+           std::to_string(geometry.subsets.size()));
     return NullGraphicsDevice::CreateMesh(geometry);
 }
 

@@ -41,12 +41,20 @@ public:
     std::vector<std::string> calls;
     std::vector<RecordedDraw> draws;
     RecordedState state;
+    // What the device reports and whether it opens.
+    std::vector<DisplayMode> displayModes;
+    bool desktopModeAvailable = true;
+    bool opens = true;
+    // The pixels of the last texture created.
+    std::vector<uint32_t> lastTexturePixels;
 
     // Calls whose text starts with prefix.
     int CountCalls(std::string_view prefix) const;
     // Forgets the calls and draws; the state stays.
     void ClearRecord();
 
+    std::vector<DisplayMode> GetDisplayModes() override { return displayModes; }
+    bool GetDesktopMode(DisplayMode* mode) override;
     bool CreateDevice(const PresentParameters& parameters) override;
     void ReleaseDevice() override;
 

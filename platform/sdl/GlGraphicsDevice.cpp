@@ -109,6 +109,22 @@ GLenum GlPrimitive(PrimitiveType type)
     return GL_POINTS;
 }
 
+// Every index names a vertex and every subset lies within the triangles.
+bool IsValidMesh(const MeshGeometry& geometry)
+{
+    if (geometry.vertices.empty() || geometry.indices.size() % 3 != 0)
+        return false;
+    for (uint32_t index : geometry.indices)
+        if (index >= geometry.vertices.size())
+            return false;
+    const size_t triangles = geometry.indices.size() / 3;
+    for (const MeshBufferSubset& subset : geometry.subsets)
+        if (subset.firstTriangle < 0 || subset.triangleCount < 0 ||
+            static_cast<size_t>(subset.firstTriangle) + static_cast<size_t>(subset.triangleCount) > triangles)
+            return false;
+    return true;
+}
+
 // Displays are called 60 Hz at 59.94 and at 60.
 bool RunsAtAbout60Hz(int refreshRate) { return refreshRate >= 59 && refreshRate <= 61; }
 
@@ -528,12 +544,8 @@ void GlGraphicsDevice::DrawConverted(PrimitiveType type, int primitiveCount)
 
 MeshId GlGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
 {
-    if (!context || geometry.vertices.empty())
+    if (!context || !IsValidMesh(geometry))
         return kNoMesh;
-    for (const std::vector<uint32_t>& subset : geometry.subsets)
-        for (uint32_t index : subset)
-            if (index >= geometry.vertices.size())
-                return kNoMesh;
     meshes[++lastMesh] = geometry;
     return lastMesh;
 }
@@ -547,23 +559,24 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
         static_cast<size_t>(subset) >= found->second.subsets.size())
         return;
     const MeshGeometry& geometry = found->second;
-    const std::vector<uint32_t>& indices = geometry.subsets[subset];
-    if (indices.empty())
+    const MeshBufferSubset& range = geometry.subsets[subset];
+    if (range.triangleCount == 0)
         return;
     ApplyRasterStates();
     ApplyWorldSpace();
     ApplyLighting(false);
-    const GLsizei stride = sizeof(MeshVertex);
+    const GLsizei stride = sizeof(MeshBufferVertex);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);
     glVertexPointer(3, GL_FLOAT, stride, &geometry.vertices[0].position);
     glNormalPointer(GL_FLOAT, stride, &geometry.vertices[0].normal);
-    glTexCoordPointer(2, GL_FLOAT, stride, &geometry.vertices[0].u);
+    glTexCoordPointer(2, GL_FLOAT, stride, &geometry.vertices[0].uv);
     // Without a colour array and without lighting a mesh is white.
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
+    glDrawElements(GL_TRIANGLES, range.triangleCount * 3, GL_UNSIGNED_INT,
+                   &geometry.indices[static_cast<size_t>(range.firstTriangle) * 3]);
 }
 
 bool GlGraphicsDevice::ReadBackBuffer(std::vector<unsigned char>* rgb, int* outWidth, int* outHeight)

@@ -200,9 +200,10 @@ TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbient)
 {
     MeshGeometry quad;
     const Vec3 towardsCamera{0, 0, -1};
-    quad.vertices = {{{-20, 20, 10}, towardsCamera}, {{20, 20, 10}, towardsCamera},
-                     {{-20, -20, 10}, towardsCamera}, {{20, -20, 10}, towardsCamera}};
-    quad.subsets = {{0, 1, 2, 2, 1, 3}};
+    quad.vertices = {{{-20, 20, 10}, towardsCamera, {}}, {{20, 20, 10}, towardsCamera, {}},
+                     {{-20, -20, 10}, towardsCamera, {}}, {{20, -20, 10}, towardsCamera, {}}};
+    quad.indices = {0, 1, 2, 2, 1, 3};
+    quad.subsets = {{0, 2}};
     const MeshId mesh = device.CreateMesh(quad);
     ASSERT_NE(mesh, kNoMesh);
     Material material;
