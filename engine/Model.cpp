@@ -26,8 +26,10 @@ MeshGeometry ToGeometry(const MeshData& data)
 CModel::~CModel()
 {
     for (TextureId texture : materialTextures)
-        device->ReleaseTexture(texture);
-    device->ReleaseMesh(mesh);
+        if (texture != kNoTexture)
+            device->ReleaseTexture(texture);
+    if (mesh != kNoMesh)
+        device->ReleaseMesh(mesh);
 }
 
 bool CModel::LoadFromResource(const char* name, const char* type)

@@ -7,7 +7,11 @@ struct TextureHolder {
     explicit TextureHolder(GraphicsDevice* device) : device(device) {}
     TextureHolder(const TextureHolder&) = delete;
     TextureHolder& operator=(const TextureHolder&) = delete;
-    ~TextureHolder() { device->ReleaseTexture(texture); }
+    ~TextureHolder()
+    {
+        if (texture != kNoTexture)
+            device->ReleaseTexture(texture);
+    }
 
     int width = 0;
     int height = 0;
