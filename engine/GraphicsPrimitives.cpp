@@ -173,12 +173,17 @@ void GraphicsSystem::InvertDestination(ColorVertex* strip)
     device->DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
 }
 
-void GraphicsSystem::DrawRect2D(int x, int y, int w, int h, float a, float r, float g, float b)
+void GraphicsSystem::SetFlatScreenStates()
 {
     SetZBuffer(0);
     SetFog(0);
     SetBlendMode(0);
     SetTexture(-1);
+}
+
+void GraphicsSystem::DrawRect2D(int x, int y, int w, int h, float a, float r, float g, float b)
+{
+    SetFlatScreenStates();
     const uint32_t color = ColorToArgb(a, r, g, b);
     const float left = static_cast<float>(x), top = static_cast<float>(y);
     const float right = static_cast<float>(x + w), bottom = static_cast<float>(y + h);
@@ -200,10 +205,7 @@ void GraphicsSystem::DrawRectOutline2D(float x, float y, float w, float h, float
 
 void GraphicsSystem::DrawHorizontalLines2D(int x1, int y1, int x2, int y2, float a, float r, float g, float b)
 {
-    SetZBuffer(0);
-    SetFog(0);
-    SetBlendMode(0);
-    SetTexture(-1);
+    SetFlatScreenStates();
     const uint32_t color = ColorToArgb(a, r, g, b);
     const float left = static_cast<float>(x1), right = static_cast<float>(x2);
     const ScreenVertex lines[4] = {Pixel(left, static_cast<float>(y1), color),
@@ -247,24 +249,26 @@ void GraphicsSystem::DrawTexturedQuad2D(int texture, int x, int y, float alpha)
 
 void GraphicsSystem::DrawTexture2D(int texture, int x, int y, int left, int top, int right, int bottom, float alpha)
 {
-    const TextureHolder* holder = FindTexture(texture);
-    if (!holder)
-        return;
-    SetZBuffer(0);
-    SetFog(0);
-    SetBlendMode(0);
-    BlitTexture(*holder, x, y, left, top, right, bottom, AlphaColor(alpha) | 0x00FFFFFF);
+    if (const TextureHolder* holder = PrepareBlit(texture))
+        BlitTexture(*holder, x, y, left, top, right, bottom, AlphaColor(alpha) | 0x00FFFFFF);
 }
 
 void GraphicsSystem::DrawTexture2DFull(int texture, int x, int y, int)
 {
+    if (const TextureHolder* holder = PrepareBlit(texture))
+        BlitTexture(*holder, x, y, 0, 0, holder->width, holder->height, 0xFFFFFFFF);
+}
+
+// The states of a blit; null (and nothing set) when the slot has no texture.
+const TextureHolder* GraphicsSystem::PrepareBlit(int texture)
+{
     const TextureHolder* holder = FindTexture(texture);
-    if (!holder)
-        return;
-    SetZBuffer(0);
-    SetFog(0);
-    SetBlendMode(0);
-    BlitTexture(*holder, x, y, 0, 0, holder->width, holder->height, 0xFFFFFFFF);
+    if (holder) {
+        SetZBuffer(0);
+        SetFog(0);
+        SetBlendMode(0);
+    }
+    return holder;
 }
 
 // Texel (left, top) lands exactly on pixel (x, y), one texel per pixel.

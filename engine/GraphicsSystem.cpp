@@ -160,32 +160,26 @@ void GraphicsSystem::SetCameraMode(int mode)
 
 void GraphicsSystem::SetBlendMode(int mode)
 {
+    struct BlendRow {
+        BlendFactor source, destination;
+        TextureAlphaOp alphaOp;
+    };
+    // 0 alpha blend, 1 additive, 2 inverts what is beneath, 3 multiplies it.
+    static constexpr BlendRow kModes[4] = {
+        {BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha, TextureAlphaOp::Modulate},
+        {BlendFactor::One, BlendFactor::One, TextureAlphaOp::SelectTexture},
+        {BlendFactor::InverseDestinationColor, BlendFactor::Zero, TextureAlphaOp::SelectTexture},
+        {BlendFactor::DestinationColor, BlendFactor::Zero, TextureAlphaOp::SelectTexture},
+    };
     blendMode = mode;
-    switch (mode) {
-    case 0:
-        device->SetAlphaBlendEnable(true);
-        device->SetBlendFactors(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
-        device->SetTextureAlphaOp(TextureAlphaOp::Modulate);
-        break;
-    case 1:
-        device->SetAlphaBlendEnable(true);
-        device->SetBlendFactors(BlendFactor::One, BlendFactor::One);
-        device->SetTextureAlphaOp(TextureAlphaOp::SelectTexture);
-        break;
-    case 2:
-        device->SetAlphaBlendEnable(true);
-        device->SetBlendFactors(BlendFactor::InverseDestinationColor, BlendFactor::Zero);
-        device->SetTextureAlphaOp(TextureAlphaOp::SelectTexture);
-        break;
-    case 3:
-        device->SetAlphaBlendEnable(true);
-        device->SetBlendFactors(BlendFactor::DestinationColor, BlendFactor::Zero);
-        device->SetTextureAlphaOp(TextureAlphaOp::SelectTexture);
-        break;
-    default:
+    if (mode < 0 || mode > 3) {
         device->SetAlphaBlendEnable(false);
-        break;
+        return;
     }
+    const BlendRow& row = kModes[mode];
+    device->SetAlphaBlendEnable(true);
+    device->SetBlendFactors(row.source, row.destination);
+    device->SetTextureAlphaOp(row.alphaOp);
 }
 
 void GraphicsSystem::SetCulling(int on)

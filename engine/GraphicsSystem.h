@@ -118,6 +118,9 @@ private:
     void DrawColorStrip(const ColorVertex* vertices, int primitiveCount, const Matrix& world);
     void DrawWithAlphaMode(int texture, ColorVertex* strip, float alpha, bool multiplyMode, const Matrix& world);
     void InvertDestination(ColorVertex* strip);
+    // Untextured, alpha-blended, no depth, no fog.
+    void SetFlatScreenStates();
+    const TextureHolder* PrepareBlit(int texture);
     void BlitTexture(const TextureHolder& holder, int x, int y, int left, int top, int right, int bottom,
                      uint32_t color);
     const TextureHolder* FindTexture(int handle) const;

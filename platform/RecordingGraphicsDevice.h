@@ -15,7 +15,7 @@ struct RecordedState {
     uint32_t fogColor = 0, ambient = 0;
     float fogStart = 0.0f, fogEnd = 1.0f;
     BlendFactor source = BlendFactor::One, destination = BlendFactor::Zero;
-    TextureAlphaOp alphaOp = TextureAlphaOp::Modulate;
+    TextureAlphaOp alphaOp = TextureAlphaOp::SelectTexture;
     CullMode cull = CullMode::CounterClockwise;
     FillMode fill = FillMode::Solid;
     ShadeMode shade = ShadeMode::Gouraud;

@@ -2,12 +2,13 @@
 #include "engine/GraphicsSystem.h"
 
 #include "../engine/GraphicsTestResources.h"
+#include "../platform/PixelTestUtil.h"
 #include "engine/FileUtil.h"
 #include "platform/sdl/GlGraphicsDevice.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 
 namespace {
 
@@ -46,15 +47,7 @@ protected:
         graphics.Clear();
     }
 
-    // 0xRRGGBB of the pixel at x, y of the 640 × 480 picture.
-    uint32_t Pixel(int x, int y)
-    {
-        std::vector<unsigned char> rgb;
-        int width = 0, height = 0;
-        EXPECT_TRUE(device.ReadBackBuffer(&rgb, &width, &height));
-        const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-        return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
-    }
+    uint32_t Pixel(int x, int y) { return ReadPixel(device, x, y); }
 
     GraphicsTestResources resources;
     SdlWindow window;
@@ -62,16 +55,6 @@ protected:
     GraphicsSystem graphics;
     int textures[3] = {-1, -1, -1};
 };
-
-// Within one step per channel, for values that pass through float maths.
-void ExpectNear(uint32_t actual, uint32_t expected)
-{
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const int a = static_cast<int>((actual >> shift) & 0xFF);
-        const int e = static_cast<int>((expected >> shift) & 0xFF);
-        EXPECT_LE(std::abs(a - e), 1) << std::hex << "actual " << actual << " expected " << expected;
-    }
-}
 
 // The play field shows about 47.8 pixels per unit at z = 0, centred on (400, 240).
 TEST_F(GraphicsGlTest, BillboardsAddSubtractMultiplyAndBlend)
@@ -126,12 +109,7 @@ TEST_F(GraphicsGlTest, ScreenPrimitivesCoverExactlyTheirPixels)
     graphics.DrawRect2D(10, 20, 30, 5, 1.0f, 1.0f, 0.0f, 0.0f);
     graphics.DrawPoint2D(100, 100, 1.0f);
     graphics.DrawHorizontalLines2D(200, 50, 210, 60, 1.0f, 0.0f, 1.0f, 0.0f);
-    EXPECT_EQ(Pixel(10, 20), 0xFF0000u);
-    EXPECT_EQ(Pixel(39, 24), 0xFF0000u);
-    EXPECT_EQ(Pixel(40, 20), 0u);
-    EXPECT_EQ(Pixel(9, 20), 0u);
-    EXPECT_EQ(Pixel(10, 19), 0u);
-    EXPECT_EQ(Pixel(10, 25), 0u);
+    ExpectRectCovers(device, 10, 20, 30, 5, 0xFF0000);
     EXPECT_EQ(Pixel(100, 100), 0xFFFFFFu);
     EXPECT_EQ(Pixel(101, 100), 0u);
     EXPECT_EQ(Pixel(200, 60), 0x00FF00u);

@@ -1,8 +1,8 @@
 #include "platform/sdl/GlGraphicsDevice.h"
 
-#include <gtest/gtest.h>
+#include "PixelTestUtil.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -48,17 +48,7 @@ protected:
         device.Clear(kClearTarget | kClearZBuffer, kOpaqueBlack, 1.0f);
     }
 
-    // 0xRRGGBB of the pixel at x, y (origin top left).
-    uint32_t Pixel(int x, int y)
-    {
-        std::vector<unsigned char> rgb;
-        int width = 0, height = 0;
-        EXPECT_TRUE(device.ReadBackBuffer(&rgb, &width, &height));
-        EXPECT_EQ(width, 640);
-        EXPECT_EQ(height, 480);
-        const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-        return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
-    }
+    uint32_t Pixel(int x, int y) { return ReadPixel(device, x, y); }
 
     void SetBlend(BlendFactor source, BlendFactor destination)
     {
@@ -70,25 +60,10 @@ protected:
     GlGraphicsDevice device{window};
 };
 
-// Within one step of each channel, for values that pass through float maths.
-void ExpectNear(uint32_t actual, uint32_t expected)
-{
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const int a = static_cast<int>((actual >> shift) & 0xFF);
-        const int e = static_cast<int>((expected >> shift) & 0xFF);
-        EXPECT_LE(std::abs(a - e), 1) << std::hex << "actual " << actual << " expected " << expected;
-    }
-}
-
 TEST_F(GlGraphicsDeviceTest, ScreenRectangleCoversExactlyItsPixels)
 {
     DrawScreenRect(device, 10, 20, 20, 5, 0xFFFFFFFF);
-    EXPECT_EQ(Pixel(10, 20), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(29, 24), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(9, 20), 0u);
-    EXPECT_EQ(Pixel(30, 20), 0u);
-    EXPECT_EQ(Pixel(10, 19), 0u);
-    EXPECT_EQ(Pixel(10, 25), 0u);
+    ExpectRectCovers(device, 10, 20, 20, 5, 0xFFFFFF);
 }
 
 TEST_F(GlGraphicsDeviceTest, ScreenPointsAndLinesLandOnTheirPixels)
