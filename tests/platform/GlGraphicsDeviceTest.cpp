@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 constexpr uint32_t kOpaqueBlack = 0xFF000000;
@@ -146,6 +148,30 @@ TEST_F(GlGraphicsDeviceTest, ClockwiseTrianglesAreFrontFaces)
     const ColorVertex counterClockwise[3] = {clockwise[0], clockwise[2], clockwise[1]};
     device.DrawPrimitive(PrimitiveType::TriangleList, 1, counterClockwise);
     EXPECT_EQ(Pixel(160, 120), 0u);
+}
+
+// Reads the window's picture; the offscreen driver keeps it after the swap.
+uint32_t WindowPixel(int x, int y)
+{
+    auto bindFramebuffer = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBindFramebuffer"));
+    bindFramebuffer(GL_FRAMEBUFFER, 0);
+    unsigned char p[3] = {};
+    glReadPixels(x, 479 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+    return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
+}
+
+TEST_F(GlGraphicsDeviceTest, PresentMovesThePictureByTheOffsetOverBlack)
+{
+    if (std::string(SDL_GetCurrentVideoDriver()) != "offscreen")
+        GTEST_SKIP() << "the window's picture is only kept by the offscreen driver";
+    device.Clear(kClearTarget, 0xFFFF0000, 1.0f);
+    device.Present(10, 5);
+    EXPECT_EQ(WindowPixel(9, 5), 0u);
+    EXPECT_EQ(WindowPixel(10, 5), 0xFF0000u);
+    EXPECT_EQ(WindowPixel(10, 4), 0u);
+    EXPECT_EQ(WindowPixel(639, 479), 0xFF0000u);
+    // The picture itself stays where it was drawn.
+    EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
 }
 
 class GlLightingTest : public GlGraphicsDeviceTest {
