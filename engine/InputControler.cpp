@@ -1,17 +1,11 @@
 #include "engine/InputControler.h"
 
+#include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 
 namespace {
 
-constexpr const char* kDeviceLog = "log\\d3d9.txt";
-constexpr const char* kFinished = " -> Finished.\n";
 constexpr int kStickThreshold = 500;
-
-void LogStep(const char* step, const char* result) {
-    AppendLog(kDeviceLog, step);
-    AppendLog(kDeviceLog, result);
-}
 
 // The stick beyond half its travel, rescaled to -1..1; sign turns it over.
 float StickAxis(int value, float sign) {
@@ -34,35 +28,35 @@ CInputControler::CInputControler(std::unique_ptr<InputDevice> device)
 // Each failed step ends the set-up and leaves the later devices absent.
 void CInputControler::SetUp() {
     if (device_ == nullptr) {
-        LogStep("Create DirectInput8 Object.\n", " -> Failed.\n");
+        LogDeviceStep("Create DirectInput8 Object.\n", kStepFailed);
         return;
     }
-    LogStep("Create DirectInput8 Object.\n", kFinished);
+    LogDeviceStep("Create DirectInput8 Object.\n", kStepFinished);
     if (!device_->HasKeyboard()) {
-        LogStep("Create Keyboard Device.\n", " -> Failed.\n");
+        LogDeviceStep("Create Keyboard Device.\n", kStepFailed);
         return;
     }
     hasKeyboard_ = true;
-    LogStep("Create Keyboard Device.\n", kFinished);
+    LogDeviceStep("Create Keyboard Device.\n", kStepFinished);
     if (!device_->HasController()) {
-        LogStep("Enumerate/Create Control Device.\n", " -> Finished. (There is NO Control Device)\n");
+        LogDeviceStep("Enumerate/Create Control Device.\n", " -> Finished. (There is NO Control Device)\n");
         return;
     }
     hasController_ = true;
-    LogStep("Enumerate/Create Control Device.\n", kFinished);
-    LogStep("Setup Control Device.\n", kFinished);
-    LogStep("Setup Axes.\n", kFinished);
-    LogStep("Setup Buffering.\n", kFinished);
+    LogDeviceStep("Enumerate/Create Control Device.\n", kStepFinished);
+    LogDeviceStep("Setup Control Device.\n", kStepFinished);
+    LogDeviceStep("Setup Axes.\n", kStepFinished);
+    LogDeviceStep("Setup Buffering.\n", kStepFinished);
 }
 
 CInputControler::~CInputControler() {
     if (hasController_) {
-        LogStep("Release Control Device.\n", kFinished);
+        LogDeviceStep("Release Control Device.\n", kStepFinished);
     } else {
         AppendLog(kDeviceLog, "Control Device is NULL.\n");
     }
     if (hasKeyboard_) {
-        LogStep("Release KeyBoard Device.\n", kFinished);
+        LogDeviceStep("Release KeyBoard Device.\n", kStepFinished);
     } else {
         AppendLog(kDeviceLog, "KeyBoard Device is NULL.\n");
     }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "engine/OggDecoder.h"
 #include "engine/ResourceLoader.h"
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr const char* kDeviceLog = "log\\d3d9.txt";
-constexpr const char* kFinished = " -> Finished.\n";
 constexpr int kFadeStep = 10;
 constexpr int kFadeEnd = -5000;
 
@@ -174,13 +173,12 @@ void SoundSystem::Release() {
     for (int slot = 0; slot < kSlotCount && device_ != nullptr; ++slot) {
         device_->ReleaseBuffer(slot);
     }
-    AppendLog(kDeviceLog, kFinished);
+    AppendLog(kDeviceLog, kStepFinished);
     AppendLog(kDeviceLog, "Restore Sound Device.\n");
     SetMasterPan(0);
-    AppendLog(kDeviceLog, kFinished);
-    AppendLog(kDeviceLog, "Release Primary Buffer.\n");
-    AppendLog(kDeviceLog, kFinished);
+    AppendLog(kDeviceLog, kStepFinished);
+    LogDeviceStep("Release Primary Buffer.\n", kStepFinished);
     AppendLog(kDeviceLog, "Release Sound Device.\n");
     device_.reset();
-    AppendLog(kDeviceLog, kFinished);
+    AppendLog(kDeviceLog, kStepFinished);
 }

@@ -1,7 +1,9 @@
 // The keyboard, kept from the window's key events, and the first game
-// controller (SDL joystick 0 at start-up, raw SDL button numbers), read as
-// DirectInput would deliver them. While the window is in the background the
-// keyboard reads as all keys released; the controller keeps working.
+// controller (SDL joystick 0 at start-up), read as DirectInput would deliver
+// them. Button numbers are SDL's raw ones, whose order may differ from
+// DirectInput's for the same controller. While the window is in the
+// background the keyboard reads as all keys released; the controller keeps
+// working.
 #pragma once
 
 #include <SDL.h>

@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "platform/NullInputDevice.h"
 
 namespace {
 
-constexpr const char* kLog = "log\\d3d9.txt";
-
 std::string ReadLog() {
     std::vector<unsigned char> bytes;
-    ReadWholeFile(ProgramFilePath("log/d3d9.txt"), &bytes);
+    ReadWholeFile(ProgramFilePath(kDeviceLog), &bytes);
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -189,7 +188,7 @@ TEST_F(InputControlerTest, LostKeyboardKeepsTheFrameAndSkipsTheController) {
 }
 
 TEST_F(InputControlerTest, SetUpAndReleaseLogTheirSteps) {
-    AppendLog(kLog, "");
+    AppendLog(kDeviceLog, "");
     input_.reset();
     Create(false);
     input_.reset();
@@ -202,7 +201,7 @@ TEST_F(InputControlerTest, SetUpAndReleaseLogTheirSteps) {
               "Control Device is NULL.\n"
               "Release KeyBoard Device.\n -> Finished.\n");
 
-    AppendLog(kLog, "");
+    AppendLog(kDeviceLog, "");
     Create(true);
     EXPECT_EQ(ReadLog(),
               "Create DirectInput8 Object.\n -> Finished.\n"
@@ -214,7 +213,7 @@ TEST_F(InputControlerTest, SetUpAndReleaseLogTheirSteps) {
 }
 
 TEST(InputControlerSetUpTest, MissingDevicesReadNothing) {
-    AppendLog(kLog, "");
+    AppendLog(kDeviceLog, "");
     {
         CInputControler input(nullptr);
         input.Update(false);

@@ -8,6 +8,7 @@
 
 #include "OggEncoder.h"
 #include "WaveBuilder.h"
+#include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "engine/ResourceLoader.h"
 #include "platform/NullAudioDevice.h"
@@ -227,10 +228,10 @@ TEST_F(SoundLoadTest, LooseFileReplacesTheResource) {
 
 TEST_F(SoundSystemTest, ReleaseLogsItsSteps) {
     LoadTone();
-    AppendLog("log\\d3d9.txt", "");
+    AppendLog(kDeviceLog, "");
     sound_.reset();
     Bytes log;
-    ReadWholeFile(ProgramFilePath("log/d3d9.txt"), &log);
+    ReadWholeFile(ProgramFilePath(kDeviceLog), &log);
     EXPECT_EQ(std::string(log.begin(), log.end()),
               "Release Wave Binary.\n -> Finished.\n"
               "Restore Sound Device.\n -> Finished.\n"
