@@ -39,7 +39,8 @@ void CInputControler::SetUp() {
     hasKeyboard_ = true;
     LogDeviceStep("Create Keyboard Device.\n", kStepFinished);
     if (!device_->HasController()) {
-        LogDeviceStep("Enumerate/Create Control Device.\n", " -> Finished. (There is NO Control Device)\n");
+        LogDeviceStep("Enumerate/Create Control Device.\n",
+                      " -> Finished. (There is NO Control Device)\n");
         return;
     }
     hasController_ = true;

@@ -44,6 +44,9 @@ void SoundSystem::LoadFile(int* slot, const std::string& path) {
 }
 
 int SoundSystem::LoadOgg(const unsigned char* ogg, size_t size) {
+    if (device_ == nullptr) {
+        return -1;  // nothing could hold the sound: spare the decoding
+    }
     WaveImage image;
     size_t imageSize = 0;
     if (!DecodeOggToWav(ogg, size, &image, &imageSize)) {

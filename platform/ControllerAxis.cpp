@@ -8,6 +8,7 @@ int ScaleControllerAxis(int raw) {
     if (magnitude <= 0.5) {
         return 0;
     }
-    const int scaled = static_cast<int>(std::lround((std::fmin(magnitude, 1.0) - 0.5) / 0.5 * 1000.0));
+    const double beyond = (std::fmin(magnitude, 1.0) - 0.5) / 0.5;
+    const int scaled = static_cast<int>(std::lround(beyond * 1000.0));
     return travel < 0 ? -scaled : scaled;
 }

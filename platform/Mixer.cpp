@@ -117,7 +117,10 @@ bool Mixer::IsPlaying(int index) const {
 size_t Mixer::GetPosition(int index) const {
     std::lock_guard<std::mutex> lock(mutex_);
     const Voice* voice = Find(index);
-    return voice == nullptr ? 0 : static_cast<size_t>(voice->position >> 32) * BlockAlign(voice->format);
+    if (voice == nullptr) {
+        return 0;
+    }
+    return static_cast<size_t>(voice->position >> 32) * BlockAlign(voice->format);
 }
 
 bool Mixer::SetVolume(int index, int volume) {

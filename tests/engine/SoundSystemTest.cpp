@@ -182,7 +182,8 @@ protected:
     }
 
     static void WriteLoose(const char* name, const Bytes& bytes) {
-        ASSERT_TRUE(WriteFileBytes(ComposeProgramPath(name, "SE", ".ogg"), bytes.data(), bytes.size()));
+        const std::string path = ComposeProgramPath(name, "SE", ".ogg");
+        ASSERT_TRUE(WriteFileBytes(path, bytes.data(), bytes.size()));
     }
 
     Bytes ogg_;
