@@ -11,39 +11,27 @@
 
 namespace {
 
-std::string ReadLog() {
-    std::vector<unsigned char> bytes;
-    ReadWholeFile(ProgramFilePath(kDeviceLog), &bytes);
-    return std::string(bytes.begin(), bytes.end());
-}
+enum Key { kUp = 0xC8, kDown = 0xD0, kLeft = 0xCB, kRight = 0xCD, kShot = 0x2C, kCredit = 0x04 };
 
 class InputControlerTest : public ::testing::Test {
 protected:
-    void SetUp() override { Create(true); }
-
-    void Create(bool controller) {
+    InputControlerTest() {
         auto device = std::make_unique<NullInputDevice>();
-        device->controllerPresent = controller;
+        device->controllerPresent = true;
         device_ = device.get();
         input_ = std::make_unique<CInputControler>(std::move(device));
-        input_->upKey = 0xC8;
-        input_->downKey = 0xD0;
-        input_->leftKey = 0xCB;
-        input_->rightKey = 0xCD;
-        input_->shotKey = 0x2C;
-        input_->rayKey = 0x2D;
-        input_->bladeKey = 0x1E;
-        input_->creditKey = 0x04;
-        input_->startKey = 0x02;
-        input_->shotButton = 0;
-        input_->rayButton = 1;
+        input_->upKey = kUp;
+        input_->downKey = kDown;
+        input_->leftKey = kLeft;
+        input_->rightKey = kRight;
+        input_->shotKey = kShot;
+        input_->creditKey = kCredit;
         input_->bladeButton = 3;
         input_->creditButton = 8;
         input_->startButton = 9;
     }
 
     void Hold(int key, bool held) { device_->keys[key] = held ? 0x80 : 0; }
-    void Button(int number, bool held) { device_->controller.buttons[number] = held ? 0x80 : 0; }
     void Stick(int x, int y) {
         device_->controller.x = x;
         device_->controller.y = y;
@@ -54,21 +42,17 @@ protected:
 };
 
 TEST_F(InputControlerTest, KeysGiveAxesAndButtons) {
-    Hold(0xCB, true);
-    Hold(0xCD, true);
-    Hold(0xC8, true);
-    Hold(0xD0, true);
-    Hold(0x2C, true);
-    device_->keys[0x2D] = 0x7F;  // only bit 0x80 counts
+    for (int key : {kLeft, kRight, kUp, kDown, kShot}) {
+        Hold(key, true);
+    }
     input_->Update(false);
     EXPECT_EQ(input_->current.x, -1.0f);  // left wins
     EXPECT_EQ(input_->current.y, 1.0f);   // up wins
     EXPECT_EQ(input_->current.shot, 1);
-    EXPECT_EQ(input_->current.ray, 0);
 
-    Hold(0xCB, false);
-    Hold(0xC8, false);
-    Hold(0x2C, false);
+    Hold(kLeft, false);
+    Hold(kUp, false);
+    device_->keys[kShot] = 0x7F;  // only bit 0x80 counts
     input_->Update(false);
     EXPECT_EQ(input_->current.x, 1.0f);
     EXPECT_EQ(input_->current.y, -1.0f);
@@ -78,70 +62,53 @@ TEST_F(InputControlerTest, KeysGiveAxesAndButtons) {
 }
 
 TEST_F(InputControlerTest, StickBeyondHalfTravelAndKeysWinAxisByAxis) {
-    const struct {
-        int value;
-        float x;
-        float y;
-    } cases[] = {{500, 0.0f, 0.0f},   {-500, 0.0f, 0.0f}, {501, 0.002f, -0.002f},
-                 {1000, 1.0f, -1.0f}, {-1000, -1.0f, 1.0f}, {750, 0.5f, -0.5f}};
-    for (const auto& c : cases) {
-        Stick(c.value, c.value);
+    const int values[] = {500, -500, 501, 750, 1000, -1000};
+    const float axis[] = {0.0f, 0.0f, 0.002f, 0.5f, 1.0f, -1.0f};
+    for (int i = 0; i < 6; ++i) {
+        Stick(values[i], values[i]);
         input_->Update(false);
-        EXPECT_EQ(input_->current.x, c.x) << c.value;
-        EXPECT_EQ(input_->current.y, c.y) << c.value;
+        EXPECT_EQ(input_->current.x, axis[i]) << values[i];
+        EXPECT_EQ(input_->current.y, axis[i] == 0.0f ? 0.0f : -axis[i]) << values[i];
     }
-
     Stick(1000, -1000);
-    Hold(0xCB, true);
+    Hold(kLeft, true);
+    device_->controller.buttons[3] = 0x80;
     input_->Update(false);
     EXPECT_EQ(input_->current.x, -1.0f);
     EXPECT_EQ(input_->current.y, 1.0f);
-
-    Button(3, true);
-    Button(8, true);
-    input_->Update(false);
     EXPECT_EQ(input_->current.blade, 1);
-    EXPECT_EQ(input_->current.credit, 1);
-    EXPECT_EQ(input_->current.shot, 0);
 }
 
-TEST_F(InputControlerTest, ReplayKeepsCreditAndStartLive) {
+TEST_F(InputControlerTest, ReplayTakesGameplayFromTheRecordAndCreditLive) {
     InputState recorded;
     recorded.shot = 1;
     recorded.x = 0.25f;
     recorded.credit = 1;  // never taken from a recording
-    Hold(0x2D, true);     // live gameplay input is ignored
-    Stick(1000, 0);
-
-    Hold(0x04, true);
+    Hold(kRight, true);   // live gameplay input is ignored
+    Hold(kCredit, true);
     input_->Update(true);
-    EXPECT_EQ(input_->current.credit, 1);
-    EXPECT_EQ(input_->current.ray, 0);
     EXPECT_EQ(input_->current.x, 0.0f);
-    EXPECT_EQ(input_->previous.credit, 0);  // not copied while replaying
+    EXPECT_EQ(input_->current.credit, 1);
+    EXPECT_EQ(input_->previous.credit, 0);
     input_->SetState(&recorded);
-    EXPECT_EQ(input_->previous.credit, 1);
     EXPECT_EQ(input_->current.credit, 1);
     EXPECT_EQ(input_->current.shot, 1);
     EXPECT_EQ(input_->current.x, 0.25f);
 
-    // The credit press is fresh in one frame only.
+    // Still held: the press is fresh in one frame only.
     input_->Update(true);
-    input_->SetState(&recorded);
     EXPECT_EQ(input_->previous.credit, 1);
-    EXPECT_EQ(input_->current.credit, 1);
-
-    Hold(0x04, false);
-    Button(9, true);
-    input_->Update(true);
     input_->SetState(&recorded);
+    EXPECT_EQ(input_->previous.shot, 1);
+
+    Hold(kCredit, false);
+    device_->controller.buttons[9] = 0x80;
+    input_->Update(true);
     EXPECT_EQ(input_->current.credit, 0);
     EXPECT_EQ(input_->current.start, 1);
-
-    const InputState before = input_->current;
+    EXPECT_EQ(input_->previous.start, 0);
     input_->SetState(nullptr);
-    EXPECT_EQ(input_->current.start, before.start);
-    EXPECT_EQ(input_->previous.credit, 0);
+    EXPECT_EQ(input_->previous.start, 0);
 }
 
 TEST_F(InputControlerTest, CodesOutOfRangeAreNeverHeld) {
@@ -153,7 +120,6 @@ TEST_F(InputControlerTest, CodesOutOfRangeAreNeverHeld) {
     input_->rayButton = -1;
     input_->upKey = 1000;
     input_->downKey = -200;
-    Stick(0, 0);
     input_->Update(false);
     EXPECT_EQ(input_->current.shot, 0);
     EXPECT_EQ(input_->current.ray, 0);
@@ -162,15 +128,12 @@ TEST_F(InputControlerTest, CodesOutOfRangeAreNeverHeld) {
 }
 
 TEST_F(InputControlerTest, LostKeyboardKeepsTheFrameAndSkipsTheController) {
-    Hold(0x2C, true);
+    Hold(kShot, true);
     Stick(0, 1000);
     input_->Update(false);
-    ASSERT_EQ(input_->current.y, -1.0f);
-
     device_->keyboardLost = true;
-    Hold(0x2C, false);
+    Hold(kShot, false);
     Stick(1000, 0);
-    Button(0, true);
     input_->Update(false);
     EXPECT_EQ(input_->current.shot, 1);
     EXPECT_EQ(input_->current.x, 0.0f);
@@ -180,63 +143,48 @@ TEST_F(InputControlerTest, LostKeyboardKeepsTheFrameAndSkipsTheController) {
     // A lost controller leaves the keys alone in that frame.
     device_->keyboardLost = false;
     device_->controllerLost = true;
-    Hold(0xCD, true);
     input_->Update(false);
-    EXPECT_EQ(input_->current.x, 1.0f);
-    EXPECT_EQ(input_->current.y, 0.0f);
     EXPECT_EQ(input_->current.shot, 0);
+    EXPECT_EQ(input_->current.x, 0.0f);
 }
 
-TEST_F(InputControlerTest, SetUpAndReleaseLogTheirSteps) {
+std::string ReadLog() {
+    std::vector<unsigned char> bytes;
+    ReadWholeFile(ProgramFilePath(kDeviceLog), &bytes);
     AppendLog(kDeviceLog, "");
-    input_.reset();
-    Create(false);
-    input_.reset();
-    EXPECT_EQ(ReadLog(),
-              "Release Control Device.\n -> Finished.\n"
-              "Release KeyBoard Device.\n -> Finished.\n"
-              "Create DirectInput8 Object.\n -> Finished.\n"
-              "Create Keyboard Device.\n -> Finished.\n"
-              "Enumerate/Create Control Device.\n -> Finished. (There is NO Control Device)\n"
-              "Control Device is NULL.\n"
-              "Release KeyBoard Device.\n -> Finished.\n");
-
-    AppendLog(kDeviceLog, "");
-    Create(true);
-    EXPECT_EQ(ReadLog(),
-              "Create DirectInput8 Object.\n -> Finished.\n"
-              "Create Keyboard Device.\n -> Finished.\n"
-              "Enumerate/Create Control Device.\n -> Finished.\n"
-              "Setup Control Device.\n -> Finished.\n"
-              "Setup Axes.\n -> Finished.\n"
-              "Setup Buffering.\n -> Finished.\n");
+    return std::string(bytes.begin(), bytes.end());
 }
 
-TEST(InputControlerSetUpTest, MissingDevicesReadNothing) {
+TEST(InputControlerSetUpTest, StepsAndMissingDevicesAreLogged) {
     AppendLog(kDeviceLog, "");
-    {
-        CInputControler input(nullptr);
-        input.Update(false);
-        EXPECT_EQ(input.current.x, 0.0f);
-    }
     auto device = std::make_unique<NullInputDevice>();
+    device->controllerPresent = true;
+    CInputControler(std::move(device));
+    EXPECT_EQ(ReadLog(),
+              "Create DirectInput8 Object.\n -> Finished.\nCreate Keyboard Device.\n -> Finished.\n"
+              "Enumerate/Create Control Device.\n -> Finished.\nSetup Control Device.\n"
+              " -> Finished.\nSetup Axes.\n -> Finished.\nSetup Buffering.\n -> Finished.\n"
+              "Release Control Device.\n -> Finished.\nRelease KeyBoard Device.\n -> Finished.\n");
+
+    CInputControler(std::make_unique<NullInputDevice>());
+    EXPECT_EQ(ReadLog(),
+              "Create DirectInput8 Object.\n -> Finished.\nCreate Keyboard Device.\n -> Finished.\n"
+              "Enumerate/Create Control Device.\n -> Finished. (There is NO Control Device)\n"
+              "Control Device is NULL.\nRelease KeyBoard Device.\n -> Finished.\n");
+
+    device = std::make_unique<NullInputDevice>();
     device->keyboardPresent = false;
     device->controllerPresent = true;
     device->keys.fill(0x80);
     device->controller.buttons.fill(0x80);
-    {
-        CInputControler input(std::move(device));
-        input.creditKey = 4;
-        input.creditButton = 8;
-        input.Update(false);
-        EXPECT_EQ(input.current.credit, 0);
-    }
+    CInputControler noKeyboard(std::move(device));
+    noKeyboard.Update(false);
+    EXPECT_EQ(noKeyboard.current.credit, 0);
+    CInputControler noDevice(nullptr);
+    noDevice.Update(false);
     EXPECT_EQ(ReadLog(),
-              "Create DirectInput8 Object.\n -> Failed.\n"
-              "Control Device is NULL.\nKeyBoard Device is NULL.\n"
-              "Create DirectInput8 Object.\n -> Finished.\n"
-              "Create Keyboard Device.\n -> Failed.\n"
-              "Control Device is NULL.\nKeyBoard Device is NULL.\n");
+              "Create DirectInput8 Object.\n -> Finished.\nCreate Keyboard Device.\n -> Failed.\n"
+              "Create DirectInput8 Object.\n -> Failed.\n");
 }
 
 }  // namespace

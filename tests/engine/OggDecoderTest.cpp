@@ -26,37 +26,29 @@ Decoded Decode(const std::vector<unsigned char>& ogg) {
     return d;
 }
 
-TEST(OggDecoderTest, MonoStreamGivesAPcmWaveImage) {
-    const Decoded d = Decode(EncodeOgg(Sine(4410, 1, 0.5f, 0.01f), 1, 44100, 7));
-    ASSERT_TRUE(d.ok);
-    ASSERT_EQ(d.size, 44u + 4410 * 2);
-    const unsigned char* h = d.image.get();
-    EXPECT_EQ(std::memcmp(h, "RIFF", 4), 0);
-    EXPECT_EQ(LoadLe32(h + 4), d.size - 8);
-    EXPECT_EQ(std::memcmp(h + 8, "WAVEfmt ", 8), 0);
-    EXPECT_EQ(LoadLe32(h + 16), 16u);
-    EXPECT_EQ(LoadLe16(h + 20), 1);
-    EXPECT_EQ(LoadLe16(h + 22), 1);
-    EXPECT_EQ(LoadLe32(h + 24), 44100u);
-    EXPECT_EQ(LoadLe32(h + 28), 88200u);
-    EXPECT_EQ(LoadLe16(h + 32), 2);
-    EXPECT_EQ(LoadLe16(h + 34), 16);
-    EXPECT_EQ(std::memcmp(h + 36, "data", 4), 0);
-    EXPECT_EQ(LoadLe32(h + 40), d.size - 44);
-
-    const int16_t peak = *std::max_element(d.Samples(), d.Samples() + d.SampleCount());
-    EXPECT_NEAR(peak, 16383, 1600);
-    WaveData wave;
-    EXPECT_TRUE(ReadWave(d.image.get(), d.size, &wave));
-}
-
-TEST(OggDecoderTest, StereoStreamHeader) {
-    const Decoded d = Decode(EncodeOgg(Sine(3000, 2, 0.3f, 0.02f), 2, 22050, 1));
-    ASSERT_TRUE(d.ok);
-    EXPECT_EQ(d.size, 44u + 3000 * 4);
-    EXPECT_EQ(LoadLe16(d.image.get() + 22), 2);
-    EXPECT_EQ(LoadLe32(d.image.get() + 28), 88200u);
-    EXPECT_EQ(LoadLe16(d.image.get() + 32), 4);
+TEST(OggDecoderTest, StreamBecomesAPcmWaveImageOfItsLength) {
+    for (int channels : {1, 2}) {
+        const uint32_t rate = channels == 1 ? 44100 : 22050;
+        const Decoded d = Decode(EncodeOgg(Sine(4410, channels, 0.5f, 0.01f), channels, rate, 7));
+        ASSERT_TRUE(d.ok);
+        ASSERT_EQ(d.size, 44u + 4410 * 2 * channels);
+        const unsigned char* h = d.image.get();
+        EXPECT_EQ(std::memcmp(h, "RIFF", 4), 0);
+        EXPECT_EQ(LoadLe32(h + 4), d.size - 8);
+        EXPECT_EQ(std::memcmp(h + 8, "WAVEfmt ", 8), 0);
+        EXPECT_EQ(LoadLe32(h + 16), 16u);
+        EXPECT_EQ(LoadLe16(h + 20), 1);
+        EXPECT_EQ(LoadLe16(h + 22), channels);
+        EXPECT_EQ(LoadLe32(h + 24), rate);
+        EXPECT_EQ(LoadLe32(h + 28), rate * 2 * channels);
+        EXPECT_EQ(LoadLe16(h + 32), 2 * channels);
+        EXPECT_EQ(LoadLe16(h + 34), 16);
+        EXPECT_EQ(std::memcmp(h + 36, "data", 4), 0);
+        EXPECT_EQ(LoadLe32(h + 40), d.size - 44);
+        EXPECT_NEAR(*std::max_element(d.Samples(), d.Samples() + d.SampleCount()), 16383, 1600);
+        WaveData wave;
+        EXPECT_TRUE(ReadWave(d.image.get(), d.size, &wave));
+    }
 }
 
 // A full-scale square wave overshoots 1.0 after decoding: the overshoot must
@@ -68,12 +60,11 @@ TEST(OggDecoderTest, OvershootClampsToTheSampleRange) {
     }
     const Decoded d = Decode(EncodeOgg(square, 1, 8000, 3));
     ASSERT_TRUE(d.ok);
-    ASSERT_EQ(d.SampleCount(), square.size());
     const int16_t* s = d.Samples();
     EXPECT_EQ(*std::max_element(s, s + d.SampleCount()), 32767);
     EXPECT_EQ(*std::min_element(s, s + d.SampleCount()), -32768);
     for (size_t i = 200; i + 200 < d.SampleCount(); ++i) {
-        const int phase = static_cast<int>(i % 100);
+        const size_t phase = i % 100;
         if (phase > 10 && phase < 40) {
             ASSERT_GT(s[i], 0) << i;
         } else if (phase > 60 && phase < 90) {
@@ -96,22 +87,19 @@ TEST(OggDecoderTest, LongStreamGrowsTheImageBeyondFourMegabytes) {
     const Decoded d = Decode(EncodeOgg(Sine(frames, 2, 0.5f, 0.001f), 2, 8000, 5));
     ASSERT_TRUE(d.ok);
     EXPECT_EQ(d.size, 44 + frames * 4);
-    EXPECT_EQ(LoadLe32(d.image.get() + 40), frames * 4);
 }
 
-TEST(OggDecoderTest, DamagedHeadersGiveNoImage) {
+TEST(OggDecoderTest, DamagedHeadersGiveNoImageAndACutStreamWhatWasDecoded) {
     size_t headerBytes = 0;
     const std::vector<unsigned char> ogg =
-        EncodeOgg(Sine(2000, 1, 0.5f, 0.01f), 1, 8000, 9, &headerBytes);
+        EncodeOgg(Sine(200000, 1, 0.5f, 0.01f), 1, 8000, 9, &headerBytes);
     std::vector<std::vector<unsigned char>> damaged;
     for (size_t cut : {size_t{0}, size_t{30}, size_t{58}, size_t{200}, headerBytes - 1}) {
         damaged.emplace_back(ogg.begin(), ogg.begin() + cut);
     }
-    damaged.push_back(std::vector<unsigned char>(5000, 0x5A));
-    std::vector<unsigned char> badSignature = ogg;
-    badSignature[29] ^= 0xFF;  // inside "vorbis" of the identification packet
-    damaged.push_back(badSignature);
-
+    damaged.emplace_back(5000, 0x5A);
+    damaged.push_back(ogg);
+    damaged.back()[29] ^= 0xFF;  // inside "vorbis" of the identification packet
     for (const std::vector<unsigned char>& stream : damaged) {
         WaveImage image;
         size_t size = 1234;
@@ -119,19 +107,10 @@ TEST(OggDecoderTest, DamagedHeadersGiveNoImage) {
         EXPECT_EQ(image, nullptr);
         EXPECT_EQ(size, 1234u);
     }
-}
 
-TEST(OggDecoderTest, StreamCutAfterItsHeadersGivesWhatWasDecoded) {
-    size_t headerBytes = 0;
-    const std::vector<unsigned char> ogg =
-        EncodeOgg(Sine(200000, 1, 0.5f, 0.01f), 1, 8000, 4, &headerBytes);
-    const Decoded headersOnly =
-        Decode(std::vector<unsigned char>(ogg.begin(), ogg.begin() + headerBytes));
-    ASSERT_TRUE(headersOnly.ok);
-    EXPECT_EQ(headersOnly.size, 44u);
-
+    EXPECT_EQ(Decode({ogg.begin(), ogg.begin() + headerBytes}).size, 44u);
     const size_t cut = headerBytes + (ogg.size() - headerBytes) / 2;
-    const Decoded half = Decode(std::vector<unsigned char>(ogg.begin(), ogg.begin() + cut));
+    const Decoded half = Decode({ogg.begin(), ogg.begin() + cut});
     ASSERT_TRUE(half.ok);
     EXPECT_GT(half.SampleCount(), 0u);
     EXPECT_LT(half.SampleCount(), 200000u);
