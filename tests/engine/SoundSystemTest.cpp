@@ -148,14 +148,16 @@ protected:
         ClearResources();
     }
 
+    // The registry keeps a pointer to the entry.
     void Register(const Bytes& stored) {
-        const EmbeddedResource table[] = {{"SE", "#7001", stored.data(), stored.size()}};
-        RegisterResources(table, 1);
+        entry_ = {"SE", "#7001", stored.data(), stored.size()};
+        RegisterResources(&entry_, 1);
     }
 
     const std::string path_ = ComposeProgramPath("#7001", "SE", ".ogg");
     const Bytes ogg_ = EncodeOgg(Sine(800, 1, 0.5f, 0.01f), 1, kRate, 1);
     const Bytes corrupt_ = Bytes(600, 0x11);
+    EmbeddedResource entry_{};
 };
 
 TEST_F(SoundLoadTest, ResourceIsUnscrambledAndDecodedWhileTheHandleIsUnset) {
