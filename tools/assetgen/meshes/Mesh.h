@@ -1,0 +1,42 @@
+// A finished mesh as the X file holds it: vertices with normals and texture
+// coordinates, triangles with a material each, and the materials.
+#pragma once
+
+#include "engine/VectorMath.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// What the device's material takes from the file; the ambient colour is the
+// diffuse one when the game loads it. textureFile names a TEXTUREM picture
+// ("216.png" is "#216"); empty for an untextured material.
+struct Material {
+    Color diffuse;
+    float power = 0.0f;
+    Vec3 specular;
+    Vec3 emissive;
+    std::string textureFile;
+};
+
+struct MeshVertex {
+    Vec3 position;
+    Vec3 normal;
+    Vec2 uv;
+};
+
+struct MeshFace {
+    std::array<int, 3> corners;
+    int material = 0;
+};
+
+struct Mesh {
+    std::vector<MeshVertex> vertices;
+    std::vector<MeshFace> faces;
+    std::vector<Material> materials;
+};
+
+// A solid material: opaque diffuse colour with an optional glow.
+Material Solid(float r, float g, float b, Vec3 emissive = {});
+// The same with its texture picture.
+Material Textured(float r, float g, float b, int pictureId, Vec3 emissive = {});
