@@ -38,5 +38,8 @@ struct Mesh {
 
 // A solid material: opaque diffuse colour with an optional glow.
 Material Solid(float r, float g, float b, Vec3 emissive = {});
-// The same with its texture picture.
+// A lamp or exhaust: the colour comes from the glow, so it keeps its hue
+// whatever the light.
+Material Glow(float r, float g, float b);
+// A solid material with its texture picture.
 Material Textured(float r, float g, float b, int pictureId, Vec3 emissive = {});

@@ -96,7 +96,7 @@ Mesh BuildPlayerShip()
     const int dark = builder.AddMaterial(Solid(0.24f, 0.26f, 0.30f));
     const int glass = builder.AddMaterial(Solid(0.12f, 0.26f, 0.46f, {0.04f, 0.12f, 0.26f}));
     const int accent = builder.AddMaterial(Solid(0.82f, 0.24f, 0.14f));
-    const int glow = builder.AddMaterial(Solid(0.40f, 0.60f, 1.00f, {0.45f, 0.75f, 1.00f}));
+    const int glow = builder.AddMaterial(Glow(0.55f, 0.85f, 1.0f));
     const UvMapping plan = TopView(kX0, kX1, kY0, kY1);
     builder.Add(Body(), hull, plan);
     builder.Add(Wings(), hull, plan);

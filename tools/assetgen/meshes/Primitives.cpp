@@ -101,7 +101,8 @@ Shape Lathe(const std::vector<Vec2>& profile, int segments, Axis axis, float pha
 {
     std::vector<Layer> layers;
     for (const Vec2& p : profile) {
-        if (p.x <= 0.0f)
+        // A radius lost in rounding (cos of a right angle) is a tip too.
+        if (p.x <= 1e-5f)
             layers.push_back({{{0.0f, 0.0f}}, p.y});
         else
             layers.push_back({Circle(segments, p.x, phase), p.y});
