@@ -134,4 +134,147 @@ std::string AssetName(const ::testing::TestParamInfo<MeshAsset>& info)
 
 INSTANTIATE_TEST_SUITE_P(Catalog, EachMesh, ::testing::ValuesIn(MeshAssets()), AssetName);
 
+Mesh Build(int id)
+{
+    for (const MeshAsset& asset : MeshAssets())
+        if (asset.id == id)
+            return asset.build();
+    ADD_FAILURE() << "no MODEL #" << id;
+    return {};
+}
+
+struct Extent {
+    Vec3 min{1e9f, 1e9f, 1e9f};
+    Vec3 max{-1e9f, -1e9f, -1e9f};
+    float planRadius = 0.0f; // farthest point from the z axis
+    float nearest = 1e9f;    // nearest point to the origin
+    float farthest = 0.0f;
+};
+
+Extent Measure(const Mesh& mesh)
+{
+    Extent e;
+    for (const MeshVertex& v : mesh.vertices) {
+        const Vec3& p = v.position;
+        e.min = {std::fmin(e.min.x, p.x), std::fmin(e.min.y, p.y), std::fmin(e.min.z, p.z)};
+        e.max = {std::fmax(e.max.x, p.x), std::fmax(e.max.y, p.y), std::fmax(e.max.z, p.z)};
+        e.planRadius = std::fmax(e.planRadius, std::sqrt(p.x * p.x + p.y * p.y));
+        e.nearest = std::fmin(e.nearest, Vec3Length(p));
+        e.farthest = std::fmax(e.farthest, Vec3Length(p));
+    }
+    return e;
+}
+
+TEST(MeshCatalog, HoldsEveryModelTheGameNamesWithItsMaterialCount)
+{
+    const std::map<int, size_t> expected = {{101, 5}, {103, 3}, {104, 3}, {106, 4}, {110, 3},
+                                            {111, 3}, {112, 3}, {115, 1}, {116, 3}, {118, 1},
+                                            {119, 3}, {120, 3}, {121, 3}, {122, 5}, {124, 2}};
+    std::map<int, size_t> actual;
+    for (const MeshAsset& asset : MeshAssets())
+        actual[asset.id] = asset.build().materials.size();
+    EXPECT_EQ(actual, expected);
+}
+
+TEST(MeshCatalog, PlayerShipFitsItsMuzzleFlareAndGunOffsets)
+{
+    const Extent e = Measure(Build(101));
+    EXPECT_LE(e.max.y, 1.0f) << "the muzzle flash is drawn 1 unit ahead";
+    EXPECT_GT(e.max.y, 0.8f);
+    EXPECT_LE(e.min.y, -0.7f) << "the engine flare sits at y -0.7";
+    EXPECT_GT(e.min.y, -0.9f);
+    EXPECT_GT(e.max.x, 0.6f) << "the paired shots leave at x +-0.2 from inside the wings";
+    EXPECT_LT(e.max.x, 1.0f);
+    EXPECT_LT(e.min.z, 0.0f) << "the top faces the camera";
+}
+
+TEST(MeshCatalog, EnemiesAreSizedByTheirHitRadii)
+{
+    const struct {
+        int id;
+        float low, high;
+    } radii[] = {{103, 0.3f, 0.5f}, {106, 0.25f, 0.33f}, {120, 0.25f, 0.33f}, {104, 0.3f, 0.5f},
+                 {110, 0.5f, 1.0f}, {122, 1.5f, 2.5f},   {121, 0.2f, 0.35f}};
+    for (const auto& r : radii) {
+        SCOPED_TRACE(r.id);
+        const float radius = Measure(Build(r.id)).planRadius;
+        EXPECT_GE(radius, r.low);
+        EXPECT_LE(radius, r.high);
+    }
+}
+
+TEST(MeshCatalog, AuraIsAShellOfTheAuraRadius)
+{
+    const Extent e = Measure(Build(124));
+    EXPECT_NEAR(e.nearest, 1.5f, 0.05f);
+    EXPECT_NEAR(e.farthest, 1.5f, 0.05f);
+}
+
+TEST(MeshCatalog, GroundTilesStandInTheirCellAndRiseTowardTheCamera)
+{
+    for (int id : {116, 111, 112}) {
+        SCOPED_TRACE(id);
+        const Extent e = Measure(Build(id));
+        EXPECT_GE(e.min.x, -0.5f);
+        EXPECT_LE(e.max.x, 0.5f);
+        EXPECT_GE(e.min.y, -0.5f);
+        EXPECT_LE(e.max.y, 0.5f);
+        EXPECT_LE(e.max.z, 0.05f);
+        EXPECT_LT(e.min.z, -0.2f);
+    }
+}
+
+TEST(MeshCatalog, WireGroundsSurroundOrUnderlieTheFieldAndGlow)
+{
+    EXPECT_GT(Measure(Build(118)).nearest, 11.0f) << "the camera, 10 from the centre, stays inside";
+    EXPECT_GT(Measure(Build(115)).min.z, 0.0f) << "below the play plane";
+    for (int id : {118, 115})
+        for (const Material& m : Build(id).materials)
+            EXPECT_GT(m.emissive.x + m.emissive.y + m.emissive.z, 0.3f) << "fog is off; lines show their glow";
+}
+
+TEST(MeshCatalog, SectionModelFitsBesideTheBriefing)
+{
+    EXPECT_LE(Measure(Build(119)).farthest, 1.1f);
+}
+
+TEST(MeshCatalog, SolidMeshesAreOpaqueAndTheAlphaOnlyMeshesUntextured)
+{
+    for (const MeshAsset& asset : MeshAssets()) {
+        SCOPED_TRACE(asset.id);
+        for (const Material& m : asset.build().materials) {
+            if (asset.id == 124) {
+                EXPECT_GT(m.diffuse.a, 0.0f);
+                EXPECT_LE(m.diffuse.a, 1.0f);
+            } else {
+                EXPECT_EQ(m.diffuse.a, 1.0f);
+            }
+            if (asset.id == 124 || asset.id == 121) {
+                EXPECT_TRUE(m.textureFile.empty());
+            }
+        }
+    }
+}
+
+TEST(MeshCatalog, TextureNamesAndPicturesMatchOneToOne)
+{
+    std::set<std::string> named;
+    for (const MeshAsset& asset : MeshAssets())
+        for (const Material& m : asset.build().materials)
+            if (!m.textureFile.empty())
+                named.insert(m.textureFile);
+    std::set<std::string> painted;
+    for (const MeshPicture& picture : MeshPictures()) {
+        SCOPED_TRACE(picture.id);
+        painted.insert(std::to_string(picture.id) + ".png");
+        const Picture p = picture.paint();
+        ASSERT_GT(p.width, 0);
+        ASSERT_EQ(p.pixels.size(), static_cast<size_t>(p.width) * static_cast<size_t>(p.height));
+        for (uint32_t pixel : p.pixels)
+            ASSERT_EQ(pixel >> 24, 0xFFu) << "mesh pictures are opaque";
+        EXPECT_EQ(p.pixels, picture.paint().pixels);
+    }
+    EXPECT_EQ(named, painted);
+}
+
 } // namespace

@@ -23,7 +23,7 @@ Shape Shoulders()
 
 Shape Cannon()
 {
-    return Merged(Barrel(0.0f, 0.0f, 0.12f, 0.34f, 0.035f, 6),
+    return Merged(Barrel(0.0f, 0.0f, 0.12f, 0.31f, 0.035f, 6),
                   Lathe({{0.0f, 0.10f}, {0.06f, 0.14f}, {0.06f, 0.22f}, {0.045f, 0.25f}}, 6, Axis::Y));
 }
 

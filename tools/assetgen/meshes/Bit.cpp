@@ -32,7 +32,7 @@ Shape Eye()
 Shape Vanes()
 {
     Shape vanes;
-    const Shape vane = Plate({{0.10f, -0.08f}, {0.10f, -0.24f}, {0.20f, -0.32f}, {0.19f, -0.18f}}, -0.012f, 0.012f,
+    const Shape vane = Plate({{0.10f, -0.06f}, {0.10f, -0.20f}, {0.17f, -0.26f}, {0.17f, -0.14f}}, -0.012f, 0.012f,
                              0.008f);
     // One vane up toward the camera, two below to the sides.
     for (int i = 0; i < 3; ++i) {

@@ -1,5 +1,5 @@
 // The small enemy: a faceted dart between two forward-curving claws, with a
-// red sensor eye on top and a glowing drive at the tail. About 0.47 across,
+// red sensor eye on top and a glowing drive at the tail. About 0.45 in radius,
 // filling the 0.3–0.5 hit radii it is used with.
 #include "tools/assetgen/meshes/HullParts.h"
 #include "tools/assetgen/meshes/MeshBuilder.h"
@@ -10,8 +10,8 @@ namespace {
 
 constexpr float kX0 = -0.5f, kX1 = 0.5f, kY0 = -0.45f, kY1 = 0.55f;
 
-const Outline kClaw = {{0.10f, -0.22f}, {0.30f, -0.18f}, {0.43f, -0.04f}, {0.45f, 0.14f}, {0.38f, 0.36f},
-                       {0.33f, 0.40f}, {0.34f, 0.20f}, {0.31f, 0.04f}, {0.22f, -0.05f}, {0.10f, -0.04f}};
+const Outline kClaw = {{0.10f, -0.22f}, {0.29f, -0.18f}, {0.41f, -0.04f}, {0.43f, 0.13f}, {0.36f, 0.30f},
+                       {0.31f, 0.34f}, {0.32f, 0.18f}, {0.29f, 0.04f}, {0.21f, -0.05f}, {0.10f, -0.04f}};
 
 Shape Body()
 {
