@@ -113,7 +113,7 @@ TEST(MeshToolkit, CreaseAngleSplitsSharpCornersAndSmoothsCurves)
     MeshBuilder smooth;
     smooth.Add(IcoSphere(1.0f, 1), smooth.AddMaterial(Solid(1, 1, 1)), {}, 45.0f);
     ASSERT_EQ(smooth.Result().vertices.size(), 42u) << "one normal per point";
-    for (const MeshVertex& v : smooth.Result().vertices)
+    for (const ModelVertex& v : smooth.Result().vertices)
         EXPECT_GT(Vec3Dot(v.normal, Vec3Normalize(v.position)), 0.999f);
 }
 
@@ -121,7 +121,7 @@ TEST(MeshToolkit, PlanViewMapsTheRectangleOntoThePicture)
 {
     MeshBuilder builder;
     builder.Add(Box({-1, -2, 0}, {1, 2, 1}), builder.AddMaterial(Solid(1, 1, 1)), TopView(-1, 1, -2, 2));
-    for (const MeshVertex& v : builder.Result().vertices) {
+    for (const ModelVertex& v : builder.Result().vertices) {
         EXPECT_FLOAT_EQ(v.uv.x, (v.position.x + 1.0f) / 2.0f);
         EXPECT_FLOAT_EQ(v.uv.y, (2.0f - v.position.y) / 4.0f) << "the top row is the nose side";
     }

@@ -1,5 +1,6 @@
 // Every generated mesh: a closed solid facing outward, sized for its use,
 // with the materials and pictures it names, written the same way every time.
+#include "engine/XFile.h"
 #include "tools/assetgen/meshes/MeshCatalog.h"
 #include "tools/assetgen/meshes/XFileWriter.h"
 
@@ -21,18 +22,18 @@ std::vector<std::array<int, 3>> WeldedTriangles(const Mesh& mesh, int* pointCoun
 {
     std::map<Key, int> ids;
     std::vector<int> weld;
-    for (const MeshVertex& v : mesh.vertices) {
+    for (const ModelVertex& v : mesh.vertices) {
         const auto [it, added] = ids.insert({{v.position.x, v.position.y, v.position.z}, static_cast<int>(ids.size())});
         weld.push_back(it->second);
     }
     std::vector<std::array<int, 3>> triangles;
-    for (const MeshFace& f : mesh.faces)
+    for (const ModelFace& f : mesh.faces)
         triangles.push_back({weld[f.corners[0]], weld[f.corners[1]], weld[f.corners[2]]});
     *pointCount = static_cast<int>(ids.size());
     return triangles;
 }
 
-Vec3 FaceNormal(const Mesh& mesh, const MeshFace& f)
+Vec3 FaceNormal(const Mesh& mesh, const ModelFace& f)
 {
     const Vec3& a = mesh.vertices[f.corners[0]].position;
     return Vec3Cross(mesh.vertices[f.corners[1]].position - a, mesh.vertices[f.corners[2]].position - a);
@@ -57,7 +58,7 @@ std::vector<double> SolidVolumes(const Mesh& mesh)
         parent[Find(parent, t[2])] = Find(parent, t[0]);
     }
     std::map<int, double> volumes;
-    for (const MeshFace& f : mesh.faces) {
+    for (const ModelFace& f : mesh.faces) {
         const Vec3& a = mesh.vertices[f.corners[0]].position;
         const Vec3& b = mesh.vertices[f.corners[1]].position;
         const Vec3& c = mesh.vertices[f.corners[2]].position;
@@ -98,7 +99,7 @@ TEST_P(EachMesh, EverySolidFacesOutward)
 TEST_P(EachMesh, NormalsAreUnitAndLeanLikeTheirFaces)
 {
     const Mesh mesh = GetParam().build();
-    for (const MeshFace& f : mesh.faces) {
+    for (const ModelFace& f : mesh.faces) {
         const Vec3 face = FaceNormal(mesh, f);
         ASSERT_GT(Vec3Length(face), 1e-7f) << "degenerate triangle";
         for (int corner : f.corners) {
@@ -113,7 +114,7 @@ TEST_P(EachMesh, FaceMaterialsAreInRangeAndEveryMaterialIsUsed)
 {
     const Mesh mesh = GetParam().build();
     std::set<int> used;
-    for (const MeshFace& f : mesh.faces) {
+    for (const ModelFace& f : mesh.faces) {
         ASSERT_GE(f.material, 0);
         ASSERT_LT(f.material, static_cast<int>(mesh.materials.size()));
         used.insert(f.material);
@@ -125,6 +126,37 @@ TEST_P(EachMesh, FaceMaterialsAreInRangeAndEveryMaterialIsUsed)
 TEST_P(EachMesh, WritesTheSameTextEveryTime)
 {
     EXPECT_EQ(WriteXFile(GetParam().build()), WriteXFile(GetParam().build()));
+}
+
+TEST_P(EachMesh, ReadsBackWithItsMaterialsTrianglesAndWinding)
+{
+    const Mesh mesh = GetParam().build();
+    const std::string text = WriteXFile(mesh);
+    MeshData read;
+    ASSERT_TRUE(ParseXFile(&read, reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+    ASSERT_EQ(read.materials.size(), mesh.materials.size());
+    ASSERT_EQ(read.subsets.size(), mesh.materials.size());
+    ASSERT_EQ(read.indices.size(), 3 * mesh.faces.size());
+    double volume = 0.0;
+    for (size_t m = 0; m < mesh.materials.size(); ++m) {
+        EXPECT_EQ(read.materials[m].textureFileName, mesh.materials[m].textureFile);
+        EXPECT_FLOAT_EQ(read.materials[m].diffuse.a, mesh.materials[m].diffuse.a);
+        size_t faces = 0;
+        for (const ModelFace& f : mesh.faces)
+            faces += f.material == static_cast<int>(m) ? 1 : 0;
+        EXPECT_EQ(read.subsets[m].triangleCount, static_cast<int>(faces));
+    }
+    for (size_t i = 0; i < read.indices.size(); i += 3) {
+        const Vec3& a = read.vertices[read.indices[i]].position;
+        const Vec3& b = read.vertices[read.indices[i + 1]].position;
+        const Vec3& c = read.vertices[read.indices[i + 2]].position;
+        volume += static_cast<double>(Vec3Dot(a, Vec3Cross(b, c)));
+        EXPECT_NEAR(Vec3Length(read.vertices[read.indices[i]].normal), 1.0f, 1e-4f);
+    }
+    double written = 0.0;
+    for (double v : SolidVolumes(mesh))
+        written += v;
+    EXPECT_NEAR(volume, written, 1e-3 * std::fabs(written) + 1e-4) << "same solids, same winding";
 }
 
 std::string AssetName(const ::testing::TestParamInfo<MeshAsset>& info)
@@ -154,7 +186,7 @@ struct Extent {
 Extent Measure(const Mesh& mesh)
 {
     Extent e;
-    for (const MeshVertex& v : mesh.vertices) {
+    for (const ModelVertex& v : mesh.vertices) {
         const Vec3& p = v.position;
         e.min = {std::fmin(e.min.x, p.x), std::fmin(e.min.y, p.y), std::fmin(e.min.z, p.z)};
         e.max = {std::fmax(e.max.x, p.x), std::fmax(e.max.y, p.y), std::fmax(e.max.z, p.z)};

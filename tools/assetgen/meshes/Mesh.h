@@ -19,20 +19,20 @@ struct Material {
     std::string textureFile;
 };
 
-struct MeshVertex {
+struct ModelVertex {
     Vec3 position;
     Vec3 normal;
     Vec2 uv;
 };
 
-struct MeshFace {
+struct ModelFace {
     std::array<int, 3> corners;
     int material = 0;
 };
 
 struct Mesh {
-    std::vector<MeshVertex> vertices;
-    std::vector<MeshFace> faces;
+    std::vector<ModelVertex> vertices;
+    std::vector<ModelFace> faces;
     std::vector<Material> materials;
 };
 

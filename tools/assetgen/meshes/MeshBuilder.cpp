@@ -60,7 +60,7 @@ int MeshBuilder::AddMaterial(const Material& material)
     return static_cast<int>(mesh_.materials.size()) - 1;
 }
 
-int MeshBuilder::VertexIndex(const MeshVertex& v)
+int MeshBuilder::VertexIndex(const ModelVertex& v)
 {
     const auto key = std::make_tuple(v.position.x, v.position.y, v.position.z, v.normal.x, v.normal.y, v.normal.z,
                                      v.uv.x, v.uv.y);
@@ -87,7 +87,7 @@ void MeshBuilder::Add(const Shape& shape, int material, const UvMapping& uv, flo
     }
     for (size_t t = 0; t < shape.triangles.size(); ++t) {
         const auto& tri = shape.triangles[t];
-        MeshFace face;
+        ModelFace face;
         face.material = material;
         for (int k = 0; k < 3; ++k) {
             // Average the faces meeting here that fold by less than the crease,
@@ -101,7 +101,7 @@ void MeshBuilder::Add(const Shape& shape, int material, const UvMapping& uv, flo
                                                 shape.points[o[(corner + 2) % 3]]);
                 sum = sum + faceNormals[other] * angle;
             }
-            MeshVertex vertex;
+            ModelVertex vertex;
             vertex.position = shape.points[tri[k]];
             vertex.normal = Vec3Normalize(sum);
             vertex.uv = MapUv(uv, vertex.position, faceNormals[t]);

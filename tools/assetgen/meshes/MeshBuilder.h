@@ -35,7 +35,7 @@ public:
     const Mesh& Result() const { return mesh_; }
 
 private:
-    int VertexIndex(const MeshVertex& vertex);
+    int VertexIndex(const ModelVertex& vertex);
 
     Mesh mesh_;
     std::map<std::tuple<float, float, float, float, float, float, float, float>, int> vertexIndex_;
