@@ -35,7 +35,9 @@ Shape Hatch()
 
 Shape Sensor()
 {
-    return Box({-0.06f, 0.08f, -0.17f}, {0.06f, 0.12f, -0.12f});
+    return ConvexHull({{-0.07f, 0.11f, -0.13f}, {0.07f, 0.11f, -0.13f}, {-0.05f, 0.15f, -0.12f},
+                       {0.05f, 0.15f, -0.12f}, {-0.07f, 0.09f, -0.16f}, {0.07f, 0.09f, -0.16f},
+                       {-0.05f, 0.13f, -0.155f}, {0.05f, 0.13f, -0.155f}});
 }
 
 Shape Vents()
@@ -49,8 +51,8 @@ Shape Vents()
 Mesh BuildArmouredEnemy()
 {
     MeshBuilder builder;
-    const int armour = builder.AddMaterial(Textured(0.56f, 0.58f, 0.44f, kArmouredEnemyPicture));
-    const int plating = builder.AddMaterial(Textured(0.70f, 0.60f, 0.26f, kArmouredEnemyPicture));
+    const int armour = builder.AddMaterial(Textured(0.68f, 0.70f, 0.54f, kArmouredEnemyPicture));
+    const int plating = builder.AddMaterial(Textured(0.92f, 0.74f, 0.28f, kArmouredEnemyPicture));
     const int metal = builder.AddMaterial(Solid(0.26f, 0.27f, 0.26f));
     const int glow = builder.AddMaterial(Glow(0.45f, 1.0f, 0.55f));
     // The pod tumbles, so its armour is panelled the same way on every side.

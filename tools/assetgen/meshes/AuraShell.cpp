@@ -12,7 +12,7 @@
 namespace {
 
 constexpr float kRadius = 1.5f;
-constexpr float kRim = 0.22f;
+constexpr float kRim = 0.16f;
 
 struct Cell {
     Vec3 centre;
@@ -104,9 +104,11 @@ Mesh BuildAuraShell()
     }
     MeshBuilder builder;
     Material pane = Solid(0.30f, 0.65f, 1.0f, {0.10f, 0.30f, 0.60f});
-    pane.diffuse.a = 0.6f;
+    pane.diffuse.a = 0.4f;
     const int paneMaterial = builder.AddMaterial(pane);
-    const int rimMaterial = builder.AddMaterial(Solid(0.70f, 0.92f, 1.0f, {0.45f, 0.75f, 1.0f}));
+    Material rim = Solid(0.55f, 0.85f, 1.0f, {0.35f, 0.70f, 1.0f});
+    rim.diffuse.a = 0.8f;
+    const int rimMaterial = builder.AddMaterial(rim);
     builder.Add(panes, paneMaterial, {}, 30.0f);
     builder.Add(rims, rimMaterial, {}, 30.0f);
     return builder.Result();

@@ -39,6 +39,15 @@ Shape Wings()
     return Merged(right, MirroredX(right));
 }
 
+// Armoured shoulders between keel and wings: the boss's bulk from the side.
+Shape Shoulders()
+{
+    const Shape right = ConvexHull({{0.42f, 0.30f, 0.06f},   {0.98f, 0.10f, 0.06f},   {0.98f, -1.05f, 0.06f},
+                                    {0.42f, -1.15f, 0.06f},  {0.52f, 0.10f, -0.36f},  {0.82f, -0.02f, -0.30f},
+                                    {0.82f, -0.86f, -0.30f}, {0.52f, -0.95f, -0.36f}});
+    return Merged(right, MirroredX(right));
+}
+
 Shape Pods()
 {
     const Shape right = Moved(Fuselage({{0.62f, 0.0f, 0.0f, 0.0f},
@@ -58,7 +67,7 @@ Shape Guns()
 
 Shape Collar()
 {
-    return Moved(Torus(0.38f, 0.08f, 16, 6), {0.0f, 0.0f, -0.50f});
+    return Moved(Torus(0.38f, 0.08f, 14, 5), {0.0f, 0.0f, -0.50f});
 }
 
 Shape Eye()
@@ -103,6 +112,7 @@ Mesh BuildBoss()
     builder.Add(Keel(), hull, plan);
     builder.Add(Jaws(), hull, plan);
     builder.Add(Wings(), hull, plan);
+    builder.Add(Shoulders(), hull, plan);
     builder.Add(Pods(), hull, plan);
     builder.Add(Guns(), metal);
     builder.Add(Collar(), metal, {}, 60.0f);
@@ -125,6 +135,8 @@ Picture PaintBoss()
         p.Line({0.40f * s, 0.35f}, {0.50f * s, 1.30f}, 0.05f, seam);
         p.Fill({{1.20f * s, 0.02f}, {2.05f * s, -0.38f}, {2.02f * s, -0.50f}, {1.20f * s, -0.12f}}, crimson);
         p.Fill(Scaled(kRidge, s, 1.0f), light);
+        p.Fill({{0.55f * s, 0.05f}, {0.80f * s, -0.05f}, {0.80f * s, -0.85f}, {0.55f * s, -0.92f}}, light);
+        p.Line({0.66f * s, -0.2f}, {0.66f * s, -0.75f}, 0.05f, crimson);
         for (float x = 0.8f; x < 2.1f; x += 0.32f)
             p.Line({x * s, 0.0f - 0.35f * (x - 0.45f)}, {x * s, -1.0f}, 0.035f, seam);
         p.Line({2.0f * s, 0.5f}, {2.0f * s, -1.1f}, 0.04f, seam);

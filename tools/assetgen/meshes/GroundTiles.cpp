@@ -1,7 +1,7 @@
 // Ground installations, one per map cell: each stands on a footprint inside
 // the 1 × 1 cell round its origin and rises toward the camera (−z). Seen
 // 20 units away through blue-grey fog, about 24 pixels a cell, so they are
-// bold, warm-coloured blocks with bright lamps.
+// pale blocks on dark pads with bright amber lamps.
 #include "tools/assetgen/meshes/HullParts.h"
 #include "tools/assetgen/meshes/MeshBuilder.h"
 #include "tools/assetgen/meshes/Models.h"
@@ -39,9 +39,9 @@ struct Tile {
 Mesh BuildTile(const Tile& tile)
 {
     MeshBuilder builder;
-    const int concrete = builder.AddMaterial(Textured(0.74f, 0.70f, 0.62f, kGroundPicture));
-    const int structure = builder.AddMaterial(Textured(0.86f, 0.62f, 0.36f, kGroundPicture));
-    const int lamp = builder.AddMaterial(Glow(1.0f, 0.85f, 0.45f));
+    const int concrete = builder.AddMaterial(Textured(0.30f, 0.33f, 0.38f, kGroundPicture));
+    const int structure = builder.AddMaterial(Textured(0.88f, 0.84f, 0.74f, kGroundPicture));
+    const int lamp = builder.AddMaterial(Glow(1.0f, 0.55f, 0.2f));
     const UvMapping panels = BoxMapping(2.0f);
     builder.Add(tile.concrete, concrete, panels);
     builder.Add(tile.structure, structure, panels);
@@ -51,14 +51,26 @@ Mesh BuildTile(const Tile& tile)
 
 } // namespace
 
-// A stepped block-house with a lamp mast: the tile of the stage ground.
+// A fuel tank lying along y on the pad.
+Shape Tank(float x, float y0, float y1, float r)
+{
+    return Moved(Lathe({{0.0f, y0}, {0.7f * r, y0 + 0.3f * r}, {r, y0 + r}, {r, y1 - r}, {0.7f * r, y1 - 0.3f * r},
+                        {0.0f, y1}},
+                       8, Axis::Y, kPi / 8.0f),
+                 {x, 0.0f, -0.05f - r});
+}
+
+// A defence post: a block-house with a lamp tower, two fuel tanks beside it:
+// the tile of the stage ground.
 Mesh BuildGroundTile()
 {
     Tile tile;
     tile.concrete = Pad(0.9f);
-    tile.structure = Merged(Pillar(ChamferedRect(0.56f, 0.56f, 0.12f), 0.30f),
-                            Pillar(Circle(8, 0.17f, kPi / 8.0f), 0.50f));
-    tile.lamps = Merged(Lamp({0.0f, 0.0f}, 0.50f), Merged(Lamp({0.34f, 0.34f}, 0.08f), Lamp({-0.34f, -0.34f}, 0.08f)));
+    const Shape house = Moved(Pillar(ChamferedRect(0.46f, 0.56f, 0.10f), 0.26f), {0.12f, 0.0f, 0.0f});
+    const Shape tower = Moved(Pillar(Circle(8, 0.13f, kPi / 8.0f), 0.52f), {0.12f, 0.08f, 0.0f});
+    tile.structure = Merged(Merged(house, tower), Merged(Tank(-0.26f, -0.36f, 0.30f, 0.085f),
+                                                         Tank(-0.06f, -0.36f, -0.02f, 0.06f)));
+    tile.lamps = Merged(Lamp({0.12f, 0.08f}, 0.52f), Merged(Lamp({0.34f, -0.34f}, 0.08f), Lamp({-0.34f, 0.36f}, 0.08f)));
     return BuildTile(tile);
 }
 

@@ -5,15 +5,10 @@
 
 Outline Circle(int n, float r, float phase)
 {
-    return Ellipse(n, r, r, phase);
-}
-
-Outline Ellipse(int n, float rx, float ry, float phase)
-{
     Outline result;
     for (int i = 0; i < n; ++i) {
         const float a = phase + 2.0f * kPi * static_cast<float>(i) / static_cast<float>(n);
-        result.push_back({rx * std::cos(a), ry * std::sin(a)});
+        result.push_back({r * std::cos(a), r * std::sin(a)});
     }
     return result;
 }

@@ -12,8 +12,6 @@ using Outline = std::vector<Vec2>;
 // A regular polygon of n corners and radius r, the first corner at angle
 // phase (radians, from +x toward +y), counter-clockwise.
 Outline Circle(int n, float r, float phase = 0.0f);
-// An ellipse with half-axes rx, ry sampled at n corners.
-Outline Ellipse(int n, float rx, float ry, float phase = 0.0f);
 // A rectangle centred on the origin with its corners cut by chamfer.
 Outline ChamferedRect(float width, float height, float chamfer);
 // Every point scaled by (sx, sy) and then moved by offset.

@@ -113,10 +113,3 @@ void Painter::Grain(float amount, unsigned seed)
             pixel = Pack({c.r * f, c.g * f, c.b * f, 1.0f});
         }
 }
-
-void Painter::FillPixels(int x0, int y0, int x1, int y1, Color colour)
-{
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            Blend(x, y, colour);
-}

@@ -20,8 +20,6 @@ public:
     void Stroke(const Outline& outline, float width, Color colour);
     // Every pixel darkened or lightened by up to amount, in a fixed pattern.
     void Grain(float amount, unsigned seed);
-    // A picture at the canvas's own pixels, without the area mapping.
-    void FillPixels(int x0, int y0, int x1, int y1, Color colour);
 
     const Picture& Result() const { return picture_; }
 
