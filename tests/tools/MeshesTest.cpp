@@ -265,10 +265,7 @@ TEST(MeshCatalog, WireGroundsSurroundOrUnderlieTheFieldAndGlow)
             EXPECT_GT(m.emissive.x + m.emissive.y + m.emissive.z, 0.3f) << "fog is off; lines show their glow";
 }
 
-TEST(MeshCatalog, SectionModelFitsBesideTheBriefing)
-{
-    EXPECT_LE(Measure(Build(119)).farthest, 1.1f);
-}
+TEST(MeshCatalog, SectionModelFitsBesideTheBriefing) { EXPECT_LE(Measure(Build(119)).farthest, 1.1f); }
 
 TEST(MeshCatalog, SolidMeshesAreOpaqueAndTheAlphaOnlyMeshesUntextured)
 {

@@ -10,16 +10,9 @@ namespace {
 
 const Outline kShoulder = {{0.13f, -0.20f}, {0.25f, -0.14f}, {0.31f, 0.0f}, {0.26f, 0.16f}, {0.14f, 0.21f}};
 
-Shape Core()
-{
-    return BevelledPlate(Circle(6, 0.2f, kPi / 2.0f), -0.14f, 0.14f, 0.05f, Axis::Z);
-}
+Shape Core() { return BevelledPlate(Circle(6, 0.2f, kPi / 2.0f), -0.14f, 0.14f, 0.05f, Axis::Z); }
 
-Shape Shoulders()
-{
-    const Shape right = BevelledPlate(kShoulder, -0.11f, 0.11f, 0.035f, Axis::Z);
-    return Merged(right, MirroredX(right));
-}
+Shape Shoulders() { return Paired(BevelledPlate(kShoulder, -0.11f, 0.11f, 0.035f, Axis::Z)); }
 
 Shape Cannon()
 {
@@ -28,23 +21,21 @@ Shape Cannon()
 }
 
 // A raised hatch on top, its front edge holding the sensor slit.
-Shape Hatch()
-{
-    return BevelledPlate(Circle(6, 0.11f, kPi / 2.0f), -0.19f, -0.12f, 0.025f, Axis::Z);
-}
+Shape Hatch() { return BevelledPlate(Circle(6, 0.11f, kPi / 2.0f), -0.19f, -0.12f, 0.025f, Axis::Z); }
 
 Shape Sensor()
 {
-    return ConvexHull({{-0.07f, 0.11f, -0.13f}, {0.07f, 0.11f, -0.13f}, {-0.05f, 0.15f, -0.12f},
-                       {0.05f, 0.15f, -0.12f}, {-0.07f, 0.09f, -0.16f}, {0.07f, 0.09f, -0.16f},
-                       {-0.05f, 0.13f, -0.155f}, {0.05f, 0.13f, -0.155f}});
+    return ConvexHull({{-0.07f, 0.11f, -0.13f},
+                       {0.07f, 0.11f, -0.13f},
+                       {-0.05f, 0.15f, -0.12f},
+                       {0.05f, 0.15f, -0.12f},
+                       {-0.07f, 0.09f, -0.16f},
+                       {0.07f, 0.09f, -0.16f},
+                       {-0.05f, 0.13f, -0.155f},
+                       {0.05f, 0.13f, -0.155f}});
 }
 
-Shape Vents()
-{
-    const Shape vent = Box({0.04f, -0.22f, -0.05f}, {0.09f, -0.15f, 0.05f});
-    return Merged(vent, MirroredX(vent));
-}
+Shape Vents() { return Paired(Box({0.04f, -0.22f, -0.05f}, {0.09f, -0.15f, 0.05f})); }
 
 } // namespace
 

@@ -50,8 +50,7 @@ std::vector<Cell> Cells(const Shape& sphere)
         cell.centre = sphere.points[v];
         for (int t : ring) {
             const auto& tri = sphere.triangles[t];
-            cell.corners.push_back(
-                OnShell(sphere.points[tri[0]] + sphere.points[tri[1]] + sphere.points[tri[2]]));
+            cell.corners.push_back(OnShell(sphere.points[tri[0]] + sphere.points[tri[1]] + sphere.points[tri[2]]));
         }
         cells.push_back(cell);
     }
@@ -87,8 +86,7 @@ Mesh BuildAuraShell()
         const int centre = Point(panes, paneIndex, cell.centre);
         for (size_t i = 0; i < n; ++i) {
             const size_t j = (i + 1) % n;
-            panes.triangles.push_back(
-                {centre, Point(panes, paneIndex, inner[i]), Point(panes, paneIndex, inner[j])});
+            panes.triangles.push_back({centre, Point(panes, paneIndex, inner[i]), Point(panes, paneIndex, inner[j])});
             const int a = Point(rims, rimIndex, cell.corners[i]);
             const int b = Point(rims, rimIndex, cell.corners[j]);
             const int c = Point(rims, rimIndex, inner[j]);

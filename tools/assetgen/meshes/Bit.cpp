@@ -19,21 +19,15 @@ Shape Orb()
     return Lathe(profile, 12, Axis::Y);
 }
 
-Shape Ring()
-{
-    return Torus(0.24f, 0.03f, 16, 5);
-}
+Shape Ring() { return Torus(0.24f, 0.03f, 16, 5); }
 
-Shape Eye()
-{
-    return Lathe({{0.0f, 0.10f}, {0.075f, 0.12f}, {0.06f, 0.175f}, {0.0f, 0.185f}}, 10, Axis::Y);
-}
+Shape Eye() { return Lathe({{0.0f, 0.10f}, {0.075f, 0.12f}, {0.06f, 0.175f}, {0.0f, 0.185f}}, 10, Axis::Y); }
 
 Shape Vanes()
 {
     Shape vanes;
-    const Shape vane = Plate({{0.10f, -0.06f}, {0.10f, -0.20f}, {0.17f, -0.26f}, {0.17f, -0.14f}}, -0.012f, 0.012f,
-                             0.008f);
+    const Shape vane =
+        Plate({{0.10f, -0.06f}, {0.10f, -0.20f}, {0.17f, -0.26f}, {0.17f, -0.14f}}, -0.012f, 0.012f, 0.008f);
     // One vane up toward the camera, two below to the sides.
     for (int i = 0; i < 3; ++i) {
         const float a = kPi * (0.5f + 2.0f * static_cast<float>(i) / 3.0f);
@@ -43,11 +37,7 @@ Shape Vanes()
 }
 
 // Pins holding the ring to the orb.
-Shape Struts()
-{
-    const Shape strut = Box({0.12f, -0.02f, -0.02f}, {0.21f, 0.02f, 0.02f});
-    return Merged(strut, MirroredX(strut));
-}
+Shape Struts() { return Paired(Box({0.12f, -0.02f, -0.02f}, {0.21f, 0.02f, 0.02f})); }
 
 } // namespace
 

@@ -13,7 +13,7 @@ constexpr float kX0 = -2.4f, kX1 = 2.4f, kY0 = -1.9f, kY1 = 2.1f;
 
 const Outline kJaw = {{0.22f, 0.35f}, {0.64f, 0.22f}, {0.74f, 0.80f}, {0.56f, 1.55f},
                       {0.38f, 1.95f}, {0.30f, 1.50f}, {0.38f, 0.98f}, {0.22f, 0.88f}};
-const Outline kWing = {{0.45f, 0.30f}, {1.20f, 0.02f}, {2.05f, -0.38f}, {2.26f, -0.72f},
+const Outline kWing = {{0.45f, 0.30f},  {1.20f, 0.02f},  {2.05f, -0.38f}, {2.26f, -0.72f},
                        {2.12f, -1.06f}, {1.42f, -0.96f}, {0.92f, -1.32f}, {0.45f, -1.22f}};
 const Outline kRidge = {{0.62f, 0.06f}, {1.50f, -0.32f}, {1.62f, -0.52f}, {0.70f, -0.44f}};
 
@@ -27,53 +27,40 @@ Shape Keel()
                      {-1.42f, 0.36f, 0.28f, 0.24f}});
 }
 
-Shape Jaws()
-{
-    const Shape right = Plate(kJaw, -0.24f, 0.14f, 0.07f);
-    return Merged(right, MirroredX(right));
-}
+Shape Jaws() { return Paired(Plate(kJaw, -0.24f, 0.14f, 0.07f)); }
 
-Shape Wings()
-{
-    const Shape right = Merged(Plate(kWing, -0.12f, 0.10f, 0.06f), Plate(kRidge, -0.24f, -0.08f, 0.05f));
-    return Merged(right, MirroredX(right));
-}
+Shape Wings() { return Paired(Merged(Plate(kWing, -0.12f, 0.10f, 0.06f), Plate(kRidge, -0.24f, -0.08f, 0.05f))); }
 
 // Armoured shoulders between keel and wings: the boss's bulk from the side.
 Shape Shoulders()
 {
-    const Shape right = ConvexHull({{0.42f, 0.30f, 0.06f},   {0.98f, 0.10f, 0.06f},   {0.98f, -1.05f, 0.06f},
-                                    {0.42f, -1.15f, 0.06f},  {0.52f, 0.10f, -0.36f},  {0.82f, -0.02f, -0.30f},
-                                    {0.82f, -0.86f, -0.30f}, {0.52f, -0.95f, -0.36f}});
-    return Merged(right, MirroredX(right));
+    return Paired(ConvexHull({{0.42f, 0.30f, 0.06f},
+                              {0.98f, 0.10f, 0.06f},
+                              {0.98f, -1.05f, 0.06f},
+                              {0.42f, -1.15f, 0.06f},
+                              {0.52f, 0.10f, -0.36f},
+                              {0.82f, -0.02f, -0.30f},
+                              {0.82f, -0.86f, -0.30f},
+                              {0.52f, -0.95f, -0.36f}}));
 }
 
 Shape Pods()
 {
-    const Shape right = Moved(Fuselage({{0.62f, 0.0f, 0.0f, 0.0f},
-                                        {0.36f, 0.15f, 0.14f, 0.13f},
-                                        {-0.95f, 0.17f, 0.16f, 0.15f},
-                                        {-1.15f, 0.12f, 0.10f, 0.10f}}),
-                              {2.0f, 0.0f, -0.02f});
-    return Merged(right, MirroredX(right));
+    return Paired(Moved(Fuselage({{0.62f, 0.0f, 0.0f, 0.0f},
+                                  {0.36f, 0.15f, 0.14f, 0.13f},
+                                  {-0.95f, 0.17f, 0.16f, 0.15f},
+                                  {-1.15f, 0.12f, 0.10f, 0.10f}}),
+                        {2.0f, 0.0f, -0.02f}));
 }
 
 Shape Guns()
 {
-    const Shape right = Merged(Barrel(1.90f, -0.12f, 0.2f, 0.95f, 0.045f, 6),
-                               Barrel(2.10f, -0.12f, 0.2f, 0.95f, 0.045f, 6));
-    return Merged(right, MirroredX(right));
+    return Paired(Merged(Barrel(1.90f, -0.12f, 0.2f, 0.95f, 0.045f, 6), Barrel(2.10f, -0.12f, 0.2f, 0.95f, 0.045f, 6)));
 }
 
-Shape Collar()
-{
-    return Moved(Torus(0.38f, 0.08f, 14, 5), {0.0f, 0.0f, -0.50f});
-}
+Shape Collar() { return Moved(Torus(0.38f, 0.08f, 14, 5), {0.0f, 0.0f, -0.50f}); }
 
-Shape Eye()
-{
-    return Moved(IcoSphere(0.30f, 1), {0.0f, 0.0f, -0.46f});
-}
+Shape Eye() { return Moved(IcoSphere(0.30f, 1), {0.0f, 0.0f, -0.46f}); }
 
 Shape Emitter()
 {
@@ -84,18 +71,18 @@ Shape Nozzles()
 {
     const Shape nozzle = Lathe({{0.0f, -1.25f}, {0.16f, -1.32f}, {0.17f, -1.58f}, {0.14f, -1.62f}}, 10, Axis::Y);
     const Shape pod = Lathe({{0.0f, -0.90f}, {0.10f, -0.95f}, {0.11f, -1.22f}, {0.09f, -1.25f}}, 8, Axis::Y);
-    Shape all = Merged(Moved(nozzle, {0.30f, 0.0f, 0.02f}), Moved(nozzle, {-0.30f, 0.0f, 0.02f}));
+    Shape all = Paired(Moved(nozzle, {0.30f, 0.0f, 0.02f}));
     all = Merged(all, Moved(nozzle, {0.0f, 0.0f, -0.12f}));
-    return Merged(all, Merged(Moved(pod, {2.0f, 0.0f, -0.02f}), Moved(pod, {-2.0f, 0.0f, -0.02f})));
+    return Merged(all, Paired(Moved(pod, {2.0f, 0.0f, -0.02f})));
 }
 
 Shape Exhausts()
 {
     const Shape flame = Lathe({{0.125f, -1.50f}, {0.125f, -1.60f}, {0.0f, -1.72f}}, 10, Axis::Y);
     const Shape pod = Lathe({{0.075f, -1.12f}, {0.075f, -1.24f}, {0.0f, -1.33f}}, 8, Axis::Y);
-    Shape all = Merged(Moved(flame, {0.30f, 0.0f, 0.02f}), Moved(flame, {-0.30f, 0.0f, 0.02f}));
+    Shape all = Paired(Moved(flame, {0.30f, 0.0f, 0.02f}));
     all = Merged(all, Moved(flame, {0.0f, 0.0f, -0.12f}));
-    return Merged(all, Merged(Moved(pod, {2.0f, 0.0f, -0.02f}), Moved(pod, {-2.0f, 0.0f, -0.02f})));
+    return Merged(all, Paired(Moved(pod, {2.0f, 0.0f, -0.02f})));
 }
 
 } // namespace

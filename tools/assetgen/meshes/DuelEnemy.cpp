@@ -16,10 +16,7 @@ Vec2 Polar(float radius, float angle) { return {radius * std::cos(angle), radius
 
 float SpikeAngle(int i) { return kPi * (0.5f + 0.25f * static_cast<float>(i)); }
 
-Shape Disc()
-{
-    return BevelledPlate(Circle(8, 0.30f, kPi / 8.0f), -0.08f, 0.07f, 0.035f, Axis::Z);
-}
+Shape Disc() { return BevelledPlate(Circle(8, 0.30f, kPi / 8.0f), -0.08f, 0.07f, 0.035f, Axis::Z); }
 
 Shape Spikes()
 {
@@ -50,10 +47,7 @@ Shape Dome()
     return Lathe(profile, 16, Axis::Z, kPi / 16.0f);
 }
 
-Shape Eye()
-{
-    return Lathe({{0.0f, -0.16f}, {0.07f, -0.19f}, {0.05f, -0.225f}, {0.0f, -0.235f}}, 12, Axis::Z);
-}
+Shape Eye() { return Lathe({{0.0f, -0.16f}, {0.07f, -0.19f}, {0.05f, -0.225f}, {0.0f, -0.235f}}, 12, Axis::Z); }
 
 Shape Studs()
 {

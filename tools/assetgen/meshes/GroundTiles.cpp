@@ -12,21 +12,14 @@
 namespace {
 
 // A square pad with sloped edges, top at −0.08.
-Shape Pad(float size)
-{
-    return BevelledPlate(ChamferedRect(size, size, 0.08f), -0.08f, 0.02f, 0.04f, Axis::Z);
-}
+Shape Pad(float size) { return BevelledPlate(ChamferedRect(size, size, 0.08f), -0.08f, 0.02f, 0.04f, Axis::Z); }
 
 // A pillar of the outline from the pad up to height h (toward −z).
-Shape Pillar(const Outline& outline, float h)
-{
-    return BevelledPlate(outline, -h, -0.05f, 0.03f, Axis::Z);
-}
+Shape Pillar(const Outline& outline, float h) { return BevelledPlate(outline, -h, -0.05f, 0.03f, Axis::Z); }
 
 Shape Lamp(Vec2 at, float h)
 {
-    return Moved(Lathe({{0.0f, -h - 0.07f}, {0.05f, -h - 0.04f}, {0.05f, -h + 0.01f}, {0.0f, -h + 0.02f}}, 6,
-                       Axis::Z),
+    return Moved(Lathe({{0.0f, -h - 0.07f}, {0.05f, -h - 0.04f}, {0.05f, -h + 0.01f}, {0.0f, -h + 0.02f}}, 6, Axis::Z),
                  {at.x, at.y, 0.0f});
 }
 
@@ -54,10 +47,10 @@ Mesh BuildTile(const Tile& tile)
 // A fuel tank lying along y on the pad.
 Shape Tank(float x, float y0, float y1, float r)
 {
-    return Moved(Lathe({{0.0f, y0}, {0.7f * r, y0 + 0.3f * r}, {r, y0 + r}, {r, y1 - r}, {0.7f * r, y1 - 0.3f * r},
-                        {0.0f, y1}},
-                       8, Axis::Y, kPi / 8.0f),
-                 {x, 0.0f, -0.05f - r});
+    return Moved(
+        Lathe({{0.0f, y0}, {0.7f * r, y0 + 0.3f * r}, {r, y0 + r}, {r, y1 - r}, {0.7f * r, y1 - 0.3f * r}, {0.0f, y1}},
+              8, Axis::Y, kPi / 8.0f),
+        {x, 0.0f, -0.05f - r});
 }
 
 // A defence post: a block-house with a lamp tower, two fuel tanks beside it:
@@ -68,9 +61,10 @@ Mesh BuildGroundTile()
     tile.concrete = Pad(0.9f);
     const Shape house = Moved(Pillar(ChamferedRect(0.46f, 0.56f, 0.10f), 0.26f), {0.12f, 0.0f, 0.0f});
     const Shape tower = Moved(Pillar(Circle(8, 0.13f, kPi / 8.0f), 0.52f), {0.12f, 0.08f, 0.0f});
-    tile.structure = Merged(Merged(house, tower), Merged(Tank(-0.26f, -0.36f, 0.30f, 0.085f),
-                                                         Tank(-0.06f, -0.36f, -0.02f, 0.06f)));
-    tile.lamps = Merged(Lamp({0.12f, 0.08f}, 0.52f), Merged(Lamp({0.34f, -0.34f}, 0.08f), Lamp({-0.34f, 0.36f}, 0.08f)));
+    tile.structure =
+        Merged(Merged(house, tower), Merged(Tank(-0.26f, -0.36f, 0.30f, 0.085f), Tank(-0.06f, -0.36f, -0.02f, 0.06f)));
+    tile.lamps =
+        Merged(Lamp({0.12f, 0.08f}, 0.52f), Merged(Lamp({0.34f, -0.34f}, 0.08f), Lamp({-0.34f, 0.36f}, 0.08f)));
     return BuildTile(tile);
 }
 
@@ -94,8 +88,7 @@ Mesh BuildMastTile()
 {
     Tile tile;
     tile.concrete = Pad(0.7f);
-    tile.structure = Merged(Pillar(ChamferedRect(0.3f, 0.3f, 0.06f), 0.16f),
-                            Pillar(Circle(6, 0.05f), 0.70f));
+    tile.structure = Merged(Pillar(ChamferedRect(0.3f, 0.3f, 0.06f), 0.16f), Pillar(Circle(6, 0.05f), 0.70f));
     tile.lamps = Lamp({0.0f, 0.0f}, 0.70f);
     return BuildTile(tile);
 }

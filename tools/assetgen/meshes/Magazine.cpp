@@ -7,10 +7,7 @@
 
 namespace {
 
-Shape Casing()
-{
-    return BevelledPlate(ChamferedRect(0.18f, 0.50f, 0.03f), -0.055f, 0.055f, 0.015f, Axis::Z);
-}
+Shape Casing() { return BevelledPlate(ChamferedRect(0.18f, 0.50f, 0.03f), -0.055f, 0.055f, 0.015f, Axis::Z); }
 
 Shape Ribs()
 {
@@ -20,15 +17,9 @@ Shape Ribs()
     return ribs;
 }
 
-Shape Band()
-{
-    return Box({-0.095f, 0.10f, -0.062f}, {0.095f, 0.16f, 0.062f});
-}
+Shape Band() { return Box({-0.095f, 0.10f, -0.062f}, {0.095f, 0.16f, 0.062f}); }
 
-Shape Lip()
-{
-    return Box({-0.06f, 0.24f, -0.035f}, {0.06f, 0.29f, 0.035f});
-}
+Shape Lip() { return Box({-0.06f, 0.24f, -0.035f}, {0.06f, 0.29f, 0.035f}); }
 
 } // namespace
 

@@ -62,8 +62,8 @@ int MeshBuilder::AddMaterial(const Material& material)
 
 int MeshBuilder::VertexIndex(const ModelVertex& v)
 {
-    const auto key = std::make_tuple(v.position.x, v.position.y, v.position.z, v.normal.x, v.normal.y, v.normal.z,
-                                     v.uv.x, v.uv.y);
+    const auto key =
+        std::make_tuple(v.position.x, v.position.y, v.position.z, v.normal.x, v.normal.y, v.normal.z, v.uv.x, v.uv.y);
     const auto found = vertexIndex_.find(key);
     if (found != vertexIndex_.end())
         return found->second;

@@ -5,21 +5,10 @@
 const std::vector<MeshAsset>& MeshAssets()
 {
     static const std::vector<MeshAsset> assets = {
-        {101, BuildPlayerShip},
-        {103, BuildSmallEnemy},
-        {106, BuildArmouredEnemy},
-        {110, BuildMidEnemy},
-        {122, BuildBoss},
-        {120, BuildBit},
-        {104, BuildDuelEnemy},
-        {121, BuildMagazine},
-        {124, BuildAuraShell},
-        {119, BuildSectionModel},
-        {116, BuildGroundTile},
-        {118, BuildSectionGround},
-        {111, BuildDomeTile},
-        {112, BuildMastTile},
-        {115, BuildWireTerrain},
+        {101, BuildPlayerShip}, {103, BuildSmallEnemy},   {106, BuildArmouredEnemy}, {110, BuildMidEnemy},
+        {122, BuildBoss},       {120, BuildBit},          {104, BuildDuelEnemy},     {121, BuildMagazine},
+        {124, BuildAuraShell},  {119, BuildSectionModel}, {116, BuildGroundTile},    {118, BuildSectionGround},
+        {111, BuildDomeTile},   {112, BuildMastTile},     {115, BuildWireTerrain},
     };
     return assets;
 }

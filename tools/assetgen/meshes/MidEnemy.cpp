@@ -10,10 +10,10 @@ namespace {
 
 constexpr float kX0 = -0.75f, kX1 = 0.75f, kY0 = -0.75f, kY1 = 0.85f;
 
-const Outline kProng = {{0.07f, 0.10f}, {0.20f, 0.16f}, {0.22f, 0.50f}, {0.15f, 0.82f}, {0.10f, 0.78f},
-                        {0.12f, 0.48f}, {0.07f, 0.40f}};
-const Outline kSpar = {{0.12f, 0.02f}, {0.52f, -0.18f}, {0.62f, -0.20f}, {0.62f, -0.36f}, {0.50f, -0.38f},
-                       {0.12f, -0.30f}};
+const Outline kProng = {{0.07f, 0.10f}, {0.20f, 0.16f}, {0.22f, 0.50f}, {0.15f, 0.82f},
+                        {0.10f, 0.78f}, {0.12f, 0.48f}, {0.07f, 0.40f}};
+const Outline kSpar = {{0.12f, 0.02f},  {0.52f, -0.18f}, {0.62f, -0.20f},
+                       {0.62f, -0.36f}, {0.50f, -0.38f}, {0.12f, -0.30f}};
 
 Shape Hull()
 {
@@ -24,26 +24,17 @@ Shape Hull()
                      {-0.62f, 0.10f, 0.08f, 0.08f}});
 }
 
-Shape Prongs()
-{
-    const Shape right = Plate(kProng, -0.08f, 0.07f, 0.03f);
-    return Merged(right, MirroredX(right));
-}
+Shape Prongs() { return Paired(Plate(kProng, -0.08f, 0.07f, 0.03f)); }
 
-Shape Spars()
-{
-    const Shape right = Plate(kSpar, -0.06f, 0.05f, 0.025f);
-    return Merged(right, MirroredX(right));
-}
+Shape Spars() { return Paired(Plate(kSpar, -0.06f, 0.05f, 0.025f)); }
 
 Shape Nacelles()
 {
-    const Shape right = Moved(Fuselage({{0.30f, 0.0f, 0.0f, 0.0f},
-                                        {0.16f, 0.08f, 0.07f, 0.07f},
-                                        {-0.42f, 0.10f, 0.09f, 0.09f},
-                                        {-0.56f, 0.08f, 0.07f, 0.07f}}),
-                              {0.62f, 0.0f, 0.0f});
-    return Merged(right, MirroredX(right));
+    return Paired(Moved(Fuselage({{0.30f, 0.0f, 0.0f, 0.0f},
+                                  {0.16f, 0.08f, 0.07f, 0.07f},
+                                  {-0.42f, 0.10f, 0.09f, 0.09f},
+                                  {-0.56f, 0.08f, 0.07f, 0.07f}}),
+                        {0.62f, 0.0f, 0.0f}));
 }
 
 Shape Bridge()
@@ -61,7 +52,7 @@ Shape Emitter()
 Shape Exhausts()
 {
     const Shape right = Lathe({{0.06f, -0.52f}, {0.06f, -0.60f}, {0.0f, -0.66f}}, 8, Axis::Y);
-    return Merged(Moved(right, {0.62f, 0.0f, 0.0f}), Moved(right, {-0.62f, 0.0f, 0.0f}));
+    return Paired(Moved(right, {0.62f, 0.0f, 0.0f}));
 }
 
 } // namespace

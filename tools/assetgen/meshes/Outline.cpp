@@ -18,8 +18,7 @@ Outline ChamferedRect(float width, float height, float chamfer)
     const float x = width * 0.5f;
     const float y = height * 0.5f;
     const float c = chamfer;
-    return {{x - c, -y}, {x, -y + c}, {x, y - c}, {x - c, y},
-            {-x + c, y}, {-x, y - c}, {-x, -y + c}, {-x + c, -y}};
+    return {{x - c, -y}, {x, -y + c}, {x, y - c}, {x - c, y}, {-x + c, y}, {-x, y - c}, {-x, -y + c}, {-x + c, -y}};
 }
 
 Outline Scaled(const Outline& outline, float sx, float sy, Vec2 offset)

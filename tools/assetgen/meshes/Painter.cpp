@@ -56,8 +56,8 @@ void Painter::Blend(int x, int y, Color c)
 {
     if (x < 0 || y < 0 || x >= picture_.width || y >= picture_.height)
         return;
-    uint32_t& pixel = picture_.pixels[static_cast<size_t>(y) * static_cast<size_t>(picture_.width) +
-                                      static_cast<size_t>(x)];
+    uint32_t& pixel =
+        picture_.pixels[static_cast<size_t>(y) * static_cast<size_t>(picture_.width) + static_cast<size_t>(x)];
     const Color old = Unpack(pixel);
     pixel = Pack({old.r + (c.r - old.r) * c.a, old.g + (c.g - old.g) * c.a, old.b + (c.b - old.b) * c.a, 1.0f});
 }
@@ -104,11 +104,11 @@ void Painter::Grain(float amount, unsigned seed)
 {
     for (int y = 0; y < picture_.height; ++y)
         for (int x = 0; x < picture_.width; ++x) {
-            const uint32_t h = Hash(static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u ^
-                                    seed * 83492791u);
+            const uint32_t h =
+                Hash(static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u ^ seed * 83492791u);
             const float f = 1.0f + amount * (static_cast<float>(h & 0xFFFF) / 32767.5f - 1.0f);
-            uint32_t& pixel = picture_.pixels[static_cast<size_t>(y) * static_cast<size_t>(picture_.width) +
-                                              static_cast<size_t>(x)];
+            uint32_t& pixel =
+                picture_.pixels[static_cast<size_t>(y) * static_cast<size_t>(picture_.width) + static_cast<size_t>(x)];
             const Color c = Unpack(pixel);
             pixel = Pack({c.r * f, c.g * f, c.b * f, 1.0f});
         }

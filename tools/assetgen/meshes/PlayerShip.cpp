@@ -11,7 +11,7 @@ namespace {
 // The plan-view picture covers this rectangle.
 constexpr float kX0 = -0.8f, kX1 = 0.8f, kY0 = -0.8f, kY1 = 1.0f;
 
-const Outline kWing = {{0.08f, 0.22f}, {0.30f, -0.06f}, {0.70f, -0.40f}, {0.78f, -0.52f},
+const Outline kWing = {{0.08f, 0.22f},  {0.30f, -0.06f}, {0.70f, -0.40f}, {0.78f, -0.52f},
                        {0.74f, -0.60f}, {0.46f, -0.55f}, {0.24f, -0.64f}, {0.08f, -0.58f}};
 const Outline kCanard = {{0.08f, 0.50f}, {0.27f, 0.34f}, {0.27f, 0.29f}, {0.08f, 0.36f}};
 
@@ -29,17 +29,21 @@ Shape Body()
 Shape Canopy()
 {
     return ConvexHull({{0.0f, 0.56f, -0.09f},
-                       {0.05f, 0.40f, -0.12f},   {-0.05f, 0.40f, -0.12f}, {0.0f, 0.40f, -0.18f},
-                       {0.075f, 0.20f, -0.14f},  {-0.075f, 0.20f, -0.14f}, {0.045f, 0.20f, -0.205f},
-                       {-0.045f, 0.20f, -0.205f}, {0.065f, 0.00f, -0.15f}, {-0.065f, 0.00f, -0.15f},
-                       {0.03f, 0.02f, -0.195f},  {-0.03f, 0.02f, -0.195f}, {0.0f, -0.12f, -0.15f}});
+                       {0.05f, 0.40f, -0.12f},
+                       {-0.05f, 0.40f, -0.12f},
+                       {0.0f, 0.40f, -0.18f},
+                       {0.075f, 0.20f, -0.14f},
+                       {-0.075f, 0.20f, -0.14f},
+                       {0.045f, 0.20f, -0.205f},
+                       {-0.045f, 0.20f, -0.205f},
+                       {0.065f, 0.00f, -0.15f},
+                       {-0.065f, 0.00f, -0.15f},
+                       {0.03f, 0.02f, -0.195f},
+                       {-0.03f, 0.02f, -0.195f},
+                       {0.0f, -0.12f, -0.15f}});
 }
 
-Shape Wings()
-{
-    const Shape right = Merged(Plate(kWing, -0.035f, 0.025f, 0.018f), Plate(kCanard, -0.05f, -0.01f, 0.012f));
-    return Merged(right, MirroredX(right));
-}
+Shape Wings() { return Paired(Merged(Plate(kWing, -0.035f, 0.025f, 0.018f), Plate(kCanard, -0.05f, -0.01f, 0.012f))); }
 
 Shape Guns()
 {
@@ -48,34 +52,31 @@ Shape Guns()
                                          {-0.05f, 0.05f, 0.04f, 0.045f},
                                          {-0.16f, 0.0f, 0.0f, 0.0f}}),
                                Barrel(0.0f, -0.005f, 0.2f, 0.64f, 0.022f, 6));
-    const Shape placed = Moved(right, {0.2f, 0.0f, 0.0f});
-    return Merged(placed, MirroredX(placed));
+    return Paired(Moved(right, {0.2f, 0.0f, 0.0f}));
 }
 
 Shape Pods()
 {
-    const Shape pod = Moved(Fuselage({{0.05f, 0.0f, 0.0f, 0.0f},
-                                      {-0.08f, 0.055f, 0.05f, 0.05f},
-                                      {-0.50f, 0.065f, 0.055f, 0.06f},
-                                      {-0.60f, 0.05f, 0.045f, 0.05f}}),
-                            {0.36f, 0.0f, 0.015f});
-    return Merged(pod, MirroredX(pod));
+    return Paired(Moved(Fuselage({{0.05f, 0.0f, 0.0f, 0.0f},
+                                  {-0.08f, 0.055f, 0.05f, 0.05f},
+                                  {-0.50f, 0.065f, 0.055f, 0.06f},
+                                  {-0.60f, 0.05f, 0.045f, 0.05f}}),
+                        {0.36f, 0.0f, 0.015f}));
 }
 
 Shape Fins()
 {
     const Outline profile = {{0.0f, -0.30f}, {0.0f, -0.64f}, {0.24f, -0.74f}, {0.23f, -0.60f}};
-    const Shape fin = Transformed(Plate(profile, -0.012f, 0.012f, 0.008f),
-                                  MatrixMultiply(MatrixRotationY(70.0f * kPi / 180.0f),
-                                                 MatrixTranslation(0.11f, 0.0f, -0.09f)));
-    return Merged(fin, MirroredX(fin));
+    return Paired(
+        Transformed(Plate(profile, -0.012f, 0.012f, 0.008f),
+                    MatrixMultiply(MatrixRotationY(70.0f * kPi / 180.0f), MatrixTranslation(0.11f, 0.0f, -0.09f))));
 }
 
 Shape Nozzles()
 {
     const Shape main = Lathe({{0.0f, -0.50f}, {0.11f, -0.56f}, {0.12f, -0.74f}, {0.095f, -0.78f}}, 10, Axis::Y);
     const Shape pod = Lathe({{0.0f, -0.50f}, {0.045f, -0.56f}, {0.05f, -0.66f}}, 8, Axis::Y);
-    const Shape pods = Merged(Moved(pod, {0.36f, 0.0f, 0.015f}), Moved(pod, {-0.36f, 0.0f, 0.015f}));
+    const Shape pods = Paired(Moved(pod, {0.36f, 0.0f, 0.015f}));
     return Merged(Moved(main, {0.0f, 0.0f, 0.03f}), pods);
 }
 
@@ -83,7 +84,7 @@ Shape Glows()
 {
     const Shape main = Lathe({{0.085f, -0.70f}, {0.085f, -0.77f}, {0.0f, -0.82f}}, 10, Axis::Y);
     const Shape pod = Lathe({{0.04f, -0.62f}, {0.04f, -0.665f}, {0.0f, -0.70f}}, 8, Axis::Y);
-    const Shape pods = Merged(Moved(pod, {0.36f, 0.0f, 0.015f}), Moved(pod, {-0.36f, 0.0f, 0.015f}));
+    const Shape pods = Paired(Moved(pod, {0.36f, 0.0f, 0.015f}));
     return Merged(Moved(main, {0.0f, 0.0f, 0.03f}), pods);
 }
 
@@ -123,8 +124,12 @@ Picture PaintPlayerShip()
         p.Line({0.24f * s, 0.0f}, {0.30f * s, -0.6f}, 0.012f, panel);
         p.Line({0.5f * s, -0.25f}, {0.52f * s, -0.56f}, 0.012f, panel);
         // Blue leading-edge band and red wing tips.
-        p.Fill({{0.10f * s, 0.20f}, {0.30f * s, -0.06f}, {0.70f * s, -0.40f}, {0.66f * s, -0.45f},
-                {0.28f * s, -0.14f}, {0.10f * s, 0.10f}},
+        p.Fill({{0.10f * s, 0.20f},
+                {0.30f * s, -0.06f},
+                {0.70f * s, -0.40f},
+                {0.66f * s, -0.45f},
+                {0.28f * s, -0.14f},
+                {0.10f * s, 0.10f}},
                blue);
         p.Fill({{0.64f * s, -0.36f}, {0.80f * s, -0.52f}, {0.76f * s, -0.62f}, {0.62f * s, -0.58f}}, red);
         // Pod stripes.

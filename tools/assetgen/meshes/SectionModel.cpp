@@ -35,11 +35,7 @@ Shape Axle()
                          Lathe({{0.0f, -0.88f}, {0.07f, -0.90f}, {0.07f, -0.96f}, {0.0f, -1.02f}}, 8, Axis::Y)));
 }
 
-Shape Bearings()
-{
-    const Shape bearing = Moved(IcoSphere(0.06f, 1), {0.78f, 0.0f, 0.0f});
-    return Merged(bearing, MirroredX(bearing));
-}
+Shape Bearings() { return Paired(Moved(IcoSphere(0.06f, 1), {0.78f, 0.0f, 0.0f})); }
 
 } // namespace
 

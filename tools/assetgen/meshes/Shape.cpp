@@ -22,10 +22,7 @@ Shape Reversed(const Shape& shape)
     return result;
 }
 
-Shape Outward(const Shape& shape)
-{
-    return SignedVolume6(shape) < 0.0f ? Reversed(shape) : shape;
-}
+Shape Outward(const Shape& shape) { return SignedVolume6(shape) < 0.0f ? Reversed(shape) : shape; }
 
 Shape Transformed(const Shape& shape, const Matrix& m)
 {
@@ -44,10 +41,9 @@ Shape Moved(const Shape& shape, Vec3 offset)
     return Transformed(shape, MatrixTranslation(offset.x, offset.y, offset.z));
 }
 
-Shape MirroredX(const Shape& shape)
-{
-    return Transformed(shape, MatrixScaling(-1.0f, 1.0f, 1.0f));
-}
+Shape MirroredX(const Shape& shape) { return Transformed(shape, MatrixScaling(-1.0f, 1.0f, 1.0f)); }
+
+Shape Paired(const Shape& shape) { return Merged(shape, MirroredX(shape)); }
 
 Shape Merged(const Shape& a, const Shape& b)
 {

@@ -26,5 +26,7 @@ Shape Outward(const Shape& shape);
 Shape Transformed(const Shape& shape, const Matrix& m);
 Shape Moved(const Shape& shape, Vec3 offset);
 Shape MirroredX(const Shape& shape);
+// The shape and its mirror image across x = 0: both sides of a craft.
+Shape Paired(const Shape& shape);
 // Both shapes as one (they stay separate solids).
 Shape Merged(const Shape& a, const Shape& b);

@@ -14,10 +14,7 @@ std::string Number(float value)
 }
 
 // Array elements are separated by "," and the array ends with ";".
-const char* Separator(size_t i, size_t count)
-{
-    return i + 1 < count ? "," : ";";
-}
+const char* Separator(size_t i, size_t count) { return i + 1 < count ? "," : ";"; }
 
 void WriteVectors(std::string& out, const Mesh& mesh, bool normals, const char* indent)
 {
@@ -75,8 +72,8 @@ std::string WriteXFile(const Mesh& mesh)
     out += " }\n";
 
     const size_t faces = mesh.faces.size();
-    out += "\n MeshMaterialList {\n  " + std::to_string(mesh.materials.size()) + ";\n  " +
-           std::to_string(faces) + ";\n";
+    out +=
+        "\n MeshMaterialList {\n  " + std::to_string(mesh.materials.size()) + ";\n  " + std::to_string(faces) + ";\n";
     for (size_t i = 0; i < faces; ++i)
         out += "  " + std::to_string(mesh.faces[i].material) + Separator(i, faces) + "\n";
     for (const Material& m : mesh.materials)
