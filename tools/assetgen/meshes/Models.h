@@ -1,6 +1,7 @@
 // Every mesh the game loads and the pictures their materials name. Each
 // textured model paints its own picture; the picture id is the number in the
-// material's texture file name (TEXTUREM "#201" is "201.png").
+// material's texture file name (TEXTUREM "#201" is "201.png"), 100 above
+// the model's own; the ground tiles share one.
 #pragma once
 
 #include "tools/assetgen/AssetSink.h"

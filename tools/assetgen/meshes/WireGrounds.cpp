@@ -13,7 +13,7 @@ Mesh BuildSectionGround()
 {
     MeshBuilder builder;
     const int lattice = builder.AddMaterial(Solid(0.0f, 0.10f, 0.05f, {0.05f, 0.42f, 0.22f}));
-    builder.Add(IcoSphere(24.0f, 2), lattice, {}, 1.0f);
+    builder.Add(IcoSphere(24.0f, 2), lattice, {}, 90.0f);
     return builder.Result();
 }
 
@@ -34,6 +34,6 @@ Mesh BuildWireTerrain()
     }
     MeshBuilder builder;
     const int lattice = builder.AddMaterial(Solid(0.0f, 0.05f, 0.10f, {0.15f, 0.35f, 0.70f}));
-    builder.Add(Stack(layers, Axis::Y), lattice, {}, 1.0f);
+    builder.Add(Stack(layers, Axis::Y), lattice, {}, 60.0f);
     return builder.Result();
 }
