@@ -1,3 +1,9 @@
+# GraphicsSystem drawn by the OpenGL device: needs the engine and the SDL backends together.
+vostrelle_tests(graphics_tests tests/graphics engine platform_sdl)
+
+# Test-only dependencies. The Ogg decoder's tests encode their own streams.
+target_link_libraries(engine_tests PRIVATE PkgConfig::VORBISENC)
+
 # The mesh generator (toolkit, models and pictures) as a library, and the
 # tests of tests/tools against it, for builds without the asset pipeline.
 # cmake/Assets.cmake, read before this file, builds every generator into
