@@ -133,7 +133,7 @@ TEST(XFileWriter, WritesTheTextFormatWithOneNormalAndUvPerVertex)
     mesh.vertices = {
         {{0, 0, 0}, {0, 0, -1}, {0, 0}}, {{0, 1, 0}, {0, 0, -1}, {0, 1}}, {{1, -0.0f, 0}, {0, 0, -1}, {1, 0}}};
     mesh.faces = {{{0, 1, 2}, 0}};
-    Material material = Textured(0.5f, 0.25f, 1.0f, 216, {0.125f, 0, 0});
+    ModelMaterial material = Textured(0.5f, 0.25f, 1.0f, 216, {0.125f, 0, 0});
     material.power = 8.0f;
     mesh.materials = {material};
     EXPECT_EQ(WriteXFile(mesh), "xof 0303txt 0032\n\n"

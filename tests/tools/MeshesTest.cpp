@@ -261,7 +261,7 @@ TEST(MeshCatalog, WireGroundsSurroundOrUnderlieTheFieldAndGlow)
     EXPECT_GT(Measure(Build(118)).nearest, 11.0f) << "the camera, 10 from the centre, stays inside";
     EXPECT_GT(Measure(Build(115)).min.z, 0.0f) << "below the play plane";
     for (int id : {118, 115})
-        for (const Material& m : Build(id).materials)
+        for (const ModelMaterial& m : Build(id).materials)
             EXPECT_GT(m.emissive.x + m.emissive.y + m.emissive.z, 0.3f) << "fog is off; lines show their glow";
 }
 
@@ -271,7 +271,7 @@ TEST(MeshCatalog, SolidMeshesAreOpaqueAndTheAlphaOnlyMeshesUntextured)
 {
     for (const MeshAsset& asset : MeshAssets()) {
         SCOPED_TRACE(asset.id);
-        for (const Material& m : asset.build().materials) {
+        for (const ModelMaterial& m : asset.build().materials) {
             if (asset.id == 124) {
                 EXPECT_GT(m.diffuse.a, 0.0f);
                 EXPECT_LE(m.diffuse.a, 1.0f);
@@ -289,7 +289,7 @@ TEST(MeshCatalog, TextureNamesAndPicturesMatchOneToOne)
 {
     std::set<std::string> named;
     for (const MeshAsset& asset : MeshAssets())
-        for (const Material& m : asset.build().materials)
+        for (const ModelMaterial& m : asset.build().materials)
             if (!m.textureFile.empty())
                 named.insert(m.textureFile);
     std::set<std::string> painted;

@@ -101,10 +101,10 @@ Mesh BuildAuraShell()
         rims = Reversed(rims);
     }
     MeshBuilder builder;
-    Material pane = Solid(0.30f, 0.65f, 1.0f, {0.10f, 0.30f, 0.60f});
+    ModelMaterial pane = Solid(0.30f, 0.65f, 1.0f, {0.10f, 0.30f, 0.60f});
     pane.diffuse.a = 0.4f;
     const int paneMaterial = builder.AddMaterial(pane);
-    Material rim = Solid(0.55f, 0.85f, 1.0f, {0.35f, 0.70f, 1.0f});
+    ModelMaterial rim = Solid(0.55f, 0.85f, 1.0f, {0.35f, 0.70f, 1.0f});
     rim.diffuse.a = 0.8f;
     const int rimMaterial = builder.AddMaterial(rim);
     builder.Add(panes, paneMaterial, {}, 30.0f);

@@ -11,7 +11,7 @@
 // What the device's material takes from the file; the ambient colour is the
 // diffuse one when the game loads it. textureFile names a TEXTUREM picture
 // ("216.png" is "#216"); empty for an untextured material.
-struct Material {
+struct ModelMaterial {
     Color diffuse;
     float power = 0.0f;
     Vec3 specular;
@@ -33,13 +33,13 @@ struct ModelFace {
 struct Mesh {
     std::vector<ModelVertex> vertices;
     std::vector<ModelFace> faces;
-    std::vector<Material> materials;
+    std::vector<ModelMaterial> materials;
 };
 
 // A solid material: opaque diffuse colour with an optional glow.
-Material Solid(float r, float g, float b, Vec3 emissive = {});
+ModelMaterial Solid(float r, float g, float b, Vec3 emissive = {});
 // A lamp or exhaust: the colour comes from the glow, so it keeps its hue
 // whatever the light.
-Material Glow(float r, float g, float b);
+ModelMaterial Glow(float r, float g, float b);
 // A solid material with its texture picture.
-Material Textured(float r, float g, float b, int pictureId, Vec3 emissive = {});
+ModelMaterial Textured(float r, float g, float b, int pictureId, Vec3 emissive = {});

@@ -54,7 +54,7 @@ float CornerAngle(const Vec3& at, const Vec3& a, const Vec3& b)
 
 } // namespace
 
-int MeshBuilder::AddMaterial(const Material& material)
+int MeshBuilder::AddMaterial(const ModelMaterial& material)
 {
     mesh_.materials.push_back(material);
     return static_cast<int>(mesh_.materials.size()) - 1;

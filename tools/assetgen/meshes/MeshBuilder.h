@@ -30,7 +30,7 @@ UvMapping BoxMapping(float scale);
 
 class MeshBuilder {
 public:
-    int AddMaterial(const Material& material);
+    int AddMaterial(const ModelMaterial& material);
     void Add(const Shape& shape, int material, const UvMapping& uv = {}, float creaseDegrees = 35.0f);
     const Mesh& Result() const { return mesh_; }
 

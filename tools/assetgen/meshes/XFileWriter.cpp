@@ -37,7 +37,7 @@ void WriteFaces(std::string& out, const Mesh& mesh, const char* indent)
     }
 }
 
-void WriteMaterial(std::string& out, const Material& m)
+void WriteMaterial(std::string& out, const ModelMaterial& m)
 {
     out += "  Material {\n";
     out += "   " + Number(m.diffuse.r) + ";" + Number(m.diffuse.g) + ";" + Number(m.diffuse.b) + ";" +
@@ -76,7 +76,7 @@ std::string WriteXFile(const Mesh& mesh)
         "\n MeshMaterialList {\n  " + std::to_string(mesh.materials.size()) + ";\n  " + std::to_string(faces) + ";\n";
     for (size_t i = 0; i < faces; ++i)
         out += "  " + std::to_string(mesh.faces[i].material) + Separator(i, faces) + "\n";
-    for (const Material& m : mesh.materials)
+    for (const ModelMaterial& m : mesh.materials)
         WriteMaterial(out, m);
     out += " }\n}\n";
     return out;
