@@ -1,0 +1,18 @@
+#include "actors/StateFade.h"
+
+bool FadeOfState(CSprite* sprite, double* fade)
+{
+    switch (sprite->state) {
+    case STATE_APPEARING:
+        *fade = 1.0 - sprite->AppearRatio();
+        return true;
+    case STATE_ACTIVE:
+        *fade = 1.0;
+        return true;
+    case STATE_DYING:
+        *fade = sprite->DyingRatio();
+        return true;
+    default:
+        return false;
+    }
+}
