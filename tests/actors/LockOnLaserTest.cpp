@@ -1,0 +1,255 @@
+#include "EnemySideFixture.h"
+
+#include "actors/Enemy.h"
+#include "actors/LightParticle.h"
+#include "actors/LockOnLaser.h"
+#include "actors/LockedMarker.h"
+#include "engine/VectorHelpers.h"
+
+namespace {
+
+class LockOnLaserTest : public EnemySideFixture {
+protected:
+    CEnemy* AddEnemy(float x, float y, float z)
+    {
+        auto* enemy = new CEnemy;
+        enemy->SetPosition(x, y, z);
+        g_enemyList.push_back(enemy);
+        return enemy;
+    }
+
+    // Lasers fired from the locked slots as the ray does: firing order picks the multiplier.
+    std::vector<CLockOnLaser*> FireVolley(const Vec3& launch)
+    {
+        std::vector<CLockOnLaser*> lasers;
+        for (int slot = 0; slot < CLockonSystem::kSlotCount; ++slot) {
+            if (!lockon->active[slot] || lockon->fired[slot])
+                continue;
+            lockon->fired[slot] = 1;
+            auto* laser = new CLockOnLaser(0.0f, 0.0f, 0.0f, launch.x, launch.y, launch.z, lockon->targetId[slot],
+                                           slot, lockon->multiplierTable[lasers.size()]);
+            g_playerAttackList.push_back(laser);
+            lasers.push_back(laser);
+        }
+        return lasers;
+    }
+
+    static float Speed(const CSprite& s) { return Vec3Length(s.velocity); }
+};
+
+TEST_F(LockOnLaserTest, ANewLaserHoldsItsLaunch)
+{
+    CLockOnLaser laser(1.0f, 2.0f, 0.0f, 0.0f, -3.0f, 0.5f, 77, 3, 16);
+    EXPECT_EQ(laser.power, 20);
+    EXPECT_EQ(laser.dyingFrames, 30);
+    EXPECT_EQ(laser.subSteps, 1);
+    EXPECT_FLOAT_EQ(laser.velocity.y, -3.0f);
+    EXPECT_FLOAT_EQ(laser.steeringGain, 0.1f);
+    EXPECT_FALSE(laser.fullLock);
+    for (const Vec3& point : laser.trail) {
+        EXPECT_FLOAT_EQ(point.x, 1.0f);
+        EXPECT_FLOAT_EQ(point.y, 2.0f);
+    }
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 1.0f, -3.0f, 0.0f, 77, -1, 48);
+    EXPECT_EQ(special.power, 10);
+}
+
+TEST_F(LockOnLaserTest, AVolleyHomesWithItsSpeedCapsAndMultipliers)
+{
+    for (int i = 0; i < 6; ++i)
+        ASSERT_EQ(lockon->Lock(AddEnemy(0.0f, 30.0f + static_cast<float>(i), 0.0f)->serialId), i);
+    const std::vector<CLockOnLaser*> lasers = FireVolley(Vec3{0.0f, 3.0f, 0.0f});
+    ASSERT_EQ(lasers.size(), 6u);
+    const int multipliers[6] = {4, 8, 16, 32, 64, 64};
+    for (size_t i = 0; i < lasers.size(); ++i)
+        EXPECT_EQ(lasers[i]->multiplier, multipliers[i]);
+
+    CLockOnLaser& laser = *lasers[0];
+    // Straight at its target: the launch moves it once, then the caps hold it.
+    laser.Update();
+    EXPECT_FLOAT_EQ(laser.position.y, 3.0f);
+    EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
+    for (int age = 2; age <= 11; ++age)
+        laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
+    EXPECT_FLOAT_EQ(laser.position.y, 8.0f);
+    laser.Update();  // age 12: held back
+    EXPECT_FLOAT_EQ(Speed(laser), 0.2f);
+    for (int age = 13; age <= 18; ++age)
+        laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.2f);
+    laser.Update();  // age 19: free again, gaining the steering step per frame
+    EXPECT_NEAR(Speed(laser), 0.3f, 1e-6);
+    laser.Update();
+    EXPECT_NEAR(Speed(laser), 0.4f, 1e-6);
+    laser.Update();
+    laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
+    EXPECT_FLOAT_EQ(laser.trail[0].y, laser.position.y);
+    EXPECT_FLOAT_EQ(laser.trail[1].y, laser.position.y - 0.5f);
+}
+
+TEST_F(LockOnLaserTest, FromAgeSixtyItTurnsAtOnce)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 10.0f, 0.0f);
+    CLockOnLaser laser(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    laser.age = 58;
+    laser.Update();  // age 59: a step of 0.1 across
+    EXPECT_FLOAT_EQ(laser.steeringGain, 0.1f);
+    EXPECT_LT(laser.velocity.y, 0.11f);
+    laser.Update();  // age 60: a step of 1.0 toward the target
+    EXPECT_FLOAT_EQ(laser.steeringGain, 1.0f);
+    EXPECT_GT(laser.velocity.y, 0.4f);
+    EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
+}
+
+TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesAtTheEdge)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
+    lockon->Lock(enemy->serialId);
+    const std::vector<CLockOnLaser*> lasers = FireVolley(Vec3{0.0f, 0.5f, 0.0f});
+    CLockOnLaser& laser = *lasers[0];
+    const float firstDraw = ReferenceDraws(1)[0];
+    enemy->Die();  // a dying target is lost; its death has freed the slot
+    EXPECT_EQ(lockon->active[0], 0);
+
+    laser.Update();
+    EXPECT_TRUE(laser.dieOffView);
+    EXPECT_FLOAT_EQ(Speed(laser), 0.6f);
+    laser.Update();
+    laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.7f);
+    EXPECT_EQ(laser.velocity.x, 0.0f);
+    float lastY = laser.position.y;
+    while (laser.state == STATE_ACTIVE) {
+        lastY = laser.position.y;
+        laser.Update();
+    }
+    EXPECT_LE(lastY, 10.0f);
+    EXPECT_GT(laser.position.y, 10.0f);
+    EXPECT_TRUE(laser.leftView);
+    EXPECT_TRUE(sparks.particles.empty());
+    EXPECT_TRUE(g_effectList.empty());
+    EXPECT_EQ(RandomFloat(), firstDraw);
+}
+
+TEST_F(LockOnLaserTest, DyingOnItsTargetFreesItsSlotAndBurstsIntoSparks)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
+    lockon->Lock(enemy->serialId);
+    g_effectList.push_back(new CLockedMarker(enemy->serialId, 0));
+    CLockOnLaser& laser = *FireVolley(Vec3{0.0f, 3.0f, 0.0f})[0];
+    laser.Update();
+    laser.Update();
+    const Vec3 at = laser.position;
+    const Vec3 oldest = laser.trail[15];
+    const std::vector<float> draws = ReferenceDraws(7);
+
+    laser.Die();
+    EXPECT_EQ(laser.state, STATE_DYING);
+    EXPECT_EQ(lockon->active[0], 0);
+    EXPECT_EQ(g_effectList[0]->state, STATE_DEAD);
+    // 2 sparks at each of the 16 trail points, then 16 along the flight.
+    ASSERT_EQ(sparks.particles.size(), 48u);
+    EXPECT_FLOAT_EQ(sparks.particles[0].velocity.x, -0.01f + 0.02f * draws[0]);
+    EXPECT_FLOAT_EQ(sparks.particles[0].velocity.y, -0.01f + 0.02f * draws[1]);
+    EXPECT_FLOAT_EQ(sparks.particles[1].velocity.x, -0.01f + 0.02f * draws[5]);
+    EXPECT_FLOAT_EQ(sparks.particles[1].velocity.y, -0.01f + 0.02f * draws[6]);
+    EXPECT_FLOAT_EQ(sparks.particles[31].position.y, oldest.y);
+    ASSERT_EQ(g_effectList.size(), 2u);
+    auto* glow = dynamic_cast<CLightParticle*>(g_effectList[1]);
+    ASSERT_NE(glow, nullptr);
+    EXPECT_FLOAT_EQ(glow->size, 5.0f);
+    EXPECT_EQ(glow->dyingFrames, 30);
+    EXPECT_EQ(glow->position.y, at.y);
+    EXPECT_EQ(Speed(*glow), 0.0f);
+
+    EXPECT_EQ(Speed(laser), 0.0f);
+    for (int i = 0; i < 29; ++i)
+        laser.Update();
+    EXPECT_EQ(laser.position.y, at.y);
+    EXPECT_EQ(laser.state, STATE_DYING);
+    laser.Update();
+    EXPECT_EQ(laser.state, STATE_DEAD);
+}
+
+TEST_F(LockOnLaserTest, OnlyASlotStillHoldingItsTargetIsFreed)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
+    lockon->Lock(enemy->serialId);
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, enemy->serialId, -1, 48);
+    special.Die();
+    EXPECT_EQ(lockon->active[0], 1);
+    CLockOnLaser stale(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, enemy->serialId + 1, 0, 4);
+    stale.Die();
+    EXPECT_EQ(lockon->active[0], 1);
+}
+
+TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAndAFullLockKnocksBack)
+{
+    CEnemy* enemy = AddEnemy(2.0f, 0.0f, 0.0f);
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, -1, 48);
+    special.OnHit(enemy);
+    EXPECT_TRUE(Played(g_seLaserHit));
+    EXPECT_FALSE(AnyPlayed());
+
+    CLockOnLaser normal(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    normal.OnHit(enemy);
+    EXPECT_TRUE(Played(g_seLaserHit2));
+    EXPECT_FALSE(AnyPlayed());
+    EXPECT_FALSE(enemy->IsPushed());
+
+    CLockOnLaser full(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    full.fullLock = true;
+    full.OnHit(enemy);
+    EXPECT_TRUE(Played(g_seLaserHit3));
+    EXPECT_FALSE(AnyPlayed());
+    EXPECT_FLOAT_EQ(enemy->impulse.x, 0.05f);
+    EXPECT_FLOAT_EQ(enemy->impulse.y, 0.0f);
+    // (-0.05, 0, 0) turned by the heading of +x, three quarters of a turn.
+    EXPECT_NEAR(enemy->spin.x, 0.0f, 1e-8);
+    EXPECT_NEAR(enemy->spin.y, 0.05f, 1e-8);
+
+    CLockOnLaser deep(0.0f, 0.0f, 20.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    deep.OnHit(enemy);
+    EXPECT_FALSE(AnyPlayed());
+}
+
+TEST_F(LockOnLaserTest, TheTrailFadesAlongItsLengthAndWhileDying)
+{
+    CLockOnLaser laser(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, 0, 4);
+    laser.Draw();
+    ASSERT_EQ(device.draws.size(), 5u);
+    const RecordedDraw& strip = device.draws[0];
+    EXPECT_EQ(strip.type, PrimitiveType::LineStrip);
+    EXPECT_EQ(strip.primitiveCount, 15);
+    EXPECT_EQ(strip.colorVertices[0].color >> 24, 255u);
+    EXPECT_EQ(strip.colorVertices[1].color >> 24, 239u);   // 255 × 15/16
+    EXPECT_EQ(strip.colorVertices[15].color >> 24, 15u);   // 255 × 1/16
+    const Color& blue = strip.state.material.emissive;
+    EXPECT_FLOAT_EQ(blue.r, 0.5f);
+    EXPECT_FLOAT_EQ(blue.g, 0.5f);
+    EXPECT_FLOAT_EQ(blue.b, 1.0f);
+
+    laser.Die();
+    for (int i = 0; i < 15; ++i)
+        laser.Update();
+    device.ClearRecord();
+    laser.fullLock = true;
+    laser.Draw();
+    const RecordedDraw& fading = device.draws[0];
+    EXPECT_EQ(fading.colorVertices[0].color >> 24, 127u);  // half of its dying time left
+    EXPECT_FLOAT_EQ(fading.state.material.emissive.r, 1.0f);
+    EXPECT_FLOAT_EQ(fading.state.material.emissive.g, 0.25f);
+    EXPECT_FLOAT_EQ(fading.state.material.emissive.b, 0.25f);
+
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, -1, 48);
+    device.ClearRecord();
+    special.Draw();
+    const Color& green = device.draws[0].state.material.emissive;
+    EXPECT_FLOAT_EQ(green.r, 0.5f);
+    EXPECT_FLOAT_EQ(green.g, 1.0f);
+    EXPECT_FLOAT_EQ(green.b, 0.5f);
+}
+
+}  // namespace
