@@ -11,12 +11,7 @@ constexpr float kFullShade = 0.75f;
 
 CCinemaScope::CCinemaScope(int panelWidth, int appear, int live, int vanish) : width(panelWidth)
 {
-    appearFrames = appear;
-    appearLeft = appear;
-    lifeFrames = live;
-    lifeLeft = live;
-    dyingFrames = vanish;
-    dyingLeft = vanish;
+    SetFadeTimers(this, appear, live, vanish);
     Appear();
 }
 

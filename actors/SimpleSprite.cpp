@@ -29,12 +29,7 @@ CSimpleSprite::CSimpleSprite(float x, float y, int left, int top, int right, int
                              int vanish, float vx, float vy, int spriteTexture)
 {
     Init(x, y, left, top, right, bottom, spriteTexture);
-    appearFrames = appear;
-    appearLeft = appear;
-    lifeFrames = live;
-    lifeLeft = live;
-    dyingFrames = vanish;
-    dyingLeft = vanish;
+    SetFadeTimers(this, appear, live, vanish);
     SetVelocity(vx, vy, 0.0f);
     Appear();
 }

@@ -16,3 +16,13 @@ bool FadeOfState(CSprite* sprite, double* fade)
         return false;
     }
 }
+
+void SetFadeTimers(CSprite* sprite, int appear, int live, int vanish)
+{
+    sprite->appearFrames = appear;
+    sprite->appearLeft = appear;
+    sprite->lifeFrames = live;
+    sprite->lifeLeft = live;
+    sprite->dyingFrames = vanish;
+    sprite->dyingLeft = vanish;
+}

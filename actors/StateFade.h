@@ -6,3 +6,6 @@
 
 // False (and *fade untouched) in any other state.
 bool FadeOfState(CSprite* sprite, double* fade);
+
+// Frames of fading in, of full show and of fading out; Appear starts them.
+void SetFadeTimers(CSprite* sprite, int appear, int live, int vanish);

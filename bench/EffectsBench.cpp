@@ -7,24 +7,15 @@
 #include "engine/Random.h"
 #include "engine/ResourceLoader.h"
 #include "platform/Resources.h"
+#include "tests/actors/TileMesh.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
-
-const char kTileMesh[] = R"(xof 0303txt 0032
-Mesh Tile {
- 3;
- 0.0;0.0;0.0;, 0.5;0.0;0.0;, 0.0;0.5;0.0;;
- 1;
- 3;0,1,2;;
- MeshNormals { 1; 0.0;0.0;-1.0;; 1; 3;0,0,0;; }
- MeshMaterialList { 1; 1; 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; } }
-}
-)";
 
 constexpr int kLiveParticles = 5000;
 
@@ -46,7 +37,7 @@ std::string StageGrid(int every)
 // The stage 0 ground under the default camera, as the scene set-up leaves it.
 class StageGround {
 public:
-    explicit StageGround(int every) : mesh(kTileMesh, kTileMesh + sizeof kTileMesh - 1), grid(StageGrid(every))
+    explicit StageGround(int every) : mesh(kTileMesh, kTileMesh + std::strlen(kTileMesh)), grid(StageGrid(every))
     {
         UnscrambleResource(mesh.data(), mesh.data(), static_cast<int>(mesh.size()));
         const EmbeddedResource table[] = {

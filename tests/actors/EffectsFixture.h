@@ -12,6 +12,7 @@
 #include "engine/SoundSystem.h"
 #include "platform/NullAudioDevice.h"
 #include "platform/RecordingGraphicsDevice.h"
+#include "tests/actors/TileMesh.h"
 #include "tests/engine/GraphicsTestResources.h"
 #include "tests/engine/WaveBuilder.h"
 
@@ -21,18 +22,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// A one-material triangle, so each drawn mesh is one recorded draw.
-inline const char* const kTileMesh = R"(xof 0303txt 0032
-Mesh Tile {
- 3;
- 0.0;0.0;0.0;, 0.5;0.0;0.0;, 0.0;0.5;0.0;;
- 1;
- 3;0,1,2;;
- MeshNormals { 1; 0.0;0.0;-1.0;; 1; 3;0,0,0;; }
- MeshMaterialList { 1; 1; 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; } }
-}
-)";
 
 class EffectsFixture : public ::testing::Test {
 protected:
