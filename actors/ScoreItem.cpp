@@ -55,9 +55,3 @@ void SpawnScoreItem(const Vec3* position)
 {
     g_enemyList.push_back(new CScoreItem(position->x, position->y, position->z));
 }
-
-int ScoreItemValue(float playerY)
-{
-    const int scaled = static_cast<int>((playerY + 5.0f) / 10.0f * 3200.0f);
-    return 100 * (scaled / 100);
-}

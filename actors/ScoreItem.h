@@ -21,6 +21,3 @@ public:
 };
 
 void SpawnScoreItem(const Vec3* position);
-// What an item pays when the player touches it at height playerY: a multiple
-// of 100, from 100 at the bottom of the ship's range to 3000 at the top.
-int ScoreItemValue(float playerY);

@@ -4,7 +4,10 @@
 #include "actors/LightParticle.h"
 #include "actors/LockOnLaser.h"
 #include "actors/LockedMarker.h"
+#include "actors/Player.h"
 #include "engine/VectorHelpers.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -18,20 +21,26 @@ protected:
         return enemy;
     }
 
-    // Lasers fired from the locked slots as the ray does: firing order picks the multiplier.
-    std::vector<CLockOnLaser*> FireVolley(const Vec3& launch)
+    // The lasers in the attack list, in firing order.
+    static std::vector<CLockOnLaser*> Lasers()
     {
         std::vector<CLockOnLaser*> lasers;
-        for (int slot = 0; slot < CLockonSystem::kSlotCount; ++slot) {
-            if (!lockon->active[slot] || lockon->fired[slot])
-                continue;
-            lockon->fired[slot] = 1;
-            auto* laser = new CLockOnLaser(0.0f, 0.0f, 0.0f, launch.x, launch.y, launch.z, lockon->targetId[slot],
-                                           slot, lockon->multiplierTable[lasers.size()]);
-            g_playerAttackList.push_back(laser);
-            lasers.push_back(laser);
+        for (CSprite* sprite : g_playerAttackList) {
+            if (auto* laser = dynamic_cast<CLockOnLaser*>(sprite))
+                lasers.push_back(laser);
         }
         return lasers;
+    }
+
+    // A laser fired from slot 0 of a lock on target.
+    CLockOnLaser* FireAt(CEnemy* target, const Vec3& launch)
+    {
+        const int slot = lockon->Lock(target->serialId);
+        lockon->fired[slot] = 1;
+        auto* laser = new CLockOnLaser(0.0f, 0.0f, 0.0f, launch.x, launch.y, launch.z, target->serialId, slot,
+                                       lockon->multiplierTable[0]);
+        g_playerAttackList.push_back(laser);
+        return laser;
     }
 
     static float Speed(const CSprite& s) { return Vec3Length(s.velocity); }
@@ -54,18 +63,40 @@ TEST_F(LockOnLaserTest, ANewLaserHoldsItsLaunch)
     EXPECT_EQ(special.power, 10);
 }
 
-TEST_F(LockOnLaserTest, AVolleyHomesWithItsSpeedCapsAndMultipliers)
+TEST_F(LockOnLaserTest, AVolleyHomesInWithinItsSpeedCapsAndTakesTheMultipliersInOrder)
 {
-    for (int i = 0; i < 6; ++i)
-        ASSERT_EQ(lockon->Lock(AddEnemy(0.0f, 30.0f + static_cast<float>(i), 0.0f)->serialId), i);
-    const std::vector<CLockOnLaser*> lasers = FireVolley(Vec3{0.0f, 3.0f, 0.0f});
+    auto ship = std::make_unique<CPlayer>();  // at the origin, its locks released
+    std::vector<CEnemy*> targets;
+    for (int i = 0; i < 6; ++i) {
+        targets.push_back(AddEnemy(-3.0f + static_cast<float>(i), 4.0f, 0.0f));
+        ASSERT_EQ(lockon->Lock(targets.back()->serialId), i);
+    }
+    ship->FireRay();
+    ship.reset();
+    const std::vector<CLockOnLaser*> lasers = Lasers();
     ASSERT_EQ(lasers.size(), 6u);
     const int multipliers[6] = {4, 8, 16, 32, 64, 64};
-    for (size_t i = 0; i < lasers.size(); ++i)
+    std::vector<float> closest(6, 100.0f);
+    for (int age = 1; age <= 120; ++age) {
+        for (size_t i = 0; i < lasers.size(); ++i) {
+            CLockOnLaser& laser = *lasers[i];
+            laser.Update();
+            const float cap = age >= 12 && age <= 18 ? 0.2f : 0.5f;
+            EXPECT_LE(Speed(laser), cap * 1.000001f) << "age " << age;
+            closest[i] = std::min(closest[i], Distance(&laser.position, &targets[i]->position));
+        }
+    }
+    for (size_t i = 0; i < lasers.size(); ++i) {
         EXPECT_EQ(lasers[i]->multiplier, multipliers[i]);
+        EXPECT_EQ(lasers[i]->slot, static_cast<int>(i));
+        EXPECT_EQ(lasers[i]->targetId, targets[i]->serialId);
+        EXPECT_LT(closest[i], 0.5f);
+    }
+}
 
-    CLockOnLaser& laser = *lasers[0];
-    // Straight at its target: the launch moves it once, then the caps hold it.
+TEST_F(LockOnLaserTest, TheLaunchMovesItOnceThenItIsHeldBackFromAgeTwelveToEighteen)
+{
+    CLockOnLaser& laser = *FireAt(AddEnemy(0.0f, 30.0f, 0.0f), Vec3{0.0f, 3.0f, 0.0f});
     laser.Update();
     EXPECT_FLOAT_EQ(laser.position.y, 3.0f);
     EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
@@ -73,7 +104,7 @@ TEST_F(LockOnLaserTest, AVolleyHomesWithItsSpeedCapsAndMultipliers)
         laser.Update();
     EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
     EXPECT_FLOAT_EQ(laser.position.y, 8.0f);
-    laser.Update();  // age 12: held back
+    laser.Update();  // age 12: cut to 0.2
     EXPECT_FLOAT_EQ(Speed(laser), 0.2f);
     for (int age = 13; age <= 18; ++age)
         laser.Update();
@@ -106,9 +137,7 @@ TEST_F(LockOnLaserTest, FromAgeSixtyItTurnsAtOnce)
 TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesAtTheEdge)
 {
     CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
-    lockon->Lock(enemy->serialId);
-    const std::vector<CLockOnLaser*> lasers = FireVolley(Vec3{0.0f, 0.5f, 0.0f});
-    CLockOnLaser& laser = *lasers[0];
+    CLockOnLaser& laser = *FireAt(enemy, Vec3{0.0f, 0.5f, 0.0f});
     const float firstDraw = ReferenceDraws(1)[0];
     enemy->Die();  // a dying target is lost; its death has freed the slot
     EXPECT_EQ(lockon->active[0], 0);
@@ -136,9 +165,8 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesAtTheEdge)
 TEST_F(LockOnLaserTest, DyingOnItsTargetFreesItsSlotAndBurstsIntoSparks)
 {
     CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
-    lockon->Lock(enemy->serialId);
+    CLockOnLaser& laser = *FireAt(enemy, Vec3{0.0f, 3.0f, 0.0f});
     g_effectList.push_back(new CLockedMarker(enemy->serialId, 0));
-    CLockOnLaser& laser = *FireVolley(Vec3{0.0f, 3.0f, 0.0f})[0];
     laser.Update();
     laser.Update();
     const Vec3 at = laser.position;

@@ -66,7 +66,7 @@ TEST_F(LockonSystemTest, TheIntervalRefusesOnlyLockedTargetsForTwelveFrames)
     EXPECT_EQ(lockon->Lock(100), -1);  // locked already, and the interval runs again
     EXPECT_EQ(lockon->Lock(200), -1);  // the target just locked
     Played(g_seLock);
-    Frames(11);
+    Frames(6);  // 11 frames since the last lock
     EXPECT_EQ(lockon->Lock(100), -1);
     EXPECT_FALSE(AnyPlayed());
     Frames(1);

@@ -83,15 +83,4 @@ TEST_F(ScoreItemTest, AboveTheFieldItShowsWhereItWillComeDown)
     EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][1], 4.5f);
 }
 
-TEST_F(ScoreItemTest, PaysByTheHeightOfThePlayer)
-{
-    EXPECT_EQ(ScoreItemValue(4.5f), 3000);
-    EXPECT_EQ(ScoreItemValue(-4.5f), 100);
-    EXPECT_EQ(ScoreItemValue(0.0f), 1600);
-    // Steps of 100 at every 1/32 of the field's height.
-    EXPECT_EQ(ScoreItemValue(-5.0f + 5 * 0.3125f), 500);
-    EXPECT_EQ(ScoreItemValue(-5.0f + 5 * 0.3125f - 0.001f), 400);
-    EXPECT_EQ(ScoreItemValue(-5.0f + 6 * 0.3125f - 0.001f), 500);
-}
-
 }  // namespace
