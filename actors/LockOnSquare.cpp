@@ -31,12 +31,17 @@ void CLockOnSquare::Draw()
         Remove();
         return;
     }
+    SetLockOnDrawStates();
+    const float side = static_cast<float>(DyingRatio() * 10.0);
+    g_graphics->DrawRectOutlineSized3D(side, side, 1.0f, 0.0f, 1.0f, 0.0f, LockOnWorldMatrix(this, enemy));
+}
+
+void SetLockOnDrawStates()
+{
     g_graphics->SetCameraMode(45);
     g_graphics->SetFog(0);
     g_graphics->SetCulling(1);
     g_graphics->SetBlendMode(-1);
-    const float side = static_cast<float>(DyingRatio() * 10.0);
-    g_graphics->DrawRectOutlineSized3D(side, side, 1.0f, 0.0f, 1.0f, 0.0f, LockOnWorldMatrix(this, enemy));
 }
 
 Matrix LockOnWorldMatrix(CSprite* self, const CSprite* enemy)

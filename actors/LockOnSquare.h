@@ -17,3 +17,5 @@ public:
 
 // The sprite's own rotation and offset, placed on the enemy, in the world placement.
 Matrix LockOnWorldMatrix(CSprite* self, const CSprite* enemy);
+// Squares and markers: the game camera, no fog, culling on, no blending.
+void SetLockOnDrawStates();

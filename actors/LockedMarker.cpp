@@ -24,10 +24,7 @@ void CLockedMarker::Draw()
         Die();
         return;
     }
-    g_graphics->SetCameraMode(45);
-    g_graphics->SetFog(0);
-    g_graphics->SetCulling(1);
-    g_graphics->SetBlendMode(-1);
+    SetLockOnDrawStates();
     g_graphics->SetZBuffer(0);
     g_graphics->DrawBillboard(g_texLockedMarker, 1.35f, 1.35f, 1.0f, LockOnWorldMatrix(this, enemy));
 }

@@ -4,6 +4,7 @@
 // the world placement and the sparks, seeded as a scene change seeds.
 #pragma once
 
+#include "actors/Enemy.h"
 #include "actors/LockonSystem.h"
 #include "actors/TriangleParticles.h"
 #include "engine/AssetLists.h"
@@ -92,13 +93,13 @@ protected:
         return draws;
     }
 
-    template <class T>
-    static int CountOf(const SpriteList& list)
+    // A plain enemy in the list at (x, y, z).
+    static CEnemy* AddEnemy(float x, float y, float z)
     {
-        int count = 0;
-        for (CSprite* sprite : list)
-            count += dynamic_cast<T*>(sprite) != nullptr ? 1 : 0;
-        return count;
+        auto* enemy = new CEnemy;
+        enemy->SetPosition(x, y, z);
+        g_enemyList.push_back(enemy);
+        return enemy;
     }
 
     RecordingGraphicsDevice device;

@@ -30,13 +30,6 @@ public:
 
 class EnemyTest : public EnemySideFixture {
 protected:
-    CEnemy* AddEnemy(float x, float y, float z)
-    {
-        auto* enemy = new CEnemy;
-        enemy->SetPosition(x, y, z);
-        g_enemyList.push_back(enemy);
-        return enemy;
-    }
 
     // Where +y points after a turn of r half-turns.
     static void ExpectFacing(const CEnemy& enemy, double r)

@@ -13,13 +13,6 @@ namespace {
 
 class LockOnLaserTest : public EnemySideFixture {
 protected:
-    CEnemy* AddEnemy(float x, float y, float z)
-    {
-        auto* enemy = new CEnemy;
-        enemy->SetPosition(x, y, z);
-        g_enemyList.push_back(enemy);
-        return enemy;
-    }
 
     // The lasers in the attack list, in firing order.
     static std::vector<CLockOnLaser*> Lasers()

@@ -27,15 +27,6 @@ protected:
     }
 
     CLockedMarker* Marker(size_t index) { return dynamic_cast<CLockedMarker*>(g_effectList.at(index)); }
-
-    // An enemy in the list at (x, y, z).
-    CEnemy* AddEnemy(float x, float y, float z)
-    {
-        auto* enemy = new CEnemy;
-        enemy->SetPosition(x, y, z);
-        g_enemyList.push_back(enemy);
-        return enemy;
-    }
 };
 
 TEST_F(LockonSystemTest, StartsFreeWithTheMultiplierTable)
@@ -121,7 +112,8 @@ TEST_F(LockonSystemTest, EightLocksOnOneTargetAreAFullLockFiredOrNot)
 TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker)
 {
     LockWithMarker(7);
-    lockon->fired[0] = 0;
+    LockWithMarker(8);
+    lockon->fired[1] = 1;  // a fired lock no longer runs down
     Frames(360);
     EXPECT_EQ(lockon->active[0], 1);
     EXPECT_EQ(lockon->timer[0], 0);
@@ -132,15 +124,10 @@ TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker
     EXPECT_EQ(lockon->timer[0], -1);
     EXPECT_EQ(Marker(0)->state, STATE_DEAD);
     EXPECT_EQ(lockon->intervalCounter, 0);
-}
-
-TEST_F(LockonSystemTest, AFiredLockDoesNotLapse)
-{
-    LockWithMarker(7);
-    lockon->fired[0] = 1;
     Frames(1000);
-    EXPECT_EQ(lockon->active[0], 1);
-    EXPECT_EQ(lockon->timer[0], 360);
+    EXPECT_EQ(lockon->active[1], 1);
+    EXPECT_EQ(lockon->timer[1], 360);
+    EXPECT_EQ(Marker(1)->state, STATE_ACTIVE);
 }
 
 TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
