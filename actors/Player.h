@@ -155,6 +155,9 @@ private:
     void LevelRoll();
     void EmitAuraSmoke();
     void PlayAtShip(int sound);
+    // The empty sound when out of ammunition, else the refusal while reloading.
+    void Click(int ammo, int emptySound);
+    void EjectMagazine(int reloadSound);
     void DrawShip();
     void DrawAuraFlash();
     void DrawMuzzleFlash();

@@ -78,10 +78,12 @@ void CPlayer::UseShotAmmo(int n)
     ShotClick();
 }
 
-void CPlayer::ShotClick()
+void CPlayer::ShotClick() { Click(shotAmmo, g_seShotEmpty); }
+
+void CPlayer::Click(int ammo, int emptySound)
 {
-    if (shotAmmo == 0)
-        PlayAtShip(g_seShotEmpty);
+    if (ammo == 0)
+        PlayAtShip(emptySound);
     else if (reloadTimer > 0)
         PlayAtShip(g_seRefused);
 }
@@ -95,14 +97,19 @@ void CPlayer::RefillShot()
 void CPlayer::ReloadShot()
 {
     RefillShot();
-    PlayAtShip(g_seReloadShot);
+    EjectMagazine(g_seReloadShot);
+}
+
+void CPlayer::EjectMagazine(int reloadSound)
+{
+    PlayAtShip(reloadSound);
     g_effectList.push_back(new CMagazine(position.x, position.y));
 }
 
 // One laser per locked slot not yet fired, until the charges run out.
 void CPlayer::FireRay()
 {
-    int fired = 0;
+    int launched = 0;
     for (int slot = 0; slot < CLockonSystem::kSlotCount; ++slot) {
         if (!g_lockonSystem->active[slot] || g_lockonSystem->fired[slot])
             continue;
@@ -115,26 +122,20 @@ void CPlayer::FireRay()
         const bool fullLock = g_lockonSystem->IsFullLock();
         CLockOnLaser* laser = new CLockOnLaser(position.x, position.y, position.z, launch.x, launch.y, launch.z,
                                                g_lockonSystem->targetId[slot], slot,
-                                               g_lockonSystem->multiplierTable[fired]);
+                                               g_lockonSystem->multiplierTable[launched]);
         if (fullLock)
             laser->fullLock = true;
         g_playerAttackList.push_back(laser);
         rayAmmo -= 1;
-        fired += 1;
+        launched += 1;
         if (rayAmmo <= 0)
             break;
     }
-    if (fired > 0)
+    if (launched > 0)
         PlayAtShip(g_seRayFire);
 }
 
-void CPlayer::RayClick()
-{
-    if (rayAmmo == 0)
-        PlayAtShip(g_seRayEmpty);
-    else if (reloadTimer > 0)
-        PlayAtShip(g_seRefused);
-}
+void CPlayer::RayClick() { Click(rayAmmo, g_seRayEmpty); }
 
 void CPlayer::RefillRay()
 {
@@ -145,8 +146,7 @@ void CPlayer::RefillRay()
 void CPlayer::ReloadRay()
 {
     RefillRay();
-    PlayAtShip(g_seReloadRay);
-    g_effectList.push_back(new CMagazine(position.x, position.y));
+    EjectMagazine(g_seReloadRay);
 }
 
 void CPlayer::StartBlade()

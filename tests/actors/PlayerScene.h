@@ -14,6 +14,7 @@
 #include "engine/Random.h"
 #include "engine/SoundSystem.h"
 #include "platform/NullAudioDevice.h"
+#include "tests/actors/ListPass.h"
 #include "tests/engine/WaveBuilder.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,9 @@
 #include <vector>
 
 namespace playertest {
+
+using listpass::ClearList;
+using listpass::RunList;
 
 class CountingAudioDevice : public NullAudioDevice {
 public:
@@ -40,40 +44,17 @@ private:
 
 // Every sound the ship's side plays, each in a slot of its own.
 inline int* const kSounds[] = {
-    &g_seShot,       &g_seShotEmpty,   &g_seRefused,  &g_seReloadShot,  &g_seRayFire,   &g_seRayEmpty,
-    &g_seReloadRay,  &g_seBladeSwing,  &g_seReloadBlade, &g_seBladeReloadPress, &g_seShotHit,
-    &g_seRaySpecial, &g_seShotSpecial, &g_seLaserHit, &g_seBladeHit,    &g_seBladeHit2, &g_seDash,
-    &g_seExtend,     &g_sePlayerDie,   &g_seEntry,
+    &g_seShot,          &g_seShotEmpty,  &g_seRefused,      &g_seReloadShot, &g_seRayFire,
+    &g_seRayEmpty,      &g_seReloadRay,  &g_seBladeSwing,   &g_seReloadBlade, &g_seBladeReloadPress,
+    &g_seShotHit,       &g_seRaySpecial, &g_seShotSpecial,  &g_seLaserHit,   &g_seBladeHit,
+    &g_seBladeHit2,     &g_seDash,       &g_seExtend,       &g_sePlayerDie,  &g_seEntry,
 };
-
-inline void ClearList(SpriteList* list)
-{
-    for (CSprite* sprite : *list)
-        delete sprite;
-    list->clear();
-}
 
 inline void ClearAllLists()
 {
     for (SpriteList* list : {&g_backLayerList, &g_skyList, &g_enemyList, &g_playerAttackList, &g_enemyShotList,
                              &g_effectList, &g_glowList, &g_systemSpriteList, &g_overlayList})
         ClearList(list);
-}
-
-// Draw, then update, every object; dead ones are deleted where they stand.
-inline void RunList(SpriteList* list)
-{
-    for (std::size_t i = 0; i < list->size();) {
-        CSprite* sprite = (*list)[i];
-        if (sprite->state == STATE_DEAD) {
-            delete sprite;
-            list->erase(list->begin() + static_cast<std::ptrdiff_t>(i));
-            continue;
-        }
-        sprite->Draw();
-        sprite->Update();
-        ++i;
-    }
 }
 
 template <typename T>
