@@ -116,10 +116,10 @@ void LightText(Canvas& c, const std::string& text, const TextStyle& style, Rgba 
 Picture Logo()
 {
     Canvas c = Darkness(224, 84);
-    LightText(c, "ORB-VOSTRELLE", TextStyle{Face::CondensedBold, 25.0f, 1.0f}, Rgba{0.85f, 0.95f, 1.0f, 1},
-              Rgba{0.1f, 0.35f, 1.0f, 1}, 98, 34, Align::Centre, 3);
+    LightText(c, "ORB-VOSTRELLE", TextStyle{Face::CondensedBold, 21.0f, 0.8f}, Rgba{0.85f, 0.95f, 1.0f, 1},
+              Rgba{0.1f, 0.35f, 1.0f, 1}, 94, 34, Align::Centre, 3);
     LightText(c, "Z", TextStyle{Face::SansBold, 52.0f, 0.0f}, Rgba{1.0f, 0.75f, 0.55f, 1}, Rgba{1.0f, 0.2f, 0.05f, 1},
-              206, 50, Align::Centre, 4);
+              196, 50, Align::Centre, 4);
     AddShaded(c, [](float x, float y) {
         const float line = std::exp(-(y - 42) * (y - 42) / 1.2f) * (1.0f - SmoothStep(120, 186, std::fabs(x - 98) * 2));
         return Rgba{0.3f * line, 0.7f * line, 1.0f * line, 1};

@@ -1,5 +1,0 @@
-#include "tools/assetgen/pictures/Pictures.h"
-void AddStagePictures(PictureList&) {}
-void AddMessagePictures(PictureList&) {}
-void AddSectionPictures(PictureList&) {}
-void AddSparePictures(PictureList&) {}
