@@ -3,6 +3,7 @@
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -55,18 +56,31 @@ Picture SmallDigit(const Mask& glyph)
     return canvas.Keyed();
 }
 
+// Columns of the mask that hold ink: first and one past the last.
+std::pair<int, int> InkColumns(const Mask& mask)
+{
+    int left = mask.Width(), right = 0;
+    for (int y = 0; y < mask.Height(); ++y)
+        for (int x = 0; x < mask.Width(); ++x)
+            if (mask.At(x, y) > 0.1f) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+            }
+    return {left, right};
+}
+
 Picture LargeDigit(char digit)
 {
     Canvas canvas(32, 32);
+    // Ten columns of ink, so that with its outline a digit takes its
+    // 12-pixel pitch and no more.
     TextStyle style{Face::CondensedBold, 19.0f, 0.0f};
-    const TextMask text = RenderText(std::string(1, digit), style, 2);
-    // Ink to the top left, one pixel in, whatever the glyph's bearings.
-    int inkLeft = text.mask.Width();
-    for (int y = 0; y < text.mask.Height(); ++y)
-        for (int x = 0; x < text.mask.Width(); ++x)
-            if (text.mask.At(x, y) > 0.25f && x < inkLeft)
-                inkLeft = x;
-    const int ox = 1 - inkLeft, oy = 1 - text.inkTop;
+    TextMask text = RenderText(std::string(1, digit), style, 2);
+    while (InkColumns(text.mask).second - InkColumns(text.mask).first > 10) {
+        style.size -= 0.25f;
+        text = RenderText(std::string(1, digit), style, 2);
+    }
+    const int ox = 1 - InkColumns(text.mask).first, oy = 1 - text.inkTop;
     canvas.Stamp(text.mask.Dilated(1), ox, oy, Hex(0x1C0A02));
     const float top = static_cast<float>(text.inkTop), height = static_cast<float>(text.baseline - text.inkTop);
     canvas.StampShaded(text.mask, ox, oy, [=](float, float y) {

@@ -83,12 +83,12 @@ Picture Warning()
 {
     Canvas shape(128, 128);
     const Rgba ink{1, 1, 1, 1};
-    shape.Ring(64, 64, 58, 3.0f, ink);
-    shape.Ring(64, 64, 52, 1.0f, ink);
+    shape.Ring(64, 64, 54, 3.0f, ink);
+    shape.Ring(64, 64, 48, 1.0f, ink);
     for (int i = 0; i < 12; ++i) {
         const float a0 = i * kPi / 6 + 0.08f, a1 = a0 + kPi / 6 - 0.22f;
         for (float a = a0; a < a1; a += 0.01f)
-            shape.FillCircle(64 + std::cos(a) * 42, 64 + std::sin(a) * 42, 1.6f, ink);
+            shape.FillCircle(64 + std::cos(a) * 39, 64 + std::sin(a) * 39, 1.6f, ink);
     }
     for (int side = 0; side < 4; ++side) {
         const float a = side * kPi / 2 + kPi / 4;

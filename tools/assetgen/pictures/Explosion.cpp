@@ -1,7 +1,7 @@
 // The sixteen frames of the explosion ("#141".."#156"), drawn for additive
 // blending: a flash, a churning fireball that hollows out, sparks, embers.
 #include "tools/assetgen/pictures/Light.h"
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 #include "tools/assetgen/pictures/Pictures.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // strip ("#306", "#309", "#310"), the panels cut from it ("#101", "#237"),
 // labels, gauge levels, lives, difficulty, credits, replay mark, fps label
 // and the last-hit names.
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 

@@ -1,7 +1,7 @@
 // Pictures of the practice sections: panel "#344", clear and failed cards
 // "#345" and "#346", the eight briefing cards "#347".."#354" and the heading
 // "#355".
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 

@@ -2,7 +2,7 @@
 // ("#318".."#322", "#329".."#334"), the ground billboard "#336" and the
 // unread slots "#111", "#248", "#317", "#328", "#343". They keep the slot
 // numbering of the master lists, so they stay small.
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 

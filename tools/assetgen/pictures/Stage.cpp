@@ -1,7 +1,7 @@
 // Pictures of the stages: the corner label "#222", the title card "#162",
 // the banners "#341" and "#340", the results labels "#224".."#227", the
 // special-attack cut-in "#169" and the stage 1 background tile "#356".
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 

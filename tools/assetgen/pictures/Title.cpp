@@ -1,7 +1,7 @@
 // The title screen and start-up pictures: menu "#184", cursor "#327", prompt
 // "#104", logo "#323", loading pictures "#342" and "#312", and the window icon.
 #include "tools/assetgen/pictures/Light.h"
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 

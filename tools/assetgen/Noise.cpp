@@ -1,4 +1,4 @@
-#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/Noise.h"
 
 #include <cmath>
 
