@@ -136,7 +136,7 @@ void Canvas::AddLight(int x, int y, Rgba c, float coverage)
     d = {d.r * d.a + c.r * k, d.g * d.a + c.g * k, d.b * d.a + c.b * k, 1.0f};
 }
 
-template <class Coverage> void Canvas::FillCovered(int x0, int y0, int x1, int y1, Rgba c, Coverage coverage)
+template <class CoverageAt> void Canvas::FillCovered(int x0, int y0, int x1, int y1, Rgba c, CoverageAt coverage)
 {
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
@@ -226,6 +226,15 @@ void Canvas::Draw(const Canvas& source, int x, int y)
     for (int sy = 0; sy < source.height_; ++sy)
         for (int sx = 0; sx < source.width_; ++sx)
             Blend(x + sx, y + sy, source.At(sx, sy));
+}
+
+Mask Canvas::Coverage() const
+{
+    Mask mask(width_, height_);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            mask.Ref(x, y) = At(x, y).a;
+    return mask;
 }
 
 Picture Canvas::Keyed() const

@@ -79,6 +79,8 @@ public:
                     Blend(x + mx, y + my, shade(static_cast<float>(mx), static_cast<float>(my)), m);
     }
     void Draw(const Canvas& source, int x, int y);
+    // The alpha of every pixel, as a mask.
+    Mask Coverage() const;
 
     // Magenta where the picture is mostly see-through, opaque colour elsewhere.
     Picture Keyed() const;
@@ -90,7 +92,7 @@ public:
 private:
     size_t Index(int x, int y) const { return static_cast<size_t>(y) * width_ + x; }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-    template <class Coverage> void FillCovered(int x0, int y0, int x1, int y1, Rgba c, Coverage coverage);
+    template <class CoverageAt> void FillCovered(int x0, int y0, int x1, int y1, Rgba c, CoverageAt coverage);
 
     int width_;
     int height_;

@@ -10,15 +10,6 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-Mask CanvasMask(const Canvas& canvas)
-{
-    Mask mask(canvas.Width(), canvas.Height());
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            mask.Ref(x, y) = canvas.At(x, y).a;
-    return mask;
-}
-
 // Player shot: a bolt of light whose nose points to the top of the picture.
 Picture PlayerShot()
 {
@@ -100,7 +91,7 @@ Picture Warning()
     }
     shape.Line(64, 54, 64, 74, 2.0f, ink);
     shape.Line(54, 64, 74, 64, 2.0f, ink);
-    const Mask mask = CanvasMask(shape);
+    const Mask mask = shape.Coverage();
     Canvas c = Darkness(128, 128);
     AddMask(c, mask.Blurred(4), Rgba{1.0f, 0.25f, 0.05f, 1}, 1.6f);
     AddMask(c, mask, Rgba{1.0f, 0.55f, 0.25f, 1}, 1.0f);

@@ -62,11 +62,7 @@ Picture BriefingCard(const Briefing& b)
 Picture ResultCard(bool cleared)
 {
     Canvas c = CardFrame("RESULT", cleared ? "DRILL CLEAR" : "DRILL FAILED", cleared ? Hex(0x17603E) : Hex(0x6A1C1A));
-    TextLook big;
-    big.top = Hex(0xFFFFFF);
-    big.bottom = cleared ? palette::kGreen : Hex(0xFF7A60);
-    big.outline = palette::kOutline;
-    big.outlineWidth = 2;
+    const TextLook big = OutlinedLook(Hex(0xFFFFFF), cleared ? palette::kGreen : Hex(0xFF7A60), 2);
     DrawText(c, cleared ? "WELL DONE" : "TRY AGAIN", TextStyle{Face::CondensedBoldOblique, 30.0f, 1.5f}, big,
              kCardWidth / 2, 76, Align::Centre);
     DrawLabel(c, cleared ? "QUOTA MET - RETURNING TO BASE" : "QUOTA NOT MET - RETURNING TO BASE", 10.0f,
@@ -96,12 +92,8 @@ Picture SectionPanel()
 Picture SectionHeading()
 {
     Canvas c(300, 26);
-    TextLook look;
-    look.top = Hex(0xFFFFFF);
-    look.bottom = palette::kCyan;
-    look.outline = palette::kOutline;
-    look.outlineWidth = 2;
-    const int width = DrawText(c, "PRACTICE SECTION", TextStyle{Face::CondensedBoldOblique, 19.0f, 1.5f}, look, 4, 19);
+    const int width = DrawText(c, "PRACTICE SECTION", TextStyle{Face::CondensedBoldOblique, 19.0f, 1.5f},
+                               OutlinedLook(Hex(0xFFFFFF), palette::kCyan, 2), 4, 19);
     c.FillRect(width + 12, 12, 296, 15, palette::kOutline);
     c.FillRect(width + 13, 13, 295, 14, palette::kCyan);
     return c.Keyed();

@@ -22,12 +22,8 @@ Picture StageLabel()
 Picture StageTitle()
 {
     Canvas c(256, 64);
-    TextLook big;
-    big.top = Hex(0xFFFFFF);
-    big.bottom = Hex(0x6FCBFF);
-    big.outline = Hex(0x020A14);
-    big.outlineWidth = 2;
-    DrawText(c, "AREA 1", TextStyle{Face::CondensedBoldOblique, 34.0f, 1.0f}, big, 10, 36);
+    DrawText(c, "AREA 1", TextStyle{Face::CondensedBoldOblique, 34.0f, 1.0f}, OutlinedLook(Hex(0xFFFFFF), Hex(0x6FCBFF), 2),
+             10, 36);
     c.FillPolygon({{8, 42}, {200, 42}, {194, 46}, {8, 46}}, palette::kOutline);
     c.FillPolygon({{9, 43}, {198, 43}, {195, 45}, {9, 45}}, palette::kCyan);
     DrawOutlined(c, "THE AZURE SHELF", TextStyle{Face::CondensedBold, 11.0f, 2.0f}, Hex(0xFFE2A0), palette::kAmber,
@@ -89,30 +85,8 @@ Picture CutIn()
         for (int x = 0; x < 360; ++x)
             if (c.At(x, y).a > 0 && c.At(x, y).b > 0.3f && c.At(x, y).r < 0.1f)
                 c.Blend(x, y, lines.At(x, y));
-    // The orb emblem.
-    c.Shade([](float x, float y) {
-        const float dx = x - 92, dy = y - 158;
-        const float r = std::hypot(dx, dy);
-        if (r > 60.5f)
-            return Rgba{0, 0, 0, 0};
-        const float nz = std::sqrt(std::max(0.0f, 1.0f - (r / 60) * (r / 60)));
-        const float lambert = Clamp01((-dx * 0.45f - dy * 0.6f) / 60 + nz * 0.7f);
-        const float highlight = std::pow(lambert, 16.0f);
-        return Rgba{Clamp01(0.05f + 0.3f * lambert + highlight), Clamp01(0.15f + 0.5f * lambert + highlight),
-                    Clamp01(0.4f + 0.6f * lambert + highlight), 1};
-    });
-    c.Ring(92, 158, 62, 3.0f, Hex(0xEAF6FF));
-    TextLook z;
-    z.top = Hex(0xFFFFFF);
-    z.bottom = Hex(0xFFB0A0);
-    z.outline = Hex(0x3A0008);
-    z.outlineWidth = 3;
-    DrawText(c, "Z", TextStyle{Face::SansBold, 86.0f, 0.0f}, z, 92, 188, Align::Centre);
-    TextLook words;
-    words.top = Hex(0xFFFFFF);
-    words.bottom = Hex(0x8FE0FF);
-    words.outline = Hex(0x020A14);
-    words.outlineWidth = 2;
+    DrawOrbEmblem(c, 92, 158, 60, 86.0f);
+    TextLook words = OutlinedLook(Hex(0xFFFFFF), Hex(0x8FE0FF), 2);
     DrawText(c, "SPECIAL", TextStyle{Face::CondensedBoldOblique, 46.0f, 1.0f}, words, 350, 130, Align::Right);
     words.bottom = Hex(0xFFC040);
     DrawText(c, "ATTACK", TextStyle{Face::CondensedBoldOblique, 46.0f, 1.0f}, words, 350, 182, Align::Right);

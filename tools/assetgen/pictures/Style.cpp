@@ -1,5 +1,7 @@
 #include "tools/assetgen/pictures/Style.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -51,15 +53,40 @@ int DrawLabel(Canvas& canvas, const std::string& text, float size, Rgba colour, 
     return DrawText(canvas, text, TextStyle{face, size, 0.0f}, look, x, y, align);
 }
 
-int DrawOutlined(Canvas& canvas, const std::string& text, const TextStyle& style, Rgba top, Rgba bottom, int x, int y,
-                 Align align)
+TextLook OutlinedLook(Rgba top, Rgba bottom, int outlineWidth)
 {
     TextLook look;
     look.top = top;
     look.bottom = bottom;
     look.outline = palette::kOutline;
-    look.outlineWidth = 1;
-    return DrawText(canvas, text, style, look, x, y, align);
+    look.outlineWidth = outlineWidth;
+    return look;
+}
+
+void DrawOrbEmblem(Canvas& canvas, float cx, float cy, float radius, float letterSize)
+{
+    canvas.Shade([=](float x, float y) {
+        const float dx = x - cx, dy = y - cy;
+        const float r = std::hypot(dx, dy);
+        if (r > radius + 0.5f)
+            return Rgba{0, 0, 0, 0};
+        const float nz = std::sqrt(std::max(0.0f, 1.0f - (r / radius) * (r / radius)));
+        const float lambert = Clamp01((-dx * 0.45f - dy * 0.6f) / radius + nz * 0.7f);
+        const float highlight = std::pow(lambert, 15.0f);
+        return Rgba{Clamp01(0.05f + 0.3f * lambert + highlight), Clamp01(0.15f + 0.5f * lambert + highlight),
+                    Clamp01(0.38f + 0.62f * lambert + highlight), Clamp01(radius - r + 0.5f)};
+    });
+    canvas.Ring(cx, cy, radius + 2.5f, radius / 12.0f, Hex(0x9FE4FF));
+    TextLook z = OutlinedLook(Hex(0xFFFFFF), Hex(0xFFB0A0), std::max(2, static_cast<int>(letterSize / 28)));
+    z.outline = Hex(0x3A0008);
+    DrawText(canvas, "Z", TextStyle{Face::SansBold, letterSize, 0.0f}, z, static_cast<int>(cx),
+             static_cast<int>(cy + letterSize * 0.36f), Align::Centre);
+}
+
+int DrawOutlined(Canvas& canvas, const std::string& text, const TextStyle& style, Rgba top, Rgba bottom, int x, int y,
+                 Align align)
+{
+    return DrawText(canvas, text, style, OutlinedLook(top, bottom, 1), x, y, align);
 }
 
 std::vector<std::string> ReadAssetLines(const std::string& relativePath)

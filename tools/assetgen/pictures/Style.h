@@ -36,6 +36,10 @@ int DrawLabel(Canvas& canvas, const std::string& text, float size, Rgba colour, 
 // drawn over the play field.
 int DrawOutlined(Canvas& canvas, const std::string& text, const TextStyle& style, Rgba top, Rgba bottom, int x,
                  int y, Align align = Align::Left);
+// A text look with a gradient fill and a hard dark outline.
+TextLook OutlinedLook(Rgba top, Rgba bottom, int outlineWidth);
+// The game's emblem: a lit blue orb in a ring with a "Z" on it.
+void DrawOrbEmblem(Canvas& canvas, float cx, float cy, float radius, float letterSize);
 // A chamfered polygon outline of the rectangle, as corner points.
 std::vector<Point> Chamfered(float x0, float y0, float x1, float y1, float cut);
 

@@ -36,12 +36,8 @@ void MenuText(Canvas& c, const std::string& text, int x, int row, Rgba colour, f
 
 void Heading(Canvas& c, const std::string& text, int x0, int x1)
 {
-    TextLook look;
-    look.top = Hex(0xFFFFFF);
-    look.bottom = palette::kCyan;
-    look.outline = palette::kOutline;
-    look.outlineWidth = 1;
-    DrawText(c, text, TextStyle{Face::CondensedBold, 9.5f, 0.8f}, look, (x0 + x1) / 2, 7, Align::Centre);
+    DrawText(c, text, TextStyle{Face::CondensedBold, 9.5f, 0.8f}, OutlinedLook(Hex(0xFFFFFF), palette::kCyan, 1),
+             (x0 + x1) / 2, 7, Align::Centre);
 }
 
 Picture TitleMenu()
@@ -82,22 +78,9 @@ Picture MenuCursor()
 Picture InsertCoin()
 {
     Canvas c(172, 20);
-    TextLook look;
-    look.top = Hex(0xFFFFFF);
-    look.bottom = Hex(0x7FE0FF);
-    look.outline = Hex(0x021018);
-    look.outlineWidth = 1;
-    DrawText(c, "INSERT COIN", TextStyle{Face::SansBold, 15.0f, 2.0f}, look, 86, 16, Align::Centre);
+    DrawText(c, "INSERT COIN", TextStyle{Face::SansBold, 15.0f, 2.0f}, OutlinedLook(Hex(0xFFFFFF), Hex(0x7FE0FF), 1),
+             86, 16, Align::Centre);
     return c.Keyed();
-}
-
-Mask CoverageOf(const Canvas& canvas)
-{
-    Mask mask(canvas.Width(), canvas.Height());
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            mask.Ref(x, y) = canvas.At(x, y).a;
-    return mask;
 }
 
 // Glowing text added as light.
@@ -107,7 +90,7 @@ void LightText(Canvas& c, const std::string& text, const TextStyle& style, Rgba 
     Canvas ink(c.Width(), c.Height());
     TextLook look;
     DrawText(ink, text, style, look, x, y, align);
-    const Mask mask = CoverageOf(ink);
+    const Mask mask = ink.Coverage();
     AddMask(c, mask.Blurred(glowRadius), glow, 1.4f);
     AddMask(c, mask, core);
 }
@@ -182,24 +165,7 @@ Picture Icon()
 {
     Canvas c(64, 64);
     c.FillCircle(32, 32, 29.5f, Hex(0x061020));
-    c.Shade([](float x, float y) {
-        const float dx = x - 32, dy = y - 32;
-        const float r = std::hypot(dx, dy);
-        if (r > 27.5f)
-            return Rgba{0, 0, 0, 0};
-        const float nz = std::sqrt(std::max(0.0f, 1.0f - (r / 27.5f) * (r / 27.5f)));
-        const float lambert = Clamp01((-dx * 0.45f - dy * 0.6f) / 27.5f + nz * 0.7f);
-        const float highlight = std::pow(lambert, 14.0f);
-        return Rgba{Clamp01(0.05f + 0.3f * lambert + highlight), Clamp01(0.15f + 0.5f * lambert + highlight),
-                    Clamp01(0.35f + 0.65f * lambert + highlight), Clamp01(27.5f - r + 0.5f)};
-    });
-    c.Ring(32, 32, 30.0f, 2.2f, Hex(0x9FE4FF));
-    TextLook look;
-    look.top = Hex(0xFFFFFF);
-    look.bottom = Hex(0xFFB0A0);
-    look.outline = Hex(0x3A0008);
-    look.outlineWidth = 2;
-    DrawText(c, "Z", TextStyle{Face::SansBold, 40.0f, 0.0f}, look, 32, 47, Align::Centre);
+    DrawOrbEmblem(c, 32, 32, 27.5f, 40.0f);
     return c.WithAlpha();
 }
 
