@@ -327,3 +327,5 @@ bool GraphicsSystem::SaveBackBufferBmp(const std::string& path)
     const std::vector<unsigned char> bmp = EncodeBmp24(rgb, width, height);
     return WriteFileBytes(path, bmp.data(), bmp.size());
 }
+
+GraphicsSystem* g_graphics = nullptr;

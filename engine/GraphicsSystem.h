@@ -149,3 +149,6 @@ private:
     float shakeAmplitude = 0.0f;
     Matrix viewTransform = MatrixIdentity(), projectionTransform = MatrixIdentity();
 };
+
+// The one graphics manager, created by the program entry.
+extern GraphicsSystem* g_graphics;

@@ -145,3 +145,5 @@ uint8_t CInputControler::ButtonHeld(int number) const {
                ? 1
                : 0;
 }
+
+CInputControler* g_input = nullptr;

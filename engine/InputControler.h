@@ -66,3 +66,6 @@ private:
     KeyboardState keyState_{};
     ControllerState controllerState_;
 };
+
+// The one input controller, created by the program entry.
+extern CInputControler* g_input;

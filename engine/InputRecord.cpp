@@ -17,3 +17,5 @@ void InputRecord::Clear() {
     frames_.clear();
     Rewind();
 }
+
+InputRecord* g_inputRecord = nullptr;

@@ -27,3 +27,6 @@ private:
     std::vector<InputState> frames_;
     int readCursor_ = 0;
 };
+
+// The replay recorder, created by the program entry.
+extern InputRecord* g_inputRecord;

@@ -185,3 +185,5 @@ void SoundSystem::Release() {
     device_.reset();
     AppendLog(kDeviceLog, kStepFinished);
 }
+
+SoundSystem* g_sound = nullptr;

@@ -70,3 +70,6 @@ private:
     int searchIndex_ = 0;
     std::array<bool, kSlotCount> fading_{};
 };
+
+// The one sound manager, created by the program entry.
+extern SoundSystem* g_sound;
