@@ -31,9 +31,10 @@ void BrushedMetal(Canvas& c)
     });
 }
 
+// Row labels share one size: the largest at which the longest fits left of the bars.
 void RowLabel(Canvas& c, const std::string& text, int right, int baseline)
 {
-    const TextStyle style = FitWidth(text, TextStyle{Face::CondensedBold, 9.0f, 0.0f}, 24);
+    static const TextStyle style = FitWidth("BLADE", TextStyle{Face::CondensedBold, 9.0f, 0.0f}, 24);
     TextLook look;
     look.top = palette::kText;
     look.bottom = palette::kTextDim;
@@ -75,16 +76,17 @@ Canvas HudColumn(Rgba lamp)
     dim.bottom = Scaled(palette::kTextDim, 0.8f);
     DrawText(c, "SCORE", FitWidth("SCORE", TextStyle{Face::CondensedBold, 7.5f, 0.0f}, 19), dim, 89, 16, Align::Right);
     DrawWell(c, 126, 21, 158, 36);
-    RowLabel(c, "HITS", 123, 33);
+    DrawLabel(c, "HITS", 9.0f, palette::kText, 123, 33, Align::Right);
     SectionHeading(c, "ARMS", 6, 52, 154);
     WeaponRow(c, "BLADE", 64, false);
     WeaponRow(c, "SHOT", 84, true);
     WeaponRow(c, "RAY", 104, true);
-    DrawRivet(c, 150, 46);
-    DrawRivet(c, 150, 114);
 
     // Emblem plate.
     DrawPlate(c, 2, 126, 158, 196, Hex(0x121A22), 4);
+    for (int x : {9, 150})
+        for (int y : {133, 189})
+            DrawRivet(c, x, y);
     TextLook emboss;
     emboss.top = Hex(0x3E5568);
     emboss.bottom = Hex(0x24323F);

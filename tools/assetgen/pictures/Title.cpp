@@ -99,18 +99,18 @@ void LightText(Canvas& c, const std::string& text, const TextStyle& style, Rgba 
 Picture Logo()
 {
     Canvas c = Darkness(224, 84);
-    LightText(c, "ORB-VOSTRELLE", TextStyle{Face::CondensedBold, 21.0f, 0.8f}, Rgba{0.85f, 0.95f, 1.0f, 1},
-              Rgba{0.1f, 0.35f, 1.0f, 1}, 94, 34, Align::Centre, 3);
-    LightText(c, "Z", TextStyle{Face::SansBold, 52.0f, 0.0f}, Rgba{1.0f, 0.75f, 0.55f, 1}, Rgba{1.0f, 0.2f, 0.05f, 1},
-              196, 50, Align::Centre, 4);
+    LightText(c, "ORB-VOSTRELLE", FitWidth("ORB-VOSTRELLE", TextStyle{Face::CondensedBold, 23.0f, 0.8f}, 160),
+              Rgba{0.85f, 0.95f, 1.0f, 1}, Rgba{0.1f, 0.35f, 1.0f, 1}, 88, 34, Align::Centre, 3);
+    LightText(c, "Z", TextStyle{Face::SansBold, 50.0f, 0.0f}, Rgba{1.0f, 0.75f, 0.55f, 1}, Rgba{1.0f, 0.2f, 0.05f, 1},
+              198, 50, Align::Centre, 4);
     AddShaded(c, [](float x, float y) {
-        const float line = std::exp(-(y - 42) * (y - 42) / 1.2f) * (1.0f - SmoothStep(120, 186, std::fabs(x - 98) * 2));
+        const float line = std::exp(-(y - 42) * (y - 42) / 1.2f) * (1.0f - SmoothStep(120, 186, std::fabs(x - 88) * 2));
         return Rgba{0.3f * line, 0.7f * line, 1.0f * line, 1};
     });
     LightText(c, "#501b   ARCADE SHOOTING", TextStyle{Face::CondensedBold, 10.0f, 1.2f}, Rgba{0.55f, 0.65f, 0.8f, 1},
-              Rgba{0.0f, 0.1f, 0.3f, 1}, 98, 58, Align::Centre, 2);
+              Rgba{0.0f, 0.1f, 0.3f, 1}, 88, 58, Align::Centre, 2);
     LightText(c, "VOSTRELLE WORKS 2026", TextStyle{Face::Condensed, 9.0f, 1.0f}, Rgba{0.35f, 0.42f, 0.55f, 1},
-              Rgba{0, 0, 0, 1}, 98, 76, Align::Centre, 1);
+              Rgba{0, 0, 0, 1}, 88, 76, Align::Centre, 1);
     return c.OverBlack();
 }
 
