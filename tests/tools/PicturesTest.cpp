@@ -1,6 +1,6 @@
 // The pictures as drawn: the constraints the game's drawing puts on them,
 // and generation that gives the same bytes every time.
-#include "tools/assetgen/AssetSink.h"
+#include "tools/assetgen/MemorySink.h"
 #include "tools/assetgen/pictures/Pictures.h"
 
 #include <gtest/gtest.h>
@@ -34,15 +34,6 @@ bool HasInk(const Picture& p, int x0, int y0, int x1, int y1)
                 return true;
     return false;
 }
-
-class MemorySink : public AssetSink {
-public:
-    void Add(const std::string& type, int id, std::vector<unsigned char> bytes) override
-    {
-        resources[type + " #" + std::to_string(id)] = std::move(bytes);
-    }
-    std::map<std::string, std::vector<unsigned char>> resources;
-};
 
 } // namespace
 

@@ -1,11 +1,18 @@
 #include "tools/assetgen/ContactSheet.h"
 
+#include "engine/BmpImage.h"
+#include "engine/ResourceLoader.h"
+#include "tools/assetgen/Categories.h"
 #include "tools/assetgen/FileSink.h"
+#include "tools/assetgen/MemorySink.h"
+#include "tools/assetgen/MeshPreview.h"
 #include "tools/assetgen/pictures/Pictures.h"
 #include "tools/assetgen/pictures/Style.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -135,11 +142,46 @@ Canvas ScreenMockups(const PictureList& list)
     return screen;
 }
 
+Picture DecodedPng(const std::vector<unsigned char>& png)
+{
+    std::vector<unsigned char> bmp;
+    Image image;
+    if (!ConvertPngToBmp(&bmp, png.data(), png.size()) || !DecodeBmp(&image, bmp.data(), bmp.size(), false))
+        return Picture{1, 1, {0xFF400810u}};
+    return Picture{image.width, image.height, image.pixels};
+}
+
+// The mesh textures and the meshes, seen as the game lights them, when this
+// build has the meshes.
+void AddMeshes(PictureList& list)
+{
+    for (size_t i = 0; i < g_assetCategoryCount; ++i) {
+        if (std::strcmp(g_assetCategories[i].name, "meshes") != 0)
+            continue;
+        MemorySink sink;
+        g_assetCategories[i].generate(sink);
+        const TextureLookup findTexture = [&sink](const std::string& name) -> const std::vector<unsigned char>* {
+            const auto found = sink.resources.find("TEXTUREM " + name);
+            return found == sink.resources.end() ? nullptr : &found->second;
+        };
+        for (const auto& [key, bytes] : sink.resources) {
+            const size_t hash = key.find('#');
+            const std::string type = key.substr(0, hash - 1);
+            const int id = std::atoi(key.c_str() + hash + 1);
+            if (type == "TEXTUREM")
+                list.push_back({type, id, DecodedPng(bytes)});
+            else if (type == "MODEL")
+                list.push_back({type, id, RenderMeshPreview(bytes, findTexture, 160)});
+        }
+    }
+}
+
 } // namespace
 
 bool WriteContactSheet(const std::string& path)
 {
-    const PictureList pictures = DrawAllPictures();
+    PictureList pictures = DrawAllPictures();
+    AddMeshes(pictures);
     struct Placed {
         const AuthoredPicture* picture;
         int x, y, zoom;
