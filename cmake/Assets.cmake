@@ -6,15 +6,19 @@ enable_language(ASM)
 set(assetgen_dir ${PROJECT_SOURCE_DIR}/tools/assetgen)
 set(assets_out ${CMAKE_BINARY_DIR}/generated/assets)
 
-# category -> the generator folder it is built from. A category joins the
-# build once its folder holds sources, so the generators written elsewhere
-# take part as soon as they are merged.
+# category -> the generator folder it is built from and its data folder
+# under assets/. A category joins the build once its generator folder holds
+# sources, so the generators written elsewhere take part as soon as they are
+# merged.
 set(assetgen_categories pictures meshes sounds music grids)
 set(assetgen_folder_pictures pictures)
 set(assetgen_folder_meshes meshes)
 set(assetgen_folder_sounds sounds)
 set(assetgen_folder_music sounds)
 set(assetgen_folder_grids grids)
+foreach(category IN LISTS assetgen_categories)
+  set(assetgen_data_${category} ${category})
+endforeach()
 set(assetgen_function_pictures GeneratePictures)
 set(assetgen_function_meshes GenerateMeshes)
 set(assetgen_function_sounds GenerateSounds)
@@ -68,8 +72,8 @@ set(register_declarations "")
 set(register_calls "")
 foreach(category IN LISTS enabled_categories)
   set(folder ${assetgen_folder_${category}})
-  file(GLOB_RECURSE category_deps CONFIGURE_DEPENDS
-       ${assetgen_dir}/${folder}/*.cpp ${assetgen_dir}/${folder}/*.h ${PROJECT_SOURCE_DIR}/assets/${folder}/*)
+  file(GLOB_RECURSE category_deps CONFIGURE_DEPENDS ${assetgen_dir}/${folder}/*.cpp ${assetgen_dir}/${folder}/*.h
+       ${PROJECT_SOURCE_DIR}/assets/${assetgen_data_${category}}/*)
   add_custom_command(
     OUTPUT ${assets_out}/${category}.S ${assets_out}/${category}.cpp
     COMMAND assetgen ${category} ${assets_out}

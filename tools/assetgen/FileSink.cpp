@@ -37,6 +37,18 @@ std::vector<unsigned char> ReadFile(const std::string& path)
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
+// A path as an assembler string literal.
+std::string Quoted(const std::string& path)
+{
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
 } // namespace
 
 bool IsStoredScrambled(const std::string& type)
@@ -96,7 +108,7 @@ bool FileSink::Finish()
         std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(e.hash));
         assembly << "# " << e.size << " bytes, hash " << hash << "\n"
                  << "    .balign 16\n    .globl " << symbol << "\n" << symbol << ":\n"
-                 << "    .incbin \"" << e.path << "\"\n";
+                 << "    .incbin " << Quoted(e.path) << "\n";
         table << "extern const unsigned char " << symbol << "[];\n";
     }
     assembly << "    .section .note.GNU-stack,\"\",@progbits\n";
