@@ -4,16 +4,6 @@
 
 namespace {
 
-uint32_t Hash(uint32_t v)
-{
-    v ^= v >> 16;
-    v *= 0x7FEB352Du;
-    v ^= v >> 15;
-    v *= 0x846CA68Bu;
-    v ^= v >> 16;
-    return v;
-}
-
 int Wrap(int v, int period)
 {
     if (period <= 0)
@@ -26,9 +16,19 @@ float Fade(float t) { return t * t * (3.0f - 2.0f * t); }
 
 } // namespace
 
+uint32_t HashBits(uint32_t v)
+{
+    v ^= v >> 16;
+    v *= 0x7FEB352Du;
+    v ^= v >> 15;
+    v *= 0x846CA68Bu;
+    v ^= v >> 16;
+    return v;
+}
+
 float LatticeValue(int x, int y, uint32_t seed)
 {
-    return Hash(static_cast<uint32_t>(x) * 73856093u ^ Hash(static_cast<uint32_t>(y) * 19349663u ^ seed)) /
+    return HashBits(static_cast<uint32_t>(x) * 73856093u ^ HashBits(static_cast<uint32_t>(y) * 19349663u ^ seed)) /
            4294967295.0f;
 }
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+// Mixes the bits of v into a well-spread 32-bit value.
+uint32_t HashBits(uint32_t v);
 // A pseudo-random value in 0..1 for the integer lattice point (x, y) and seed.
 float LatticeValue(int x, int y, uint32_t seed);
 // Smooth value noise; period > 0 makes it repeat every period lattice cells.
