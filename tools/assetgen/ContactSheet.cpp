@@ -123,6 +123,10 @@ Canvas ScreenMockups(const PictureList& list)
     Blit(screen, list, 106, 400, 300);
     Blit(screen, list, 357, 300, 100);
     Blit(screen, list, 108, 350, 150);
+    Blit(screen, list, 146, 200, 250, 0, 0, true);
+    Blit(screen, list, 185, 430, 40, 0, 0, true);
+    for (int i = 0; i < 4; ++i)
+        Blit(screen, list, 103, 470 + (i & 1) * 10, 300 + i * 30, 0, 0, true);
 
     // The title screen, with a credit in.
     const int t = 650;

@@ -46,7 +46,7 @@ Rgba ExplosionLight(float x, float y, int frame)
     const float swirl = FractalNoise(dx / 12.0f + 31.0f, dy / 12.0f + t * 2.0f, 3, 4409u);
     const float heat = density * (1.05f - 1.0f * t) + (swirl - 0.5f) * 0.4f * density;
     const float fade = t < 0.4f ? 1.0f : 1.0f - 0.85f * SmoothStep(0.4f, 1.0f, t);
-    Rgba light = Scaled(FireColour(heat), density * fade * (0.45f + 0.5f * heat));
+    Rgba light = Scaled(FireColour(heat), density * fade * (0.38f + 0.4f * heat));
     // Embers: bright flecks left in the cooling cloud.
     const float fleck = FractalNoise(dx / 3.0f, dy / 3.0f, 2, 6151u + frame);
     if (t > 0.45f && fleck > 0.72f)

@@ -29,7 +29,7 @@ template <class Shader> void AddShaded(Canvas& canvas, Shader light)
 inline Rgba FireColour(float heat)
 {
     const Rgba stops[] = {{0.18f, 0.02f, 0.01f, 1}, {0.85f, 0.18f, 0.04f, 1}, {1.0f, 0.52f, 0.10f, 1},
-                          {1.0f, 0.86f, 0.38f, 1},  {1.0f, 1.0f, 0.92f, 1}};
+                          {1.0f, 0.84f, 0.30f, 1},  {1.0f, 0.98f, 0.80f, 1}};
     const float t = Clamp01(heat) * 4.0f;
     const int i = std::min(3, static_cast<int>(t));
     return Mix(stops[i], stops[i + 1], t - i);
