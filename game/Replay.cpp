@@ -64,6 +64,9 @@ void BeginRecording()
     g_recordStartTime = Now();
     SetPlayback(false);
     g_player->Reset();
+    // The ship's age decides on which frames its aura smokes (and draws random
+    // numbers); counted from here, a replay sees the same frames as the play.
+    g_player->age = 0;
 }
 
 bool StartReplay(const std::string& path)

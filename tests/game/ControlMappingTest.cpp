@@ -1,18 +1,15 @@
 #include "game/ControlMapping.h"
 
 #include "actors/Blade.h"
-#include "actors/LockonSystem.h"
-#include "actors/Player.h"
 #include "engine/AssetLists.h"
-#include "engine/GraphicsSystem.h"
 #include "engine/InputControler.h"
-#include "engine/ObjectLists.h"
-#include "engine/SoundSystem.h"
-#include "platform/NullAudioDevice.h"
-#include "platform/NullInputDevice.h"
+#include "platform/NullGraphicsDevice.h"
 #include "tests/engine/WaveBuilder.h"
+#include "tests/game/HeadlessWorld.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -32,17 +29,11 @@ class ControlMappingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_graphics = new GraphicsSystem();
-        g_sound = new SoundSystem(std::make_unique<NullAudioDevice>());
-        g_input = new CInputControler(std::make_unique<NullInputDevice>());
-        g_lockonSystem = new CLockonSystem();
-        g_player = new CPlayer();
+        g_input = &input;
         g_player->EnableControl();
         g_player->reloadTimer = 0;
         g_player->bladeReloadTimer = 0;
         g_player->age = 100;
-        g_controlLocked = false;
-        g_freezeFrames = 0;
         for (int* sound : kSounds)
             *sound = g_sound->CreateFromWave(silence.data(), silence.size());
     }
@@ -51,22 +42,7 @@ protected:
     {
         for (int* sound : kSounds)
             *sound = -1;
-        delete g_player;
-        g_player = nullptr;
-        for (SpriteList* list : {&g_playerAttackList, &g_effectList}) {
-            for (CSprite* sprite : *list)
-                delete sprite;
-            list->clear();
-        }
-        delete g_lockonSystem;
-        delete g_input;
-        delete g_sound;
-        delete g_graphics;
-        g_lockonSystem = nullptr;
         g_input = nullptr;
-        g_sound = nullptr;
-        g_graphics = nullptr;
-        g_freezeFrames = g_freezeTotal = 0;
     }
 
     static void Apply(const InputState& now, const InputState& before = InputState())
@@ -83,6 +59,9 @@ protected:
     static inline int* const kSounds[] = {&g_seRefused, &g_seSpecial, &g_seBladeReloadPress, &g_seBladeSwing,
                                            &g_seShot};
     const Bytes silence = MonoWave({0, 0, 0, 0}, 22050);
+    NullGraphicsDevice device;
+    HeadlessWorld world{&device};
+    CInputControler input{nullptr};
 };
 
 TEST_F(ControlMappingTest, TheStickMovesTheShip)
@@ -151,8 +130,9 @@ TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
         EXPECT_EQ(g_freezeFrames, special ? 45 : 0);
         EXPECT_EQ(Played(g_seSpecial), special);
         EXPECT_EQ(g_player->velocity.x != 0.0f, c.dashed);
-        if (special)
+        if (special) {
             EXPECT_EQ(g_player->shotAmmo, shotAmmo);  // no shot in a special's frame
+        }
     }
 }
 
@@ -219,9 +199,10 @@ TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
 
 TEST_F(ControlMappingTest, LockedControlsOnlyLevelTheSteering)
 {
-    for (int locked = 0; locked < 2; ++locked) {
-        g_controlLocked = locked == 0;
-        if (locked == 1)
+    for (const char* way : {"locked by a script", "ship not controllable"}) {
+        SCOPED_TRACE(way);
+        g_controlLocked = std::string(way) == "locked by a script";
+        if (!g_controlLocked)
             g_player->DisableControl();
         g_player->specialGauge = 3000;
         Apply(Input({&S::shot, &S::dash}, 1.0f, 1.0f));
@@ -229,7 +210,6 @@ TEST_F(ControlMappingTest, LockedControlsOnlyLevelTheSteering)
         EXPECT_EQ(g_player->shotAmmo, 512);
         EXPECT_EQ(g_player->velocity.x, 0.0f);
     }
-    g_controlLocked = false;
 }
 
 }  // namespace

@@ -42,7 +42,12 @@ public:
     NullInputDevice* input = nullptr;  // owned by the input manager while it lives
 
     DesktopWindows* Desktop() override { return desktop; }
-    bool StartVideo() override { return videoWorks; }
+    // Every run starts counting its polls anew.
+    bool StartVideo() override
+    {
+        polls = 0;
+        return videoWorks;
+    }
     bool CreateWindow(const char* title, int, int) override
     {
         windowTitle = title;
@@ -60,7 +65,12 @@ public:
         input = device.get();
         return device;
     }
-    HostEvent PollEvent() override { return onPoll ? onPoll(polls++) : HostEvent::Quit; }
+    // Every turn of the loop takes a millisecond.
+    HostEvent PollEvent() override
+    {
+        clock += 1;
+        return onPoll ? onPoll(polls++) : HostEvent::Quit;
+    }
     int64_t Milliseconds() override { return clock; }
     void Sleep(int milliseconds) override
     {
@@ -136,7 +146,6 @@ protected:
 
     ScriptedHost host;
 
-private:
     // The globals a run leaves behind, as the program finds them when it starts.
     static void StartAsAFreshProcess()
     {
@@ -154,6 +163,7 @@ private:
         g_titleMenuRow = 0;
     }
 
+private:
     static void RemoveProgramFiles()
     {
         const std::string folder = GetProgramFolder();
