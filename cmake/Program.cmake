@@ -18,12 +18,14 @@ foreach(script offscreen keys)
   set_tests_properties(e2e_${script} PROPERTIES TIMEOUT 150 SKIP_RETURN_CODE 77 LABELS e2e)
 endforeach()
 
-# The headless game tests run the whole program, which writes its settings,
-# logs and replays beside itself: they get a program folder no other test
-# program writes into (test programs run in parallel).
-function(vostrelle_own_program_folder target)
-  if(TARGET ${target})
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/program-folders/${target})
-  endif()
+# The game writes its settings, logs and replays beside itself, and so do the
+# test programs that run parts of it. They run in parallel: each gets a
+# program folder of its own, so that none reads another's device log.
+function(vostrelle_own_program_folders)
+  foreach(target engine_tests platform_tests actors_tests game_tests graphics_tests assets_tests tools_tests)
+    if(TARGET ${target})
+      set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/program-folders/${target})
+    endif()
+  endforeach()
 endfunction()
-cmake_language(DEFER CALL vostrelle_own_program_folder game_tests)
+cmake_language(DEFER CALL vostrelle_own_program_folders)
