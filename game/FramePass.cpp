@@ -25,13 +25,14 @@ namespace {
 bool g_inFrame = false;
 
 // Objects pushed during the walk are reached in the same walk; test runs
-// after each living object's Draw and Update.
-template <class Test>
-void WalkList(SpriteList& list, Test test)
+// after each living object's Draw and Update, onDead before a dead one goes.
+template <class Test, class OnDead>
+void WalkList(SpriteList& list, Test test, OnDead onDead)
 {
     for (std::size_t i = 0; i < list.size();) {
         CSprite* sprite = list[i];
         if (sprite->state == STATE_DEAD) {
+            onDead(sprite);
             EraseAndDelete(list, i);
             continue;
         }
@@ -43,10 +44,15 @@ void WalkList(SpriteList& list, Test test)
     }
 }
 
-void WalkList(SpriteList& list)
+void DoNothing(CSprite*) {}
+
+template <class Test>
+void WalkList(SpriteList& list, Test test)
 {
-    WalkList(list, [](CSprite*) {});
+    WalkList(list, test, DoNothing);
 }
+
+void WalkList(SpriteList& list) { WalkList(list, DoNothing); }
 
 void RunSubSteps(CSprite* attack)
 {
@@ -87,22 +93,10 @@ void WalkPlayerAttacks()
 }
 
 // A finished scene-change timer enters its scene before it goes.
-void WalkSystemSprites()
+void EnterSceneOfReseter(CSprite* sprite)
 {
-    SpriteList& list = g_systemSpriteList;
-    for (std::size_t i = 0; i < list.size();) {
-        CSprite* sprite = list[i];
-        if (sprite->state == STATE_DEAD) {
-            if (auto* reseter = dynamic_cast<CReseter*>(sprite))
-                SetScene(reseter->scene, 0);
-            EraseAndDelete(list, i);
-            continue;
-        }
-        sprite->Draw();
-        if (!IsFrozen())
-            sprite->Update();
-        ++i;
-    }
+    if (auto* reseter = dynamic_cast<CReseter*>(sprite))
+        SetScene(reseter->scene, 0);
 }
 
 void BeginFrame()
@@ -197,7 +191,7 @@ void RunFrame(bool loadingFrame)
     WalkList(g_effectList);
     RunParticles();
     WalkList(g_glowList);
-    WalkSystemSprites();
+    WalkList(g_systemSpriteList, DoNothing, EnterSceneOfReseter);
     if (!IsFrozen())
         g_sceneScript->Run();
     DrawScreenLayer(rearCone);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,8 +56,9 @@ protected:
     // A one-texel picture in the handle; the device's id of its texture.
     TextureId LoadPicture(int* handle, const std::string& name)
     {
-        resources.AddPicture("TEXTURE", name.c_str(), {0x808080});
-        world.graphics.LoadTextureResource(handle, name.c_str());
+        const char* stored = pictureNames.emplace_back(name).c_str();
+        resources.AddPicture("TEXTURE", stored, {0x808080});
+        world.graphics.LoadTextureResource(handle, stored);
         loadedHandles.push_back(handle);
         world.graphics.SetTexture(*handle);
         return device.state.texture;
@@ -90,6 +92,8 @@ protected:
 
     Journal journal;
     RecordingGraphicsDevice device;
+    // The resource table keeps names by pointer.
+    std::deque<std::string> pictureNames;
     GraphicsTestResources resources;
     HeadlessWorld world{&device};
 
