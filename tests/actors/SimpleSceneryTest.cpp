@@ -1,6 +1,5 @@
 #include "EffectsFixture.h"
 #include "actors/SimpleBG.h"
-#include "actors/SimpleModel.h"
 #include "actors/SimpleSprite.h"
 
 namespace {
@@ -29,24 +28,6 @@ TEST_F(SimpleSceneryTest, MessageLineShowsItsRowAtFullAlphaForExactlyItsFrames)
     // The picture is one texel high: v counts texel rows.
     EXPECT_EQ(draw.screenVertices[0].v, 54.0f);
     EXPECT_EQ(draw.screenVertices[3].v, 67.0f);
-}
-
-TEST_F(SimpleSceneryTest, TimedSpriteFadesInHoldsAndFadesOut)
-{
-    int texture = -1;
-    LoadPicture(&texture, "#341");
-    CSimpleSprite banner(10.0f, 20.0f, 0, 0, 2, 1, 240, 600, 240, 0.5f, 0.0f, texture);
-    std::vector<uint32_t> alphas;
-    while (banner.state != STATE_DEAD) {
-        device.ClearRecord();
-        DrawAndUpdate(&banner);
-        alphas.push_back(AlphaByte(device.draws[0]));
-    }
-    ASSERT_EQ(alphas.size(), 1080u);
-    EXPECT_EQ(alphas.front(), 0u);
-    EXPECT_EQ(std::count(alphas.begin(), alphas.end(), 255u), 601);
-    EXPECT_EQ(alphas.back(), 1u);
-    EXPECT_EQ(banner.position.x, 550.0f);
 }
 
 TEST_F(SimpleSceneryTest, StartSoundPlaysOnlyAfterAStartDelay)
@@ -78,17 +59,6 @@ TEST_F(SimpleSceneryTest, BackgroundTileChainsItsSuccessorOnceAndLeavesAtTheBott
     tile->Update();
     EXPECT_EQ(g_backLayerList.size(), 2u);
     EXPECT_EQ(tile->state, STATE_DEAD);
-}
-
-TEST_F(SimpleSceneryTest, SectionModelSpinsAndIsKnownByItsSerial)
-{
-    const int id = SpawnSimpleModel(-1, 2.0f, 1.5f, 0.0f, 0.0f, 0.005f, 0.0f);
-    ASSERT_EQ(g_effectList.size(), 1u);
-    EXPECT_EQ(g_effectList[0]->serialId, id);
-    for (int i = 0; i < 4; ++i)
-        DrawAndUpdate(g_effectList[0]);
-    EXPECT_FLOAT_EQ(g_effectList[0]->rotation.y, 0.02f);
-    EXPECT_TRUE(device.draws.empty());
 }
 
 }  // namespace
