@@ -1,19 +1,11 @@
 // Cost of one frame of a busy scene on the null device: the ship with its
 // reticle and blade, 8 locks with their markers, 8 homing lasers, 50 enemies
 // and 500 enemy shots, each list drawn and updated as the frame pass does.
-#include "actors/Enemy.h"
 #include "actors/EnemyShot.h"
 #include "actors/LockedMarker.h"
-#include "actors/LockonSystem.h"
-#include "actors/Player.h"
-#include "actors/PointParticles.h"
-#include "actors/TriangleParticles.h"
-#include "engine/GraphicsSystem.h"
 #include "engine/ObjectLists.h"
-#include "engine/Random.h"
-#include "engine/SoundSystem.h"
 #include "platform/NullAudioDevice.h"
-#include "tests/actors/ListPass.h"
+#include "tests/actors/PlayerWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,41 +16,17 @@ namespace {
 constexpr int kEnemies = 50;
 constexpr int kEnemyShots = 500;
 
-using listpass::ClearList;
-using listpass::RunList;
+using playerworld::RunList;
 
 class BusyScene {
 public:
-    BusyScene()
+    BusyScene() : world(std::make_unique<NullAudioDevice>())
     {
-        g_graphics = new GraphicsSystem();
-        g_sound = new SoundSystem(std::make_unique<NullAudioDevice>());
-        g_worldTransform = new CSprite();
-        g_lockonSystem = new CLockonSystem();
-        g_lastHitEnemy = new CEnemy();
-        g_pointParticles = new CPointParticles();
-        g_triangleParticles = new CTriangleParticles();
-        SeedRandom(1024);
-        g_player = new CPlayer();
         g_player->EnableControl();
         g_player->SetPosition(0.0f, -2.5f, 0.0f);
         AddEnemies();
         AddShots();
         LockAndFire();
-    }
-
-    ~BusyScene()
-    {
-        delete g_player;
-        for (SpriteList* list : {&g_enemyList, &g_enemyShotList, &g_playerAttackList, &g_effectList})
-            ClearList(list);
-        delete g_triangleParticles;
-        delete g_pointParticles;
-        delete g_lastHitEnemy;
-        delete g_lockonSystem;
-        delete g_worldTransform;
-        delete g_sound;
-        delete g_graphics;
     }
 
     void Frame()
@@ -74,6 +42,8 @@ public:
     }
 
 private:
+    playerworld::PlayerWorld world;
+
     static void AddEnemies()
     {
         for (int i = 0; i < kEnemies; ++i) {

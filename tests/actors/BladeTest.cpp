@@ -19,6 +19,16 @@ void Swing(CBlade* blade, int steps)
         blade->Update();
 }
 
+// Whether exactly n draws were made since SeedRandom(seed); reseeds.
+bool MadeDraws(uint32_t seed, int n)
+{
+    const float next = RandomFloat();
+    SeedRandom(seed);
+    for (int i = 0; i < n; ++i)
+        RandomFloat();
+    return next == RandomFloat();
+}
+
 TEST_F(BladeSwing, EachHalfAndSweepStartsAndEndsWhereItsRowSays)
 {
     struct Row {
@@ -74,11 +84,7 @@ TEST_F(BladeSwing, FullSwingLastsTenStepsWithThirtyVolumesAndThreeDrawsEach)
     Swing(blade, 3);
     EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 30u);
 
-    const float next = RandomFloat();
-    SeedRandom(5);
-    for (int i = 0; i < 30; ++i)
-        RandomFloat();
-    EXPECT_EQ(next, RandomFloat());
+    EXPECT_TRUE(MadeDraws(5, 30));
 }
 
 TEST_F(BladeSwing, AfterAHitTheSwingMakesNoVolumesButStillDraws)
@@ -90,11 +96,7 @@ TEST_F(BladeSwing, AfterAHitTheSwingMakesNoVolumesButStillDraws)
     blade->hitFlag = true;
     Swing(blade, 8);
     EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 6u);
-    const float next = RandomFloat();
-    SeedRandom(5);
-    for (int i = 0; i < 30; ++i)
-        RandomFloat();
-    EXPECT_EQ(next, RandomFloat());
+    EXPECT_TRUE(MadeDraws(5, 30));
 }
 
 TEST_F(BladeSwing, ReleasingAfterFourStepsEndsAtOnceAndTheAfterImagesFade)

@@ -3,18 +3,9 @@
 // and a small frame pass over the lists the ship fills.
 #pragma once
 
-#include "actors/Enemy.h"
-#include "actors/LockonSystem.h"
-#include "actors/Player.h"
-#include "actors/PointParticles.h"
-#include "actors/TriangleParticles.h"
 #include "engine/AssetLists.h"
-#include "engine/GraphicsSystem.h"
-#include "engine/ObjectLists.h"
-#include "engine/Random.h"
-#include "engine/SoundSystem.h"
 #include "platform/NullAudioDevice.h"
-#include "tests/actors/ListPass.h"
+#include "tests/actors/PlayerWorld.h"
 #include "tests/engine/WaveBuilder.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +16,7 @@
 
 namespace playertest {
 
-using listpass::ClearList;
-using listpass::RunList;
+using playerworld::RunList;
 
 class CountingAudioDevice : public NullAudioDevice {
 public:
@@ -50,13 +40,6 @@ inline int* const kSounds[] = {
     &g_seBladeHit2,     &g_seDash,       &g_seExtend,       &g_sePlayerDie,  &g_seEntry,
 };
 
-inline void ClearAllLists()
-{
-    for (SpriteList* list : {&g_backLayerList, &g_skyList, &g_enemyList, &g_playerAttackList, &g_enemyShotList,
-                             &g_effectList, &g_glowList, &g_systemSpriteList, &g_overlayList})
-        ClearList(list);
-}
-
 template <typename T>
 std::vector<T*> ObjectsOf(const SpriteList& list)
 {
@@ -72,44 +55,18 @@ class PlayerScene : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ClearAllLists();
-        g_graphics = new GraphicsSystem();
-        g_sound = new SoundSystem(std::make_unique<CountingAudioDevice>(&plays));
+        world = std::make_unique<playerworld::PlayerWorld>(std::make_unique<CountingAudioDevice>(&plays));
         const Bytes tone = MonoWave(std::vector<int16_t>(4, 1000), 8000);
         for (int* sound : kSounds)
             *sound = g_sound->CreateFromWave(tone.data(), tone.size());
-        g_worldTransform = new CSprite();
-        g_lockonSystem = new CLockonSystem();
-        g_lastHitEnemy = new CEnemy();
-        g_pointParticles = new CPointParticles();
-        g_triangleParticles = new CTriangleParticles();
-        SeedRandom(1024);
-        player = new CPlayer();
-        g_player = player;
-        plays.clear();
+        player = g_player;
     }
 
     void TearDown() override
     {
-        delete player;
-        g_player = nullptr;
-        ClearAllLists();
+        world.reset();
         for (int* sound : kSounds)
             *sound = -1;
-        delete g_triangleParticles;
-        delete g_pointParticles;
-        delete g_lastHitEnemy;
-        delete g_lockonSystem;
-        delete g_worldTransform;
-        delete g_sound;
-        delete g_graphics;
-        g_triangleParticles = nullptr;
-        g_pointParticles = nullptr;
-        g_lastHitEnemy = nullptr;
-        g_lockonSystem = nullptr;
-        g_worldTransform = nullptr;
-        g_sound = nullptr;
-        g_graphics = nullptr;
     }
 
 public:
@@ -147,6 +104,7 @@ public:
     }
 
     std::vector<int> plays;
+    std::unique_ptr<playerworld::PlayerWorld> world;
     CPlayer* player = nullptr;
 };
 
