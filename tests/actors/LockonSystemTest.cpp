@@ -1,6 +1,5 @@
 #include "EnemySideFixture.h"
 
-#include "actors/Enemy.h"
 #include "actors/LockOnSite.h"
 #include "actors/LockOnSquare.h"
 #include "actors/LockedMarker.h"
@@ -26,44 +25,26 @@ protected:
         return slot;
     }
 
-    CLockedMarker* Marker(size_t index) { return dynamic_cast<CLockedMarker*>(g_effectList.at(index)); }
+    CSprite* Marker(size_t index) { return g_effectList.at(index); }
 };
-
-TEST_F(LockonSystemTest, StartsFreeWithTheMultiplierTable)
-{
-    const int multipliers[8] = {4, 8, 16, 32, 64, 64, 64, 64};
-    for (int slot = 0; slot < 8; ++slot) {
-        EXPECT_EQ(lockon->multiplierTable[slot], multipliers[slot]);
-        EXPECT_EQ(lockon->targetId[slot], -1);
-        EXPECT_EQ(lockon->timer[slot], -1);
-        EXPECT_EQ(lockon->active[slot], 0);
-        EXPECT_EQ(lockon->fired[slot], 0);
-    }
-    EXPECT_EQ(lockon->intervalCounter, 0);
-    EXPECT_EQ(lockon->lastTarget, -1);
-    EXPECT_EQ(lockon->FirstFreeSlot(), 0);
-}
 
 TEST_F(LockonSystemTest, TheIntervalRefusesOnlyLockedTargetsForTwelveFrames)
 {
     EXPECT_EQ(lockon->Lock(100), 0);
     EXPECT_TRUE(Played(g_seLock));
     EXPECT_EQ(lockon->timer[0], 360);
-    EXPECT_EQ(lockon->intervalCounter, 12);
-    EXPECT_EQ(lockon->Lock(100), -1);
     Frames(5);
     EXPECT_EQ(lockon->Lock(200), 1);  // a new target may be locked at once
     Frames(5);
     EXPECT_EQ(lockon->Lock(100), -1);  // locked already, and the interval runs again
     EXPECT_EQ(lockon->Lock(200), -1);  // the target just locked
     Played(g_seLock);
-    Frames(6);  // 11 frames since the last lock
+    Frames(6);
     EXPECT_EQ(lockon->Lock(100), -1);
     EXPECT_FALSE(AnyPlayed());
     Frames(1);
     EXPECT_EQ(lockon->Lock(100), 2);
     EXPECT_EQ(lockon->CountLocksOn(100), 2);
-    EXPECT_EQ(lockon->lastTarget, 100);
 }
 
 TEST_F(LockonSystemTest, EightSlotsAndTheFullLockSound)
@@ -72,7 +53,6 @@ TEST_F(LockonSystemTest, EightSlotsAndTheFullLockSound)
         EXPECT_EQ(lockon->Lock(100 + slot), slot);
         EXPECT_TRUE(Played(g_seLock));
     }
-    EXPECT_FALSE(lockon->IsFull());
     EXPECT_EQ(lockon->Lock(107), 7);
     EXPECT_TRUE(Played(g_seLockFull));
     EXPECT_FALSE(Played(g_seLock));
@@ -83,14 +63,12 @@ TEST_F(LockonSystemTest, EightSlotsAndTheFullLockSound)
     EXPECT_EQ(lockon->Lock(300), -1);  // no free slot: nothing changes
     EXPECT_FALSE(AnyPlayed());
     EXPECT_EQ(lockon->intervalCounter, 11);
-    EXPECT_EQ(lockon->lastTarget, 107);
 
     lockon->fired[3] = 1;
     EXPECT_FALSE(lockon->IsFull());
     lockon->ReleaseSlot(7);
     EXPECT_EQ(lockon->Lock(300), 7);
     EXPECT_TRUE(Played(g_seLock));  // one slot fired: not a full lock
-    EXPECT_FALSE(Played(g_seLockFull));
 }
 
 TEST_F(LockonSystemTest, EightLocksOnOneTargetAreAFullLockFiredOrNot)
@@ -99,14 +77,11 @@ TEST_F(LockonSystemTest, EightLocksOnOneTargetAreAFullLockFiredOrNot)
         EXPECT_EQ(lockon->Lock(42), slot);
         Frames(12);
     }
-    EXPECT_TRUE(lockon->IsFullLock());
     lockon->fired[0] = 1;
     lockon->fired[5] = 1;
     EXPECT_TRUE(lockon->IsFullLock());
     EXPECT_FALSE(lockon->IsFull());
     EXPECT_EQ(lockon->CountLocksOn(42), 8);
-    EXPECT_TRUE(lockon->IsLocked(42));
-    EXPECT_FALSE(lockon->IsLocked(43));
 }
 
 TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker)
@@ -116,97 +91,71 @@ TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker
     lockon->fired[1] = 1;  // a fired lock no longer runs down
     Frames(360);
     EXPECT_EQ(lockon->active[0], 1);
-    EXPECT_EQ(lockon->timer[0], 0);
     EXPECT_EQ(Marker(0)->state, STATE_ACTIVE);
     Frames(1);
     EXPECT_EQ(lockon->active[0], 0);
     EXPECT_EQ(lockon->targetId[0], -1);
-    EXPECT_EQ(lockon->timer[0], -1);
     EXPECT_EQ(Marker(0)->state, STATE_DEAD);
     EXPECT_EQ(lockon->intervalCounter, 0);
     Frames(1000);
-    EXPECT_EQ(lockon->active[1], 1);
     EXPECT_EQ(lockon->timer[1], 360);
     EXPECT_EQ(Marker(1)->state, STATE_ACTIVE);
 }
 
 TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
 {
-    LockWithMarker(7);   // slot 0
-    LockWithMarker(8);   // slot 1
+    LockWithMarker(7);  // slot 0
+    LockWithMarker(8);  // slot 1
     Frames(12);
-    LockWithMarker(7);   // slot 2
-    LockWithMarker(9);   // slot 3
+    LockWithMarker(7);  // slot 2
+    LockWithMarker(9);  // slot 3
 
     lockon->ReleaseSlotIfTarget(3, 7);  // slot 3 holds 9: nothing happens
-    EXPECT_EQ(lockon->active[3], 1);
     EXPECT_EQ(Marker(3)->state, STATE_ACTIVE);
-
     lockon->ReleaseSlot(1);
     EXPECT_EQ(Marker(1)->state, STATE_DEAD);
     EXPECT_EQ(Marker(0)->state, STATE_ACTIVE);
-
-    lockon->ReleaseSlotIfTarget(0, 7);  // every marker of target 7 goes, slot 2 stays held
-    EXPECT_EQ(lockon->active[0], 0);
+    lockon->ReleaseSlotIfTarget(0, 7);  // every marker of 7 goes; slot 2 stays held
     EXPECT_EQ(lockon->active[2], 1);
     EXPECT_EQ(Marker(0)->state, STATE_DEAD);
     EXPECT_EQ(Marker(2)->state, STATE_DEAD);
-    EXPECT_EQ(Marker(3)->state, STATE_ACTIVE);
-
     lockon->ReleaseTarget(9);
     EXPECT_EQ(lockon->active[3], 0);
     EXPECT_EQ(Marker(3)->state, STATE_DEAD);
-
     lockon->ReleaseAll();
-    EXPECT_EQ(lockon->FirstFreeSlot(), 0);
     EXPECT_EQ(lockon->CountLocksOn(7), 0);
-    EXPECT_EQ(lockon->intervalCounter, 0);
 }
 
 TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemy)
 {
     CEnemy* enemy = AddEnemy(1.0f, 2.0f, 0.0f);
     CLockOnSite site;
-    EXPECT_EQ(site.hitRadius, 1.0f);
     site.OnHit(enemy);
     ASSERT_EQ(g_effectList.size(), 1u);
-    auto* square = dynamic_cast<CLockOnSquare*>(g_effectList[0]);
-    ASSERT_NE(square, nullptr);
-    EXPECT_EQ(square->targetId, enemy->serialId);
-    EXPECT_EQ(square->state, STATE_DYING);
-
+    CSprite* square = g_effectList[0];
     square->Draw();
     ASSERT_EQ(device.draws.size(), 1u);
-    const RecordedDraw& first = device.draws[0];
-    EXPECT_FLOAT_EQ(first.colorVertices[0].x, -5.0f);  // side 10 at first
-    EXPECT_FLOAT_EQ(first.state.world.m[3][0], 1.0f);
-    EXPECT_FLOAT_EQ(first.state.world.m[3][1], 2.0f);
+    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -5.0f);  // side 10 at first
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][1], 2.0f);
 
     for (int i = 0; i < 12; ++i)
         square->Update();
-    EXPECT_FLOAT_EQ(square->rotation.z, 12 * 0.015f);
     device.ClearRecord();
     square->Draw();
-    ASSERT_EQ(device.draws.size(), 1u);
-    // Side 5, turned by 0.18 half-turn, still on the enemy.
-    const RecordedDraw& later = device.draws[0];
-    EXPECT_FLOAT_EQ(later.colorVertices[0].x, -2.5f);
+    const RecordedDraw& later = device.draws.at(0);
+    EXPECT_FLOAT_EQ(later.colorVertices[0].x, -2.5f);  // side 5, turned 0.18 half-turn
     EXPECT_NEAR(later.state.world.m[0][0], std::cos(0.18 * M_PI), 1e-6);
     EXPECT_NEAR(later.state.world.m[0][1], std::sin(0.18 * M_PI), 1e-6);
-    EXPECT_FLOAT_EQ(later.state.world.m[3][0], 1.0f);
-
     for (int i = 0; i < 12; ++i)
         square->Update();
     EXPECT_EQ(square->state, STATE_DEAD);  // 24 frames in all
-}
 
-TEST_F(LockonSystemTest, ASquareWhoseEnemyIsGoneVanishes)
-{
-    g_effectList.push_back(new CLockOnSquare(12345));
-    CSprite* square = g_effectList[0];
-    square->Draw();
+    // Without its enemy a square goes at once (and is not drawn).
+    CLockOnSquare orphan(enemy->serialId + 1000);
+    device.ClearRecord();
+    orphan.Draw();
     EXPECT_TRUE(device.draws.empty());
-    EXPECT_EQ(square->state, STATE_DEAD);
+    EXPECT_EQ(orphan.state, STATE_DEAD);
 }
 
 TEST_F(LockonSystemTest, AMarkerSitsOnItsEnemyAndDiesWithIt)
@@ -214,13 +163,10 @@ TEST_F(LockonSystemTest, AMarkerSitsOnItsEnemyAndDiesWithIt)
     CEnemy* enemy = AddEnemy(-1.0f, 3.0f, 2.0f);
     CLockedMarker marker(enemy->serialId, 4);
     marker.Draw();
-    ASSERT_FALSE(device.draws.empty());
-    const RecordedDraw& quad = device.draws.back();
-    EXPECT_FLOAT_EQ(quad.colorVertices[0].x, -0.675f);
-    EXPECT_FLOAT_EQ(quad.colorVertices[0].y, 0.675f);
-    EXPECT_FLOAT_EQ(quad.state.world.m[3][0], -1.0f);
-    EXPECT_FLOAT_EQ(quad.state.world.m[3][1], 3.0f);
-    EXPECT_FLOAT_EQ(quad.state.world.m[3][2], 2.0f);
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.675f);  // 1.35 wide
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][0], -1.0f);
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][2], 2.0f);
 
     delete g_enemyList[0];
     g_enemyList.clear();
