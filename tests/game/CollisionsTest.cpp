@@ -13,8 +13,6 @@
 #include "tests/engine/WaveBuilder.h"
 #include "tests/game/GameFixture.h"
 
-#include <cmath>
-
 namespace {
 
 class CollisionsTest : public GameFixture {

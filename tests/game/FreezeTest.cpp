@@ -6,8 +6,6 @@
 #include "game/Scenes.h"
 #include "tests/game/GameFixture.h"
 
-#include <cmath>
-
 namespace {
 
 class FreezeTest : public GameFixture {
@@ -32,21 +30,6 @@ protected:
     }
 };
 
-TEST_F(FreezeTest, AFreezeCountsAndCentresOnThePlayerWithoutACentre)
-{
-    const Vec3 boss{1.0f, 2.0f, 3.0f};
-    SetFreeze(45, &boss);
-    EXPECT_TRUE(IsFrozen());
-    EXPECT_EQ(g_freezeTotal, 45);
-    EXPECT_EQ(g_freezeCentre.z, 3.0f);
-    SetFreeze(10, nullptr);
-    EXPECT_EQ(g_freezeFrames, 10);
-    EXPECT_EQ(g_freezeTotal, 10);
-    EXPECT_EQ(g_freezeCentre.x, 0.0f);
-    g_freezeFrames = 0;
-    EXPECT_FALSE(IsFrozen());
-}
-
 TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
 {
     FadeIn();
@@ -68,16 +51,6 @@ TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
     device.ClearRecord();
     DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 255);
-}
-
-TEST_F(FreezeTest, TheControlLockAlsoLevelsTheShip)
-{
-    SetControlLock(true);
-    EXPECT_TRUE(g_controlLocked);
-    EXPECT_TRUE(g_player->levelling);
-    SetControlLock(false);
-    EXPECT_FALSE(g_controlLocked);
-    EXPECT_FALSE(g_player->levelling);
 }
 
 TEST_F(FreezeTest, ResultsAppearOneAfterAnotherWithTheirNumbersEndingAt632)
