@@ -13,7 +13,7 @@ endif()
 
 # The real program in a program folder of its own, driven from outside.
 enable_testing()
-foreach(script offscreen keys)
+foreach(script offscreen keys placements)
   add_test(NAME e2e_${script} COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/${script}.sh $<TARGET_FILE:vostrelle>)
   set_tests_properties(e2e_${script} PROPERTIES TIMEOUT 150 SKIP_RETURN_CODE 77 LABELS e2e)
 endforeach()

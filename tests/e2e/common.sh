@@ -25,6 +25,28 @@ fail() {
   exit 1
 }
 
+# start_xvfb: a display of our own for the rest of the test.
+start_xvfb() {
+  local displayfd display
+  exec {displayfd}<> <(:)
+  Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp 2>"$dir/xvfb.log" &
+  pids+=($!)
+  read -r -t 10 -u "$displayfd" display || fail "Xvfb did not start"
+  export DISPLAY=":$display"
+  unset SDL_VIDEODRIVER
+}
+
+# skip_without <command...>: ends the test as skipped when one is not installed.
+skip_without() {
+  local command
+  for command in "$@"; do
+    if ! command -v "$command" >/dev/null; then
+      echo "skipped: $command is not installed"
+      exit 77
+    fi
+  done
+}
+
 # wait_for <seconds> <command...>: polls the command every 50 ms.
 wait_for() {
   local limit=$(( $1 * 20 )); shift

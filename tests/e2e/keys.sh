@@ -5,19 +5,10 @@
 # started by the blade in the title, a screenshot of the playback, Esc.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "skipped: Xvfb or xdotool is not installed"
-  exit 77
-fi
+skip_without Xvfb xdotool
 make_program_folder "$1"
-
-# A display of our own.
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp 2>"$dir/xvfb.log" &
-pids+=($!)
-read -r -t 10 -u "$displayfd" display || fail "Xvfb did not start"
-export DISPLAY=":$display" SDL_AUDIODRIVER=dummy LP_NUM_THREADS=2
-unset SDL_VIDEODRIVER
+start_xvfb
+export SDL_AUDIODRIVER=dummy LP_NUM_THREADS=2
 
 "$dir/vostrelle" 2>"$dir/stderr" &
 game=$!

@@ -6,22 +6,13 @@
 #include "platform/NullGraphicsDevice.h"
 #include "tests/engine/WaveBuilder.h"
 #include "tests/game/HeadlessWorld.h"
+#include "tests/game/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-InputState Input(std::initializer_list<uint8_t InputState::*> buttons, float x = 0.0f, float y = 0.0f)
-{
-    InputState state;
-    for (uint8_t InputState::*button : buttons)
-        state.*button = 1;
-    state.x = x;
-    state.y = y;
-    return state;
-}
 
 using S = InputState;
 
@@ -66,7 +57,7 @@ protected:
 
 TEST_F(ControlMappingTest, TheStickMovesTheShip)
 {
-    Apply(Input({}, 1.0f, -1.0f));
+    Apply(Held({}, 1.0f, -1.0f));
     EXPECT_FLOAT_EQ(g_player->position.x, 0.09f);
     EXPECT_FLOAT_EQ(g_player->position.y, -0.09f);
 }
@@ -79,12 +70,12 @@ TEST_F(ControlMappingTest, RollButtonsRollOrWithReloadMoveTheReticle)
         float roll;
         float reticleDistance;
     } cases[] = {
-        {"left roll", Input({&S::leftroll}), 0.02f, 4.0f},
-        {"right roll wraps below zero", Input({&S::rightroll}), 1.98f, 4.0f},
-        {"both rolls: left wins", Input({&S::leftroll, &S::rightroll}), 0.02f, 4.0f},
-        {"reload, roll and up", Input({&S::reload, &S::leftroll}, 0.0f, 1.0f), 0.0f, 4.15f},
-        {"reload, roll and down", Input({&S::reload, &S::rightroll}, 0.0f, -1.0f), 0.0f, 3.85f},
-        {"reload and roll without y", Input({&S::reload, &S::leftroll}, 1.0f, 0.0f), 0.0f, 4.0f},
+        {"left roll", Held({&S::leftroll}), 0.02f, 4.0f},
+        {"right roll wraps below zero", Held({&S::rightroll}), 1.98f, 4.0f},
+        {"both rolls: left wins", Held({&S::leftroll, &S::rightroll}), 0.02f, 4.0f},
+        {"reload, roll and up", Held({&S::reload, &S::leftroll}, 0.0f, 1.0f), 0.0f, 4.15f},
+        {"reload, roll and down", Held({&S::reload, &S::rightroll}, 0.0f, -1.0f), 0.0f, 3.85f},
+        {"reload and roll without y", Held({&S::reload, &S::leftroll}, 1.0f, 0.0f), 0.0f, 4.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -106,13 +97,13 @@ TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
         int ray, shot, blade;  // the armed specials
         bool dashed;
     } cases[] = {
-        {"ray special", Input({&S::dash, &S::ray}), Input({&S::dash}), 2000, 1, 0, 0, false},
-        {"shot special", Input({&S::dash, &S::shot}), Input({}), 2000, 0, 1, 0, false},
-        {"blade special", Input({&S::dash, &S::blade}), Input({}), 2000, 0, 0, 1, false},
-        {"ray before shot", Input({&S::dash, &S::shot, &S::ray}), Input({}), 2000, 1, 0, 0, false},
-        {"a deflected stick dashes instead", Input({&S::dash, &S::ray}, 1.0f, 0.0f), Input({}), 3000, 0, 0, 0,
+        {"ray special", Held({&S::dash, &S::ray}), Held({&S::dash}), 2000, 1, 0, 0, false},
+        {"shot special", Held({&S::dash, &S::shot}), Held({}), 2000, 0, 1, 0, false},
+        {"blade special", Held({&S::dash, &S::blade}), Held({}), 2000, 0, 0, 1, false},
+        {"ray before shot", Held({&S::dash, &S::shot, &S::ray}), Held({}), 2000, 1, 0, 0, false},
+        {"a deflected stick dashes instead", Held({&S::dash, &S::ray}, 1.0f, 0.0f), Held({}), 3000, 0, 0, 0,
          true},
-        {"dash alone, centred, does nothing", Input({&S::dash}), Input({}), 3000, 0, 0, 0, false},
+        {"dash alone, centred, does nothing", Held({&S::dash}), Held({}), 3000, 0, 0, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,44 +129,44 @@ TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
 
 TEST_F(ControlMappingTest, WeaponsFireOnTheirButtons)
 {
-    Apply(Input({&S::shot}));
+    Apply(Held({&S::shot}));
     EXPECT_EQ(g_player->shotAmmo, 511);
     g_player->age += 8;
-    Apply(Input({&S::shot}), Input({&S::shot}));
+    Apply(Held({&S::shot}), Held({&S::shot}));
     EXPECT_EQ(g_player->shotAmmo, 509);  // a held button keeps firing pairs
 
-    Apply(Input({}), Input({&S::shot}));
+    Apply(Held({}), Held({&S::shot}));
     EXPECT_EQ(g_player->burstCounter, 0);
 
-    Apply(Input({&S::shot, &S::blade}), Input({&S::shot}));
+    Apply(Held({&S::shot, &S::blade}), Held({&S::shot}));
     EXPECT_FALSE(Played(g_seBladeSwing));  // no blade while the shot is held...
     EXPECT_FALSE(Played(g_seRefused));     // ...and no refusal either
 
-    Apply(Input({&S::blade}));
+    Apply(Held({&S::blade}));
     EXPECT_TRUE(Played(g_seBladeSwing));
     EXPECT_TRUE(g_player->blade->active);
-    Apply(Input({&S::reload}), Input({&S::blade}));
+    Apply(Held({&S::reload}), Held({&S::blade}));
     EXPECT_TRUE(g_player->blade->active);  // a release with reload held does not end the swing
-    Apply(Input({}), Input({&S::blade}));
+    Apply(Held({}), Held({&S::blade}));
     EXPECT_FALSE(g_player->blade->active);
 
     g_player->bladeReloadTimer = 10;
-    Apply(Input({&S::blade}));
+    Apply(Held({&S::blade}));
     EXPECT_TRUE(Played(g_seRefused));
 }
 
 TEST_F(ControlMappingTest, ReloadWithAWeaponButtonReloadsItOrIsRefused)
 {
     g_player->shotAmmo = 3;
-    Apply(Input({&S::reload, &S::shot}), Input({&S::reload}));
+    Apply(Held({&S::reload, &S::shot}), Held({&S::reload}));
     EXPECT_EQ(g_player->shotAmmo, 512);
     EXPECT_EQ(g_player->reloadTimer, 60);
 
-    Apply(Input({&S::reload, &S::ray}), Input({&S::reload}));
+    Apply(Held({&S::reload, &S::ray}), Held({&S::reload}));
     EXPECT_TRUE(Played(g_seRefused));  // the timer of the first reload still runs
 
     g_player->bladeGauge = 0.25f;
-    Apply(Input({&S::blade, &S::reload}), Input({&S::blade}));
+    Apply(Held({&S::blade, &S::reload}), Held({&S::blade}));
     EXPECT_TRUE(Played(g_seBladeReloadPress));
     EXPECT_EQ(g_player->bladeGauge, 0.25f);  // the sound only: no button was fresh
 }
@@ -190,7 +181,7 @@ TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
         g_player->bladeGauge = 0.5f;
         g_player->reloadTimer = 0;
         g_player->bladeReloadTimer = 0;
-        Apply(Input({}));
+        Apply(Held({}));
         EXPECT_EQ(g_player->shotAmmo, automatic ? 512 : 0);
         EXPECT_EQ(g_player->rayAmmo, automatic ? 64 : 0);
         EXPECT_EQ(g_player->bladeGauge, automatic ? 1.0f : 0.5f);
@@ -205,7 +196,7 @@ TEST_F(ControlMappingTest, LockedControlsOnlyLevelTheSteering)
         if (!g_controlLocked)
             g_player->DisableControl();
         g_player->specialGauge = 3000;
-        Apply(Input({&S::shot, &S::dash}, 1.0f, 1.0f));
+        Apply(Held({&S::shot, &S::dash}, 1.0f, 1.0f));
         EXPECT_EQ(g_player->position.x, 0.0f);
         EXPECT_EQ(g_player->shotAmmo, 512);
         EXPECT_EQ(g_player->velocity.x, 0.0f);
