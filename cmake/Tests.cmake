@@ -1,0 +1,12 @@
+# Tests of the sound-effect and music generators (tools/assetgen/sounds).
+# They link the generator sources directly and decode the streams with libvorbisfile.
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+file(GLOB assetgen_sounds_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/assetgen/sounds/*.cpp)
+file(GLOB assetgen_sounds_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tools/sounds/*.cpp)
+if(assetgen_sounds_test_sources)
+  add_executable(assetgen_sounds_tests ${assetgen_sounds_test_sources} ${assetgen_sounds_sources})
+  target_include_directories(assetgen_sounds_tests PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(assetgen_sounds_tests PRIVATE PkgConfig::VORBISENC PkgConfig::OGGVORBIS
+                        PkgConfig::VORBISFILE GTest::gtest GTest::gtest_main)
+  add_test(NAME assetgen_sounds_tests COMMAND assetgen_sounds_tests)
+endif()
