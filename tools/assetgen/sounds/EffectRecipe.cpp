@@ -120,14 +120,6 @@ void ApplyEcho(const Echo& echo, int sampleRate, std::vector<float>& samples)
     }
 }
 
-void FadeTail(int sampleRate, std::vector<float>& samples)
-{
-    const size_t fade = std::min(samples.size(), ToFrames(kFadeOutSeconds, sampleRate));
-    for (size_t i = 0; i < fade; ++i) {
-        samples[samples.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
-    }
-}
-
 } // namespace
 
 double Glide::At(double t) const
@@ -177,7 +169,7 @@ PcmSound RenderEffect(const SoundRecipe& recipe, int sampleRate)
     ApplyDrive(recipe.drive, sound.samples);
     ApplyEcho(recipe.echo, sampleRate, sound.samples);
     RemoveDcOffset(sound.samples);
-    FadeTail(sampleRate, sound.samples);
+    FadeOutEnd(sound.samples, ToFrames(kFadeOutSeconds, sampleRate));
     ScaleToLoudness(sound.samples, sampleRate, 1, recipe.loudness, kPeakCeiling);
     return sound;
 }

@@ -10,6 +10,9 @@ namespace {
 constexpr int kEffectSampleRate = 44100;
 constexpr float kEffectQuality = 0.5f;
 constexpr float kPeakCeiling = 0.89f;
+// A jingle ends where its reverb has fallen to about -54 dB.
+constexpr float kSilence = 0.002f;
+constexpr size_t kEndFadeFrames = 441;
 
 struct Jingle {
     int id;
@@ -40,6 +43,7 @@ void GenerateSounds(AssetSink& sink)
     for (const Jingle& jingle : kJingles) {
         PcmSound sound = MixToMono(RenderScore(LoadScore(jingle.score), kEffectSampleRate));
         ScaleToLoudness(sound.samples, kEffectSampleRate, 1, jingle.loudness, kPeakCeiling);
+        TrimSilentEnd(sound.samples, kSilence, kEndFadeFrames);
         sink.Add("SE", jingle.id, EncodeOggVorbis(sound, kEffectQuality));
     }
 }

@@ -47,14 +47,6 @@ void WrapTail(size_t length, std::vector<float>& channel)
     channel.resize(length);
 }
 
-void FadeEnding(size_t fadeFrames, std::vector<float>& channel)
-{
-    const size_t fade = std::min(fadeFrames, channel.size());
-    for (size_t i = 0; i < fade; ++i) {
-        channel[channel.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
-    }
-}
-
 } // namespace
 
 PcmSound RenderScore(const Score& score, int sampleRate)
@@ -70,7 +62,7 @@ PcmSound RenderScore(const Score& score, int sampleRate)
         if (score.loop && length > 0) {
             WrapTail(length, *channel);
         } else {
-            FadeEnding(static_cast<size_t>(kEndingFadeSeconds * sampleRate), *channel);
+            FadeOutEnd(*channel, static_cast<size_t>(kEndingFadeSeconds * sampleRate));
         }
     }
     PcmSound sound;

@@ -2,6 +2,7 @@
 
 #include "tools/assetgen/sounds/Filters.h"
 
+#include <algorithm>
 #include <cmath>
 
 float PeakLevel(const std::vector<float>& samples)
@@ -103,6 +104,24 @@ void ScaleToPeak(std::vector<float>& samples, float peak)
     for (float& v : samples) {
         v *= gain;
     }
+}
+
+void FadeOutEnd(std::vector<float>& samples, size_t frames)
+{
+    const size_t fade = std::min(frames, samples.size());
+    for (size_t i = 0; i < fade; ++i) {
+        samples[samples.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
+    }
+}
+
+void TrimSilentEnd(std::vector<float>& samples, float threshold, size_t fadeFrames)
+{
+    size_t end = samples.size();
+    while (end > 0 && std::fabs(samples[end - 1]) <= threshold) {
+        --end;
+    }
+    samples.resize(std::min(samples.size(), end + fadeFrames));
+    FadeOutEnd(samples, fadeFrames);
 }
 
 void RemoveDcOffset(std::vector<float>& samples, int channels)

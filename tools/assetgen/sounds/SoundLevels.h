@@ -2,6 +2,7 @@
 // their tests.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 float PeakLevel(const std::vector<float>& samples);
@@ -19,5 +20,9 @@ void ScaleToLoudness(std::vector<float>& samples, int sampleRate, int channels, 
 void ScaleToRms(std::vector<float>& samples, float rmsDb, float ceiling);
 // Scales so that the largest magnitude is `peak`; silence stays silence.
 void ScaleToPeak(std::vector<float>& samples, float peak);
+// A linear fade to silence over the last `frames` samples (mono).
+void FadeOutEnd(std::vector<float>& samples, size_t frames);
+// Cuts the end after the last sample louder than `threshold`, with a short fade (mono).
+void TrimSilentEnd(std::vector<float>& samples, float threshold, size_t fadeFrames);
 // A gentle high-pass well below hearing, per channel (interleaved).
 void RemoveDcOffset(std::vector<float>& samples, int channels = 1);
