@@ -1,12 +1,18 @@
-# Tests of the sound-effect and music generators (tools/assetgen/sounds).
-# They link the generator sources directly and decode the streams with libvorbisfile.
+# GraphicsSystem drawn by the OpenGL device: needs the engine and the SDL backends together.
+vostrelle_tests(graphics_tests tests/graphics engine platform_sdl)
+
+# Test-only dependencies. The Ogg decoder's tests encode their own streams.
+target_link_libraries(engine_tests PRIVATE PkgConfig::VORBISENC)
+
+# Tests of the sound-effect and music generators (tools/assetgen/sounds). They
+# link the generator sources directly and decode the streams both with
+# libvorbisfile and with the engine's own decoder.
 pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
 file(GLOB assetgen_sounds_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/assetgen/sounds/*.cpp)
 file(GLOB assetgen_sounds_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tools/sounds/*.cpp)
 if(assetgen_sounds_test_sources)
   add_executable(assetgen_sounds_tests ${assetgen_sounds_test_sources} ${assetgen_sounds_sources})
-  target_include_directories(assetgen_sounds_tests PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(assetgen_sounds_tests PRIVATE PkgConfig::VORBISENC PkgConfig::OGGVORBIS
-                        PkgConfig::VORBISFILE GTest::gtest GTest::gtest_main)
+  target_link_libraries(assetgen_sounds_tests PRIVATE engine PkgConfig::VORBISENC PkgConfig::VORBISFILE
+                        GTest::gtest GTest::gtest_main)
   add_test(NAME assetgen_sounds_tests COMMAND assetgen_sounds_tests)
 endif()

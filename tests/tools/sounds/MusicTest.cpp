@@ -59,6 +59,17 @@ TEST_F(Music, GivesTheThreeTracksAsStereoStreams)
     EXPECT_LT(bytes, 5u * 1024 * 1024);
 }
 
+TEST_F(Music, TheGameDecodesEveryTrack)
+{
+    for (int id : {110, 111, 113}) {
+        const DecodedOgg game = DecodeAsTheGameDoes(sink_->Get("BGM", id));
+        ASSERT_TRUE(game.valid) << id;
+        EXPECT_EQ(game.channels, 2) << id;
+        EXPECT_EQ(game.sampleRate, 22050) << id;
+        EXPECT_EQ(game.samples.size(), Track(id).samples.size()) << id;
+    }
+}
+
 TEST_F(Music, TracksLastAsLongAsTheirScenes)
 {
     EXPECT_GT(Track(110).Seconds(), 60.0); // the title loop

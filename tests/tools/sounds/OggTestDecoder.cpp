@@ -1,8 +1,12 @@
 #include "tests/tools/sounds/OggTestDecoder.h"
 
+#include "engine/OggDecoder.h"
+#include "engine/WaveReader.h"
+
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -53,5 +57,25 @@ DecodedOgg DecodeOgg(const std::vector<unsigned char>& bytes)
         }
     }
     ov_clear(&file);
+    return decoded;
+}
+
+DecodedOgg DecodeAsTheGameDoes(const std::vector<unsigned char>& bytes)
+{
+    DecodedOgg decoded;
+    WaveImage image;
+    size_t imageSize = 0;
+    WaveData wave;
+    if (!DecodeOggToWav(bytes.data(), bytes.size(), &image, &imageSize) ||
+        !ReadWave(image.get(), imageSize, &wave) || wave.format.bitsPerSample != 16) {
+        return decoded;
+    }
+    decoded.valid = true;
+    decoded.channels = wave.format.channels;
+    decoded.sampleRate = wave.format.sampleRate;
+    for (size_t i = 0; i + 1 < wave.bytes; i += 2) {
+        const int16_t value = static_cast<int16_t>(wave.samples[i] | (wave.samples[i + 1] << 8));
+        decoded.samples.push_back(static_cast<float>(value) / 32767.0f);
+    }
     return decoded;
 }

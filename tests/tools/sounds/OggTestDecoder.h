@@ -1,5 +1,6 @@
-// Decodes an Ogg Vorbis stream held in memory with libvorbisfile, so the
-// tests check our streams with a decoder that is not our own.
+// Decodes Ogg Vorbis streams held in memory two ways: with libvorbisfile, a
+// decoder that is not our own, and the way the game loads a sound (its Ogg
+// decoder, then its WAVE reader).
 #pragma once
 
 #include <vector>
@@ -17,3 +18,4 @@ struct DecodedOgg {
 };
 
 DecodedOgg DecodeOgg(const std::vector<unsigned char>& bytes);
+DecodedOgg DecodeAsTheGameDoes(const std::vector<unsigned char>& bytes);

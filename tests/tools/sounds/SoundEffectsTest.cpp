@@ -78,6 +78,21 @@ TEST_F(SoundEffects, EveryEffectIsShortMonoAudioThatDoesNotClip)
     }
 }
 
+TEST_F(SoundEffects, TheGameDecodesEveryEffect)
+{
+    for (const auto& [key, bytes] : sink_->assets) {
+        const DecodedOgg game = DecodeAsTheGameDoes(bytes);
+        const DecodedOgg& reference = Decoded(key.second);
+        ASSERT_TRUE(game.valid) << key.second;
+        EXPECT_EQ(game.channels, reference.channels) << key.second;
+        EXPECT_EQ(game.sampleRate, reference.sampleRate) << key.second;
+        ASSERT_EQ(game.samples.size(), reference.samples.size()) << key.second;
+        for (size_t i = 0; i < game.samples.size(); ++i) {
+            ASSERT_NEAR(game.samples[i], reference.samples[i], 2.0f / 32767.0f) << key.second << " at " << i;
+        }
+    }
+}
+
 TEST_F(SoundEffects, FrequentSoundsAreShortAndLight)
 {
     // The shot restarts every fourth frame (67 ms).

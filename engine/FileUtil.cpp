@@ -1,0 +1,120 @@
+#include "engine/FileUtil.h"
+
+#include "platform/System.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+std::string WithSlashes(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+size_t NameStart(const std::string& path)
+{
+    const size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
+bool WriteText(const std::string& path, const char* mode, const char* text)
+{
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (!file)
+        return false;
+    const size_t length = std::strlen(text);
+    const bool written = std::fwrite(text, 1, length, file) == length;
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+std::string GetProgramFolder()
+{
+    static const std::string folder = ExecutableFolder();
+    return folder;
+}
+
+std::string ProgramFilePath(const std::string& name) { return GetProgramFolder() + WithSlashes(name); }
+
+std::string ComposeProgramPath(const char* name, const char* folder, const char* suffix)
+{
+    const char* tail = name[0] != '\0' ? name + 1 : name;
+    return ProgramFilePath(std::string(folder) + '/' + tail + suffix);
+}
+
+std::string GetFolderOfPath(const std::string& path) { return path.substr(0, NameStart(path)); }
+
+std::string GetFileNameWithExt(const std::string& path) { return path.substr(NameStart(path)); }
+
+std::string GetFileNameNoExt(const std::string& path)
+{
+    const std::string name = GetFileNameWithExt(path);
+    return name.substr(0, name.rfind('.'));
+}
+
+bool IsPathAbsolute(const std::string& path) { return !path.empty() && path[0] == '/'; }
+
+bool FileExists(const std::string& path) { return PathExists(path); }
+
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
+{
+    out->clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    unsigned char block[65536];
+    size_t count;
+    while ((count = std::fread(block, 1, sizeof block, file)) > 0)
+        out->insert(out->end(), block, block + count);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    if (!ok)
+        out->clear();
+    return ok;
+}
+
+bool WriteFileBytes(const std::string& path, const void* data, size_t n)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = data == nullptr || std::fwrite(data, 1, n, file) == n;
+    return std::fclose(file) == 0 && written;
+}
+
+void AppendTextFile(const std::string& path, const char* text)
+{
+    MakeFolder(GetFolderOfPath(path));
+    WriteText(path, "a", text);
+}
+
+void AppendLog(const char* file, const char* text)
+{
+    const std::string path = ProgramFilePath(file);
+    MakeFolder(GetFolderOfPath(path));
+    if (text[0] == '\0')
+        WriteText(path, "w", text);
+    else
+        WriteText(path, "a", text);
+}
+
+void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out)
+{
+    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+    for (const std::string& name : ListRegularFiles(folder))
+        out->push_back(prefix + name);
+}
+
+std::string FormatTimestamp()
+{
+    const std::tm local = LocalTimeNow();
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &local);
+    return text;
+}
+
+void ShowMessage(const char* text, const char* caption) { ShowSystemMessage(text, caption); }

@@ -1,0 +1,44 @@
+// Files, paths, time stamps and logs. Every file name the game uses is
+// relative to the program folder, never to the working directory. Stored
+// names may use '\\' as a separator; it is read as '/'.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The folder of the executable, ending in '/'.
+std::string GetProgramFolder();
+// Program folder + name.
+std::string ProgramFilePath(const std::string& name);
+// Program folder + folder + '/' + name without its first character + suffix:
+// ("#105", "SE", ".ogg") gives <program folder>SE/105.ogg.
+std::string ComposeProgramPath(const char* name, const char* folder, const char* suffix);
+
+// The folder part of path, up to and including its last separator.
+std::string GetFolderOfPath(const std::string& path);
+// File name and extension, without the folder.
+std::string GetFileNameWithExt(const std::string& path);
+// File name without folder and extension.
+std::string GetFileNameNoExt(const std::string& path);
+bool IsPathAbsolute(const std::string& path);
+
+// True for an existing file or folder.
+bool FileExists(const std::string& path);
+// False, with out empty, on any failure.
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out);
+// False when the file cannot be written completely.
+bool WriteFileBytes(const std::string& path, const void* data, size_t n);
+// Creates the file's folder (one level) and appends text; does nothing when
+// the file cannot be opened.
+void AppendTextFile(const std::string& path, const char* text);
+// Appends text to a file relative to the program folder ("log\\d3d9.txt"),
+// creating its folder first. An empty text empties the file. No line end is added.
+void AppendLog(const char* file, const char* text);
+// Appends the full paths of the regular files in folder, sorted by name.
+void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out);
+
+// The local time as "%Y%m%d%H%M%S".
+std::string FormatTimestamp();
+
+void ShowMessage(const char* text, const char* caption);

@@ -1,0 +1,75 @@
+// The sound manager: up to 64 whole decoded sounds held as static buffers of
+// the audio device and addressed by slot index (-1 = not loaded), the current
+// music and its fade-out.
+//
+// Sound ids are signed bytes: callers pass the low byte of an int handle, so
+// -1 stays -1. An id outside 0..63 or a slot without a sound does nothing.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/VectorMath.h"
+#include "platform/AudioDevice.h"
+
+class SoundSystem {
+public:
+    static constexpr int kSlotCount = AudioDevice::kBufferCount;
+
+    // Without a device every load fails and every play does nothing.
+    explicit SoundSystem(std::unique_ptr<AudioDevice> device);
+    ~SoundSystem();
+
+    SoundSystem(const SoundSystem&) = delete;
+    SoundSystem& operator=(const SoundSystem&) = delete;
+
+    // Only while *slot is -1: a loose file <program folder>/<type>/<name
+    // without its '#'>.ogg replaces the resource of that type and name.
+    void Load(int* slot, const char* name, const char* type);
+    // Only while *slot is -1 and the Ogg Vorbis file exists.
+    void LoadFile(int* slot, const std::string& path);
+    // Puts a PCM WAVE image into the next free slot; its index, or -1.
+    int CreateFromWave(const void* image, size_t size);
+
+    // Restarts the sound from its beginning; loopIndex 1 loops, any other plays once.
+    void Play(int8_t id, int loopIndex);
+    // Plays the sound once, panned by the integer part of position->x times 500.
+    void PlayAt(int8_t id, int, const Vec3* position);
+    void Stop(int8_t id);
+    bool IsPlaying(int8_t id) const;
+    bool IsLoaded(int id) const;
+
+    // Stops the current music and starts id as the new one.
+    void PlayMusic(int8_t id, int loopIndex);
+    // Stops the current music, then sets every slot back to full volume.
+    void StopMusic();
+    // Marks the current music to fade out in Update.
+    void FadeOutMusic();
+
+    // Volume and pan in hundredths of a decibel (see AudioDevice).
+    void SetVolume(int8_t id, int volume);
+    int GetVolume(int8_t id) const;
+    void SetPan(int8_t id, int pan);
+    void SetMasterPan(int pan);
+
+    // Once per frame: a fading slot loses 10 per frame and stops at -5000.
+    void Update();
+    // Frees every sound and the device, with its lines in the device log.
+    void Release();
+
+private:
+    static bool IsSlot(int id) { return id >= 0 && id < kSlotCount; }
+    int FindFreeSlot();
+    int LoadOgg(const unsigned char* ogg, size_t size);
+
+    std::unique_ptr<AudioDevice> device_;
+    int currentMusic_ = -1;
+    int searchIndex_ = 0;
+    std::array<bool, kSlotCount> fading_{};
+};
+
+// The one sound manager, created by the program entry.
+extern SoundSystem* g_sound;

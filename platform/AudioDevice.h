@@ -1,0 +1,50 @@
+// What the sound manager needs of a sound device: a fixed set of static PCM
+// buffers, one voice each, with volume and pan in hundredths of a decibel and
+// a play frequency, in the manner of DirectSound's secondary buffers.
+#pragma once
+
+#include <cstddef>
+
+// PCM layout of a buffer: 8-bit unsigned or 16-bit signed little-endian
+// samples, channels interleaved.
+struct PcmFormat {
+    int channels = 0;
+    int bitsPerSample = 0;
+    int sampleRate = 0;
+};
+
+class AudioDevice {
+public:
+    static constexpr int kBufferCount = 64;
+    static constexpr int kMinVolume = -10000;  // silence
+    static constexpr int kMaxPan = 10000;      // the left channel silent
+    static constexpr int kMinFrequency = 100;
+    static constexpr int kMaxFrequency = 200000;
+
+    virtual ~AudioDevice() = default;
+
+    // Copies the PCM into buffer index (releasing what was there) at full
+    // volume, centred, at its own rate, stopped. False when the index or the
+    // format is invalid or the bytes hold no whole frame.
+    virtual bool CreateBuffer(int index, const PcmFormat& format, const unsigned char* pcm,
+                              size_t bytes) = 0;
+    virtual void ReleaseBuffer(int index) = 0;
+    virtual bool HasBuffer(int index) const = 0;
+
+    // Starts the buffer from its beginning, also when it is playing.
+    virtual void Play(int index, bool looping) = 0;
+    virtual void Stop(int index) = 0;
+    virtual bool IsPlaying(int index) const = 0;
+    // Byte offset of the play cursor.
+    virtual size_t GetPosition(int index) const = 0;
+
+    // kMinVolume..0; a value out of range is refused and changes nothing.
+    virtual bool SetVolume(int index, int volume) = 0;
+    virtual int GetVolume(int index) const = 0;
+    // -kMaxPan (right silent) .. kMaxPan (left silent); out of range refused.
+    virtual bool SetPan(int index, int pan) = 0;
+    // Play rate in Hz, kMinFrequency..kMaxFrequency; 0 returns to the buffer's own rate.
+    virtual bool SetFrequency(int index, int frequency) = 0;
+    // Pan of the whole output, by the same law as a buffer's.
+    virtual bool SetMasterPan(int pan) = 0;
+};

@@ -1,0 +1,40 @@
+// Operating-system services the engine needs: where the program lives,
+// folders and their listing, a monotonic clock, local time and message boxes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+// The folder of the running executable, ending in '/'.
+std::string ExecutableFolder();
+
+// True when path names an existing file or folder.
+bool PathExists(const std::string& path);
+
+// Creates one folder level; an existing folder counts as success.
+bool MakeFolder(const std::string& path);
+
+// Names (not paths) of the regular files in folder, sorted ASCII
+// case-insensitively, ties by bytes. Nothing when the folder cannot be read.
+std::vector<std::string> ListRegularFiles(const std::string& folder);
+
+// Writes the bytes to "<path>.tmp", flushes them to disk and renames the
+// result over path. On any failure path is left as it was.
+bool ReplaceFileContents(const std::string& path, const void* data, size_t n);
+
+// Milliseconds since the first call; never goes backwards.
+int64_t MonotonicMilliseconds();
+
+// The current local time.
+std::tm LocalTimeNow();
+
+using MessageBoxHandler = void (*)(const char* text, const char* caption);
+
+// The window layer installs a handler that shows a real message box; null removes it.
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Prints the message to stderr and shows it through the handler, if one is set.
+void ShowSystemMessage(const char* text, const char* caption);

@@ -1,0 +1,132 @@
+// The drawing device on OpenGL 2.1 fixed function. Set* calls only store the
+// states; every draw applies the whole set, so GL never drifts from what the
+// manager asked for. The picture is drawn into a framebuffer of the requested
+// size and shown scaled to the window (aspect kept, black around it), moved by
+// the present offset.
+#pragma once
+
+#include "platform/GraphicsDevice.h"
+#include "platform/sdl/SdlWindow.h"
+
+#include <SDL_opengl.h>
+
+#include <unordered_map>
+
+class GlGraphicsDevice : public GraphicsDevice {
+public:
+    explicit GlGraphicsDevice(SdlWindow& window);
+    GlGraphicsDevice(const GlGraphicsDevice&) = delete;
+    GlGraphicsDevice& operator=(const GlGraphicsDevice&) = delete;
+    ~GlGraphicsDevice() override;
+
+    // True when presenting waits for the display's retrace, which is only
+    // asked for on a display that runs at about 60 Hz.
+    bool VsyncActive() const { return vsyncActive; }
+
+    std::vector<DisplayMode> GetDisplayModes() override;
+    bool GetDesktopMode(DisplayMode* mode) override;
+    bool CreateDevice(const PresentParameters& parameters) override;
+    void ReleaseDevice() override;
+
+    void SetLight(const DirectionalLight& value) override { light = value; }
+    void EnableLight(bool on) override { lightEnabled = on; }
+    void SetLighting(bool on) override { lighting = on; }
+    void SetAmbient(uint32_t argb) override { ambient = argb; }
+    void SetCullMode(CullMode mode) override { cull = mode; }
+    void SetFillMode(FillMode mode) override { fill = mode; }
+    void SetShadeMode(ShadeMode mode) override { shade = mode; }
+    void SetDepthWrite(bool on) override { depthWrite = on; }
+    void SetDepthTest(bool on) override { depthTest = on; }
+    void SetFogEnable(bool on) override { fog = on; }
+    void SetFogColor(uint32_t argb) override { fogColor = argb; }
+    void SetFogStart(float start) override { fogStart = start; }
+    void SetFogEnd(float end) override { fogEnd = end; }
+    void SetAlphaBlendEnable(bool on) override { alphaBlend = on; }
+    void SetBlendFactors(BlendFactor sourceFactor, BlendFactor destinationFactor) override;
+    void SetTextureAlphaOp(TextureAlphaOp op) override { alphaOp = op; }
+    void SetMaterial(const Material& value) override { material = value; }
+    void SetTransform(TransformType type, const Matrix& matrix) override;
+    void SetViewport(const Viewport& value) override { viewport = value; }
+
+    void Clear(unsigned flags, uint32_t argb, float depth) override;
+    void BeginScene() override {}
+    void EndScene() override {}
+    void Present(int offsetX, int offsetY) override;
+
+    TextureId CreateTexture(int width, int height, const uint32_t* pixels) override;
+    void ReleaseTexture(TextureId id) override;
+    void SetTexture(TextureId id) override { texture = id; }
+
+    void DrawPrimitive(PrimitiveType type, int primitiveCount, const ColorVertex* vertices) override;
+    void DrawPrimitive(PrimitiveType type, int primitiveCount, const ScreenVertex* vertices) override;
+
+    MeshId CreateMesh(const MeshGeometry& geometry) override;
+    void ReleaseMesh(MeshId mesh) override;
+    void DrawMeshSubset(MeshId mesh, int subset) override;
+
+    bool ReadBackBuffer(std::vector<unsigned char>* rgb, int* width, int* height) override;
+
+private:
+    // Entry points beyond OpenGL 1.1, looked up at run time.
+    struct FramebufferFunctions {
+        PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+        PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+        PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+        PFNGLFRAMEBUFFERTEXTURE2DPROC framebufferTexture2D = nullptr;
+        PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
+        PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
+        PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
+        PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
+        PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
+        PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+        bool Load();
+    };
+
+    // One vertex as GL reads it: homogeneous position, RGBA bytes, texture coordinates.
+    struct DrawVertex {
+        float x, y, z, w;
+        unsigned char rgba[4];
+        float u, v;
+    };
+
+    bool CreateFramebuffer();
+    void DestroyFramebuffer();
+    void ApplyRasterStates();
+    void ApplyTexture();
+    void ApplyWorldSpace();
+    void ApplyScreenSpace();
+    void ApplyLighting(bool vertexColors);
+    void ApplyScissor();
+    void DrawConverted(PrimitiveType type, int primitiveCount);
+    void DrawPicture(int offsetX, int offsetY);
+
+    SdlWindow& window;
+    SDL_GLContext context = nullptr;
+    FramebufferFunctions gl;
+    GLuint framebuffer = 0, colorTexture = 0, depthBuffer = 0;
+    int width = 0, height = 0;
+    bool vsyncActive = false;
+
+    // The states as the manager set them, starting at the original device's defaults.
+    bool lighting = true, lightEnabled = false;
+    DirectionalLight light;
+    uint32_t ambient = 0;
+    CullMode cull = CullMode::CounterClockwise;
+    FillMode fill = FillMode::Solid;
+    ShadeMode shade = ShadeMode::Gouraud;
+    bool depthTest = true, depthWrite = true;
+    bool fog = false;
+    uint32_t fogColor = 0;
+    float fogStart = 0.0f, fogEnd = 1.0f;
+    bool alphaBlend = false;
+    BlendFactor source = BlendFactor::One, destination = BlendFactor::Zero;
+    TextureAlphaOp alphaOp = TextureAlphaOp::SelectTexture;
+    Material material;
+    Matrix world = kIdentityMatrix, view = kIdentityMatrix, projection = kIdentityMatrix;
+    Viewport viewport;
+    TextureId texture = kNoTexture;
+
+    std::vector<DrawVertex> converted;
+    std::unordered_map<MeshId, MeshGeometry> meshes;
+    MeshId lastMesh = kNoMesh;
+};

@@ -1,0 +1,28 @@
+#include "platform/sdl/SdlMessageBox.h"
+
+#include "platform/System.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+namespace {
+
+// The headless video drivers have no screen to show a box on.
+bool HasDisplay()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver)
+        driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return !driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
+}
+
+void ShowSdlMessageBox(const char* text, const char* caption)
+{
+    if (HasDisplay())
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, nullptr);
+}
+
+}  // namespace
+
+void InstallSdlMessageBox() { SetMessageBoxHandler(ShowSdlMessageBox); }

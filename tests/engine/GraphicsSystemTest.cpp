@@ -1,0 +1,476 @@
+#include "engine/GraphicsSystem.h"
+
+#include "GraphicsTestResources.h"
+#include "engine/FileUtil.h"
+#include "engine/Random.h"
+#include "platform/RecordingGraphicsDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr char kLog[] = "log\\d3d9.txt";
+
+std::string ReadLog()
+{
+    std::vector<unsigned char> bytes;
+    ReadWholeFile(ProgramFilePath(kLog), &bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+uint32_t AlphaByte(const ColorVertex& v) { return v.color >> 24; }
+
+class GraphicsSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AppendLog(kLog, "");
+        ASSERT_TRUE(graphics.Init(&device, 640, 480, false, false));
+        device.ClearRecord();
+    }
+
+    // A texture slot holding a 2 × 1 picture.
+    int LoadTexture(const char* name = "#1")
+    {
+        resources.AddPicture("TEXTURE", name, {0xFF00FF, 0x00FF00});
+        int handle = -1;
+        graphics.LoadTextureResource(&handle, name);
+        return handle;
+    }
+
+    RecordingGraphicsDevice device;
+    GraphicsSystem graphics;
+    GraphicsTestResources resources;
+    const Matrix world = MatrixTranslation(1.0f, 2.0f, 3.0f);
+};
+
+TEST_F(GraphicsSystemTest, InitLogsItsStepsAndSetsTheStartStates)
+{
+    EXPECT_EQ(ReadLog(), "Create Direct3D9 Object.\n -> Finished.\n"
+                         "Enumerate Display Modes.\n -> Finished.\n"
+                         "Initialize Direct3D9 Device (Primary).\n -> Finished.\n"
+                         "Initialize Render States.\n -> Finished.\n");
+    const RecordedState& s = device.state;
+    EXPECT_TRUE(s.lighting && s.lightEnabled && s.fog);
+    EXPECT_EQ(s.fogColor, 0xFF000000u);
+    EXPECT_EQ(s.fogStart, 20.0f);
+    EXPECT_EQ(s.fogEnd, 40.0f);
+    EXPECT_EQ(s.ambient, 0x00AAAAAAu);
+    EXPECT_EQ(s.cull, CullMode::CounterClockwise);
+    EXPECT_FALSE(s.depthTest || s.depthWrite);
+    EXPECT_NEAR(Vec3Length(s.light.direction), 1.0f, 1e-6f);
+    EXPECT_LT(s.light.direction.x, 0.0f);
+    EXPECT_EQ(s.view, MatrixLookAtLH({0, 0, -10}, {0, 0, 0}, {0, 1, 0}));
+    EXPECT_EQ(s.projection, MatrixPerspectiveFovLH(0.9299114f, 1.0f, 1.0f, 1000.0f));
+    EXPECT_EQ(graphics.GetViewTransform(), s.view);
+    EXPECT_EQ(graphics.GetProjectionTransform(), s.projection);
+
+    graphics.Release();
+    EXPECT_EQ(device.calls.back(), "ReleaseDevice");
+    EXPECT_NE(ReadLog().find("Release Mesh.\n -> Finished.\nRelease Terxture.\n -> Finished.\n"
+                             "Release Direct3D9 Device.\n -> Finished.\n"),
+              std::string::npos);
+}
+
+TEST(GraphicsSystemInit, FullScreenWithVsyncAsksForTheLowestRateOfAtLeast60Hz)
+{
+    struct Case {
+        std::vector<DisplayMode> modes;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{{640, 480, 75, 0}, {640, 480, 60, 0}, {640, 480, 59, 0}, {800, 600, 0, 0}}, "fullscreen 60 vsync"},
+        {{{640, 480, 75, 0}, {640, 480, 0, 0}}, "fullscreen 0 vsync"},
+        {{{640, 480, 50, 0}, {1024, 768, 60, 0}}, "fullscreen 65535 vsync"},
+    };
+    for (const Case& c : cases) {
+        RecordingGraphicsDevice device;
+        device.displayModes = c.modes;
+        GraphicsSystem graphics;
+        ASSERT_TRUE(graphics.Init(&device, 640, 480, true, true));
+        EXPECT_EQ(device.calls[0], std::string("CreateDevice 640x480 ") + c.expected);
+    }
+    RecordingGraphicsDevice device;
+    device.displayModes = cases[0].modes;
+    GraphicsSystem graphics;
+    AppendLog(kLog, "");
+    ASSERT_TRUE(graphics.Init(&device, 640, 480, true, false));
+    EXPECT_EQ(device.calls[0], "CreateDevice 640x480 fullscreen 0");
+    EXPECT_NE(ReadLog().find("Enumerate Display Modes.\n  640x480 75hz 0\n  640x480 60hz 0\n"), std::string::npos);
+}
+
+TEST(GraphicsSystemInit, FailuresAreLoggedAndLeaveNothingOpen)
+{
+    for (const bool desktopFails : {false, true}) {
+        RecordingGraphicsDevice device;
+        device.desktopModeAvailable = !desktopFails;
+        device.opens = false;
+        GraphicsSystem graphics;
+        AppendLog(kLog, "");
+        EXPECT_FALSE(graphics.Init(&device, 640, 480, false, false));
+        const std::string log = ReadLog();
+        const std::string tail = desktopFails ? "(Primary).\n" : "(Primary).\n -> Failed.\n";
+        EXPECT_EQ(log.substr(log.size() - tail.size()), tail);
+        device.ClearRecord();
+        graphics.SetBlendMode(0);
+        graphics.Present();
+        EXPECT_TRUE(device.calls.empty());
+    }
+    GraphicsSystem graphics;
+    EXPECT_EQ(graphics.GetViewTransform(), MatrixIdentity());
+    EXPECT_FALSE(graphics.Init(nullptr, 640, 480, false, false));
+}
+
+TEST_F(GraphicsSystemTest, SwitchesReachTheDeviceOnlyWhenTheyChangeExceptTheBlendMode)
+{
+    for (int i = 0; i < 2; ++i) {
+        graphics.SetFog(0);
+        graphics.SetCulling(0);
+        graphics.SetZBuffer(1);
+        graphics.SetWireframe(1);
+        graphics.SetFlatShading(1);
+        graphics.SetCameraMode(45);
+        graphics.SetBlendMode(0);
+    }
+    EXPECT_EQ(device.calls,
+              (std::vector<std::string>{"SetFogEnable 0", "SetCullMode None", "SetDepthWrite 1", "SetDepthTest 1",
+                                        "SetFillMode Wireframe", "SetShadeMode Flat", "SetAlphaBlendEnable 1",
+                                        "SetBlendFactors", "SetTextureAlphaOp Modulate", "SetAlphaBlendEnable 1",
+                                        "SetBlendFactors", "SetTextureAlphaOp Modulate"}));
+    device.ClearRecord();
+    graphics.SetCameraMode(90);
+    graphics.SetCameraMode(45);
+    EXPECT_EQ(device.CountCalls("SetTransform View"), 2);
+    EXPECT_EQ(device.CountCalls("SetTransform Projection"), 2);
+}
+
+TEST_F(GraphicsSystemTest, BlendModesAndCameraModes)
+{
+    struct Row {
+        int mode;
+        BlendFactor source, destination;
+        TextureAlphaOp op;
+    };
+    const Row rows[] = {
+        {0, BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha, TextureAlphaOp::Modulate},
+        {1, BlendFactor::One, BlendFactor::One, TextureAlphaOp::SelectTexture},
+        {2, BlendFactor::InverseDestinationColor, BlendFactor::Zero, TextureAlphaOp::SelectTexture},
+        {3, BlendFactor::DestinationColor, BlendFactor::Zero, TextureAlphaOp::SelectTexture},
+    };
+    for (const Row& row : rows) {
+        graphics.SetBlendMode(row.mode);
+        EXPECT_TRUE(device.state.alphaBlend);
+        EXPECT_EQ(device.state.source, row.source) << row.mode;
+        EXPECT_EQ(device.state.destination, row.destination) << row.mode;
+        EXPECT_EQ(device.state.alphaOp, row.op) << row.mode;
+    }
+    graphics.SetBlendMode(-1);
+    EXPECT_FALSE(device.state.alphaBlend);
+    EXPECT_EQ(device.state.source, BlendFactor::DestinationColor);
+
+    graphics.SetCameraMode(90);
+    EXPECT_EQ(graphics.GetViewTransform(), MatrixLookAtLH({0, 0, -5}, {0, 0, 0}, {0, 1, 0}));
+    EXPECT_EQ(graphics.GetProjectionTransform(), MatrixPerspectiveFovLH(kPi / 2.0f, 1.0f, 1.0f, 1000.0f));
+    const Matrix view = MatrixLookAtLH({1, 2, -8}, {0, 1, 0}, {0, 1, 0});
+    graphics.SetViewTransform(view);
+    EXPECT_EQ(graphics.GetViewTransform(), view);
+    EXPECT_EQ(device.state.view, view);
+}
+
+TEST_F(GraphicsSystemTest, FogValuesGoOutAtOnceAndWithTheSwitch)
+{
+    graphics.SetFog(0);
+    graphics.SetFogColor(0x140, 82, 138);
+    EXPECT_EQ(device.state.fogColor, 0xFF40528Au);
+    graphics.SetFogRange(10.0f, 50.0f);
+    EXPECT_EQ(device.state.fogStart, 10.0f);
+    device.state.fogColor = 0;
+    graphics.SetFog(1);
+    EXPECT_EQ(device.state.fogColor, 0xFF40528Au);
+    EXPECT_EQ(device.state.fogEnd, 50.0f);
+    graphics.Clear();
+    graphics.ClearZBuffer();
+    EXPECT_EQ(device.calls.back(), "Clear zbuffer");
+    EXPECT_EQ(device.calls[device.calls.size() - 2], "Clear target ff40528a zbuffer");
+}
+
+// Draws UpdateShake makes, seen through the generator's next value.
+float NextRandomAfter(int draws)
+{
+    SeedRandom(1024);
+    for (int i = 0; i < draws; ++i)
+        RandomInt(10);
+    return RandomFloat();
+}
+
+TEST_F(GraphicsSystemTest, ShakeOf20DecaysAndStopsAfter59Frames)
+{
+    SeedRandom(1024);
+    graphics.SetShake(20.0f);
+    float amplitude = 20.0f;
+    for (int frame = 1; frame <= 58; ++frame) {
+        graphics.UpdateShake();
+        amplitude *= 0.95f;
+        graphics.Present();
+        const int bound = static_cast<int>(amplitude);
+        int x = 0, y = 0;
+        ASSERT_EQ(std::sscanf(device.calls.back().c_str(), "Present %d %d", &x, &y), 2);
+        EXPECT_LE(std::abs(x), bound / 2 + 1) << frame;
+        EXPECT_LE(std::abs(y), bound / 2 + 1) << frame;
+    }
+    graphics.UpdateShake();
+    graphics.UpdateShake();
+    graphics.Present();
+    EXPECT_EQ(device.calls.back(), "Present 0 0");
+    const float next = RandomFloat();
+    EXPECT_EQ(next, NextRandomAfter(2 * 59));
+
+    graphics.SetShake(1.0f);
+    graphics.UpdateShake();
+    graphics.UpdateShake();
+    graphics.Present();
+    EXPECT_EQ(device.calls.back(), "Present 0 0");
+    SeedRandom(1024);
+    graphics.SetShake(1.0f);
+    graphics.UpdateShake();
+    graphics.UpdateShake();
+    const float afterOne = RandomFloat();
+    EXPECT_EQ(afterOne, NextRandomAfter(2));
+}
+
+TEST(GraphicsColours, ConversionsTruncateOrRoundAsTheyShould)
+{
+    EXPECT_EQ(GraphicsSystem::ColorToArgb(0.5f, 1.0f, 0.0f, 0.25f), 0x7FFF003Fu);
+    EXPECT_EQ(GraphicsSystem::ColorToArgb(-0.5f, 0, 0, 0) >> 24, 0x81u);
+    EXPECT_EQ(GraphicsSystem::ColorToArgb(-2.0f, 0, 0, 0) >> 24, 0x02u);
+    EXPECT_EQ(GraphicsSystem::ColorValueToArgb({0.5f, 1.5f, -1.0f, 1.0f}), 0xFF80FF00u);
+    const Color c = GraphicsSystem::ColorToFloats(0x80FF0033);
+    EXPECT_EQ(c.r, 1.0f);
+    EXPECT_EQ(c.b, 0x33 / 255.0f);
+    EXPECT_EQ(c.a, 0x80 / 255.0f);
+    ScreenVertex v;
+    GraphicsSystem::SetScreenVertex(&v, 1, 2, 0, 1, {0, 0, 1, 1}, 0.5f, 0.25f);
+    EXPECT_EQ(v.color, 0xFF0000FFu);
+    EXPECT_EQ(v.v, 0.25f);
+}
+
+TEST_F(GraphicsSystemTest, BillboardAlphaModes)
+{
+    const int texture = LoadTexture();
+    graphics.SetTexture(texture);
+    const TextureId id = device.state.texture;
+    ASSERT_NE(id, kNoTexture);
+    device.ClearRecord();
+    graphics.DrawBillboard(texture, 2.0f, 1.0f, -1.0f, world);
+    ASSERT_EQ(device.draws.size(), 3u);
+    for (int pass : {0, 2}) {
+        const RecordedDraw& invert = device.draws[pass];
+        EXPECT_EQ(invert.state.destination, BlendFactor::Zero);
+        EXPECT_EQ(invert.state.source, BlendFactor::InverseDestinationColor);
+        EXPECT_EQ(invert.state.texture, kNoTexture);
+        EXPECT_EQ(invert.colorVertices[0].color, 0x01010101u);
+    }
+    const RecordedDraw& add = device.draws[1];
+    EXPECT_EQ(add.state.source, BlendFactor::One);
+    EXPECT_EQ(add.state.destination, BlendFactor::One);
+    EXPECT_EQ(add.state.texture, id);
+    EXPECT_EQ(add.state.world, world);
+    EXPECT_EQ(add.state.material.emissive.a, 1.0f);
+    EXPECT_EQ(add.colorVertices[0].x, -1.0f);
+    EXPECT_EQ(add.colorVertices[0].y, 0.5f);
+    EXPECT_EQ(add.colorVertices[3].u, 1.0f);
+
+    struct Mode {
+        float alpha;
+        BlendFactor source;
+        uint32_t alphaByte;
+    };
+    for (const Mode& m : {Mode{-2.0f, BlendFactor::DestinationColor, 2}, Mode{0.0f, BlendFactor::One, 0},
+                          Mode{0.5f, BlendFactor::SourceAlpha, 127}, Mode{-0.5f, BlendFactor::SourceAlpha, 129}}) {
+        device.ClearRecord();
+        graphics.DrawBillboard(texture, 1.0f, 1.0f, m.alpha, world);
+        ASSERT_EQ(device.draws.size(), 1u);
+        EXPECT_EQ(device.draws[0].state.source, m.source) << m.alpha;
+        EXPECT_EQ(AlphaByte(device.draws[0].colorVertices[2]), m.alphaByte) << m.alpha;
+    }
+    // The multiplying mode belongs to billboards: a quad takes -2.0 as an opacity.
+    device.ClearRecord();
+    const Vec3 corners[4] = {{0, 1, 5}, {1, 1, 5}, {0, 0, 5}, {1, 0, 5}};
+    graphics.DrawTexturedQuad3D(texture, corners, -2.0f, world);
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_EQ(device.draws[0].state.source, BlendFactor::SourceAlpha);
+    EXPECT_EQ(AlphaByte(device.draws[0].colorVertices[0]), 2u);
+    EXPECT_EQ(device.draws[0].colorVertices[0].z, 0.0f);
+}
+
+TEST_F(GraphicsSystemTest, ScreenPrimitivesAndTheirStates)
+{
+    const int texture = LoadTexture();
+    graphics.SetZBuffer(1);
+    graphics.DrawTexturedQuad2D(texture, 10, 20, -1.0f);
+    graphics.DrawTexturedQuad2D(texture, 10, 20, 0.0f);
+    graphics.DrawRect2D(5, 6, 30, 40, 1.0f, 1.0f, 0.0f, 0.0f);
+    ASSERT_EQ(device.draws.size(), 3u);
+    const RecordedDraw& multiply = device.draws[0];
+    EXPECT_EQ(multiply.state.source, BlendFactor::DestinationColor);
+    EXPECT_FALSE(multiply.state.depthTest);
+    EXPECT_EQ(multiply.screenVertices[3].x, 12.0f);
+    EXPECT_EQ(multiply.screenVertices[3].y, 21.0f);
+    EXPECT_EQ(multiply.screenVertices[0].u, -0.25f);
+    EXPECT_EQ(multiply.screenVertices[0].v, -0.5f);
+    EXPECT_EQ(device.draws[1].state.source, BlendFactor::One);
+    const RecordedDraw& rect = device.draws[2];
+    EXPECT_FALSE(rect.state.fog);
+    EXPECT_EQ(rect.state.texture, kNoTexture);
+    EXPECT_EQ(rect.screenVertices[3].x, 35.0f);
+    EXPECT_EQ(rect.screenVertices[3].y, 46.0f);
+    EXPECT_EQ(rect.screenVertices[0].color, 0xFFFF0000u);
+
+    // A blit puts texel (left, top) on pixel (x, y): the quad starts half a pixel before.
+    device.ClearRecord();
+    graphics.DrawTexture2D(texture, 100, 50, 1, 0, 2, 1, 0.5f);
+    ASSERT_EQ(device.draws.size(), 1u);
+    const RecordedDraw& blit = device.draws[0];
+    EXPECT_EQ(blit.screenVertices[0].x, 99.5f);
+    EXPECT_EQ(blit.screenVertices[3].x, 100.5f);
+    EXPECT_EQ(blit.screenVertices[0].u, 0.5f);
+    EXPECT_EQ(blit.screenVertices[0].color, 0x7FFFFFFFu);
+    EXPECT_EQ(blit.state.source, BlendFactor::SourceAlpha);
+
+    device.ClearRecord();
+    for (int bad : {-1, 255, 256, 100000}) {
+        graphics.DrawTexture2D(bad, 0, 0, 0, 0, 1, 1, 1.0f);
+        graphics.DrawTexture2DFull(bad, 0, 0, 0);
+        graphics.DrawTexturedQuad2D(bad, 0, 0, 1.0f);
+        graphics.DrawMesh(bad, world);
+    }
+    EXPECT_TRUE(device.draws.empty());
+}
+
+TEST_F(GraphicsSystemTest, ThickLinesAndTheTriangleBatch)
+{
+    const ColorVertex strip[3] = {{0, 0, 0, 0xFFFFFFFF, 0, 0}, {1, 0, 0, 0xFFFFFFFF, 0, 0}, {1, 1, 0, 0, 0, 0}};
+    graphics.DrawThickLineStrip3D(strip, 2, 0.3f, 1, 0, 0, world);
+    ASSERT_EQ(device.draws.size(), 5u);
+    const float dx[5] = {0, -0.02f, 0.02f, 0, 0};
+    const float dy[5] = {0, 0, 0, -0.02f, 0.02f};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(device.draws[i].state.world.m[3][0], 1.0f + dx[i]);
+        EXPECT_EQ(device.draws[i].state.world.m[3][1], 2.0f + dy[i]);
+        EXPECT_EQ(device.draws[i].colorVertices.size(), 3u);
+        EXPECT_EQ(device.draws[i].colorVertices[2].color, 0u);
+    }
+
+    device.ClearRecord();
+    std::vector<Vec3> positions(9000, Vec3{1, 2, 3});
+    graphics.AddTriangleVertices(positions.data(), 8000);
+    graphics.AddTriangleVertices(positions.data(), 1000);
+    graphics.FlushTriangles();
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_EQ(device.draws[0].primitiveCount, 8192 / 3);
+    EXPECT_EQ(device.draws[0].state.world, MatrixIdentity());
+    graphics.ClearTriangles();
+    graphics.FlushTriangles();
+    EXPECT_EQ(device.draws.size(), 1u);
+}
+
+TEST_F(GraphicsSystemTest, TextureSlotsAreSearchedOnwardsAndWrap)
+{
+    int handles[3];
+    for (int& h : handles)
+        h = LoadTexture();
+    EXPECT_EQ(handles[0], 0);
+    EXPECT_EQ(handles[2], 2);
+    graphics.ReleaseTexture(&handles[1]);
+    EXPECT_EQ(handles[1], -1);
+    EXPECT_EQ(LoadTexture(), 3);
+    // Reloading into a handle frees what it held first.
+    int reload = 3;
+    graphics.LoadTextureResource(&reload, "#1");
+    EXPECT_EQ(reload, 3);
+    EXPECT_EQ(device.CountCalls("ReleaseTexture"), 2);
+
+    for (int i = 4; i < 256; ++i)
+        ASSERT_EQ(LoadTexture(), i);
+    EXPECT_EQ(LoadTexture(), 1);
+    int full = -1;
+    graphics.LoadTextureResource(&full, "#1");
+    EXPECT_EQ(full, -1);
+    graphics.ReleaseTexture(&handles[0]);
+    EXPECT_EQ(LoadTexture(), 0);
+
+    int none = -1;
+    graphics.ReleaseTexture(&none);
+    EXPECT_EQ(none, -1);
+    graphics.SetTexture(-1);
+    EXPECT_EQ(device.state.texture, kNoTexture);
+}
+
+TEST_F(GraphicsSystemTest, TexturesAreColourKeyedAndMissingOnesDrawNothing)
+{
+    LoadTexture();
+    EXPECT_EQ(device.lastTexturePixels, (std::vector<uint32_t>{0x00000000, 0xFF00FF00}));
+
+    int missing = -1;
+    device.ClearRecord();
+    graphics.LoadTextureResource(&missing, "#999");
+    EXPECT_EQ(missing, 1);
+    EXPECT_EQ(device.CountCalls("CreateTexture"), 0);
+    graphics.DrawTexture2DFull(missing, 0, 0, 0);
+    graphics.DrawTexturedQuad2D(missing, 0, 0, 1.0f);
+    EXPECT_TRUE(device.draws.empty());
+}
+
+TEST_F(GraphicsSystemTest, MeshesLoadWithTheirMaterialsAndDrawPerSubset)
+{
+    resources.AddText("MODEL", "#101", kTwoMaterialSquare);
+    resources.AddText("MODEL", "#102", "xof 0303txt 0032\nnot a mesh");
+    resources.AddPicture("TEXTUREM", "#210", {0xFF00FF});
+    int mesh = -1;
+    graphics.LoadMesh(&mesh, "#102", "MODEL");
+    EXPECT_EQ(mesh, -1);
+    graphics.LoadMesh(&mesh, "#101", "MODEL");
+    ASSERT_EQ(mesh, 0);
+    // Material textures take no colour key.
+    EXPECT_EQ(device.lastTexturePixels, (std::vector<uint32_t>{0xFFFF00FF}));
+    EXPECT_EQ(graphics.GetMeshMaterialCount(mesh), 2);
+    EXPECT_EQ(graphics.GetMeshFaceCount(mesh), 2);
+    EXPECT_GE(graphics.GetMeshVertexCount(mesh), 4);
+    EXPECT_EQ(graphics.GetMeshFaceCount(-1), 0);
+
+    device.ClearRecord();
+    graphics.DrawMesh(mesh, world);
+    ASSERT_EQ(device.draws.size(), 2u);
+    EXPECT_TRUE(device.draws[0].state.depthTest);
+    EXPECT_EQ(device.draws[0].state.material.ambient.r, 1.0f);
+    EXPECT_EQ(device.draws[0].state.texture, kNoTexture);
+    EXPECT_NE(device.draws[1].state.texture, kNoTexture);
+    EXPECT_EQ(device.draws[1].subset, 1);
+
+    graphics.SetZBuffer(0);
+    device.ClearRecord();
+    graphics.DrawMeshAlpha(mesh, world, 0.5f);
+    EXPECT_FALSE(device.draws[0].state.depthTest);
+    EXPECT_EQ(device.draws[1].state.material.diffuse.a, 0.25f);
+    EXPECT_EQ(device.draws[1].state.texture, kNoTexture);
+    EXPECT_EQ(device.draws[1].state.source, BlendFactor::SourceAlpha);
+    EXPECT_TRUE(device.state.depthTest);
+    device.ClearRecord();
+    graphics.DrawMeshAlpha(mesh, world, 0.0f);
+    EXPECT_EQ(device.draws[0].state.source, BlendFactor::One);
+    EXPECT_EQ(device.draws[0].state.material.emissive.r, 0.0f);
+    EXPECT_EQ(device.draws[0].state.material.diffuse.a, 0.0f);
+
+    // Loading into a handle that holds a mesh frees that mesh first.
+    graphics.LoadMesh(&mesh, "#101", "MODEL");
+    EXPECT_EQ(mesh, 0);
+    EXPECT_EQ(device.CountCalls("ReleaseMesh"), 1);
+    graphics.ReleaseMesh(&mesh);
+    EXPECT_EQ(mesh, -1);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+#include "engine/Profiler.h"
+
+#include "engine/FileUtil.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ProfilerFile : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        path = folder + "vostrelle.ini";
+    }
+
+    void Write(const std::string& text) { ASSERT_TRUE(WriteFileBytes(path, text.data(), text.size())); }
+    std::string Read() { return ReadText(path); }
+
+    std::string path;
+};
+
+std::string Value(CProfiler& profiler, const char* key)
+{
+    std::string out;
+    profiler.GetString(key, out, "<missing>");
+    return out;
+}
+
+}  // namespace
+
+TEST_F(ProfilerFile, ReadsLinesWithEitherLineEndAndKeepsEveryCharacter)
+{
+    Write("windowmode,1\r\nscorename,ABC\nkey,value,more\r\nempty,\nno separator line\n,bare\nlast,XYZ");
+    CProfiler profiler(path.c_str());
+    EXPECT_EQ(Value(profiler, "windowmode"), "1");
+    EXPECT_EQ(Value(profiler, "scorename"), "ABC");
+    EXPECT_EQ(Value(profiler, "key"), "value,more");
+    EXPECT_EQ(Value(profiler, "empty"), "");
+    EXPECT_EQ(Value(profiler, ""), "bare");
+    EXPECT_EQ(Value(profiler, "last"), "XYZ");
+    EXPECT_EQ(Value(profiler, "no separator line"), "<missing>");
+    EXPECT_EQ(profiler.GetInt("empty", 7), 7);
+}
+
+TEST_F(ProfilerFile, LaterLinesWinAndLongLinesStayWhole)
+{
+    // A long line must not be split into a second, bogus entry.
+    const std::string filler(3000, 'x');
+    Write("shotkey,44\nshotkey,45\n#" + std::string(1022, 'x') + "shotkey,1\n" + std::string(300, 'k') + "," +
+          filler + "\n");
+    CProfiler profiler(path.c_str());
+    EXPECT_EQ(profiler.GetInt("shotkey", 0), 45);
+    EXPECT_EQ(Value(profiler, std::string(255, 'k').c_str()), std::string(767, 'x'));
+}
+
+TEST_F(ProfilerFile, TypedGetters)
+{
+    Write("t,1\nf,0\nyes,true\nn,  -42abc\nz,abc\nbig,99999999999\nsmall,-99999999999\n");
+    CProfiler profiler(path.c_str());
+    EXPECT_TRUE(profiler.GetBool("t", false));
+    EXPECT_FALSE(profiler.GetBool("f", true));
+    EXPECT_TRUE(profiler.GetBool("yes", true));
+    EXPECT_FALSE(profiler.GetBool("missing", false));
+    EXPECT_EQ(profiler.GetInt("n", 5), -42);
+    EXPECT_EQ(profiler.GetInt("z", 5), 0);
+    EXPECT_EQ(profiler.GetInt("missing", 5), 5);
+    EXPECT_EQ(profiler.GetInt("big", 0), INT_MAX);
+    EXPECT_EQ(profiler.GetInt("small", 0), INT_MIN);
+
+    char buf[4];
+    profiler.GetStringBuf("big", buf, sizeof buf, "d");
+    EXPECT_STREQ(buf, "999");
+    profiler.GetStringBuf("missing", buf, sizeof buf, "defaultvalue");
+    EXPECT_STREQ(buf, "def");
+}
+
+TEST_F(ProfilerFile, RewritesInKeyOrderWithCrlfOnlyWhenAValueChanged)
+{
+    const std::string original = "# comment without separator\nb,2\na,1\n";
+    Write(original);
+    {
+        CProfiler profiler(path.c_str());
+        profiler.SetInt("b", 2);
+        profiler.SetString("a", "1");
+    }
+    EXPECT_EQ(Read(), original);
+    {
+        CProfiler profiler(path.c_str());
+        profiler.SetBool("automaticreload", 1);
+        profiler.SetInt("globaldifficulty", -1);
+    }
+    EXPECT_EQ(Read(), "a,1\r\nautomaticreload,1\r\nb,2\r\nglobaldifficulty,-1\r\n");
+    EXPECT_FALSE(FileExists(path + ".tmp"));
+
+    CProfiler reread(path.c_str());
+    EXPECT_EQ(reread.GetInt("globaldifficulty", 0), -1);
+    EXPECT_TRUE(reread.GetBool("automaticreload", false));
+}
+
+TEST_F(ProfilerFile, MissingFileIsCreatedWhenSomethingIsSet)
+{
+    {
+        CProfiler profiler(path.c_str());
+        EXPECT_EQ(profiler.GetInt("vsync", 3), 3);
+    }
+    EXPECT_FALSE(FileExists(path));
+    {
+        CProfiler profiler(path.c_str());
+        profiler.SetStringBuf("scorename", "PILOT");
+    }
+    EXPECT_EQ(Read(), "scorename,PILOT\r\n");
+}
+
+TEST_F(ProfilerFile, AFailedRewriteLeavesTheOriginalUntouched)
+{
+    Write("scorename,PILOT\n");
+    // A folder in the way of the temporary file makes the rewrite fail, even for root.
+    ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0700), 0);
+    {
+        CProfiler profiler(path.c_str());
+        profiler.SetString("scorename", "OTHER");
+    }
+    EXPECT_EQ(Read(), "scorename,PILOT\n");
+}
+
+TEST(Profiler, RelativePathsAreBelowTheProgramFolder)
+{
+    const std::string name = "profiler_test.ini";
+    const std::string full = GetProgramFolder() + name;
+    std::remove(full.c_str());
+    {
+        CProfiler profiler(name.c_str());
+        profiler.SetInt("x", 1);
+    }
+    EXPECT_TRUE(FileExists(full));
+    std::remove(full.c_str());
+}

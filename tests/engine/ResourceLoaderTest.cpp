@@ -1,0 +1,257 @@
+#include "engine/ResourceLoader.h"
+
+#include "engine/ByteOrder.h"
+#include "platform/Resources.h"
+#include "tests/engine/PngTestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+std::vector<unsigned char> Scramble(std::vector<unsigned char> bytes)
+{
+    UnscrambleResource(bytes.data(), bytes.data(), static_cast<int>(bytes.size()));
+    return bytes;
+}
+
+TEST(Unscrambler, KeyComesFromTheDigestOfTheConstant)
+{
+    // MD5("Vz#r5K") = 3f4c37e1bdd7c21ba03a1512d6014767, read in eight-digit windows.
+    uint32_t key[kScrambleKeyWords];
+    DeriveScrambleKey(key);
+    const uint32_t expected[kScrambleKeyWords] = {0x3f4c37e1, 0xbdd7c21b, 0xa03a1512, 0xd6014767,
+                                                  0x4c37e1bd, 0xd7c21ba0, 0x3a1512d6, 0x4c37e1bd,
+                                                  0xd7c21ba0, 0x3a1512d6};
+    for (int i = 0; i < kScrambleKeyWords; ++i)
+        EXPECT_EQ(key[i], expected[i]) << i;
+}
+
+TEST(Unscrambler, ParseHexWordReadsEightDigitsOfAnyCase)
+{
+    EXPECT_EQ(ParseHexWord("3f4c37e1"), 0x3f4c37e1u);
+    EXPECT_EQ(ParseHexWord("ABCDEF01"), 0xabcdef01u);
+    EXPECT_EQ(ParseHexWord("ff"), 0xffu);
+    EXPECT_EQ(ParseHexWord("123456789"), 0x12345678u);
+    EXPECT_EQ(ParseHexWord("1g2"), 0x102u);
+    EXPECT_EQ(ParseHexWord(""), 0u);
+}
+
+TEST(Unscrambler, StreamDependsOnLengthAndPosition)
+{
+    // Scrambling zeros shows the stream: words XOR the running sum n + key[k]...,
+    // a tail XORs the next key word itself.
+    unsigned char out[25];
+    std::memset(out, 0xAA, sizeof out);
+    const unsigned char zeros[25] = {};
+    UnscrambleResource(out, zeros, 0);
+    EXPECT_EQ(out[0], 0xAA);
+
+    UnscrambleResource(out, zeros, 3);
+    EXPECT_EQ(std::vector<unsigned char>(out, out + 4), (std::vector<unsigned char>{0x67, 0x47, 0x01, 0xAA}));
+
+    UnscrambleResource(out, zeros, 4);
+    EXPECT_EQ(LoadLe32(out), 4u + 0x4c37e1bdu);
+
+    UnscrambleResource(out, zeros, 25);
+    const unsigned char expected25[25] = {0xb9, 0x1b, 0xc2, 0xd7, 0x8f, 0x2e, 0xd7, 0x11, 0x4c,
+                                          0x10, 0x0f, 0x5e, 0xec, 0x2b, 0xd1, 0x35, 0xc2, 0x3e,
+                                          0xe6, 0x6f, 0xa3, 0x76, 0x32, 0xaf, 0x1b};
+    EXPECT_EQ(0, std::memcmp(out, expected25, 25));
+}
+
+TEST(Unscrambler, UnscramblingScrambledBytesGivesThemBack)
+{
+    for (int n : {1, 2, 5, 40, 41, 1023}) {
+        std::vector<unsigned char> plain(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            plain[static_cast<size_t>(i)] = static_cast<unsigned char>(i * 37 + 11);
+        const std::vector<unsigned char> stored = Scramble(plain);
+        EXPECT_NE(stored, plain) << n;
+        EXPECT_EQ(Scramble(stored), plain) << n;
+    }
+}
+
+TEST(Unscrambler, ReadResourceGivesAnUnscrambledCopy)
+{
+    static const std::vector<unsigned char> stored = Scramble({'x', 'o', 'f', ' ', '0', '3'});
+    static const EmbeddedResource table[] = {{"MODEL", "#101", stored.data(), stored.size()}};
+    RegisterResources(table, 1);
+    EXPECT_EQ(ReadResource("MODEL", "#101"), (std::vector<unsigned char>{'x', 'o', 'f', ' ', '0', '3'}));
+    EXPECT_TRUE(ReadResource("MODEL", "#102").empty());
+    EXPECT_TRUE(ReadResource("TEXTURE", "#101").empty());
+    ClearResources();
+}
+
+// PNG to BMP.
+
+std::vector<unsigned char> ConvertOrFail(const std::vector<unsigned char>& png)
+{
+    std::vector<unsigned char> bmp;
+    EXPECT_TRUE(ConvertPngToBmp(&bmp, png.data(), png.size()));
+    return bmp;
+}
+
+TEST(PngToBmp, RgbPictureBecomesBottomUpBgrRowsPaddedToFourBytes)
+{
+    TestPng picture;
+    picture.width = 3;
+    picture.height = 2;
+    picture.rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
+    ASSERT_EQ(bmp.size(), 80u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(LoadLe32(&bmp[2]), 80u);
+    EXPECT_EQ(LoadLe32(&bmp[10]), 54u);
+    EXPECT_EQ(LoadLe32(&bmp[14]), 40u);
+    EXPECT_EQ(LoadLe32(&bmp[18]), 3u);
+    EXPECT_EQ(LoadLe32(&bmp[22]), 2u);
+    EXPECT_EQ(LoadLe16(&bmp[26]), 1u);
+    EXPECT_EQ(LoadLe16(&bmp[28]), 24u);
+    EXPECT_EQ(LoadLe32(&bmp[34]), 24u);
+    EXPECT_EQ(LoadLe32(&bmp[46]), 0u);
+    const std::vector<unsigned char> rows(bmp.begin() + 54, bmp.begin() + 78);
+    EXPECT_EQ(rows, (std::vector<unsigned char>{13, 12, 11, 16, 15, 14, 19, 18, 17, 0, 0, 0,
+                                                3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0}));
+}
+
+TEST(PngToBmp, TranslucentPixelsAreFlattenedOntoBlack)
+{
+    TestPng picture;
+    picture.width = 3;
+    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    picture.rows = {200, 100, 50, 128, 200, 100, 50, 255, 200, 100, 50, 0};
+    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
+    ASSERT_EQ(LoadLe16(&bmp[28]), 24u);
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 63),
+              (std::vector<unsigned char>{25, 50, 100, 50, 100, 200, 0, 0, 0}));
+}
+
+TEST(PngToBmp, PaletteStaysIndexed)
+{
+    TestPng picture;
+    picture.width = 3;
+    picture.colourType = PNG_COLOR_TYPE_PALETTE;
+    picture.bitDepth = 4;
+    for (int i = 0; i < 16; ++i)
+        picture.palette.push_back({static_cast<png_byte>(i), static_cast<png_byte>(i * 2), static_cast<png_byte>(i * 3)});
+    picture.rows = {0x1F, 0x50};
+    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
+    EXPECT_EQ(LoadLe16(&bmp[28]), 4u);
+    EXPECT_EQ(LoadLe32(&bmp[46]), 16u);
+    ASSERT_EQ(LoadLe32(&bmp[10]), 118u);
+    EXPECT_EQ(LoadLe32(&bmp[34]), 4u);
+    EXPECT_EQ(bmp.size(), 124u);
+    // Entry 5 is blue, green, red, 0.
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 74, bmp.begin() + 78), (std::vector<unsigned char>{15, 10, 5, 0}));
+    EXPECT_EQ(bmp[118], 0x1F);
+    EXPECT_EQ(bmp[119], 0x50);
+}
+
+TEST(PngToBmp, GreyPicturesBecomeRgb)
+{
+    TestPng grey;
+    grey.width = 2;
+    grey.colourType = PNG_COLOR_TYPE_GRAY;
+    grey.rows = {10, 250};
+    std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(grey));
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
+              (std::vector<unsigned char>{10, 10, 10, 250, 250, 250}));
+
+    TestPng greyAlpha = grey;
+    greyAlpha.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
+    greyAlpha.rows = {100, 128, 250, 0};
+    bmp = ConvertOrFail(EncodeTestPng(greyAlpha));
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
+              (std::vector<unsigned char>{50, 50, 50, 0, 0, 0}));
+
+    TestPng oneBit = grey;
+    oneBit.bitDepth = 1;
+    oneBit.rows = {0x40};
+    bmp = ConvertOrFail(EncodeTestPng(oneBit));
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
+              (std::vector<unsigned char>{0, 0, 0, 255, 255, 255}));
+}
+
+TEST(PngToBmp, SixteenBitChannelsKeepTheirHighByte)
+{
+    TestPng picture;
+    picture.bitDepth = 16;
+    picture.rows = {0x12, 0xFF, 0x34, 0x00, 0x56, 0x80};
+    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 57), (std::vector<unsigned char>{0x56, 0x34, 0x12}));
+}
+
+TEST(PngToBmp, FileGammaIsCorrectedForAScreenOf2_2)
+{
+    TestPng picture;
+    picture.rows = {0, 128, 255};
+    std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
+    EXPECT_EQ(bmp[55], 128);
+    picture.gamma = 1.0; // linear samples come out brighter: 255 * (128 / 255) ^ (1 / 2.2)
+    bmp = ConvertOrFail(EncodeTestPng(picture));
+    EXPECT_EQ(bmp[54], 255);
+    EXPECT_NEAR(bmp[55], 186, 1);
+    EXPECT_EQ(bmp[56], 0);
+}
+
+TEST(PngToBmp, RefusesWhatIsNotAReadablePng)
+{
+    TestPng picture;
+    picture.width = 4;
+    picture.height = 4;
+    picture.rows.assign(48, 7);
+    const std::vector<unsigned char> png = EncodeTestPng(picture);
+    std::vector<unsigned char> bmp = {42};
+    EXPECT_FALSE(ConvertPngToBmp(&bmp, png.data(), 0));
+    EXPECT_FALSE(ConvertPngToBmp(&bmp, png.data(), 7));
+    std::vector<unsigned char> badSignature = png;
+    badSignature[1] = 'Q';
+    EXPECT_FALSE(ConvertPngToBmp(&bmp, badSignature.data(), badSignature.size()));
+    std::vector<unsigned char> badCrc = png;
+    badCrc[29] ^= 1; // inside the IHDR checksum
+    EXPECT_FALSE(ConvertPngToBmp(&bmp, badCrc.data(), badCrc.size()));
+    EXPECT_EQ(bmp, std::vector<unsigned char>{42});
+}
+
+TEST(PngToBmp, RefusesPicturesAbove8192Pixels)
+{
+    TestPng picture;
+    picture.width = 8193;
+    picture.rows.assign(3 * 8193, 0);
+    std::vector<unsigned char> bmp;
+    std::vector<unsigned char> png = EncodeTestPng(picture);
+    EXPECT_FALSE(ConvertPngToBmp(&bmp, png.data(), png.size()));
+    picture.width = 8192;
+    picture.rows.resize(3 * 8192);
+    png = EncodeTestPng(picture);
+    EXPECT_TRUE(ConvertPngToBmp(&bmp, png.data(), png.size()));
+}
+
+// Each prefix and each single corrupted byte is read from a buffer of exactly
+// its size, so that the sanitizers catch any read beyond it.
+TEST(PngToBmp, SurvivesEveryTruncationAndCorruption)
+{
+    TestPng picture;
+    picture.width = 5;
+    picture.height = 3;
+    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    for (int i = 0; i < 60; ++i)
+        picture.rows.push_back(static_cast<unsigned char>(i * 13));
+    const std::vector<unsigned char> png = EncodeTestPng(picture);
+    std::vector<unsigned char> bmp;
+    for (size_t n = 0; n < png.size(); ++n) {
+        const std::vector<unsigned char> prefix(png.begin(), png.begin() + static_cast<long>(n));
+        EXPECT_FALSE(ConvertPngToBmp(&bmp, prefix.data(), prefix.size())) << n;
+    }
+    for (size_t i = 8; i < png.size(); ++i) {
+        std::vector<unsigned char> corrupt = png;
+        corrupt[i] ^= 0x5A;
+        ConvertPngToBmp(&bmp, corrupt.data(), corrupt.size());
+    }
+    EXPECT_TRUE(ConvertPngToBmp(&bmp, png.data(), png.size()));
+}
+
+} // namespace

@@ -1,0 +1,205 @@
+#include "engine/SoundSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "OggEncoder.h"
+#include "WaveBuilder.h"
+#include "engine/DeviceLog.h"
+#include "engine/FileUtil.h"
+#include "engine/ResourceLoader.h"
+#include "platform/NullAudioDevice.h"
+#include "platform/Resources.h"
+#include "platform/System.h"
+
+namespace {
+
+constexpr int kRate = 8000;
+
+class SoundSystemTest : public ::testing::Test {
+protected:
+    int LoadTone() {
+        const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
+        return sound_->CreateFromWave(wave.data(), wave.size());
+    }
+
+    std::unique_ptr<SoundSystem> sound_ =
+        std::make_unique<SoundSystem>(std::make_unique<NullAudioDevice>());
+};
+
+TEST_F(SoundSystemTest, SlotsFillInTurnUpToSixtyFour) {
+    const Bytes refused = MonoWave({}, kRate);  // no whole frame
+    EXPECT_EQ(sound_->CreateFromWave(refused.data(), refused.size()), -1);
+    for (int slot = 0; slot < SoundSystem::kSlotCount; ++slot) {
+        ASSERT_EQ(LoadTone(), slot);
+    }
+    EXPECT_EQ(LoadTone(), -1);
+    EXPECT_TRUE(sound_->IsLoaded(63));
+}
+
+TEST_F(SoundSystemTest, IdsOutsideTheSlotsDoNothing) {
+    LoadTone();
+    LoadTone();
+    int handle = 257;  // callers pass the low byte of an int handle
+    sound_->Play(handle, 0);
+    EXPECT_TRUE(sound_->IsPlaying(1));
+    for (int id : {-1, -2, 2, 64, 127, -128}) {
+        sound_->Play(id, 1);
+        sound_->SetVolume(id, -500);
+        sound_->SetPan(id, 500);
+        EXPECT_FALSE(sound_->IsPlaying(id)) << id;
+        EXPECT_EQ(sound_->GetVolume(id), 0) << id;
+        sound_->PlayMusic(id, 1);
+        sound_->FadeOutMusic();
+        sound_->Update();
+        sound_->StopMusic();
+    }
+    EXPECT_FALSE(sound_->IsLoaded(1000));
+}
+
+TEST_F(SoundSystemTest, FadeStopsTheMusicAfterFiveHundredFrames) {
+    const int music = LoadTone();
+    sound_->PlayMusic(music, 1);
+    sound_->FadeOutMusic();
+    for (int frame = 0; frame < 499; ++frame) {
+        sound_->Update();
+    }
+    EXPECT_TRUE(sound_->IsPlaying(music));
+    EXPECT_EQ(sound_->GetVolume(music), -4990);
+    sound_->Update();
+    sound_->Update();
+    EXPECT_FALSE(sound_->IsPlaying(music));
+    EXPECT_EQ(sound_->GetVolume(music), -5000);
+
+    sound_->PlayMusic(music, 1);
+    sound_->SetVolume(music, -4990);
+    sound_->FadeOutMusic();
+    sound_->Update();
+    EXPECT_FALSE(sound_->IsPlaying(music));
+}
+
+TEST_F(SoundSystemTest, NewMusicStopsTheOldAndRestoresEveryVolume) {
+    const int first = LoadTone();
+    const int second = LoadTone();
+    const int effect = LoadTone();
+    sound_->PlayMusic(first, 1);
+    sound_->SetVolume(effect, -3000);
+    sound_->FadeOutMusic();
+    sound_->Update();
+    sound_->PlayMusic(second, 1);
+    EXPECT_FALSE(sound_->IsPlaying(first));
+    EXPECT_TRUE(sound_->IsPlaying(second));
+    EXPECT_EQ(sound_->GetVolume(first), 0);
+    EXPECT_EQ(sound_->GetVolume(effect), 0);
+    sound_->Update();
+    EXPECT_EQ(sound_->GetVolume(second), 0);
+
+    sound_->StopMusic();
+    EXPECT_FALSE(sound_->IsPlaying(second));
+    sound_->FadeOutMusic();  // no current music
+    sound_->Play(second, 1);
+    sound_->Update();
+    EXPECT_EQ(sound_->GetVolume(second), 0);
+}
+
+TEST(SoundSystemMixTest, LoopIndexAndPanAtAPosition) {
+    auto device = std::make_unique<Mixer>(kRate);
+    Mixer* mixer = device.get();
+    SoundSystem sound(std::move(device));
+    const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
+    const int slot = sound.CreateFromWave(wave.data(), wave.size());
+    int16_t out[20];
+    for (int loopIndex : {0, 1, 2, 7}) {
+        sound.Play(slot, loopIndex);
+        mixer->Mix(out, 10);
+        EXPECT_EQ(sound.IsPlaying(slot), loopIndex == 1) << loopIndex;
+    }
+    const Vec3 right{3.7f, 0.0f, 0.0f};
+    sound.PlayAt(slot, 0, &right);
+    mixer->Mix(out, 1);
+    EXPECT_NEAR(out[0], 10000 * std::pow(10.0, -1500 / 2000.0), 1);
+    EXPECT_EQ(out[1], 10000);
+    const Vec3 left{-4.5f, 0.0f, 0.0f};
+    sound.PlayAt(slot, 0, &left);
+    mixer->Mix(out, 4);
+    EXPECT_EQ(out[0], 10000);
+    EXPECT_NEAR(out[1], 1000, 1);
+    EXPECT_FALSE(sound.IsPlaying(slot));
+}
+
+TEST(SoundSystemNoDeviceTest, LoadsFailAndPlaysDoNothing) {
+    SoundSystem sound(nullptr);
+    const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
+    EXPECT_EQ(sound.CreateFromWave(wave.data(), wave.size()), -1);
+    sound.PlayMusic(0, 1);
+    sound.FadeOutMusic();
+    sound.Update();
+    EXPECT_FALSE(sound.IsPlaying(0));
+}
+
+class SoundLoadTest : public SoundSystemTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(MakeFolder(ProgramFilePath("SE"))); }
+    void TearDown() override {
+        std::remove(path_.c_str());
+        ClearResources();
+    }
+
+    // The registry keeps a pointer to the entry.
+    void Register(const Bytes& stored) {
+        entry_ = {"SE", "#7001", stored.data(), stored.size()};
+        RegisterResources(&entry_, 1);
+    }
+
+    const std::string path_ = ComposeProgramPath("#7001", "SE", ".ogg");
+    const Bytes ogg_ = EncodeOgg(Sine(800, 1, 0.5f, 0.01f), 1, kRate, 1);
+    const Bytes corrupt_ = Bytes(600, 0x11);
+    EmbeddedResource entry_{};
+};
+
+TEST_F(SoundLoadTest, ResourceIsUnscrambledAndDecodedWhileTheHandleIsUnset) {
+    Bytes scrambled = ogg_;
+    UnscrambleResource(scrambled.data(), scrambled.data(), static_cast<int>(scrambled.size()));
+    Register(scrambled);
+    int handle = -1;
+    sound_->Load(&handle, "#7001", "SE");
+    EXPECT_EQ(handle, 0);
+    sound_->Load(&handle, "#7001", "SE");
+    EXPECT_EQ(LoadTone(), 1);
+    int missing = -1;
+    sound_->Load(&missing, "#7002", "SE");
+    EXPECT_EQ(missing, -1);
+}
+
+TEST_F(SoundLoadTest, LooseFileReplacesTheResource) {
+    Register(corrupt_);
+    ASSERT_TRUE(WriteFileBytes(path_, ogg_.data(), ogg_.size()));
+    int handle = -1;
+    sound_->Load(&handle, "#7001", "SE");
+    EXPECT_EQ(handle, 0);
+
+    // Taken even when it cannot be decoded.
+    ASSERT_TRUE(WriteFileBytes(path_, corrupt_.data(), corrupt_.size()));
+    int second = -1;
+    sound_->Load(&second, "#7001", "SE");
+    EXPECT_EQ(second, -1);
+    int absent = -1;
+    sound_->LoadFile(&absent, ProgramFilePath("SE/none.ogg"));
+    EXPECT_EQ(absent, -1);
+}
+
+TEST_F(SoundSystemTest, ReleaseLogsItsSteps) {
+    LoadTone();
+    AppendLog(kDeviceLog, "");
+    sound_.reset();
+    Bytes log;
+    ReadWholeFile(ProgramFilePath(kDeviceLog), &log);
+    EXPECT_EQ(std::string(log.begin(), log.end()),
+              "Release Wave Binary.\n -> Finished.\nRestore Sound Device.\n -> Finished.\n"
+              "Release Primary Buffer.\n -> Finished.\nRelease Sound Device.\n -> Finished.\n");
+}
+
+}  // namespace

@@ -1,0 +1,323 @@
+#include "engine/Sprite.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the hooks the base calls through the virtual table.
+class Probe : public CSprite {
+public:
+    void OnStart() override { starts++; }
+    void OnArrived() override { arrivals++; }
+    void OnStopped() override { stops++; }
+    void OnTopSpeed() override { topSpeeds++; }
+    void SetPosition(float x, float y, float z) override
+    {
+        positionSets++;
+        CSprite::SetPosition(x, y, z);
+    }
+    int starts = 0, arrivals = 0, stops = 0, topSpeeds = 0, positionSets = 0;
+};
+
+void UpdateFrames(CSprite& s, int frames)
+{
+    for (int i = 0; i < frames; i++)
+        s.Update();
+}
+
+}  // namespace
+
+TEST(Sprite, NewSpritesTakeIncreasingSerialIds)
+{
+    CSprite a;
+    CSprite b;
+    EXPECT_EQ(b.serialId, a.serialId + 1);
+    EXPECT_EQ(g_spriteSerial, b.serialId + 1);
+    EXPECT_EQ(a.state, STATE_ACTIVE);
+    EXPECT_EQ(a.motionProgress, -1.0f);
+    EXPECT_TRUE(a.IsStill());
+}
+
+TEST(Sprite, StartDelayOnlyDriftsByImpulseThenRunsTheWholeUpdate)
+{
+    Probe s;
+    s.SetWait(3);
+    s.SetVelocity(1, 0, 0);
+    s.impulse = {0, 1, 0};
+    s.lifeFrames = s.lifeLeft = 5;
+
+    UpdateFrames(s, 2);
+    EXPECT_EQ(s.position.x, 0.0f);
+    EXPECT_FLOAT_EQ(s.position.y, 1.95f);
+    EXPECT_EQ(s.lifeLeft, 5);
+    EXPECT_EQ(s.starts, 0);
+    EXPECT_TRUE(s.IsWaiting());
+
+    s.Update();
+    EXPECT_EQ(s.starts, 1);
+    EXPECT_EQ(s.position.x, 1.0f);
+    EXPECT_EQ(s.lifeLeft, 4);
+    EXPECT_EQ(s.age, 3);
+    EXPECT_FALSE(s.IsWaiting());
+}
+
+TEST(Sprite, MoveToFollowsHermiteAndLandsExactlyOnTheEnd)
+{
+    Probe s;
+    s.SetPosition(0, 0, 0);
+    s.MoveTo(4, 2, 0, 0.25f);
+    const float expected[] = {0.0f, 4 * 0.15625f, 2.0f};
+    for (float x : expected) {
+        s.Update();
+        EXPECT_FLOAT_EQ(s.position.x, x);
+        EXPECT_EQ(s.arrivals, 0);
+    }
+    s.Update();
+    EXPECT_EQ(s.position.x, 4.0f);
+    EXPECT_EQ(s.position.y, 2.0f);
+    EXPECT_EQ(s.arrivals, 1);
+    EXPECT_EQ(s.motionProgress, -1.0f);
+    // Motion writes the position directly; only the velocity step goes through SetPosition.
+    EXPECT_EQ(s.positionSets, 1 + 4);
+}
+
+TEST(Sprite, EaseOutCurveWithASmallStepStopsShortOfItsEnd)
+{
+    Probe s;
+    s.MoveCurve(10, 0, 0, 5, 5, 0, 0.005f, 1);
+    EXPECT_EQ(s.motionStep, 0.005f);
+    UpdateFrames(s, 5000);
+    EXPECT_LT(s.motionProgress, 0.0f);
+    EXPECT_EQ(s.arrivals, 0);
+    EXPECT_LT(s.position.x, 10.0f);
+    const Vec3 stopped = s.position;
+    UpdateFrames(s, 10);
+    EXPECT_EQ(s.position.x, stopped.x);
+
+    // Mode 0 starts at a quarter of its top step, speeds up and arrives.
+    Probe fast;
+    fast.MoveCurve(10, 0, 0, 5, 5, 0, 0.05f, 0);
+    EXPECT_EQ(fast.motionStep, 0.0125f);
+    UpdateFrames(fast, 2000);
+    EXPECT_EQ(fast.arrivals, 1);
+    EXPECT_EQ(fast.position.x, 10.0f);
+}
+
+TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
+{
+    CSprite s;
+    s.TweenRotation(0, 0, 1, 0.5f);
+    s.TweenVelocity(0, 2, 0, 0.5f);
+    UpdateFrames(s, 3);
+    EXPECT_EQ(s.rotation.z, 0.5f);
+    EXPECT_EQ(s.velocity.y, 1.0f);
+    EXPECT_EQ(s.rotationTweenProgress, -1.0f);
+    EXPECT_EQ(s.velocityTweenProgress, -1.0f);
+
+    s.SetRotation(0, 0, 0);
+    s.TweenRotation(0, 0, 1, 0.5f);
+    s.SetRotation(1, 0, 0);
+    s.Update();
+    EXPECT_EQ(s.rotation.x, 1.0f) << "SetRotation cancels the tween";
+}
+
+TEST(Sprite, PushRules)
+{
+    CSprite fixed;
+    fixed.pushable = false;
+    fixed.MoveTo(1, 0, 0, 0.1f);
+    Vec3 impulse{0.5f, 0, 0};
+    Vec3 spin{0, 0, 1};
+    fixed.Push(&impulse, &spin);
+    EXPECT_EQ(fixed.motionProgress, 0.0f);
+    EXPECT_FALSE(fixed.IsPushed());
+    EXPECT_EQ(spin.z, 1.0f);
+
+    CSprite s;
+    s.pushFactor = 0.5f;
+    s.MoveTo(1, 0, 0, 0.1f);
+    s.TweenRotation(0, 0, 1, 0.1f);
+    s.TweenVelocity(1, 0, 0, 0.1f);
+    s.impulse = {9, 9, 9};
+    s.spin = {0, 0, 0.25f};
+    s.Push(&impulse, &spin);
+    EXPECT_EQ(spin.z, 0.5f) << "the caller's spin is scaled in place";
+    EXPECT_EQ(s.spin.z, 0.75f);
+    EXPECT_EQ(s.impulse.x, 0.5f);
+    EXPECT_EQ(s.impulse.y, 0.0f);
+    EXPECT_EQ(s.motionProgress, -1.0f);
+    EXPECT_EQ(s.rotationTweenProgress, -1.0f);
+    EXPECT_EQ(s.velocityTweenProgress, -1.0f);
+    EXPECT_TRUE(s.IsPushed());
+
+    // The impulse decays by 0.95 a frame and snaps to zero once small.
+    UpdateFrames(s, 300);
+    EXPECT_FALSE(s.IsPushed());
+    EXPECT_EQ(s.spin.z, 0.0f);
+}
+
+TEST(Sprite, OffViewBoundsDependOnDepthAndMargin)
+{
+    struct Case {
+        Vec3 p;
+        bool narrow;
+        bool dies;
+    };
+    const Case cases[] = {
+        {{10, 0, 0}, false, false}, {{10.01f, 0, 0}, false, true}, {{0, -10.01f, 0}, false, true},
+        {{6, 6, 0}, true, false},   {{0, 6.01f, 0}, true, true},   {{-30, 30, 40}, false, false},
+        {{30.1f, 0, 40}, false, true}, {{0, -26, 40}, true, false}, {{0, -26.1f, 40}, true, true},
+        {{0, 0, 40.01f}, false, true}, {{0, 0, -10.01f}, true, true}, {{0, 0, -10}, false, false},
+    };
+    for (const Case& c : cases) {
+        CSprite s;
+        s.dieOffView = true;
+        s.narrowMargin = c.narrow;
+        s.SetPosition(c.p.x, c.p.y, c.p.z);
+        s.Update();
+        EXPECT_EQ(s.leftView, c.dies) << c.p.x << ' ' << c.p.y << ' ' << c.p.z << " narrow " << c.narrow;
+        EXPECT_EQ(s.state, c.dies ? STATE_DEAD : STATE_ACTIVE);
+    }
+
+    CSprite dying;
+    dying.dieOffView = true;
+    dying.dyingFrames = 10;
+    dying.Die();
+    dying.SetPosition(100, 0, 0);
+    dying.Update();
+    EXPECT_FALSE(dying.leftView);
+    EXPECT_EQ(dying.dyingLeft, 9);
+}
+
+TEST(Sprite, IsInViewAndHitTestBoundaries)
+{
+    CSprite s;
+    s.SetPosition(5, 5, 0);
+    EXPECT_TRUE(s.IsInView());
+    s.SetPosition(5.01f, 0, 0);
+    EXPECT_FALSE(s.IsInView());
+    s.SetPosition(0, 0, 40.01f);
+    EXPECT_FALSE(s.IsInView());
+
+    CSprite a, b;
+    a.hitRadius = 0.1f;
+    b.hitRadius = 0.5f;
+    b.SetPosition(0.3f, 0.4f, 0);
+    EXPECT_TRUE(HitTest(&a, &b));
+    b.SetPosition(0.3f, 0.41f, 0);
+    EXPECT_FALSE(HitTest(&a, &b));
+    b.SetPosition(0, 0.5f, 0);
+    a.appearFrames = 5;
+    a.Appear();
+    EXPECT_FALSE(HitTest(&a, &b));
+    a.Activate();
+    EXPECT_TRUE(HitTest(&b, &a));
+    b.dyingFrames = 5;
+    b.Die();
+    EXPECT_FALSE(HitTest(&a, &b));
+}
+
+TEST(Sprite, TimersRunInOrderOnTheCurrentState)
+{
+    CSprite s;
+    s.appearFrames = 2;
+    s.lifeFrames = s.lifeLeft = 2;
+    s.dyingFrames = 2;
+    s.Appear();
+    EXPECT_EQ(s.state, STATE_APPEARING);
+    const int expectedStates[] = {STATE_APPEARING, STATE_ACTIVE, STATE_ACTIVE, STATE_DYING, STATE_DYING,
+                                  STATE_DEAD};
+    for (int expected : expectedStates) {
+        s.Update();
+        EXPECT_EQ(s.state, expected) << "age " << s.age;
+    }
+    EXPECT_EQ(s.dyingLeft, 0);
+
+    CSprite quick;
+    quick.Appear();
+    EXPECT_EQ(quick.state, STATE_ACTIVE);
+    quick.Die();
+    EXPECT_EQ(quick.state, STATE_DEAD);
+    quick.Die();
+    EXPECT_EQ(quick.state, STATE_DEAD);
+}
+
+TEST(Sprite, DamageClampsAtZeroAndKills)
+{
+    CSprite s;
+    s.hp = 30;
+    s.dyingFrames = 20;
+    s.Damage(10);
+    EXPECT_EQ(s.hp, 20);
+    EXPECT_EQ(s.state, STATE_ACTIVE);
+    s.Damage(50);
+    EXPECT_EQ(s.hp, 0);
+    EXPECT_EQ(s.state, STATE_DYING);
+    EXPECT_EQ(s.dyingLeft, 20);
+    EXPECT_DOUBLE_EQ(s.DyingRatio(), 1.0);
+    EXPECT_EQ(s.LifeRatio(), 0.0);
+}
+
+TEST(Sprite, KilledOnAPathCoastsWithItsLastMovement)
+{
+    CSprite s;
+    s.dyingFrames = 100;
+    s.MoveTo(10, 0, 0, 0.1f);
+    UpdateFrames(s, 3);
+    const Vec3 last = s.lastMovement;
+    ASSERT_GT(last.x, 0.0f);
+    s.Die();
+    EXPECT_EQ(s.motionProgress, -1.0f);
+    EXPECT_EQ(s.velocity.x, last.x);
+    EXPECT_EQ(s.slowDown, 0.98f);
+    const float before = s.position.x;
+    s.Update();
+    EXPECT_FLOAT_EQ(s.position.x, before + last.x * 0.98f);
+}
+
+TEST(Sprite, SlowDownAndSpeedUpEndWithTheirHooks)
+{
+    Probe slow;
+    slow.SetVelocitySteps(0.1f, 0, 0, 4);
+    slow.TweenVelocity(5, 0, 0, 0.01f);
+    slow.SetSlowDown(0.5f);
+    slow.Update();
+    EXPECT_EQ(slow.velocityTweenProgress, -1.0f) << "slowing down cancels a velocity tween";
+    EXPECT_FLOAT_EQ(slow.subStepVelocity.x, 0.05f / 4);
+    UpdateFrames(slow, 5);
+    EXPECT_EQ(slow.stops, 1);
+    EXPECT_EQ(slow.velocity.x, 0.0f);
+    EXPECT_EQ(slow.slowDown, 0.0f);
+    EXPECT_EQ(slow.subSteps, 4);
+
+    Probe fast;
+    fast.SetVelocity(0.1f, 0, 0);
+    fast.SetSpeedUp(2.0f, 0.5f);
+    UpdateFrames(fast, 2);
+    EXPECT_EQ(fast.topSpeeds, 0);
+    fast.Update();
+    EXPECT_EQ(fast.topSpeeds, 1);
+    EXPECT_FLOAT_EQ(fast.velocity.x, 0.8f);
+    EXPECT_EQ(fast.speedUp, 0.0f);
+}
+
+TEST(Sprite, WorldMatrixRotatesXThenYThenZThenMoves)
+{
+    CSprite s;
+    s.SetPosition(1, 2, 3);
+    s.SetRotation(0, 0, 0.25f);
+    s.spin = {0, 0, 0.25f};
+    Matrix world;
+    s.GetWorldMatrix(&world);
+    const Vec3 p = Vec3TransformCoord({1, 0, 0}, world);
+    EXPECT_NEAR(p.x, 1.0f, 1e-6f);
+    EXPECT_NEAR(p.y, 3.0f, 1e-6f);
+    EXPECT_NEAR(p.z, 3.0f, 1e-6f);
+
+    // The offset is applied before the rotation.
+    s.GetWorldMatrixEx(&world, 0.5f, 0, 0, 0, 1, 0);
+    const Vec3 q = Vec3TransformCoord({0, 0, 0}, world);
+    EXPECT_NEAR(q.x, 1.0f, 1e-6f);
+    EXPECT_NEAR(q.y, 2.0f, 1e-6f);
+    EXPECT_NEAR(q.z, 4.0f, 1e-6f);
+}

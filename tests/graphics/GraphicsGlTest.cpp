@@ -1,0 +1,164 @@
+// GraphicsSystem drawing through the OpenGL device, checked pixel by pixel.
+#include "engine/GraphicsSystem.h"
+
+#include "../engine/GraphicsTestResources.h"
+#include "../platform/PixelTestUtil.h"
+#include "engine/FileUtil.h"
+#include "platform/sdl/GlGraphicsDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+// One material, diffuse (0.4, 0.2, 0), facing the camera.
+const char* const kDullSquare = R"(xof 0303txt 0032
+Mesh Square {
+ 4;
+ -1.0;1.0;0.0;, 1.0;1.0;0.0;, -1.0;-1.0;0.0;, 1.0;-1.0;0.0;;
+ 2;
+ 3;0,1,2;, 3;2,1,3;;
+ MeshNormals { 1; 0.0;0.0;-1.0;; 2; 3;0,0,0;, 3;0,0,0;; }
+ MeshMaterialList { 1; 2; 0,0;; Material { 0.4;0.2;0.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; } }
+}
+)";
+
+class GraphicsGlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!window.Create("graphics test", 640, 480) || !graphics.Init(&device, 640, 480, false, false))
+            GTEST_SKIP() << "no OpenGL context: " << SDL_GetError();
+        resources.AddPicture("TEXTURE", "#1", {0x204060});
+        resources.AddPicture("TEXTURE", "#2", {0x80FF00});
+        resources.AddPicture("TEXTURE", "#3", {0xFF00FF, 0x00FF00});
+        resources.AddText("MODEL", "#1", kDullSquare);
+        for (int i = 0; i < 3; ++i)
+            graphics.LoadTextureResource(&textures[i], i == 0 ? "#1" : i == 1 ? "#2" : "#3");
+        graphics.SetViewport(160, 0, 480, 480);
+        graphics.SetFog(0);
+        graphics.SetCulling(0);
+    }
+
+    void ClearTo(int r, int g, int b)
+    {
+        graphics.SetFogColor(r, g, b);
+        graphics.Clear();
+    }
+
+    uint32_t Pixel(int x, int y) { return ReadPixel(device, x, y); }
+
+    GraphicsTestResources resources;
+    SdlWindow window;
+    GlGraphicsDevice device{window};
+    GraphicsSystem graphics;
+    int textures[3] = {-1, -1, -1};
+};
+
+// The play field shows about 47.8 pixels per unit at z = 0, centred on (400, 240).
+TEST_F(GraphicsGlTest, BillboardsAddSubtractMultiplyAndBlend)
+{
+    ClearTo(100, 100, 100);
+    graphics.DrawBillboard(textures[0], 1.0f, 1.0f, 0.0f, MatrixTranslation(-3, 0, 0));
+    graphics.DrawBillboard(textures[0], 1.0f, 1.0f, -1.0f, MatrixTranslation(0, 0, 0));
+    graphics.DrawBillboard(textures[1], 1.0f, 1.0f, -2.0f, MatrixTranslation(3, 0, 0));
+    graphics.DrawBillboard(textures[0], 1.0f, 1.0f, 0.5f, MatrixTranslation(0, 3, 0));
+    EXPECT_EQ(Pixel(257, 240), 0x84A4C4u);
+    EXPECT_EQ(Pixel(400, 240), 0x442404u);
+    ExpectNear(Pixel(543, 240), 0x326400);
+    ExpectNear(Pixel(400, 97), 0x425262);
+    EXPECT_EQ(Pixel(400, 200), 0x646464u);
+}
+
+TEST_F(GraphicsGlTest, SubtractingMoreThanIsThereGivesBlack)
+{
+    ClearTo(10, 100, 200);
+    graphics.DrawBillboard(textures[0], 1.0f, 1.0f, -1.0f, MatrixIdentity());
+    EXPECT_EQ(Pixel(400, 240), 0x002468u);
+}
+
+TEST_F(GraphicsGlTest, MeshIsLitByLightZeroAndTheAmbient)
+{
+    int mesh = -1;
+    graphics.LoadMesh(&mesh, "#1", "MODEL");
+    ASSERT_EQ(mesh, 0);
+    ClearTo(0, 0, 0);
+    graphics.DrawMesh(mesh, MatrixIdentity());
+    // 0.4 × (ambient 0.667 + 0.5 × N·L 0.668) = 0.400 red, half of it green.
+    ExpectNear(Pixel(400, 240), 0x663300);
+    // Scaled up, the normals shrink and are not renormalised, as on the original device.
+    graphics.DrawMesh(mesh, MatrixScaling(2, 2, 2));
+    ExpectNear(Pixel(400, 240), 0x552B00);
+}
+
+TEST_F(GraphicsGlTest, FogFadesToTheFogColourWithEyeDepth)
+{
+    ClearTo(0, 0, 0);
+    graphics.SetFog(1);
+    graphics.SetBlendMode(-1);
+    // Eye depth 30, half way through the fog range 20..40.
+    graphics.DrawRect3D(10.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, MatrixTranslation(0, 0, 20));
+    ExpectNear(Pixel(400, 240), 0x808080);
+}
+
+TEST_F(GraphicsGlTest, ScreenPrimitivesCoverExactlyTheirPixels)
+{
+    graphics.SetViewport(0, 0, 640, 480);
+    ClearTo(0, 0, 0);
+    graphics.DrawRect2D(10, 20, 30, 5, 1.0f, 1.0f, 0.0f, 0.0f);
+    graphics.DrawPoint2D(100, 100, 1.0f);
+    graphics.DrawHorizontalLines2D(200, 50, 210, 60, 1.0f, 0.0f, 1.0f, 0.0f);
+    ExpectRectCovers(device, 10, 20, 30, 5, 0xFF0000);
+    EXPECT_EQ(Pixel(100, 100), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(101, 100), 0u);
+    EXPECT_EQ(Pixel(200, 60), 0x00FF00u);
+    EXPECT_EQ(Pixel(209, 50), 0x00FF00u);
+}
+
+TEST_F(GraphicsGlTest, MagentaIsTransparentInBlitsAndQuads)
+{
+    graphics.SetViewport(0, 0, 640, 480);
+    ClearTo(255, 0, 0);
+    graphics.DrawTexture2D(textures[2], 100, 50, 0, 0, 2, 1, 1.0f);
+    graphics.DrawTexture2DFull(textures[2], 200, 60, 0);
+    graphics.DrawTexture2D(textures[2], 300, 70, 1, 0, 2, 1, 0.5f);
+    EXPECT_EQ(Pixel(100, 50), 0xFF0000u);
+    EXPECT_EQ(Pixel(101, 50), 0x00FF00u);
+    EXPECT_EQ(Pixel(102, 50), 0xFF0000u);
+    EXPECT_EQ(Pixel(200, 60), 0xFF0000u);
+    EXPECT_EQ(Pixel(201, 60), 0x00FF00u);
+    ExpectNear(Pixel(300, 70), 0x807F00);
+    EXPECT_EQ(Pixel(301, 70), 0xFF0000u);
+    // The textured screen quad samples half a texel early, as the original
+    // does: each pixel shows the texel before it, the first one the last texel.
+    graphics.DrawTexturedQuad2D(textures[2], 400, 80, 1.0f);
+    EXPECT_EQ(Pixel(400, 80), 0x00FF00u);
+    EXPECT_EQ(Pixel(401, 80), 0xFF0000u);
+}
+
+TEST_F(GraphicsGlTest, BackBufferIsSavedAsBottomUpBmp)
+{
+    graphics.SetViewport(0, 0, 640, 480);
+    ClearTo(0, 0, 0);
+    graphics.DrawRect2D(0, 0, 1, 1, 1.0f, 1.0f, 0.5f, 0.0f);
+    graphics.SetShake(20.0f);
+    graphics.UpdateShake();
+    graphics.Present();
+    const std::string path = ::testing::TempDir() + "graphics_gl_test.bmp";
+    ASSERT_TRUE(graphics.SaveBackBufferBmp(path));
+    std::vector<unsigned char> bmp;
+    ASSERT_TRUE(ReadWholeFile(path, &bmp));
+    std::remove(path.c_str());
+    ASSERT_EQ(bmp.size(), 54u + 640u * 480u * 3u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[28], 24);
+    // The top left pixel is the first of the last row, stored blue first.
+    const size_t topLeft = 54 + 479u * 640u * 3u;
+    EXPECT_EQ(bmp[topLeft], 0);
+    EXPECT_EQ(bmp[topLeft + 1], 127);
+    EXPECT_EQ(bmp[topLeft + 2], 255);
+    EXPECT_EQ(bmp[54], 0);
+}
+
+}  // namespace
