@@ -84,7 +84,7 @@ void Kick(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out)
     for (size_t i = 0; i < hit.Count(); ++i) {
         const double frequency = 48.0 + 115.0 * pitch;
         const float tone = SineWave(phase.Advance(frequency / rate));
-        hit.Write(i, std::tanh(1.6f * body * tone) + click * noise.Next());
+        hit.Write(i, Saturate(1.6f * body * tone) + click * noise.Next());
         body *= bodyDecay;
         pitch *= pitchDecay;
         click *= clickDecay;

@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
+// Phase modulation is given in radians; our phases count cycles.
+constexpr double kRadiansToCycles = 0.15915494309189535;
 constexpr double kMinus60Db = 6.907755278982137;
 constexpr double kFadeOutSeconds = 0.004;
 // Leaves room for the encoder's small overshoots.
@@ -34,13 +35,13 @@ void RenderTone(const ToneLayer& layer, int sampleRate, std::vector<float>& out)
         const double t = static_cast<double>(i) / sampleRate;
         double frequency = layer.pitch.At(t);
         if (layer.vibratoDepth > 0.0) {
-            frequency *= 1.0 + layer.vibratoDepth * std::sin(kTwoPi * layer.vibratoRate * t);
+            frequency *= 1.0 + layer.vibratoDepth * SineWave(layer.vibratoRate * t);
         }
         const double increment = frequency / sampleRate;
         float value = 0.0f;
         if (layer.fmRatio > 0.0) {
-            const double modulation = layer.fmIndex.At(t) * std::sin(kTwoPi * modulator.Advance(increment * layer.fmRatio));
-            value = static_cast<float>(std::sin(kTwoPi * carrier.Advance(increment) + modulation));
+            const double modulation = layer.fmIndex.At(t) * SineWave(modulator.Advance(increment * layer.fmRatio));
+            value = SineWave(carrier.Advance(increment) + modulation * kRadiansToCycles);
         } else {
             value = Oscillate(layer.shape, carrier.Advance(increment), increment);
         }
@@ -100,7 +101,7 @@ void ApplyDrive(double drive, std::vector<float>& samples)
     }
     const float gain = static_cast<float>(1.0 + drive);
     for (float& v : samples) {
-        v = std::tanh(gain * v);
+        v = Saturate(gain * v);
     }
 }
 

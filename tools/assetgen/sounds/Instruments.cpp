@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
+// Phase modulation is given in radians; our phases count cycles.
+constexpr double kRadiansToCycles = 0.15915494309189535;
 constexpr size_t kControlInterval = 16;
 constexpr double kMinus60Db = 6.907755278982137;
 
@@ -24,17 +25,21 @@ class Vibrato {
 public:
     Vibrato(double depth, int sampleRate) : depth_(depth), rate_(sampleRate) {}
 
+    // Moves at the control rate: far slower than any pitch it bends.
     double Factor(size_t frame)
     {
-        const double t = static_cast<double>(frame) / rate_;
-        const double amount = std::clamp((t - 0.18) / 0.3, 0.0, 1.0) * depth_;
-        return 1.0 + amount * SineWave(lfo_.Advance(5.6 / rate_));
+        if (frame % kControlInterval == 0) {
+            const double t = static_cast<double>(frame) / rate_;
+            const double amount = std::clamp((t - 0.18) / 0.3, 0.0, 1.0) * depth_;
+            factor_ = 1.0 + amount * SineWave(5.6 * t);
+        }
+        return factor_;
     }
 
 private:
     double depth_;
     int rate_;
-    Phase lfo_;
+    double factor_ = 1.0;
 };
 
 class BassVoice {
@@ -168,10 +173,9 @@ public:
     float Next(size_t)
     {
         index_ *= indexFactor_;
-        const double modulator = (index_ + 0.3) * std::sin(kTwoPi * modulator_.Advance(increment_ * 3.0));
+        const double modulator = (index_ + 0.3) * SineWave(modulator_.Advance(increment_ * 3.0));
         const double carrier = carrier_.Advance(increment_);
-        return static_cast<float>(std::sin(kTwoPi * carrier + modulator) +
-                                  0.2 * std::sin(kTwoPi * octave_.Advance(increment_ * 2.0)));
+        return SineWave(carrier + modulator * kRadiansToCycles) + 0.2f * SineWave(octave_.Advance(increment_ * 2.0));
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "tools/assetgen/sounds/Oscillators.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -28,11 +30,30 @@ double Wrap(double phase)
     return phase - std::floor(phase);
 }
 
+// One cycle of a sine, with a guard point for interpolating past the end.
+constexpr size_t kSineSize = 4096;
+
+const std::array<float, kSineSize + 1>& SineTable()
+{
+    static const std::array<float, kSineSize + 1> table = [] {
+        std::array<float, kSineSize + 1> values{};
+        for (size_t i = 0; i <= kSineSize; ++i) {
+            values[i] = static_cast<float>(std::sin(kTwoPi * static_cast<double>(i) / kSineSize));
+        }
+        return values;
+    }();
+    return table;
+}
+
 } // namespace
 
 float SineWave(double phase)
 {
-    return static_cast<float>(std::sin(kTwoPi * phase));
+    const std::array<float, kSineSize + 1>& table = SineTable();
+    const double position = Wrap(phase) * kSineSize;
+    const size_t index = std::min(static_cast<size_t>(position), kSineSize - 1);
+    const float fraction = static_cast<float>(position - static_cast<double>(index));
+    return table[index] + fraction * (table[index + 1] - table[index]);
 }
 
 float TriangleWave(double phase)

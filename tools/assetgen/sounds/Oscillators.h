@@ -17,6 +17,7 @@ public:
     }
 };
 
+// Any phase, wrapped into one cycle.
 float SineWave(double phase);
 float TriangleWave(double phase);
 // increment: the phase step per sample (frequency / sample rate).
