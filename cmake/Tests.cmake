@@ -12,6 +12,7 @@ file(GLOB assetgen_sounds_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/
 file(GLOB assetgen_sounds_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tools/sounds/*.cpp)
 if(assetgen_sounds_test_sources)
   add_executable(assetgen_sounds_tests ${assetgen_sounds_test_sources} ${assetgen_sounds_sources})
+  target_compile_definitions(assetgen_sounds_tests PRIVATE VOSTRELLE_ASSET_DIR="${PROJECT_SOURCE_DIR}/assets")
   target_link_libraries(assetgen_sounds_tests PRIVATE engine PkgConfig::VORBISENC PkgConfig::VORBISFILE
                         GTest::gtest GTest::gtest_main)
   add_test(NAME assetgen_sounds_tests COMMAND assetgen_sounds_tests)

@@ -4,20 +4,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
-std::string AssetFolder()
-{
-    // This file lives in tools/assetgen/sounds/ of the source tree.
-    const std::filesystem::path source(__FILE__);
-    return (source.parent_path().parent_path().parent_path().parent_path() / "assets").string();
-}
-
 Score LoadScore(const std::string& relativePath)
 {
-    const std::string path = AssetFolder() + "/" + relativePath;
+    // The build names the source tree's assets/ folder.
+    const std::string path = std::string(VOSTRELLE_ASSET_DIR) + "/" + relativePath;
     std::ifstream file(path);
     if (!file) {
         std::fprintf(stderr, "assetgen: cannot read %s\n", path.c_str());

@@ -5,9 +5,6 @@
 
 #include <string>
 
-// The folder that holds assets/ (the source tree the generator was built from).
-std::string AssetFolder();
-
 // Reads and parses assets/<relativePath>. A missing or broken score is a
 // broken build: the problem is reported on stderr and the generator exits.
 Score LoadScore(const std::string& relativePath);
