@@ -132,7 +132,7 @@ void Clap(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out)
 }
 
 void Metal(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out, double seconds, double cutoff,
-           double panOffset, float loudness)
+           double panOffset, float startLevel)
 {
     HitWriter hit(note, seconds, panOffset, rate, out);
     NoiseSource noise(seed);
@@ -140,7 +140,7 @@ void Metal(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out, do
     StateVariableFilter filter;
     filter.Tune(cutoff, 0.2, rate);
     const float decay = Decay(seconds, rate);
-    float level = loudness;
+    float level = startLevel;
     for (size_t i = 0; i < hit.Count(); ++i) {
         const float source = metal.Next() + 0.5f * noise.Next();
         hit.Write(i, level * filter.Process(source, FilterMode::HighPass));
@@ -169,14 +169,14 @@ void Ride(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out)
 }
 
 void Tom(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out, double frequency, double panOffset,
-         float loudness)
+         float startLevel)
 {
     HitWriter hit(note, 0.6, panOffset, rate, out);
     NoiseSource noise(seed);
     Phase phase;
     const float decay = Decay(0.6, rate);
     const float bendDecay = Decay(0.2, rate);
-    float level = loudness;
+    float level = startLevel;
     float bend = 0.5f;
     for (size_t i = 0; i < hit.Count(); ++i) {
         const float tone = SineWave(phase.Advance(frequency * (1.0 + bend) / rate));

@@ -12,8 +12,6 @@ namespace {
 constexpr double kRadiansToCycles = 0.15915494309189535;
 constexpr double kMinus60Db = 6.907755278982137;
 constexpr double kFadeOutSeconds = 0.004;
-// Leaves room for the encoder's small overshoots.
-constexpr float kPeakCeiling = 0.89f;
 // Filters are retuned this often (samples): cheap, and still smooth.
 constexpr int kControlInterval = 16;
 
@@ -171,6 +169,6 @@ PcmSound RenderEffect(const SoundRecipe& recipe, int sampleRate)
     ApplyEcho(recipe.echo, sampleRate, sound.samples);
     RemoveDcOffset(sound.samples);
     FadeOutEnd(sound.samples, ToFrames(kFadeOutSeconds, sampleRate));
-    ScaleToLoudness(sound.samples, sampleRate, 1, recipe.loudness, kPeakCeiling);
+    ScaleToLoudness(sound.samples, sampleRate, 1, recipe.loudness, kEffectPeakCeiling);
     return sound;
 }

@@ -78,4 +78,7 @@ struct SoundRecipe {
     float loudness = -18.0f;
 };
 
+// The loudest sample of a finished effect: room for the encoder's small overshoots.
+constexpr float kEffectPeakCeiling = 0.89f;
+
 PcmSound RenderEffect(const SoundRecipe& recipe, int sampleRate);

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kEffectSampleRate = 44100;
 constexpr float kEffectQuality = 0.5f;
-constexpr float kPeakCeiling = 0.89f;
 // A jingle ends where its reverb has fallen to about -54 dB.
 constexpr float kSilence = 0.002f;
 constexpr size_t kEndFadeFrames = 441;
@@ -42,7 +41,7 @@ void GenerateSounds(AssetSink& sink)
     AddEffects(InterfaceEffects(), sink);
     for (const Jingle& jingle : kJingles) {
         PcmSound sound = MixToMono(RenderScore(LoadScore(jingle.score), kEffectSampleRate));
-        ScaleToLoudness(sound.samples, kEffectSampleRate, 1, jingle.loudness, kPeakCeiling);
+        ScaleToLoudness(sound.samples, kEffectSampleRate, 1, jingle.loudness, kEffectPeakCeiling);
         TrimSilentEnd(sound.samples, kSilence, kEndFadeFrames);
         sink.Add("SE", jingle.id, EncodeOggVorbis(sound, kEffectQuality));
     }

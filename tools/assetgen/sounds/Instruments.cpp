@@ -271,7 +271,7 @@ double MidiToHertz(int pitch)
     return 440.0 * std::pow(2.0, (pitch - 69) / 12.0);
 }
 
-void RenderTonalNote(const TrackSpec& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out)
+void RenderNote(const TrackSpec& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out)
 {
     const double frequency = MidiToHertz(note.pitch);
     NoiseSource noise(seed);

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 // `seed` varies the noise and the starting phases from note to note.
-void RenderTonalNote(const TrackSpec& track, const PlayedNote& note, uint32_t seed, int sampleRate,
-                     TrackOutput& out);
+void RenderNote(const TrackSpec& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out);
+// A drum hit: the note's pitch is a DrumKind.
 void RenderDrumHit(const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out);
 
 double MidiToHertz(int pitch);

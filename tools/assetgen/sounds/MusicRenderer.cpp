@@ -29,11 +29,7 @@ void RenderTracks(const Score& score, const Performance& performance, int sample
         TrackOutput out(bus, track.gain, track.pan, track.reverb, track.delay);
         const std::vector<PlayedNote>& notes = performance.tracks[t];
         for (size_t n = 0; n < notes.size(); ++n) {
-            if (track.voice == VoiceKind::Drums) {
-                RenderDrumHit(notes[n], NoteSeed(t, n), sampleRate, out);
-            } else {
-                RenderTonalNote(track, notes[n], NoteSeed(t, n), sampleRate, out);
-            }
+            RenderNote(track, notes[n], NoteSeed(t, n), sampleRate, out);
         }
     }
 }

@@ -244,13 +244,12 @@ constexpr float kAccentVelocity = 1.0f;
 constexpr float kNormalVelocity = 0.8f;
 constexpr float kGhostVelocity = 0.45f;
 
-bool ExtendLast(Pattern& pattern, double beats)
+// A hold lengthens the last note only when nothing (no rest) came between.
+void ExtendLast(Pattern& pattern, double beats)
 {
-    if (pattern.notes.empty() || pattern.notes.back().beat + pattern.notes.back().beats < pattern.beats - 1e-9) {
-        return false;
+    if (!pattern.notes.empty() && pattern.notes.back().beat + pattern.notes.back().beats >= pattern.beats - 1e-9) {
+        pattern.notes.back().beats += beats;
     }
-    pattern.notes.back().beats += beats;
-    return true;
 }
 
 bool ReadFigureWord(std::string word, double step, int beatsPerBar, Pattern& pattern, ParseError& error, int line)
