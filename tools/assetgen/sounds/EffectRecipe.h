@@ -79,6 +79,6 @@ struct SoundRecipe {
 };
 
 // The loudest sample of a finished effect: room for the encoder's small overshoots.
-constexpr float kEffectPeakCeiling = 0.89f;
+constexpr float kEffectPeakCeiling = 0.8f;
 
 PcmSound RenderEffect(const SoundRecipe& recipe, int sampleRate);

@@ -76,11 +76,12 @@ void AddRefusalSounds(std::vector<EffectEntry>& list)
 
 void AddCabinetSounds(std::vector<EffectEntry>& list)
 {
-    // A credit: a bright two-note coin.
-    list.push_back({121, {.tones = {{.shape = Waveform::Square, .pitch = {988, 988, 0}, .envelope = {0.002, 0.06, 0.02},
-                                     .gain = 0.5, .lowPass = 6000},
-                                    {.shape = Waveform::Square, .pitch = {1319, 1319, 0}, .start = 0.075,
-                                     .envelope = {0.002, 0.05, 0.45}, .gain = 0.5, .lowPass = 6000}},
+    // A credit: a token clinks into the slot and rings twice, metallic.
+    list.push_back({121, {.tones = {{.pitch = {1760, 1760, 0}, .envelope = {0.001, 0.0, 0.3}, .gain = 0.6,
+                                     .fmRatio = 2.76, .fmIndex = {3.0, 0.3, 0.2}},
+                                    {.pitch = {2637, 2637, 0}, .start = 0.07, .envelope = {0.001, 0.0, 0.45},
+                                     .gain = 0.5, .fmRatio = 2.76, .fmIndex = {2.5, 0.2, 0.3}}},
+                          .noises = {Click(6000, 0.015, 0.8, 121)},
                           .loudness = -17.0f}});
     // The title menu cursor.
     list.push_back({146, {.tones = {Beep(Waveform::Pulse25, 1200, 0.0, 0.015, 0.8, 5000)}, .loudness = -21.0f}});

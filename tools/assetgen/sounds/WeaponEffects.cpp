@@ -124,7 +124,7 @@ void AddEnemyWeaponSounds(std::vector<EffectEntry>& list)
                                     {.pitch = {1760, 1700, 1.2}, .envelope = {0.1, 0.6, 0.5}, .gain = 0.12,
                                      .vibratoRate = 7.0, .vibratoDepth = 0.01}},
                           .noises = {Hiss(FilterMode::LowPass, {2500, 900, 1.2}, 0.2, {0.03, 0.7, 0.5}, 0.5, 134)},
-                          .drive = 1.5, .loudness = -13.0f}});
+                          .drive = 1.5, .loudness = -15.0f}});
     // A charge-up: a warbling whine that climbs for half a second.
     list.push_back({123, {.tones = {{.pitch = {220, 1700, 0.5}, .envelope = {0.45, 0.0, 0.12}, .gain = 0.7,
                                      .vibratoRate = 28.0, .vibratoDepth = 0.02, .fmRatio = 2.0,
