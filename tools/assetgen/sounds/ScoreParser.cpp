@@ -1,47 +1,18 @@
 #include "tools/assetgen/sounds/ScoreParser.h"
 
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
+#include "tools/assetgen/sounds/ChordSymbol.h"
+#include "tools/assetgen/sounds/MelodyReader.h"
+#include "tools/assetgen/sounds/ScoreText.h"
+
+#include <map>
 #include <sstream>
 
 namespace {
 
-struct Line {
-    int number = 0;
-    std::string text;
-};
-
 struct Block {
-    Line head;
-    std::vector<Line> body;
+    ScoreLine head;
+    std::vector<ScoreLine> body;
 };
-
-class ParseError {
-public:
-    bool failed = false;
-    std::string message;
-
-    bool Fail(int line, const std::string& text)
-    {
-        if (!failed) {
-            failed = true;
-            message = "line " + std::to_string(line) + ": " + text;
-        }
-        return false;
-    }
-};
-
-std::vector<std::string> Split(const std::string& text)
-{
-    std::vector<std::string> words;
-    std::istringstream stream(text);
-    std::string word;
-    while (stream >> word) {
-        words.push_back(word);
-    }
-    return words;
-}
 
 bool IsBlank(const std::string& text)
 {
@@ -68,175 +39,6 @@ std::vector<Block> SplitBlocks(const std::string& text)
     }
     return blocks;
 }
-
-bool ParseNumber(const std::string& word, double& value)
-{
-    char* end = nullptr;
-    value = std::strtod(word.c_str(), &end);
-    return !word.empty() && end == word.c_str() + word.size() && std::isfinite(value);
-}
-
-bool ParseInteger(const std::string& word, int& value)
-{
-    double number = 0.0;
-    if (!ParseNumber(word, number) || number != std::floor(number) || std::fabs(number) > 1e6) {
-        return false;
-    }
-    value = static_cast<int>(number);
-    return true;
-}
-
-bool IsBarBoundary(double beat, int beatsPerBar)
-{
-    const double bars = beat / beatsPerBar;
-    return std::fabs(bars - std::round(bars)) < 1e-6;
-}
-
-// ---- melodies ----------------------------------------------------------
-
-class MelodyReader {
-public:
-    MelodyReader(int beatsPerBar, Pattern& pattern, ParseError& error)
-        : beatsPerBar_(beatsPerBar), pattern_(pattern), error_(error) {}
-
-    bool Read(const Line& line)
-    {
-        text_ = &line.text;
-        line_ = line.number;
-        pos_ = 0;
-        while (pos_ < text_->size()) {
-            if (!Step()) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    bool Step()
-    {
-        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>((*text_)[pos_++])));
-        if (c == ' ' || c == '\t' || c == '\r') {
-            return true;
-        }
-        if (c == '>' || c == '<') {
-            octave_ += c == '>' ? 1 : -1;
-            return true;
-        }
-        if (c == '|') {
-            return IsBarBoundary(pattern_.beats, beatsPerBar_) || error_.Fail(line_, "bar line off the bar");
-        }
-        if (c == 'o' || c == 'l' || c == 'v') {
-            return ReadSetting(c);
-        }
-        if (c == 'r') {
-            double beats = 0.0;
-            if (!ReadDuration(beats)) {
-                return false;
-            }
-            pattern_.beats += beats;
-            return true;
-        }
-        if (c >= 'a' && c <= 'g') {
-            return ReadNote(c);
-        }
-        return error_.Fail(line_, std::string("unexpected '") + c + "' in a melody");
-    }
-
-    bool ReadSetting(char which)
-    {
-        int value = 0;
-        if (!ReadDigits(value)) {
-            return error_.Fail(line_, std::string("'") + which + "' needs a number");
-        }
-        if (which == 'o') {
-            octave_ = value;
-        } else if (which == 'l') {
-            if (value <= 0) {
-                return error_.Fail(line_, "length must be positive");
-            }
-            length_ = 4.0 / value;
-        } else {
-            velocity_ = static_cast<float>(value) / 10.0f;
-        }
-        return true;
-    }
-
-    bool ReadNote(char letter)
-    {
-        static const int kPitchClass[7] = {9, 11, 0, 2, 4, 5, 7};
-        int pitch = 12 * (octave_ + 1) + kPitchClass[letter - 'a'];
-        while (pos_ < text_->size() && ((*text_)[pos_] == '+' || (*text_)[pos_] == '#' || (*text_)[pos_] == '-')) {
-            pitch += (*text_)[pos_++] == '-' ? -1 : 1;
-        }
-        double beats = 0.0;
-        if (!ReadDuration(beats)) {
-            return false;
-        }
-        if (pitch < 0 || pitch > 127) {
-            return error_.Fail(line_, "note out of range");
-        }
-        pattern_.notes.push_back({pattern_.beats, beats, pitch, false, velocity_});
-        pattern_.beats += beats;
-        return true;
-    }
-
-    // A length (or the default), dots, then any ties.
-    bool ReadDuration(double& beats)
-    {
-        if (!ReadLength(beats)) {
-            return false;
-        }
-        while (pos_ < text_->size() && (*text_)[pos_] == '^') {
-            ++pos_;
-            double tied = 0.0;
-            if (!ReadLength(tied)) {
-                return false;
-            }
-            beats += tied;
-        }
-        return true;
-    }
-
-    bool ReadLength(double& beats)
-    {
-        int value = 0;
-        beats = length_;
-        if (ReadDigits(value)) {
-            if (value <= 0) {
-                return error_.Fail(line_, "length must be positive");
-            }
-            beats = 4.0 / value;
-        }
-        double extra = beats;
-        while (pos_ < text_->size() && (*text_)[pos_] == '.') {
-            ++pos_;
-            extra *= 0.5;
-            beats += extra;
-        }
-        return true;
-    }
-
-    bool ReadDigits(int& value)
-    {
-        const size_t start = pos_;
-        value = 0;
-        while (pos_ < text_->size() && std::isdigit(static_cast<unsigned char>((*text_)[pos_])) && pos_ - start < 4) {
-            value = value * 10 + ((*text_)[pos_++] - '0');
-        }
-        return pos_ > start;
-    }
-
-    int beatsPerBar_;
-    Pattern& pattern_;
-    ParseError& error_;
-    const std::string* text_ = nullptr;
-    int line_ = 0;
-    size_t pos_ = 0;
-    int octave_ = 4;
-    double length_ = 0.5;
-    float velocity_ = 0.8f;
-};
 
 // ---- figures and grooves -------------------------------------------------
 
@@ -284,8 +86,8 @@ bool ParseFigure(const Block& block, const std::vector<std::string>& head, int b
         return error.Fail(block.head.number, "expected: figure NAME STEP");
     }
     pattern.kind = PatternKind::Figure;
-    for (const Line& line : block.body) {
-        for (const std::string& word : Split(line.text)) {
+    for (const ScoreLine& line : block.body) {
+        for (const std::string& word : SplitWords(line.text)) {
             if (!ReadFigureWord(word, 4.0 / division, beatsPerBar, pattern, error, line.number)) {
                 return false;
             }
@@ -306,9 +108,9 @@ bool DrumFromLetter(char letter, DrumKind& kind)
     return false;
 }
 
-bool ReadDrumLine(const Line& line, int bars, int beatsPerBar, Pattern& pattern, ParseError& error)
+bool ReadDrumLine(const ScoreLine& line, int bars, int beatsPerBar, Pattern& pattern, ParseError& error)
 {
-    const std::vector<std::string> words = Split(line.text);
+    const std::vector<std::string> words = SplitWords(line.text);
     DrumKind kind = DrumKind::Kick;
     if (words.size() < 2 || words[0].size() != 1 || !DrumFromLetter(words[0][0], kind)) {
         return error.Fail(line.number, "expected: a drum letter (k s c h o y r t m u p w) and steps");
@@ -350,7 +152,7 @@ bool ParseGroove(const Block& block, const std::vector<std::string>& head, int b
     }
     pattern.kind = PatternKind::Groove;
     pattern.beats = bars * beatsPerBar;
-    for (const Line& line : block.body) {
+    for (const ScoreLine& line : block.body) {
         if (!ReadDrumLine(line, bars, beatsPerBar, pattern, error)) {
             return false;
         }
@@ -362,7 +164,7 @@ bool ParseMelody(const Block& block, int beatsPerBar, Pattern& pattern, ParseErr
 {
     pattern.kind = PatternKind::Melody;
     MelodyReader reader(beatsPerBar, pattern, error);
-    for (const Line& line : block.body) {
+    for (const ScoreLine& line : block.body) {
         if (!reader.Read(line)) {
             return false;
         }
@@ -459,44 +261,6 @@ bool ParseTrack(const Block& block, const std::vector<std::string>& head, Score&
 
 // ---- sections --------------------------------------------------------------
 
-bool ChordQuality(const std::string& name, std::vector<int>& intervals)
-{
-    static const std::map<std::string, std::vector<int>> kQualities = {
-        {"", {0, 4, 7}},         {"m", {0, 3, 7}},         {"7", {0, 4, 7, 10}},      {"m7", {0, 3, 7, 10}},
-        {"maj7", {0, 4, 7, 11}}, {"sus2", {0, 2, 7}},      {"sus4", {0, 5, 7}},       {"dim", {0, 3, 6}},
-        {"aug", {0, 4, 8}},      {"5", {0, 7}},            {"add9", {0, 4, 7, 14}},   {"madd9", {0, 3, 7, 14}},
-        {"m9", {0, 3, 7, 10, 14}}, {"6", {0, 4, 7, 9}},    {"m6", {0, 3, 7, 9}},      {"7sus4", {0, 5, 7, 10}},
-    };
-    const auto found = kQualities.find(name);
-    if (found == kQualities.end()) {
-        return false;
-    }
-    intervals = found->second;
-    return true;
-}
-
-bool ParseChord(const std::string& word, int beatsPerBar, Chord& chord)
-{
-    static const int kPitchClass[7] = {9, 11, 0, 2, 4, 5, 7};
-    if (word.empty() || word[0] < 'A' || word[0] > 'G') {
-        return false;
-    }
-    chord.root = kPitchClass[word[0] - 'A'];
-    size_t pos = 1;
-    if (pos < word.size() && (word[pos] == '#' || word[pos] == 'b')) {
-        chord.root += word[pos] == '#' ? 1 : -1;
-        ++pos;
-    }
-    chord.root = (chord.root + 12) % 12;
-    const size_t colon = word.find(':');
-    chord.beats = beatsPerBar;
-    if (colon != std::string::npos && (!ParseNumber(word.substr(colon + 1), chord.beats) || chord.beats <= 0.0)) {
-        return false;
-    }
-    return ChordQuality(word.substr(pos, colon == std::string::npos ? std::string::npos : colon - pos),
-                        chord.intervals);
-}
-
 bool ParsePatternUse(const std::string& word, PatternUse& use)
 {
     const size_t colon = word.find(':');
@@ -504,9 +268,9 @@ bool ParsePatternUse(const std::string& word, PatternUse& use)
     return colon == std::string::npos || ParseInteger(word.substr(colon + 1), use.shift);
 }
 
-bool ParseSectionLine(const Line& line, int beatsPerBar, Section& section, ParseError& error)
+bool ParseSectionLine(const ScoreLine& line, int beatsPerBar, Section& section, ParseError& error)
 {
-    const std::vector<std::string> words = Split(line.text);
+    const std::vector<std::string> words = SplitWords(line.text);
     if (words[0] == "chords") {
         for (size_t i = 1; i < words.size(); ++i) {
             Chord chord;
@@ -541,7 +305,7 @@ bool ParseSection(const Block& block, const std::vector<std::string>& head, Scor
     if (score.sections.count(head[1]) != 0) {
         return error.Fail(block.head.number, "section '" + head[1] + "' defined twice");
     }
-    for (const Line& line : block.body) {
+    for (const ScoreLine& line : block.body) {
         if (!ParseSectionLine(line, score.beatsPerBar, section, error)) {
             return false;
         }
@@ -552,9 +316,9 @@ bool ParseSection(const Block& block, const std::vector<std::string>& head, Scor
 
 bool ParseArrangement(const Block& block, Score& score, ParseError& error)
 {
-    std::vector<std::string> words = Split(block.head.text);
-    for (const Line& line : block.body) {
-        const std::vector<std::string> more = Split(line.text);
+    std::vector<std::string> words = SplitWords(block.head.text);
+    for (const ScoreLine& line : block.body) {
+        const std::vector<std::string> more = SplitWords(line.text);
         words.insert(words.end(), more.begin(), more.end());
     }
     for (size_t i = 1; i < words.size(); ++i) {
@@ -590,7 +354,7 @@ bool ParseSetting(const Block& block, const std::vector<std::string>& head, Scor
 
 bool ParseBlock(const Block& block, Score& score, ParseError& error)
 {
-    const std::vector<std::string> head = Split(block.head.text);
+    const std::vector<std::string> head = SplitWords(block.head.text);
     const std::string& keyword = head[0];
     if (keyword == "tempo" || keyword == "meter" || keyword == "loop") {
         return ParseSetting(block, head, score, error);
