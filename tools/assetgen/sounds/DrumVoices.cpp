@@ -5,18 +5,16 @@
 #include "tools/assetgen/sounds/Filters.h"
 #include "tools/assetgen/sounds/NoiseSource.h"
 #include "tools/assetgen/sounds/Oscillators.h"
+#include "tools/assetgen/sounds/VoiceEnvelope.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double kMinus60Db = 6.907755278982137;
-
-// Per-sample multiplier of an exponential decay reaching -60 dB after `seconds`.
 float Decay(double seconds, int sampleRate)
 {
-    return static_cast<float>(std::exp(-kMinus60Db / (seconds * sampleRate)));
+    return static_cast<float>(DecayPerSample(seconds, sampleRate));
 }
 
 // Six square waves at unrelated frequencies: the shimmer of hats and cymbals.
@@ -212,7 +210,7 @@ void Swell(const PlayedNote& note, uint32_t seed, int rate, TrackOutput& out)
     const size_t fade = static_cast<size_t>(0.01 * rate);
     for (size_t i = 0; i < hit.Count(); ++i) {
         const double progress = static_cast<double>(i) / length;
-        if (i % 16 == 0) {
+        if (i % kFilterControlInterval == 0) {
             filter.Tune(300.0 * std::pow(30.0, progress), 0.3, rate);
         }
         const size_t left = hit.Count() - i;

@@ -2,6 +2,7 @@
 
 #include "tools/assetgen/sounds/NoiseSource.h"
 #include "tools/assetgen/sounds/SoundLevels.h"
+#include "tools/assetgen/sounds/VoiceEnvelope.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,10 +11,7 @@ namespace {
 
 // Phase modulation is given in radians; our phases count cycles.
 constexpr double kRadiansToCycles = 0.15915494309189535;
-constexpr double kMinus60Db = 6.907755278982137;
 constexpr double kFadeOutSeconds = 0.004;
-// Filters are retuned this often (samples): cheap, and still smooth.
-constexpr int kControlInterval = 16;
 
 size_t ToFrames(double seconds, int sampleRate)
 {
@@ -62,7 +60,7 @@ void RenderNoise(const NoiseLayer& layer, int sampleRate, std::vector<float>& ou
     StateVariableFilter filter;
     for (size_t i = 0; i < count && first + i < out.size(); ++i) {
         const double t = static_cast<double>(i) / sampleRate;
-        if (i % kControlInterval == 0) {
+        if (i % kFilterControlInterval == 0) {
             filter.Tune(layer.cutoff.At(t), layer.resonance, sampleRate);
         }
         float source = noise.Next();
@@ -150,7 +148,7 @@ double Envelope::Level(double t) const
     if (falling >= decay) {
         return 0.0;
     }
-    return std::exp(-kMinus60Db * falling / decay);
+    return std::exp(-kMinus60DbNepers * falling / decay);
 }
 
 PcmSound RenderEffect(const SoundRecipe& recipe, int sampleRate)

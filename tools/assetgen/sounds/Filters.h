@@ -2,6 +2,8 @@
 // stable while its cutoff moves, a one-pole smoother and a DC blocker.
 #pragma once
 
+#include <cstddef>
+
 // A smooth saturation close to tanh (a rational approximation, exact at ±3,
 // where it reaches ±1 and stays).
 inline float Saturate(float x)
@@ -12,6 +14,9 @@ inline float Saturate(float x)
 }
 
 enum class FilterMode { LowPass, BandPass, HighPass };
+
+// Moving filters are retuned every this many samples: cheap, and still smooth.
+inline constexpr size_t kFilterControlInterval = 16;
 
 class StateVariableFilter {
 public:

@@ -12,14 +12,6 @@ namespace {
 
 // Phase modulation is given in radians; our phases count cycles.
 constexpr double kRadiansToCycles = 0.15915494309189535;
-constexpr size_t kControlInterval = 16;
-constexpr double kMinus60Db = 6.907755278982137;
-
-double DecayFactor(double seconds, int sampleRate)
-{
-    return std::exp(-kMinus60Db / (seconds * sampleRate));
-}
-
 // A delayed vibrato, as a singer or violinist would add to a held note.
 class Vibrato {
 public:
@@ -28,7 +20,7 @@ public:
     // Moves at the control rate: far slower than any pitch it bends.
     double Factor(size_t frame)
     {
-        if (frame % kControlInterval == 0) {
+        if (frame % kFilterControlInterval == 0) {
             const double t = static_cast<double>(frame) / rate_;
             const double amount = std::clamp((t - 0.18) / 0.3, 0.0, 1.0) * depth_;
             factor_ = 1.0 + amount * SineWave(5.6 * t);
@@ -45,14 +37,14 @@ private:
 class BassVoice {
 public:
     BassVoice(double frequency, const TrackSpec& track, float velocity, int sampleRate)
-        : increment_(frequency / sampleRate), rate_(sampleRate), envelopeFactor_(DecayFactor(0.5, sampleRate)),
+        : increment_(frequency / sampleRate), rate_(sampleRate), envelopeFactor_(DecayPerSample(0.5, sampleRate)),
           base_(110.0 * track.bright), sweep_((250.0 + 2000.0 * velocity) * track.bright)
     {
     }
 
     float Next(size_t frame)
     {
-        if (frame % kControlInterval == 0) {
+        if (frame % kFilterControlInterval == 0) {
             filter_.Tune(base_ + sweep_ * (0.25 + 0.75 * sweepLevel_), 0.3, rate_);
         }
         sweepLevel_ *= envelopeFactor_;
@@ -79,7 +71,7 @@ class LeadVoice {
 public:
     LeadVoice(double frequency, const TrackSpec& track, float velocity, int sampleRate, NoiseSource& noise)
         : increment_(frequency / sampleRate), rate_(sampleRate), vibrato_(0.0045, sampleRate),
-          envelopeFactor_(DecayFactor(1.2, sampleRate)), scale_(track.bright * (0.6 + 0.4 * velocity))
+          envelopeFactor_(DecayPerSample(1.2, sampleRate)), scale_(track.bright * (0.6 + 0.4 * velocity))
     {
         upper_.value = noise.NextUnit();
         square_.value = noise.NextUnit();
@@ -87,7 +79,7 @@ public:
 
     float Next(size_t frame)
     {
-        if (frame % kControlInterval == 0) {
+        if (frame % kFilterControlInterval == 0) {
             filter_.Tune((1600.0 + 3200.0 * sweepLevel_) * scale_, 0.25, rate_);
         }
         sweepLevel_ *= envelopeFactor_;
@@ -136,14 +128,14 @@ private:
 class PluckVoice {
 public:
     PluckVoice(double frequency, const TrackSpec& track, float velocity, int sampleRate)
-        : increment_(frequency / sampleRate), rate_(sampleRate), envelopeFactor_(DecayFactor(0.35, sampleRate)),
+        : increment_(frequency / sampleRate), rate_(sampleRate), envelopeFactor_(DecayPerSample(0.35, sampleRate)),
           sweep_(6000.0 * track.bright * velocity), base_(250.0 * track.bright)
     {
     }
 
     float Next(size_t frame)
     {
-        if (frame % kControlInterval == 0) {
+        if (frame % kFilterControlInterval == 0) {
             filter_.Tune(base_ + sweep_ * sweepLevel_, 0.25, rate_);
         }
         sweepLevel_ *= envelopeFactor_;
@@ -166,7 +158,7 @@ private:
 class BellVoice {
 public:
     BellVoice(double frequency, float velocity, int sampleRate)
-        : increment_(frequency / sampleRate), indexFactor_(DecayFactor(1.6, sampleRate)), index_(2.2 * velocity)
+        : increment_(frequency / sampleRate), indexFactor_(DecayPerSample(1.6, sampleRate)), index_(2.2 * velocity)
     {
     }
 
@@ -201,7 +193,7 @@ public:
 
     void Next(size_t frame, float& left, float& right)
     {
-        if (frame % kControlInterval == 0) {
+        if (frame % kFilterControlInterval == 0) {
             const double cutoff = cutoff_ * (1.0 + 0.25 * SineWave(lfo_.value));
             leftFilter_.Tune(cutoff, 0.15, rate_);
             rightFilter_.Tune(cutoff * 1.07, 0.15, rate_);

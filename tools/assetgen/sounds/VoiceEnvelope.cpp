@@ -3,22 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double kMinus60Db = 6.907755278982137;
-
-double FactorFor(double seconds, int sampleRate)
+double DecayPerSample(double seconds, int sampleRate)
 {
-    return std::exp(-kMinus60Db / (std::max(seconds, 0.001) * sampleRate));
+    return std::exp(-kMinus60DbNepers / (std::max(seconds, 0.001) * sampleRate));
 }
-
-} // namespace
 
 VoiceEnvelope::VoiceEnvelope(const EnvelopeShape& shape, double gateSeconds, int sampleRate)
     : attackFrames_(static_cast<size_t>(std::max(1.0, shape.attack * sampleRate))),
       gateFrames_(static_cast<size_t>(std::max(1.0, gateSeconds * sampleRate))),
       total_(gateFrames_ + static_cast<size_t>(shape.release * sampleRate) + 1), sustain_(shape.sustain),
-      decayFactor_(FactorFor(shape.decay, sampleRate)), releaseFactor_(FactorFor(shape.release, sampleRate))
+      decayFactor_(DecayPerSample(shape.decay, sampleRate)), releaseFactor_(DecayPerSample(shape.release, sampleRate))
 {
 }
 

@@ -4,6 +4,12 @@
 
 #include <cstddef>
 
+// ln(1000): an exponential decay falls by 60 dB after this many time constants.
+inline constexpr double kMinus60DbNepers = 6.907755278982137;
+
+// The per-sample factor of an exponential decay that falls 60 dB in `seconds`.
+double DecayPerSample(double seconds, int sampleRate);
+
 struct EnvelopeShape {
     double attack = 0.005;  // seconds, linear
     double decay = 0.2;     // seconds to fall most of the way (-60 dB) to the sustain level
