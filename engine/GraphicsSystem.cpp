@@ -1,6 +1,7 @@
 #include "engine/GraphicsSystem.h"
 
 #include "engine/BmpWriter.h"
+#include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "engine/Random.h"
 
@@ -9,11 +10,7 @@
 
 namespace {
 
-constexpr const char* kLogFile = "log\\d3d9.txt";
-constexpr const char* kFinished = " -> Finished.\n";
-constexpr const char* kFailed = " -> Failed.\n";
-
-void Log(const char* text) { AppendLog(kLogFile, text); }
+void Log(const char* text) { AppendLog(kDeviceLog, text); }
 
 // The lowest refresh rate of at least 60 Hz (or 0, "unknown") among the
 // modes of exactly the requested size; 65535 when there is none.
@@ -48,16 +45,13 @@ GraphicsSystem::~GraphicsSystem() { Release(); }
 
 bool GraphicsSystem::Init(GraphicsDevice* graphicsDevice, int width, int height, bool fullScreen, bool vsync)
 {
-    Log("Create Direct3D9 Object.\n");
-    if (!graphicsDevice) {
-        Log(kFailed);
+    LogDeviceStep("Create Direct3D9 Object.\n", graphicsDevice ? kStepFinished : kStepFailed);
+    if (!graphicsDevice)
         return false;
-    }
-    Log(kFinished);
 
     Log("Enumerate Display Modes.\n");
     const int bestRefreshRate = BestRefreshRate(graphicsDevice->GetDisplayModes(), width, height);
-    Log(kFinished);
+    Log(kStepFinished);
 
     Log("Initialize Direct3D9 Device (Primary).\n");
     DisplayMode desktop;
@@ -72,15 +66,14 @@ bool GraphicsSystem::Init(GraphicsDevice* graphicsDevice, int width, int height,
         parameters.presentIntervalOne = true;
     }
     if (!graphicsDevice->CreateDevice(parameters)) {
-        Log(kFailed);
+        Log(kStepFailed);
         return false;
     }
     device = graphicsDevice;
-    Log(kFinished);
+    Log(kStepFinished);
 
-    Log("Initialize Render States.\n");
     InitRenderStates();
-    Log(kFinished);
+    LogDeviceStep("Initialize Render States.\n", kStepFinished);
     return true;
 }
 
@@ -109,24 +102,21 @@ void GraphicsSystem::InitRenderStates()
 
 void GraphicsSystem::Release()
 {
-    Log("Release Mesh.\n");
     for (int i = 0; i < kSlotCount; ++i) {
         int handle = i;
         ReleaseMesh(&handle);
     }
-    Log(kFinished);
-    Log("Release Terxture.\n");
+    LogDeviceStep("Release Mesh.\n", kStepFinished);
     for (int i = 0; i < kSlotCount; ++i) {
         int handle = i;
         ReleaseTexture(&handle);
     }
-    Log(kFinished);
-    Log("Release Direct3D9 Device.\n");
+    LogDeviceStep("Release Terxture.\n", kStepFinished);
     if (device != &nullDevice) {
         device->ReleaseDevice();
         device = &nullDevice;
     }
-    Log(kFinished);
+    LogDeviceStep("Release Direct3D9 Device.\n", kStepFinished);
 }
 
 void GraphicsSystem::SetFog(int on)
