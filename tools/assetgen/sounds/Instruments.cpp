@@ -36,7 +36,7 @@ private:
 
 class BassVoice {
 public:
-    BassVoice(double frequency, const TrackSpec& track, float velocity, int sampleRate)
+    BassVoice(double frequency, const TrackSetup& track, float velocity, int sampleRate)
         : increment_(frequency / sampleRate), rate_(sampleRate), envelopeFactor_(DecayPerSample(0.5, sampleRate)),
           base_(110.0 * track.bright), sweep_((250.0 + 2000.0 * velocity) * track.bright)
     {
@@ -69,7 +69,7 @@ private:
 
 class LeadVoice {
 public:
-    LeadVoice(double frequency, const TrackSpec& track, float velocity, int sampleRate, NoiseSource& noise)
+    LeadVoice(double frequency, const TrackSetup& track, float velocity, int sampleRate, NoiseSource& noise)
         : increment_(frequency / sampleRate), rate_(sampleRate), vibrato_(0.0045, sampleRate),
           envelopeFactor_(DecayPerSample(1.2, sampleRate)), scale_(track.bright * (0.6 + 0.4 * velocity))
     {
@@ -106,7 +106,7 @@ private:
 
 class ChipVoice {
 public:
-    ChipVoice(double frequency, const TrackSpec& track, int sampleRate)
+    ChipVoice(double frequency, const TrackSetup& track, int sampleRate)
         : increment_(frequency / sampleRate), vibrato_(0.006, sampleRate)
     {
         filter_.Tune(6500.0 * track.bright, 0.0, sampleRate);
@@ -127,7 +127,7 @@ private:
 
 class PluckVoice {
 public:
-    PluckVoice(double frequency, const TrackSpec& track, float velocity, int sampleRate)
+    PluckVoice(double frequency, const TrackSetup& track, float velocity, int sampleRate)
         : increment_(frequency / sampleRate), rate_(sampleRate), envelopeFactor_(DecayPerSample(0.35, sampleRate)),
           sweep_(6000.0 * track.bright * velocity), base_(250.0 * track.bright)
     {
@@ -182,7 +182,7 @@ private:
 // Three detuned saws spread across the stereo field under a slowly moving filter.
 class PadVoice {
 public:
-    PadVoice(double frequency, const TrackSpec& track, int sampleRate, NoiseSource& noise)
+    PadVoice(double frequency, const TrackSetup& track, int sampleRate, NoiseSource& noise)
         : increment_(frequency / sampleRate), rate_(sampleRate), cutoff_(700.0 + 900.0 * track.bright)
     {
         for (Phase& phase : phases_) {
@@ -263,7 +263,7 @@ double MidiToHertz(int pitch)
     return 440.0 * std::pow(2.0, (pitch - 69) / 12.0);
 }
 
-void RenderNote(const TrackSpec& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out)
+void RenderNote(const TrackSetup& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out)
 {
     const double frequency = MidiToHertz(note.pitch);
     NoiseSource noise(seed);

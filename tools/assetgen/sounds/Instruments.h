@@ -8,7 +8,7 @@
 #include <cstdint>
 
 // `seed` varies the noise and the starting phases from note to note.
-void RenderNote(const TrackSpec& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out);
+void RenderNote(const TrackSetup& track, const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out);
 // A drum hit: the note's pitch is a DrumKind.
 void RenderDrumHit(const PlayedNote& note, uint32_t seed, int sampleRate, TrackOutput& out);
 

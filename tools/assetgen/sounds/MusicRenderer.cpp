@@ -25,7 +25,7 @@ uint32_t NoteSeed(size_t track, size_t note)
 void RenderTracks(const Score& score, const Performance& performance, int sampleRate, MixBus& bus)
 {
     for (size_t t = 0; t < score.tracks.size(); ++t) {
-        const TrackSpec& track = score.tracks[t];
+        const TrackSetup& track = score.tracks[t];
         TrackOutput out(bus, track.gain, track.pan, track.reverb, track.delay);
         const std::vector<PlayedNote>& notes = performance.tracks[t];
         for (size_t n = 0; n < notes.size(); ++n) {

@@ -11,7 +11,7 @@ enum class VoiceKind { Bass, Lead, Chip, Pluck, Pad, Bell, Drums };
 
 enum class DrumKind { Kick, Snare, Clap, ClosedHat, OpenHat, Crash, Ride, LowTom, MidTom, HighTom, Rim, Swell };
 
-struct TrackSpec {
+struct TrackSetup {
     std::string name;
     VoiceKind voice = VoiceKind::Lead;
     double gain = 0.5;
@@ -73,7 +73,7 @@ struct Score {
     double tempo = 120.0;
     int beatsPerBar = 4;
     bool loop = false;
-    std::vector<TrackSpec> tracks;
+    std::vector<TrackSetup> tracks;
     std::map<std::string, Pattern> patterns;
     std::map<std::string, Section> sections;
     std::vector<ArrangedSection> arrangement;

@@ -213,7 +213,7 @@ bool VoiceFromName(const std::string& name, VoiceKind& voice)
     return false;
 }
 
-bool SetTrackOption(const std::string& key, double value, TrackSpec& track)
+bool SetTrackOption(const std::string& key, double value, TrackSetup& track)
 {
     if (key == "gain") {
         track.gain = value;
@@ -237,7 +237,7 @@ bool SetTrackOption(const std::string& key, double value, TrackSpec& track)
 
 bool ParseTrack(const Block& block, const std::vector<std::string>& head, Score& score, ParseError& error)
 {
-    TrackSpec track;
+    TrackSetup track;
     if (head.size() < 3 || !VoiceFromName(head[2], track.voice)) {
         return error.Fail(block.head.number, "expected: track NAME VOICE (bass lead chip pluck pad bell drums)");
     }
@@ -250,7 +250,7 @@ bool ParseTrack(const Block& block, const std::vector<std::string>& head, Score&
             return error.Fail(block.head.number, "bad track option '" + head[i] + "'");
         }
     }
-    for (const TrackSpec& other : score.tracks) {
+    for (const TrackSetup& other : score.tracks) {
         if (other.name == track.name) {
             return error.Fail(block.head.number, "track '" + track.name + "' defined twice");
         }
@@ -374,9 +374,9 @@ bool ParseBlock(const Block& block, Score& score, ParseError& error)
     return error.Fail(block.head.number, "unknown statement '" + keyword + "'");
 }
 
-const TrackSpec* FindTrack(const Score& score, const std::string& name)
+const TrackSetup* FindTrack(const Score& score, const std::string& name)
 {
-    for (const TrackSpec& track : score.tracks) {
+    for (const TrackSetup& track : score.tracks) {
         if (track.name == name) {
             return &track;
         }
@@ -387,7 +387,7 @@ const TrackSpec* FindTrack(const Score& score, const std::string& name)
 bool CheckPart(const std::string& sectionName, const Section& section, const SectionPart& part, const Score& score,
                std::string& problem)
 {
-    const TrackSpec* track = FindTrack(score, part.track);
+    const TrackSetup* track = FindTrack(score, part.track);
     if (track == nullptr) {
         problem = "section '" + sectionName + "' names no track '" + part.track + "'";
         return false;

@@ -9,7 +9,7 @@ namespace {
 struct PartContext {
     const Score& score;
     const Section& section;
-    const TrackSpec& track;
+    const TrackSetup& track;
     double sectionStart = 0.0; // beats
     double sectionBeats = 0.0;
     int transpose = 0;
