@@ -121,6 +121,15 @@ TEST(ScorePerformance, CyclesPatternsAndChordsThroughSections)
     EXPECT_DOUBLE_EQ(performance.tracks[1][12].start, 6.0);
 }
 
+TEST(ScorePerformance, CutsPatternsAtTheSectionEnd)
+{
+    // The kick's second-bar hit is cut; the snare, listed after it, still plays in bar 1.
+    const Score score = Parse(kHeader + "groove two 2\n  k x...|x...\n  s ..x.|..x.\nsection s 1\n  drums two\n"
+                                        "arrange s\n");
+    EXPECT_EQ(Pitches(PerformScore(score).tracks[2]),
+              (std::vector<int>{static_cast<int>(DrumKind::Kick), static_cast<int>(DrumKind::Snare)}));
+}
+
 TEST(ScorePerformance, ReachesBelowTheRootWithNegativeTones)
 {
     const Score score = Parse(kHeader + "figure f 4\n  -1 -3 -4 4 |\nsection s 1\n  chords Am\n  arp f\narrange s\n");

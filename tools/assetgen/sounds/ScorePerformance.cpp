@@ -72,8 +72,9 @@ void PlacePattern(const PartContext& context, const Pattern& pattern, double off
 {
     for (const PatternNote& note : pattern.notes) {
         const double beat = offset + note.beat;
+        // A groove lists its drums line by line, so its notes are not in time order.
         if (beat >= context.sectionBeats - 1e-9) {
-            break;
+            continue;
         }
         const double beats = std::min(note.beats, context.sectionBeats - beat);
         if (pattern.kind == PatternKind::Figure) {
