@@ -12,5 +12,5 @@ file(GLOB assetgen_sounds_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/t
 if(TARGET assetgen_core AND assetgen_sounds_test_sources)
   add_executable(assetgen_sounds_tests ${assetgen_sounds_test_sources})
   target_link_libraries(assetgen_sounds_tests PRIVATE assetgen_core PkgConfig::VORBISFILE GTest::gtest GTest::gtest_main)
-  add_test(NAME assetgen_sounds_tests COMMAND assetgen_sounds_tests)
+  vostrelle_add_test(assetgen_sounds_tests)
 endif()
