@@ -112,5 +112,5 @@ file(GLOB assets_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tool
 if(assets_test_sources)
   add_executable(assets_tests ${assets_test_sources})
   target_link_libraries(assets_tests PRIVATE vostrelle_assets assetgen_core engine GTest::gtest GTest::gtest_main)
-  add_test(NAME assets_tests COMMAND assets_tests)
+  vostrelle_add_test(assets_tests)
 endif()
