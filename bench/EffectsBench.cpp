@@ -1,13 +1,8 @@
 // Frame costs of the stage ground and the particle systems on the null device.
-#include "actors/LandScape.h"
-#include "actors/PointParticles.h"
-#include "actors/TriangleParticles.h"
-#include "engine/GraphicsSystem.h"
-#include "engine/ObjectLists.h"
-#include "engine/Random.h"
 #include "engine/ResourceLoader.h"
 #include "platform/Resources.h"
 #include "tests/actors/TileMesh.h"
+#include "tests/common/TestWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,23 +39,12 @@ public:
             {"MODEL", "#116", mesh.data(), mesh.size()},
             {"MAP", "#102", reinterpret_cast<const unsigned char*>(grid.data()), grid.size()}};
         RegisterResources(table, 2);
-        g_graphics = &graphics;
-        camera.position = {0.0f, 0.0f, -10.0f};
-        g_camera = &camera;
-        g_groundTransform = &groundTransform;
         ground.SetupScene(11, 100, 100);
         ClearResources();
         ground.SetVelocity(-0.03f, 0.5f, 0.0f);
     }
 
-    ~StageGround()
-    {
-        g_camera = g_groundTransform = nullptr;
-        g_graphics = nullptr;
-    }
-
-    GraphicsSystem graphics;
-    CSprite camera, groundTransform;
+    TestWorld world;
     CLandScape ground;
 
 private:
@@ -91,9 +75,7 @@ void SpreadLives(Particles* system)
 template <typename Particles>
 void ParticlesFrame(benchmark::State& state)
 {
-    GraphicsSystem graphics;
-    g_graphics = &graphics;
-    SeedRandom(1024);
+    TestWorld world;
     Particles system;
     const Vec3 at{};
     system.Emit(&at, kLiveParticles);
@@ -103,7 +85,6 @@ void ParticlesFrame(benchmark::State& state)
         system.Emit(&at, kLiveParticles - static_cast<int>(system.particles.size()));
         system.Draw();
     }
-    g_graphics = nullptr;
 }
 BENCHMARK_TEMPLATE(ParticlesFrame, CPointParticles)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(ParticlesFrame, CTriangleParticles)->Unit(benchmark::kMicrosecond);

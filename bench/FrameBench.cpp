@@ -4,8 +4,7 @@
 #include "actors/EnemyShot.h"
 #include "game/FramePass.h"
 #include "game/Scenes.h"
-#include "platform/NullGraphicsDevice.h"
-#include "tests/game/HeadlessWorld.h"
+#include "tests/common/TestWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,8 +39,8 @@ void ReportFramesPerSecond(benchmark::State& state)
 
 void BM_TitleFrame(benchmark::State& state)
 {
-    NullGraphicsDevice device;
-    HeadlessWorld world(&device);
+    TestWorld world;
+    world.ListTransforms();
     SetScene(-2, 0);
     for (auto _ : state)
         Frame(false);
@@ -51,8 +50,8 @@ BENCHMARK(BM_TitleFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_PlayFrame(benchmark::State& state)
 {
-    NullGraphicsDevice device;
-    HeadlessWorld world(&device);
+    TestWorld world;
+    world.ListTransforms();
     SetScene(113, -1);
     g_player->EnableControl();
     g_player->Activate();

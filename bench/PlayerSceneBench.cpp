@@ -4,23 +4,18 @@
 #include "actors/EnemyShot.h"
 #include "actors/LockedMarker.h"
 #include "engine/ObjectLists.h"
-#include "platform/NullAudioDevice.h"
-#include "tests/actors/PlayerWorld.h"
+#include "tests/common/TestWorld.h"
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
 constexpr int kEnemies = 50;
 constexpr int kEnemyShots = 500;
 
-using playerworld::RunList;
-
 class BusyScene {
 public:
-    BusyScene() : world(std::make_unique<NullAudioDevice>())
+    BusyScene()
     {
         g_player->EnableControl();
         g_player->SetPosition(0.0f, -2.5f, 0.0f);
@@ -42,7 +37,7 @@ public:
     }
 
 private:
-    playerworld::PlayerWorld world;
+    TestWorld world;
 
     static void AddEnemies()
     {

@@ -93,7 +93,7 @@ TEST_F(EnemyShotTest, AShotKilledInViewSoundsAndSparksOneLeavingTheViewDoesNot)
 
 TEST_F(EnemyShotTest, DrawnAsABillboardOfItsLookThroughItsOwnMatrix)
 {
-    worldTransform.SetPosition(0.0f, 0.0f, 7.0f);  // not applied to shots
+    g_worldTransform->SetPosition(0.0f, 0.0f, 7.0f);  // not applied to shots
     CEnemyShot spinning(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     spinning.Draw();
     CEnemyShot round(ENEMY_SHOT_ROUND, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);

@@ -28,7 +28,7 @@ TEST_F(ExplosionsTest, BombShowsEachPictureForTwoFramesWhileMovingThenGoes)
 
 TEST_F(ExplosionsTest, SpawnedBombFallsDownTheTurnedGroundTowardTheCamera)
 {
-    groundTransform.rotation.z = 0.5f;
+    g_groundTransform->rotation.z = 0.5f;
     const Vec3 at{1.0f, 2.0f, 3.0f};
     SpawnBomb(&at);
     ASSERT_EQ(g_effectList.size(), 1u);

@@ -9,7 +9,6 @@ class HudNumbersTest : public EffectsFixture {
 protected:
     void SetUp() override
     {
-        EffectsFixture::SetUp();
         small = LoadPictures(g_texDigits, 10, 171);
         large = LoadPictures(g_texBigDigits, 10, 120);
     }
@@ -70,16 +69,16 @@ TEST_F(HudNumbersTest, ScoreNumberDriftsFromItsKillAndFades)
 
 TEST_F(HudNumbersTest, ResultsCounterAppearsWithItsSoundAfterTheDelay)
 {
-    const int tone = LoadTone();
+    const int tone = world.LoadTone();
     CreateAnalogNumber(600, 236, "4 2", 3, static_cast<int8_t>(tone));
     ASSERT_EQ(g_overlayList.size(), 1u);
     CSprite* counter = g_overlayList[0];
     for (int frame = 0; frame < 3; ++frame) {
-        EXPECT_FALSE(sound.IsPlaying(static_cast<int8_t>(tone)));
+        EXPECT_FALSE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
         DrawAndUpdate(counter);
     }
     EXPECT_TRUE(device.draws.empty());
-    EXPECT_TRUE(sound.IsPlaying(static_cast<int8_t>(tone)));
+    EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
     counter->Draw();
     ASSERT_EQ(device.draws.size(), 2u);
     EXPECT_EQ(BlitX(device.draws[0]), 600.0f);

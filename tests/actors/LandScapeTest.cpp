@@ -9,7 +9,6 @@ class LandScapeTest : public EffectsFixture {
 protected:
     void SetUp() override
     {
-        EffectsFixture::SetUp();
         resources.AddText("MODEL", "#116", kTileMesh);
         resources.AddText("MODEL", "#118", kTileMesh);
     }
@@ -105,7 +104,7 @@ TEST_F(LandScapeTest, OnlyTilesWithinTheViewConeAreDrawn)
 TEST_F(LandScapeTest, SectionModelIsWireframeWithoutFogAndNoGroundDrawsNothing)
 {
     ground.SetupScene(10, 0, 0);
-    graphics.SetFog(1);
+    world.graphics.SetFog(1);
     device.ClearRecord();
     ground.Draw();
     ASSERT_EQ(device.draws.size(), 1u);

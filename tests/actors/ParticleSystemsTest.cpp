@@ -8,17 +8,6 @@ namespace {
 
 class ParticleSystemsTest : public EffectsFixture {
 protected:
-    // The next n draws of a generator seeded as the scene was.
-    static std::vector<float> ReferenceDraws(int n)
-    {
-        SeedRandom(1024);
-        std::vector<float> draws;
-        for (int i = 0; i < n; ++i)
-            draws.push_back(RandomFloat());
-        SeedRandom(1024);
-        return draws;
-    }
-
     // (0, speed) turned by the angle in half-turns.
     static void ExpectVelocity(const Vec3& v, double speed, double halfTurns)
     {

@@ -1,12 +1,11 @@
-// A headless scene around the player ship: null graphics, a sound manager
-// that counts what it plays, the long-lived objects the program entry makes,
-// and a small frame pass over the lists the ship fills.
+// A headless scene around the player ship: the world drawing nothing, a sound
+// manager that counts what it plays, and a small frame pass over the lists
+// the ship fills.
 #pragma once
 
 #include "engine/AssetLists.h"
 #include "platform/NullAudioDevice.h"
-#include "tests/actors/PlayerWorld.h"
-#include "tests/engine/WaveBuilder.h"
+#include "tests/common/TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +14,6 @@
 #include <vector>
 
 namespace playertest {
-
-using playerworld::RunList;
 
 class CountingAudioDevice : public NullAudioDevice {
 public:
@@ -53,21 +50,7 @@ std::vector<T*> ObjectsOf(const SpriteList& list)
 
 class PlayerScene : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        world = std::make_unique<playerworld::PlayerWorld>(std::make_unique<CountingAudioDevice>(&plays));
-        const Bytes tone = MonoWave(std::vector<int16_t>(4, 1000), 8000);
-        for (int* sound : kSounds)
-            *sound = g_sound->CreateFromWave(tone.data(), tone.size());
-        player = g_player;
-    }
-
-    void TearDown() override
-    {
-        world.reset();
-        for (int* sound : kSounds)
-            *sound = -1;
-    }
+    PlayerScene() { world.LoadTones(kSounds); }
 
 public:
     // The ship, then its attacks and effects, as an unfrozen frame runs them.
@@ -104,8 +87,8 @@ public:
     }
 
     std::vector<int> plays;
-    std::unique_ptr<playerworld::PlayerWorld> world;
-    CPlayer* player = nullptr;
+    TestWorld world{nullptr, std::make_unique<CountingAudioDevice>(&plays)};
+    CPlayer* player = g_player;
 };
 
 }  // namespace playertest

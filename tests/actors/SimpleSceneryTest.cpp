@@ -34,10 +34,10 @@ TEST_F(SimpleSceneryTest, StartSoundPlaysOnlyAfterAStartDelay)
 {
     int texture = -1;
     LoadPicture(&texture, "#340");
-    const int tone = LoadTone();
+    const int tone = world.LoadTone();
     SpawnSimpleSprite(texture, 200, 100, 0, 0, 2, 1, 0, tone);
     DrawAndUpdate(g_overlayList[0]);
-    EXPECT_FALSE(sound.IsPlaying(static_cast<int8_t>(tone)));
+    EXPECT_FALSE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
     EXPECT_EQ(device.draws.size(), 1u);
 
     SpawnSimpleSprite(texture, 200, 100, 0, 0, 2, 1, 2, tone);
@@ -45,7 +45,7 @@ TEST_F(SimpleSceneryTest, StartSoundPlaysOnlyAfterAStartDelay)
     DrawAndUpdate(g_overlayList[1]);
     DrawAndUpdate(g_overlayList[1]);
     EXPECT_TRUE(device.draws.empty());
-    EXPECT_TRUE(sound.IsPlaying(static_cast<int8_t>(tone)));
+    EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
 }
 
 TEST_F(SimpleSceneryTest, BackgroundTileChainsItsSuccessorOnceAndLeavesAtTheBottom)

@@ -10,7 +10,6 @@
 #include "game/Collisions.h"
 #include "game/Freeze.h"
 #include "game/FramePass.h"
-#include "tests/engine/WaveBuilder.h"
 #include "tests/game/GameFixture.h"
 
 namespace {
@@ -21,17 +20,11 @@ protected:
     {
         PutPlayerInPlay(0.0f, 0.0f);
         g_player->specialGauge = 0;
-        const Bytes wave = MonoWave(std::vector<int16_t>(4, 1000), 22050);
-        for (int* handle : {&g_seWarningTone, &g_seScoreItem})
-            *handle = world.sound.CreateFromWave(wave.data(), wave.size());
+        world.LoadTones(kSounds);
         device.ClearRecord();
     }
 
-    void TearDown() override
-    {
-        g_seWarningTone = g_seScoreItem = -1;
-        GameFixture::TearDown();
-    }
+    static inline int* const kSounds[] = {&g_seWarningTone, &g_seScoreItem};
 
     CEnemy* AddEnemy(float x, float y, int hp, int score)
     {

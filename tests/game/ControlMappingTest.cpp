@@ -3,9 +3,7 @@
 #include "actors/Blade.h"
 #include "engine/AssetLists.h"
 #include "engine/InputControler.h"
-#include "platform/NullGraphicsDevice.h"
-#include "tests/engine/WaveBuilder.h"
-#include "tests/game/HeadlessWorld.h"
+#include "tests/common/TestWorld.h"
 #include "tests/game/ProgramRun.h"
 
 #include <gtest/gtest.h>
@@ -25,16 +23,10 @@ protected:
         g_player->reloadTimer = 0;
         g_player->bladeReloadTimer = 0;
         g_player->age = 100;
-        for (int* sound : kSounds)
-            *sound = g_sound->CreateFromWave(silence.data(), silence.size());
+        world.LoadTones(kSounds);
     }
 
-    void TearDown() override
-    {
-        for (int* sound : kSounds)
-            *sound = -1;
-        g_input = nullptr;
-    }
+    void TearDown() override { g_input = nullptr; }
 
     static void Apply(const InputState& now, const InputState& before = InputState())
     {
@@ -49,9 +41,7 @@ protected:
 
     static inline int* const kSounds[] = {&g_seRefused, &g_seSpecial, &g_seBladeReloadPress, &g_seBladeSwing,
                                            &g_seShot};
-    const Bytes silence = MonoWave({0, 0, 0, 0}, 22050);
-    NullGraphicsDevice device;
-    HeadlessWorld world{&device};
+    TestWorld world;
     CInputControler input{nullptr};
 };
 

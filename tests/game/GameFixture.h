@@ -1,16 +1,9 @@
-// A headless run for the game-flow tests: the world on a recording device,
-// pictures registered as resources so overlay textures can be told apart,
-// and a probe sprite that writes down what the frame pass does to it.
+// A headless run for the game-flow tests: the recorded world, and a probe
+// sprite that writes down what the frame pass does to it.
 #pragma once
 
-#include "engine/AssetLists.h"
-#include "platform/RecordingGraphicsDevice.h"
-#include "tests/engine/GraphicsTestResources.h"
-#include "tests/game/HeadlessWorld.h"
+#include "tests/common/RecordedWorldTest.h"
 
-#include <gtest/gtest.h>
-
-#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,24 +37,18 @@ private:
     void Note(const char* what) { journal->push_back(name + "." + what); }
 };
 
-class GameFixture : public ::testing::Test {
+class GameFixture : public RecordedWorldTest {
 protected:
+    GameFixture() { world.ListTransforms(); }
+
+    // The probes write their deletion into the journal: they go while it lives.
+    ~GameFixture() override { world.DeleteObjects(); }
+
     CProbe* AddProbe(SpriteList& list, const char* name)
     {
         auto* probe = new CProbe(&journal, name);
         list.push_back(probe);
         return probe;
-    }
-
-    // A one-texel picture in the handle; the device's id of its texture.
-    TextureId LoadPicture(int* handle, const std::string& name)
-    {
-        const char* stored = pictureNames.emplace_back(name).c_str();
-        resources.AddPicture("TEXTURE", stored, {0x808080});
-        world.graphics.LoadTextureResource(handle, stored);
-        loadedHandles.push_back(handle);
-        world.graphics.SetTexture(*handle);
-        return device.state.texture;
     }
 
     // The top left pixels of every blit or quad of the texture since the record was cleared.
@@ -75,12 +62,6 @@ protected:
         return places;
     }
 
-    void TearDown() override
-    {
-        for (int* handle : loadedHandles)
-            *handle = -1;
-    }
-
     // The player in play: active, under control, vulnerable.
     void PutPlayerInPlay(float x, float y)
     {
@@ -91,12 +72,4 @@ protected:
     }
 
     Journal journal;
-    RecordingGraphicsDevice device;
-    // The resource table keeps names by pointer.
-    std::deque<std::string> pictureNames;
-    GraphicsTestResources resources;
-    HeadlessWorld world{&device};
-
-private:
-    std::vector<int*> loadedHandles;
 };

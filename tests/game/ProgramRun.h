@@ -5,13 +5,12 @@
 
 #include "engine/FileUtil.h"
 #include "engine/InputState.h"
-#include "engine/ObjectLists.h"
 #include "game/ProgramEntry.h"
-#include "game/TitleMenu.h"
 #include "platform/NullAudioDevice.h"
 #include "platform/NullGraphicsDevice.h"
 #include "platform/NullInputDevice.h"
 #include "platform/ProgramHost.h"
+#include "tests/common/StartGlobals.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +102,7 @@ protected:
     void SetUp() override
     {
         RemoveProgramFiles();
-        StartAsAFreshProcess();
+        ResetStartGlobals();
     }
     void TearDown() override { RemoveProgramFiles(); }
 
@@ -145,23 +144,6 @@ protected:
     }
 
     ScriptedHost host;
-
-    // The globals a run leaves behind, as the program finds them when it starts.
-    static void StartAsAFreshProcess()
-    {
-        g_scene = -255;
-        g_sceneStep = g_sceneFrame = g_stepFrame = 0;
-        g_globalDifficulty = 0;
-        g_freezeFrames = g_freezeTotal = 0;
-        g_fadeLevel = 0.0f;
-        g_fadeDirection = 0;
-        g_controlLocked = g_loading = g_replayPlaying = false;
-        g_credits = 0;
-        g_sectionHeading = g_sectionCard = -1;
-        g_frameIntervalToggle = 0;
-        g_startScene = 0;
-        g_titleMenuRow = 0;
-    }
 
 private:
     static void RemoveProgramFiles()

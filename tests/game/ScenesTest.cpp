@@ -4,7 +4,6 @@
 #include "game/Freeze.h"
 #include "game/FramePass.h"
 #include "game/Scenes.h"
-#include "tests/engine/WaveBuilder.h"
 #include "tests/game/GameFixture.h"
 
 #include <algorithm>
@@ -17,18 +16,9 @@ protected:
     // The first draws of a scene's random sequence; the generator is left elsewhere.
     static std::vector<float> SceneDraws(int n)
     {
-        SeedRandom(1024);
-        std::vector<float> draws;
-        for (int i = 0; i < n; ++i)
-            draws.push_back(RandomFloat());
+        const std::vector<float> draws = ReferenceDraws(n);
         SeedRandom(7);
         return draws;
-    }
-
-    int LoadTone()
-    {
-        const Bytes wave = MonoWave(std::vector<int16_t>(4, 1000), 22050);
-        return world.sound.CreateFromWave(wave.data(), wave.size());
     }
 };
 
@@ -144,7 +134,7 @@ TEST_F(ScenesTest, AStageLoadsItsMusicBehindOneLoadingFrameOnlyOnce)
 
     g_replayPlaying = true;
     SetScene(-2, 0);
-    g_bgmStage0 = LoadTone();
+    g_bgmStage0 = world.LoadTone();
     device.ClearRecord();
     SetScene(0, -1);
     EXPECT_EQ(device.CountCalls("Present"), 0);

@@ -50,7 +50,7 @@ protected:
     Outcome Play(const char* settings, const Frames& frames)
     {
         WriteSettings(std::string("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n") + settings);
-        StartAsAFreshProcess();
+        ResetStartGlobals();
         Outcome seen{};
         RunFrames(frames + Frames{kRest}, [&](int) {
             seen = {g_credits,
