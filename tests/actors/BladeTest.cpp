@@ -9,8 +9,6 @@
 namespace playertest {
 namespace {
 
-constexpr float kPi = 3.14159265f;
-
 using BladeSwing = PlayerScene;
 
 void Swing(CBlade* blade, int steps)

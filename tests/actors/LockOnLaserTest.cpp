@@ -35,11 +35,7 @@ TEST_F(LockOnLaserTest, AVolleyHomesInWithinItsSpeedCapsAndTakesTheMultipliersIn
     }
     ship->FireRay();
     ship.reset();
-    std::vector<CLockOnLaser*> lasers;
-    for (CSprite* sprite : g_playerAttackList) {
-        if (auto* laser = dynamic_cast<CLockOnLaser*>(sprite))
-            lasers.push_back(laser);
-    }
+    const std::vector<CLockOnLaser*> lasers = ObjectsOf<CLockOnLaser>(g_playerAttackList);
     ASSERT_EQ(lasers.size(), 6u);
     std::vector<float> closest(6, 100.0f);
     for (int age = 1; age <= 120; ++age) {

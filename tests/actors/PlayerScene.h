@@ -15,6 +15,8 @@
 
 namespace playertest {
 
+constexpr float kPi = 3.14159265f;
+
 class CountingAudioDevice : public NullAudioDevice {
 public:
     explicit CountingAudioDevice(std::vector<int>* plays) : plays(plays) {}
@@ -36,17 +38,6 @@ inline int* const kSounds[] = {
     &g_seShotHit,       &g_seRaySpecial, &g_seShotSpecial,  &g_seLaserHit,   &g_seBladeHit,
     &g_seBladeHit2,     &g_seDash,       &g_seExtend,       &g_sePlayerDie,  &g_seEntry,
 };
-
-template <typename T>
-std::vector<T*> ObjectsOf(const SpriteList& list)
-{
-    std::vector<T*> found;
-    for (CSprite* sprite : list) {
-        if (T* object = dynamic_cast<T*>(sprite))
-            found.push_back(object);
-    }
-    return found;
-}
 
 class PlayerScene : public ::testing::Test {
 protected:

@@ -9,8 +9,6 @@
 namespace playertest {
 namespace {
 
-constexpr float kPi = 3.14159265f;
-
 using PlayerShip = PlayerScene;
 
 TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)

@@ -9,8 +9,6 @@
 namespace playertest {
 namespace {
 
-constexpr float kPi = 3.14159265f;
-
 // Holds the shot button: fires whenever the ship allows, as the control mapping does.
 std::vector<int> HoldShot(PlayerScene* scene, CPlayer* player, int frames, std::vector<CPlayerShot*>* made)
 {

@@ -59,6 +59,18 @@ inline void RunList(SpriteList* list)
     }
 }
 
+// The objects of one kind in the list, in its order.
+template <typename T>
+std::vector<T*> ObjectsOf(const SpriteList& list)
+{
+    std::vector<T*> found;
+    for (CSprite* sprite : list) {
+        if (T* object = dynamic_cast<T*>(sprite))
+            found.push_back(object);
+    }
+    return found;
+}
+
 // The first n draws of a scene's sequence; the generator is seeded afresh
 // afterwards, so ask before acting.
 inline std::vector<float> ReferenceDraws(int n)

@@ -63,6 +63,21 @@ assets_loaded() {
   grep -A1 -x 'Load Master Model Binaries.' "$dir/log/d3d9.txt" 2>/dev/null | grep -qx ' -> Finished.'
 }
 
+# start_game: runs the program in the background (its id in $game) up to the title.
+start_game() {
+  "$dir/vostrelle" 2>"$dir/stderr" &
+  game=$!
+  pids+=("$game")
+  wait_for 30 assets_loaded || fail "the assets did not load"
+}
+
+# expect_clean_exit: waits for the program to end and fails unless it ended normally.
+expect_clean_exit() {
+  local status=0
+  wait "$game" || status=$?
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
 # expect_lines_in_order <file> <line...>: each line appears, after the one before.
 expect_lines_in_order() {
   local file=$1; shift

@@ -10,10 +10,7 @@ make_program_folder "$1"
 start_xvfb
 export SDL_AUDIODRIVER=dummy LP_NUM_THREADS=2
 
-"$dir/vostrelle" 2>"$dir/stderr" &
-game=$!
-pids+=($game)
-wait_for 30 assets_loaded || fail "the assets did not load"
+start_game
 window=$(xdotool search --sync --limit 1 --name 'ORB-VOSTRELLE Z #501b') || fail "no window"
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" 320 240
@@ -98,9 +95,7 @@ done
 is_mark_red "$play_shot" && fail "a replay mark during the play"
 
 press Escape
-status=0
-wait "$game" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_clean_exit
 
 expect_full_device_log
 # Esc during the demo: the settings keep the player's own values, not the demo's.

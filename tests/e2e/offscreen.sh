@@ -7,14 +7,10 @@ source "$(dirname "$0")/common.sh"
 make_program_folder "$1"
 
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy LP_NUM_THREADS=2
-"$dir/vostrelle" 2>"$dir/stderr" &
-pids+=($!)
-wait_for 30 assets_loaded || fail "the assets did not load"
+start_game
 sleep 1
-kill -TERM "${pids[0]}"
-status=0
-wait "${pids[0]}" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+kill -TERM "$game"
+expect_clean_exit
 
 expect_full_device_log
 grep -q '^globaldifficulty,-1' "$dir/vostrelle.ini" || fail "difficulty not stored"

@@ -15,18 +15,13 @@ other=$(xdotool search --sync --limit 1 --name '^xmessage$') || fail "no other w
 position() { xdotool getwindowgeometry "$other" | sed -n 's/ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
 before=$(position)
 
-"$dir/vostrelle" 2>"$dir/stderr" &
-game=$!
-pids+=($game)
-wait_for 30 assets_loaded || fail "the assets did not load"
+start_game
 xdotool windowmove --sync "$other" 500 400
 [ "$(position)" != "$before" ] || fail "the other window did not move"
 
 window=$(xdotool search --sync --limit 1 --name 'ORB-VOSTRELLE Z #501b') || fail "no game window"
 xdotool windowfocus --sync "$window"
 xdotool key Escape
-status=0
-wait "$game" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_clean_exit
 [ "$(position)" = "$before" ] || fail "the other window stayed at $(position), not $before"
 echo "window placements: OK"

@@ -43,10 +43,7 @@ protected:
     template <class T>
     static int CountOf(const SpriteList& list)
     {
-        int count = 0;
-        for (CSprite* sprite : list)
-            count += dynamic_cast<T*>(sprite) != nullptr ? 1 : 0;
-        return count;
+        return static_cast<int>(ObjectsOf<T>(list).size());
     }
 
     // The red (rear cone) and green (outside the field) guide lines drawn since the record was cleared.
