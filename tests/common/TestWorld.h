@@ -173,6 +173,7 @@ public:
         }
     }
 
+    // The graphics manager's device when none is given.
     NullGraphicsDevice silentDevice;
     GraphicsSystem graphics;
     SoundSystem sound;
