@@ -2,13 +2,12 @@
 // the same stream: a music-length stereo track and an effect-length mono one.
 #include "engine/OggDecoder.h"
 #include "tests/engine/OggEncoder.h"
+#include "tests/engine/VorbisFileReader.h"
 
 #include <benchmark/benchmark.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -73,53 +72,21 @@ void BM_DecodeOggToWav(benchmark::State& state)
 }
 BENCHMARK(BM_DecodeOggToWav)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// libvorbisfile reading the stream from memory.
-struct MemoryStream {
-    const std::vector<unsigned char>* bytes;
-    size_t position = 0;
-
-    static size_t Read(void* out, size_t size, size_t count, void* source)
-    {
-        auto* stream = static_cast<MemoryStream*>(source);
-        const size_t n = std::min(size * count, stream->bytes->size() - stream->position);
-        std::memcpy(out, stream->bytes->data() + stream->position, n);
-        stream->position += n;
-        return size == 0 ? 0 : n / size;
-    }
-
-    static int Seek(void* source, ogg_int64_t offset, int whence)
-    {
-        auto* stream = static_cast<MemoryStream*>(source);
-        const ogg_int64_t base = whence == SEEK_SET   ? 0
-                                 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(stream->position)
-                                                      : static_cast<ogg_int64_t>(stream->bytes->size());
-        if (base + offset < 0 || base + offset > static_cast<ogg_int64_t>(stream->bytes->size()))
-            return -1;
-        stream->position = static_cast<size_t>(base + offset);
-        return 0;
-    }
-
-    static long Tell(void* source) { return static_cast<long>(static_cast<MemoryStream*>(source)->position); }
-};
-
 // The whole stream as 16-bit little-endian PCM in one buffer, as the decoder makes it.
 size_t ReadWithVorbisfile(const std::vector<unsigned char>& ogg, std::vector<char>* pcm)
 {
-    MemoryStream stream{&ogg};
-    const ov_callbacks callbacks = {MemoryStream::Read, MemoryStream::Seek, nullptr, MemoryStream::Tell};
-    OggVorbis_File file;
-    if (ov_open_callbacks(&stream, &file, nullptr, 0, callbacks) != 0)
+    VorbisFileReader reader(ogg);
+    if (!reader.IsOpen())
         return 0;
-    const vorbis_info* info = ov_info(&file, -1);
-    pcm->resize(static_cast<size_t>(ov_pcm_total(&file, -1)) * static_cast<size_t>(info->channels) * 2);
+    OggVorbis_File* file = reader.File();
+    pcm->resize(static_cast<size_t>(ov_pcm_total(file, -1)) * static_cast<size_t>(ov_info(file, -1)->channels) * 2);
     size_t done = 0;
-    int section = 0;
+    int link = 0;
     long got = 0;
     while (done < pcm->size() &&
-           (got = ov_read(&file, pcm->data() + done, static_cast<int>(std::min<size_t>(pcm->size() - done, 65536)), 0,
-                          2, 1, &section)) > 0)
+           (got = ov_read(file, pcm->data() + done, static_cast<int>(std::min<size_t>(pcm->size() - done, 65536)), 0,
+                          2, 1, &link)) > 0)
         done += static_cast<size_t>(got);
-    ov_clear(&file);
     return done;
 }
 

@@ -1,6 +1,9 @@
 # GraphicsSystem drawn by the OpenGL device: needs the engine and the SDL backends together.
 vostrelle_tests(graphics_tests tests/graphics engine platform_sdl)
 
+# The Ogg decoder's tests check it against libvorbisfile's decoding of the same streams.
+target_link_libraries(engine_tests PRIVATE PkgConfig::VORBISFILE)
+
 # Test-only dependencies. The Ogg decoder's tests encode their own streams.
 target_link_libraries(engine_tests PRIVATE PkgConfig::VORBISENC)
 
