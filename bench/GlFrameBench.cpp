@@ -36,7 +36,7 @@ Mesh SmallBlock()
 // A window, the device and the manager with a 32 × 32 picture and one mesh.
 class GlScene {
 public:
-    explicit GlScene(const Mesh& mesh)
+    explicit GlScene(const Mesh& mesh = SmallBlock())
     {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         ready = window.Create("bench", 640, 480) && graphics.Init(&device, 640, 480, false, false);
@@ -134,8 +134,16 @@ std::vector<Matrix> TilePlaces()
     return places;
 }
 
-void ReportFrames(benchmark::State& state, size_t draws, const std::string& what)
+// Times whole frames of draw; draws: the drawing calls of one frame, for the report.
+template <typename Draw>
+void MeasureFrames(benchmark::State& state, GlScene& scene, size_t draws, const std::string& what, Draw draw)
 {
+    if (!scene.ready) {
+        state.SkipWithError("no OpenGL context");
+        return;
+    }
+    for (auto _ : state)
+        scene.Frame(draw);
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["draws"] = static_cast<double>(draws);
     const char* threads = std::getenv("LP_NUM_THREADS");
@@ -144,22 +152,16 @@ void ReportFrames(benchmark::State& state, size_t draws, const std::string& what
 
 void BM_GlFrameOfAdditiveBillboards(benchmark::State& state)
 {
-    GlScene scene(SmallBlock());
-    if (!scene.ready) {
-        state.SkipWithError("no OpenGL context");
-        return;
-    }
+    GlScene scene;
     const std::vector<Matrix> places = BillboardPlaces();
-    for (auto _ : state)
-        scene.Frame([&](GraphicsSystem& g) {
-            g.SetCameraMode(45);
-            g.SetFog(0);
-            g.SetCulling(0);
-            g.SetZBuffer(0);
-            for (const Matrix& world : places)
-                g.DrawBillboard(scene.texture, 0.5f, 0.5f, 0.0f, world);
-        });
-    ReportFrames(state, places.size(), "0.5 x 0.5 additive");
+    MeasureFrames(state, scene, places.size(), "0.5 x 0.5 additive", [&](GraphicsSystem& g) {
+        g.SetCameraMode(45);
+        g.SetFog(0);
+        g.SetCulling(0);
+        g.SetZBuffer(0);
+        for (const Matrix& world : places)
+            g.DrawBillboard(scene.texture, 0.5f, 0.5f, 0.0f, world);
+    });
 }
 BENCHMARK(BM_GlFrameOfAdditiveBillboards)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -168,23 +170,18 @@ BENCHMARK(BM_GlFrameOfAdditiveBillboards)->Unit(benchmark::kMillisecond)->UseRea
 void BM_GlFrameOfGroundTiles(benchmark::State& state)
 {
     GlScene scene(state.range(0) == 0 ? BuildGroundTile() : SmallBlock());
-    if (!scene.ready) {
-        state.SkipWithError("no OpenGL context");
-        return;
-    }
     const std::vector<Matrix> places = TilePlaces();
-    for (auto _ : state)
-        scene.Frame([&](GraphicsSystem& g) {
-            g.SetFogColor(64, 82, 138);
-            g.SetFogRange(10.0f, 50.0f);
-            g.SetBlendMode(0);
-            g.SetCulling(1);
-            g.SetFog(1);
-            g.SetCameraMode(45);
-            for (const Matrix& world : places)
-                g.DrawMesh(scene.mesh, world);
-        });
-    ReportFrames(state, places.size(), state.range(0) == 0 ? "ground tile" : "12-triangle block");
+    const char* what = state.range(0) == 0 ? "ground tile" : "12-triangle block";
+    MeasureFrames(state, scene, places.size(), what, [&](GraphicsSystem& g) {
+        g.SetFogColor(64, 82, 138);
+        g.SetFogRange(10.0f, 50.0f);
+        g.SetBlendMode(0);
+        g.SetCulling(1);
+        g.SetFog(1);
+        g.SetCameraMode(45);
+        for (const Matrix& world : places)
+            g.DrawMesh(scene.mesh, world);
+    });
 }
 BENCHMARK(BM_GlFrameOfGroundTiles)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
