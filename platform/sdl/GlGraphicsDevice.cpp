@@ -190,6 +190,7 @@ bool GlGraphicsDevice::CreateDevice(const PresentParameters& parameters)
     context = SDL_GL_CreateContext(window.Handle());
     if (!context)
         return false;
+    SetConstantStates();
     width = parameters.width;
     height = parameters.height;
     if (!gl.Load() || !CreateFramebuffer() || !CreateWhiteTexture()) {
@@ -210,12 +211,11 @@ bool GlGraphicsDevice::CreateDevice(const PresentParameters& parameters)
     glLineWidth(1.0f);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    SetConstantStates();
     return true;
 }
 
-// The states no draw changes, and a cache that knows nothing: after the
-// device is made and after presenting, which sets states of its own.
+// The states no draw changes, and a cache that knows nothing: for a new
+// context, and after presenting, which sets states of its own.
 void GlGraphicsDevice::SetConstantStates()
 {
     cache.Forget();

@@ -426,6 +426,27 @@ TEST_F(GlStateChangesTest, TexturesAndMeshesMadeAfterOthersWereReleasedDrawTheir
     EXPECT_EQ(Pixel(320, 240), 0u);
 }
 
+// Releasing the device drops every texture and mesh; made again, it draws as before.
+TEST_F(GlStateChangesTest, DeviceMadeAgainDrawsAsTheFirstTime)
+{
+    const auto drawFrame = [this] {
+        device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+        SetStates(false, greenTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+        DrawMeshAt(0, 0);
+        SetStates(false, kNoTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+        DrawMeshAt(4, 0);
+        return std::pair{Pixel(320, 240), Pixel(448, 240)};
+    };
+    const std::pair<uint32_t, uint32_t> greenAndWhite{0x00FF00, 0xFFFFFF};
+    EXPECT_EQ(drawFrame(), greenAndWhite);
+    device.ReleaseDevice();
+    ASSERT_TRUE(device.CreateDevice({640, 480, true, 0, false}));
+    const uint32_t green = 0xFF00FF00;
+    greenTexture = device.CreateTexture(1, 1, &green);
+    mesh = SquareMesh(-1, 1, 10, 1, -1, 10);
+    EXPECT_EQ(drawFrame(), greenAndWhite);
+}
+
 // Meshes wholly out of view are not sent to GL; one partly in view is drawn.
 TEST_F(GlStateChangesTest, MeshesPartlyInViewAreDrawn)
 {
