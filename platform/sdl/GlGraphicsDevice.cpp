@@ -202,7 +202,7 @@ bool GlGraphicsDevice::CreateDevice(const PresentParameters& parameters)
     if (!vsyncActive)
         SDL_GL_SetSwapInterval(0);
     viewport = {0, 0, width, height, 0.0f, 1.0f};
-    cache.bindBuffer = gl.bindBuffer;
+    cache.SetBindBuffer(gl.bindBuffer);
     // Mesa's software renderer takes and frees vertex storage for every draw;
     // by default glibc gives the top of the heap back to the kernel each time
     // and page-faults it in again for the next draw.

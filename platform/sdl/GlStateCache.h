@@ -1,7 +1,7 @@
 // The OpenGL states the device sets, as last sent to GL, so that a draw sends
-// only what differs from the draw before. Mesa re-validates its pipeline
-// after every state call, changed or not: sending every state for every small
-// draw cost far more than the drawing itself.
+// only what differs from the draw before: with thousands of small draws a
+// frame, sending every state each time cost Mesa's software renderer more
+// than the drawing.
 #pragma once
 
 #include "engine/VectorMath.h"
@@ -61,16 +61,15 @@ public:
 
     // Binds both buffers (0: none, arrays in client memory).
     void BindBuffers(GLuint vertexBuffer, GLuint indexBuffer);
-    // Binds both buffers and reports whether the vertex
-    // pointers must be set, that is when vertices come from anywhere else than
-    // they did at the last call.
+    // Binds both buffers and reports whether the vertex pointers must be set:
+    // when the vertices come from anywhere else than at the last call.
     bool UseVertices(GLuint vertexBuffer, GLuint indexBuffer, const void* vertices);
     // Buffers deleted: their names may come back, and arrays that pointed
     // into them now point into client memory.
     void BuffersDeleted();
 
-    // Entry points beyond OpenGL 1.1 that the cache calls.
-    PFNGLBINDBUFFERPROC bindBuffer = nullptr;
+    // glBindBuffer, which OpenGL 1.1 does not have, as the context gives it.
+    void SetBindBuffer(PFNGLBINDBUFFERPROC function) { bindBuffer = function; }
 
 private:
     template <typename T>
@@ -119,4 +118,5 @@ private:
     void MatrixMode(GLenum mode);
 
     Applied applied;
+    PFNGLBINDBUFFERPROC bindBuffer = nullptr;
 };
