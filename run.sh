@@ -4,8 +4,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 tools/build.sh build
-if [ ! -x build/vostrelle ]; then
-  echo "Built the engine; the game program itself is not part of this build yet."
-  exit 0
+
+# The settings file lives beside the program. The first run writes one with
+# the login name as score name and the game in a window; an existing file,
+# with whatever the player set in it, is left alone.
+settings=build/vostrelle.ini
+if [ ! -e "$settings" ]; then
+  name=$(id -un 2>/dev/null || true)
+  printf 'scorename,%s\r\nwindowmode,0\r\n' "${name:-player}" > "$settings"
 fi
 exec build/vostrelle

@@ -8,6 +8,6 @@ tools/install-deps.sh
 tools/build.sh build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-tools/build.sh build-sanitize -DVOSTRELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+tools/build.sh build-sanitize -DVOSTRELLE_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"

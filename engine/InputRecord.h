@@ -2,9 +2,34 @@
 // playback. The replay files store its content.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/InputState.h"
+
+// The header of a replay file as it is held in memory. On disk it takes
+// 84 bytes, little-endian; see ReplayFile.cpp for the layout.
+struct ReplayHeader {
+    int32_t version = 0;
+    char name[17] = {};
+    char checksum[33] = {};
+    int32_t scene = 0;
+    int32_t score = 0;
+    int32_t hits = 0;
+    int32_t automaticReload = 0;
+    int32_t difficulty = 0;
+    int32_t playTime = 0;  // frames: whole seconds of the play times 60
+    int32_t frames = 0;
+};
+
+enum class ReplayLoadResult {
+    Loaded,
+    // The header was read but does not match its checksum: no frames.
+    BadChecksum,
+    // Not a replay file at all (missing, short, inconsistent): nothing changed.
+    Unusable,
+};
 
 class InputRecord {
 public:
@@ -23,9 +48,23 @@ public:
     int ReadCursor() const { return readCursor_; }
     const std::vector<InputState>& Frames() const { return frames_; }
 
+    // MD5 of decimal(score), decimal(hits), decimal(playTime), decimal(frames)
+    // and name, concatenated, as 32 lower-case hexadecimal digits.
+    static void ComputeChecksum(char out[33], int score, int hits, int playTime, int frames, const char* name);
+    // Writes the header and every recorded frame; false when the file cannot
+    // be written. Only the first 16 bytes of name are kept (a Shift-JIS
+    // character is never split), and the checksum covers what is kept.
+    bool SaveFile(const std::string& path, int scene, const char* name, int score, int hits, int automaticReload,
+                  int difficulty, int playTime);
+    // Reads a replay file into the header and the frame list. A file that is
+    // not a replay leaves the record as it was.
+    ReplayLoadResult LoadFile(const std::string& path);
+    const ReplayHeader& Header() const { return header_; }
+
 private:
     std::vector<InputState> frames_;
     int readCursor_ = 0;
+    ReplayHeader header_;
 };
 
 // The replay recorder, created by the program entry.

@@ -57,6 +57,8 @@ double GenrandReal1() { return GenrandInt32() * (1.0 / 4294967295.0); }
 
 void SeedRandom(uint32_t seed) { InitGenrand(seed); }
 
+MersenneTwister CopyOfRandomState() { return g_random; }
+
 float RandomFloat() { return static_cast<float>(GenrandReal1()); }
 
 int RandomInt(uint32_t n) { return static_cast<int>(n * GenrandReal1()); }

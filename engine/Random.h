@@ -28,6 +28,8 @@ uint32_t GenrandInt32();
 double GenrandReal1();
 
 void SeedRandom(uint32_t seed);
+// A copy of the game's generator as it stands, for checks that must not draw from it.
+MersenneTwister CopyOfRandomState();
 // Uniform in [0, 1], 1.0 included.
 float RandomFloat();
 // 0 .. n - 1 as a rule, n itself when the generator returns exactly 1.0.

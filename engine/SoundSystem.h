@@ -40,6 +40,8 @@ public:
     void PlayAt(int8_t id, int, const Vec3* position);
     void Stop(int8_t id);
     bool IsPlaying(int8_t id) const;
+    // Marked to fade out by FadeOutMusic and not yet faded away.
+    bool IsFading(int8_t id) const { return IsSlot(id) && fading_[id]; }
     bool IsLoaded(int id) const;
 
     // Stops the current music and starts id as the new one.

@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libsdl2-dev libgl-dev libgl1-mesa-dri
+  libsdl2-dev libgl-dev libgl1-mesa-dri libx11-dev
   libpng-dev zlib1g-dev libogg-dev libvorbis-dev
   libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool x11-utils
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "tools/assetgen/meshes/Painter.h"
 
+#include "tools/assetgen/Noise.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -19,16 +21,6 @@ Color Unpack(uint32_t p)
 {
     return {static_cast<float>((p >> 16) & 0xFF) / 255.0f, static_cast<float>((p >> 8) & 0xFF) / 255.0f,
             static_cast<float>(p & 0xFF) / 255.0f, 1.0f};
-}
-
-uint32_t Hash(uint32_t x)
-{
-    x ^= x >> 16;
-    x *= 0x7FEB352Du;
-    x ^= x >> 15;
-    x *= 0x846CA68Bu;
-    x ^= x >> 16;
-    return x;
 }
 
 } // namespace
@@ -105,7 +97,7 @@ void Painter::Grain(float amount, unsigned seed)
     for (int y = 0; y < picture_.height; ++y)
         for (int x = 0; x < picture_.width; ++x) {
             const uint32_t h =
-                Hash(static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u ^ seed * 83492791u);
+                HashBits(static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u ^ seed * 83492791u);
             const float f = 1.0f + amount * (static_cast<float>(h & 0xFFFF) / 32767.5f - 1.0f);
             uint32_t& pixel =
                 picture_.pixels[static_cast<size_t>(y) * static_cast<size_t>(picture_.width) + static_cast<size_t>(x)];

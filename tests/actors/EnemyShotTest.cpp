@@ -1,0 +1,162 @@
+#include "EnemySideFixture.h"
+
+#include "actors/EnemyShot.h"
+#include "actors/LockOnSite.h"
+#include "engine/VectorHelpers.h"
+
+#include <cmath>
+
+namespace {
+
+class EnemyShotTest : public EnemySideFixture {
+protected:
+    CEnemyShot* Shot(size_t index) { return dynamic_cast<CEnemyShot*>(g_enemyShotList.at(index)); }
+};
+
+TEST_F(EnemyShotTest, SpinningAndOrientedShotsTurnAsTheyFly)
+{
+    CEnemyShot spinning(ENEMY_SHOT_SPINNING, 0.0f, 0.0f, 0.0f, 0.0f, -0.1f, 0.0f);
+    EXPECT_FLOAT_EQ(spinning.rotation.z, 0.05f);  // every velocity turns it
+    spinning.Update();
+    spinning.Update();
+    EXPECT_FLOAT_EQ(spinning.rotation.z, 0.15f);  // and every frame
+    EXPECT_FLOAT_EQ(spinning.position.y, -0.2f);
+
+    CEnemyShot oriented(ENEMY_SHOT_ORIENTED, 0.0f, 0.0f, 0.0f, -0.1f, 0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(oriented.rotation.z, 0.5f);
+    oriented.SetVelocity(0.0f, -0.1f, 0.0f);
+    oriented.Update();
+    EXPECT_FLOAT_EQ(oriented.rotation.z, 1.0f);
+}
+
+TEST_F(EnemyShotTest, ARoundShotMovesFourStepsAFrameInItsFirstNineUpdates)
+{
+    CEnemyShot shot(ENEMY_SHOT_ROUND, 0.0f, 0.0f, 0.0f, 0.0f, -0.01f, 0.0f);
+    for (int i = 0; i < 9; ++i)
+        shot.Update();
+    EXPECT_NEAR(shot.position.y, -0.36f, 1e-6);
+    shot.Update();
+    EXPECT_NEAR(shot.position.y, -0.37f, 1e-6);
+    EXPECT_EQ(shot.rotation.z, 0.0f);
+}
+
+TEST_F(EnemyShotTest, ABurstShotSlowsToAStopThenDriftsSlowlyAnyWay)
+{
+    const float turn = ReferenceDraws(1)[0];
+    CEnemyShot shot(ENEMY_SHOT_BURST, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f, 0.0f);
+    for (int i = 0; i < 21; ++i)
+        shot.Update();
+    EXPECT_EQ(shot.mode, 0);
+    EXPECT_NEAR(shot.velocity.y, 0.1 * std::pow(0.9, 21), 1e-6);
+    shot.Update();  // 0.1 × 0.9^22 is below 0.01: stopped
+    EXPECT_EQ(shot.mode, 1);
+    EXPECT_EQ(shot.look, SHOT_LOOK_ORIENTED);
+    EXPECT_NEAR(shot.velocity.x, -0.02 * std::sin(2.0 * turn * M_PI), 1e-6);
+    EXPECT_NEAR(shot.velocity.y, 0.02 * std::cos(2.0 * turn * M_PI), 1e-6);
+    const Vec2 flight{shot.velocity.x, shot.velocity.y};
+    EXPECT_FLOAT_EQ(shot.rotation.z, HeadingOf(&flight));
+}
+
+TEST_F(EnemyShotTest, AnAcceleratingShotGrowsOnePercentAFrameUpToSpeedOne)
+{
+    CEnemyShot shot(ENEMY_SHOT_ACCELERATING, 0.0f, 0.0f, 0.0f, 0.0f, 0.025f, 0.0f);
+    shot.dieOffView = false;
+    shot.Update();
+    EXPECT_FLOAT_EQ(shot.velocity.y, 0.025f * 1.01f);
+    for (int i = 1; i < 370; ++i)  // 0.025 × 1.01^n reaches 1 at n = 371
+        shot.Update();
+    EXPECT_LT(shot.velocity.y, 1.0f);
+    shot.Update();
+    const float top = shot.velocity.y;
+    EXPECT_GE(top, 1.0f);
+    shot.Update();
+    EXPECT_EQ(shot.velocity.y, top);
+}
+
+TEST_F(EnemyShotTest, AShotKilledInViewSoundsAndSparksOneLeavingTheViewDoesNot)
+{
+    CEnemyShot killed(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
+    killed.Die();
+    EXPECT_EQ(killed.state, STATE_DEAD);
+    EXPECT_TRUE(Played(g_seEnemyShotRemove));
+    ASSERT_EQ(sparks.particles.size(), 2u);
+    EXPECT_FLOAT_EQ(sparks.particles[0].position.y, 2.0f);
+
+    CEnemyShot escaping(ENEMY_SHOT_SPINNING, 0.0f, -5.95f, 0.0f, 0.0f, -0.1f, 0.0f);
+    EXPECT_FLOAT_EQ(escaping.hitRadius, 0.1f);
+    escaping.Update();  // y -6.05: past 5 + 1
+    EXPECT_TRUE(escaping.leftView);
+    EXPECT_EQ(escaping.state, STATE_DEAD);
+    EXPECT_FALSE(AnyPlayed());
+    EXPECT_EQ(sparks.particles.size(), 2u);
+}
+
+TEST_F(EnemyShotTest, DrawnAsABillboardOfItsLookThroughItsOwnMatrix)
+{
+    worldTransform.SetPosition(0.0f, 0.0f, 7.0f);  // not applied to shots
+    CEnemyShot spinning(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
+    spinning.Draw();
+    CEnemyShot round(ENEMY_SHOT_ROUND, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
+    round.Draw();
+    ASSERT_EQ(device.draws.size(), 2u);
+    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.1f);  // 0.2 × 0.35
+    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].y, 0.175f);
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][2], 0.0f);
+    EXPECT_FLOAT_EQ(device.draws[1].colorVertices[0].x, -0.15f);  // 0.3 × 0.3
+    EXPECT_FLOAT_EQ(device.draws[1].colorVertices[0].y, 0.15f);
+}
+
+TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirection)
+{
+    const Vec3 from{1.0f, 2.0f, 3.0f};
+    const Vec3 down{0.0f, -2.0f, 0.0f};
+    FireShotAt(1.0f, 2.0f, 3.0f, down, 0.1f);
+    FireTypedShot(ENEMY_SHOT_ROUND, from, down, 0.025f);
+    FireShot(from, down, 0.3f);
+    FireShotDefault(from, down);
+    FireShotFast(from, down);
+    FireBurstShot(from, Vec3{0.0f, -0.3f, 0.0f});
+    EXPECT_FLOAT_EQ(down.y, -2.0f);
+    ASSERT_EQ(g_enemyShotList.size(), 6u);
+    const int types[6] = {0, 2, 0, 0, 0, 3};
+    const float speeds[6] = {0.1f, 0.025f, 0.3f, 0.15f, 0.1f, 0.3f};
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(Shot(i)->type, types[i]);
+        EXPECT_FLOAT_EQ(Shot(i)->velocity.y, -speeds[i]);
+        EXPECT_FLOAT_EQ(Shot(i)->position.z, 3.0f);
+    }
+
+    g_targetPosition = Vec3{3.0f, 0.0f, 0.0f};
+    FireAimedShot(0.0f, 0.0f, 4.0f, 0.5f);  // at the player, in three dimensions
+    EXPECT_FLOAT_EQ(Shot(6)->velocity.x, 0.3f);
+    EXPECT_FLOAT_EQ(Shot(6)->velocity.z, -0.4f);
+}
+
+TEST_F(EnemyShotTest, FireSpreadDrawsAnAngleThenASpeedPerShot)
+{
+    const std::vector<float> draws = ReferenceDraws(6);
+    FireSpread(Vec3{}, Vec3{0.0f, -1.0f, 0.0f}, 0);  // nothing, and no draw
+    FireSpread(Vec3{0.0f, 1.0f, 0.0f}, Vec3{0.0f, -1.0f, 0.0f}, 3);
+    ASSERT_EQ(g_enemyShotList.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        const double turn = (0.2 * draws[2 * i] - 0.1) * M_PI;
+        const double speed = 0.1 * draws[2 * i + 1] + 0.05;
+        EXPECT_NEAR(Shot(i)->velocity.x, speed * std::sin(turn), 1e-6);
+        EXPECT_NEAR(Shot(i)->velocity.y, -speed * std::cos(turn), 1e-6);
+    }
+}
+
+TEST_F(EnemyShotTest, ClearingDeletesOnlyTheShotsSilently)
+{
+    g_enemyShotList.push_back(new CLockOnSite);
+    FireShotAt(0.0f, 0.0f, 0.0f, Vec3{0.0f, 1.0f, 0.0f}, 0.1f);
+    FireShotAt(0.0f, 0.0f, 0.0f, Vec3{0.0f, 1.0f, 0.0f}, 0.1f);
+    g_enemyShotList.push_back(new CSprite);
+    const SpriteList kept{g_enemyShotList[0], g_enemyShotList[3]};
+    ClearEnemyShots();
+    EXPECT_EQ(g_enemyShotList, kept);
+    EXPECT_FALSE(AnyPlayed());
+    EXPECT_TRUE(sparks.particles.empty());
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include "EnemySideFixture.h"
+
+#include "actors/Bomb.h"
+#include "actors/LockOnSite.h"
+#include "actors/LockedMarker.h"
+
+#include <cmath>
+
+namespace {
+
+// The smallest kind: it explodes in one of the two shared ways when removed.
+class TestKind : public CEnemy {
+public:
+    explicit TestKind(bool withGround) : withGround(withGround) {}
+    void Remove() override
+    {
+        CSprite::Remove();
+        if (withGround)
+            ExplodeWithGround();
+        else
+            Explode();
+    }
+    virtual void SetPhase(int) {}
+
+    bool withGround;
+};
+
+class EnemyTest : public EnemySideFixture {
+protected:
+    // Where +y points after a turn of r half-turns.
+    static void ExpectFacing(const CEnemy& enemy, double r)
+    {
+        EXPECT_NEAR(enemy.facing.x, -std::sin(r * M_PI), 1e-6);
+        EXPECT_NEAR(enemy.facing.y, std::cos(r * M_PI), 1e-6);
+    }
+};
+
+TEST_F(EnemyTest, TurnsTowardThePlayerByFourPercentOfTheGapTheShortWayRound)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 0.0f);
+    g_targetPosition = Vec3{-3.0f, 0.0f, 0.0f};  // heading 0.5
+    enemy->Update();
+    EXPECT_FLOAT_EQ(enemy->rotation.z, 0.02f);
+    ExpectFacing(*enemy, 0.02);
+    enemy->rotation.z = 0.45f;  // a step below the minimum is raised to it
+    enemy->Update();
+    EXPECT_FLOAT_EQ(enemy->rotation.z, 0.45f + 0.0025f);
+    enemy->rotation.z = 0.498f;  // the last bit snaps
+    enemy->Update();
+    EXPECT_FLOAT_EQ(enemy->rotation.z, 0.5f);
+
+    // Heading 1.9 from 0: up to 2 first, then down toward 1.9.
+    g_targetPosition = Vec3{static_cast<float>(std::sin(0.1 * M_PI)), static_cast<float>(std::cos(0.1 * M_PI)), 0.0f};
+    enemy->rotation.z = 0.0f;
+    enemy->Update();
+    EXPECT_NEAR(enemy->rotation.z, 2.0f - 0.1f * 0.04f, 1e-5);
+
+    enemy->rotation.z = 0.0f;
+    enemy->appearFrames = 5;
+    enemy->Appear();
+    enemy->Update();
+    EXPECT_EQ(enemy->rotation.z, 0.0f);  // only an active enemy turns
+}
+
+TEST_F(EnemyTest, WithoutThePlayerFlagItTurnsAlongItsMotion)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 0.0f);
+    enemy->facePlayer = false;
+    enemy->rotation.z = 0.5f;
+    g_targetPosition = Vec3{0.0f, -3.0f, 0.0f};
+    enemy->Update();  // standing still: no turn, facing rebuilt
+    EXPECT_FLOAT_EQ(enemy->rotation.z, 0.5f);
+    ExpectFacing(*enemy, 0.5);
+
+    enemy->rotation.z = 0.0f;
+    enemy->SetVelocity(0.1f, 0.0f, 0.0f);  // heading 1.5: the short way is down from 2
+    enemy->Update();
+    EXPECT_FLOAT_EQ(enemy->rotation.z, 2.0f - 0.5f * 0.04f);
+}
+
+TEST_F(EnemyTest, FacePlayerPointsStraightAtIt)
+{
+    CEnemy* enemy = AddEnemy(1.0f, 1.0f, 0.0f);
+    enemy->facing.z = 0.25f;
+    g_targetPosition = Vec3{1.0f, -2.0f, 0.0f};
+    enemy->FacePlayer();
+    EXPECT_FLOAT_EQ(enemy->rotation.z, 1.0f);
+    EXPECT_FLOAT_EQ(enemy->facing.y, -3.0f);
+    EXPECT_FLOAT_EQ(enemy->facing.z, 0.25f);
+}
+
+TEST_F(EnemyTest, LeavesForAnEdgePointInTwoHundredFortyFrames)
+{
+    const std::vector<float> draws = ReferenceDraws(4);
+    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 0.0f);
+    enemy->Leave();
+    // Side coin, the point along the edge, end coin, the depth beyond it.
+    const bool alongY = static_cast<int>(draws[0] * 2.0f) != 0;
+    const bool lowEnd = static_cast<int>(draws[2] * 2.0f) != 0;
+    const float along = draws[1] * 20.0f - 10.0f;
+    const float beyond = lowEnd ? draws[3] * 5.0f - 15.0f : 15.0f - draws[3] * 5.0f;
+    EXPECT_FLOAT_EQ(enemy->motionEnd.x, alongY ? beyond : along);
+    EXPECT_FLOAT_EQ(enemy->motionEnd.y, alongY ? along : beyond);
+    for (int i = 0; i < 235; ++i)
+        enemy->Update();
+    EXPECT_GE(enemy->motionProgress, 0.0f);
+    for (int i = 0; i < 6; ++i)
+        enemy->Update();
+    EXPECT_EQ(enemy->position.x, enemy->motionEnd.x);
+}
+
+TEST_F(EnemyTest, MayShootOnlyInViewAndNotKnockedBack)
+{
+    CEnemy* enemy = AddEnemy(5.0f, 5.0f, 0.0f);
+    EXPECT_TRUE(enemy->CanShoot());
+    enemy->SetPosition(5.01f, 0.0f, 0.0f);
+    EXPECT_FALSE(enemy->CanShoot());
+    enemy->SetPosition(0.0f, 0.0f, 0.0f);
+    Vec3 knock{0.1f, 0.0f, 0.0f};
+    Vec3 spin{};
+    enemy->Push(&knock, &spin);
+    EXPECT_FALSE(enemy->CanShoot());
+}
+
+TEST_F(EnemyTest, DyingFreesItsLocksAndMarkersAtOnce)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 0.0f);
+    CEnemy* other = AddEnemy(1.0f, 0.0f, 0.0f);
+    for (CEnemy* target : {enemy, other, enemy}) {
+        g_effectList.push_back(new CLockedMarker(target->serialId, lockon->Lock(target->serialId)));
+        lockon->intervalCounter = 0;
+    }
+    enemy->dyingFrames = 20;
+    enemy->Die();
+    EXPECT_EQ(enemy->state, STATE_DYING);
+    EXPECT_EQ(lockon->CountLocksOn(enemy->serialId), 0);
+    EXPECT_EQ(lockon->CountLocksOn(other->serialId), 1);
+    EXPECT_EQ(g_effectList[0]->state, STATE_DEAD);
+    EXPECT_EQ(g_effectList[1]->state, STATE_ACTIVE);
+    EXPECT_EQ(g_effectList[2]->state, STATE_DEAD);
+}
+
+TEST_F(EnemyTest, TheReticleCatchesADeepEnemyWhereItAppearsOnScreen)
+{
+    // Camera mode 45: eye at z -10, vertical field of view 0.9299114 rad, square aspect.
+    const double focal = 1.0 / std::tan(0.9299114 / 2.0);
+    CEnemy* enemy = AddEnemy(4.0f, 2.0f, 30.0f);
+    EXPECT_NEAR(enemy->projectedPosition.x, 5.0 * 4.0 * focal / 40.0, 1e-4);
+    EXPECT_NEAR(enemy->projectedPosition.y, 5.0 * 2.0 * focal / 40.0, 1e-4);
+    EXPECT_NEAR(enemy->projectedPosition.z, 1000.0 / 999.0 * (1.0 - 1.0 / 40.0) - 1.0, 1e-4);
+
+    CLockOnSite reticle;  // radius 1
+    reticle.SetPosition(enemy->projectedPosition.x + 0.9f, enemy->projectedPosition.y, 0.0f);
+    EXPECT_TRUE(HitTestEnemy(enemy, &reticle));
+    EXPECT_FALSE(HitTest(enemy, &reticle));
+    reticle.SetPosition(enemy->projectedPosition.x + 1.1f, enemy->projectedPosition.y, 0.0f);
+    EXPECT_FALSE(HitTestEnemy(enemy, &reticle));
+
+    reticle.SetPosition(enemy->projectedPosition.x, enemy->projectedPosition.y, 0.0f);
+    reticle.state = STATE_DYING;
+    EXPECT_FALSE(HitTestEnemy(enemy, &reticle));
+    reticle.state = STATE_ACTIVE;
+    enemy->state = STATE_APPEARING;
+    EXPECT_FALSE(HitTestEnemy(enemy, &reticle));
+}
+
+TEST_F(EnemyTest, AKilledKindLeavesAnExplosionAndAnEscapedOneNothing)
+{
+    TestKind near(false);
+    near.SetPosition(1.0f, 2.0f, 0.0f);
+    near.Remove();
+    auto* bomb = dynamic_cast<CBomb*>(g_effectList.at(0));
+    ASSERT_NE(bomb, nullptr);
+    EXPECT_EQ(bomb->size, 5);
+    EXPECT_FLOAT_EQ(bomb->position.y, 2.0f);
+    EXPECT_FLOAT_EQ(bomb->velocity.y, -0.3f);
+    EXPECT_FLOAT_EQ(bomb->velocity.z, -0.1f);
+    EXPECT_TRUE(Played(g_seEnemyExplode));
+
+    TestKind deep(false);
+    deep.SetPosition(0.0f, 0.0f, 20.0f);
+    deep.Remove();
+    EXPECT_EQ(g_effectList.size(), 2u);
+    EXPECT_FALSE(Played(g_seEnemyExplode));  // heard only nearer than 20
+
+    TestKind grounded(true);
+    grounded.SetPosition(0.0f, 0.0f, 25.0f);
+    grounded.Remove();
+    EXPECT_FLOAT_EQ(g_effectList.at(2)->velocity.z, -0.5f);  // carried with the level ground
+    EXPECT_TRUE(Played(g_seEnemyExplode));  // always heard
+
+    for (bool withGround : {false, true}) {
+        TestKind escaped(withGround);
+        escaped.leftView = true;
+        escaped.Remove();
+    }
+    EXPECT_EQ(g_effectList.size(), 3u);
+    EXPECT_FALSE(AnyPlayed());
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "EffectsFixture.h"
+#include "actors/Bomb.h"
+#include "actors/LightParticle.h"
+#include "actors/ShockWave.h"
+
+namespace {
+
+using ExplosionsTest = EffectsFixture;
+
+TEST_F(ExplosionsTest, BombShowsEachPictureForTwoFramesWhileMovingThenGoes)
+{
+    const std::vector<TextureId> pictures = LoadPictures(g_texExplosion, 16, 141);
+    const Vec3 v{0.1f, 0.0f, 0.0f};
+    CBomb bomb(0.0f, 0.0f, 0.0f, 5.9f, &v);
+    for (int frame = 0; frame < 32; ++frame) {
+        device.ClearRecord();
+        DrawAndUpdate(&bomb);
+        ASSERT_EQ(device.draws.size(), 1u);
+        EXPECT_EQ(device.draws[0].state.texture, pictures[frame / 2]) << frame;
+        EXPECT_EQ(bomb.state, frame == 31 ? STATE_DEAD : STATE_ACTIVE) << frame;
+    }
+    EXPECT_NEAR(bomb.position.x, 3.2f, 1e-4f);
+    // Truncated to 5 units, additive, no fog.
+    EXPECT_EQ(Width(device.draws[0]), 5.0f);
+    EXPECT_EQ(device.draws[0].state.destination, BlendFactor::One);
+    EXPECT_FALSE(device.draws[0].state.fog);
+}
+
+TEST_F(ExplosionsTest, SpawnedBombFallsDownTheTurnedGroundTowardTheCamera)
+{
+    groundTransform.rotation.z = 0.5f;
+    const Vec3 at{1.0f, 2.0f, 3.0f};
+    SpawnBomb(&at);
+    ASSERT_EQ(g_effectList.size(), 1u);
+    auto* bomb = dynamic_cast<CBomb*>(g_effectList[0]);
+    ASSERT_NE(bomb, nullptr);
+    EXPECT_EQ(bomb->size, 5);
+    EXPECT_EQ(bomb->position.y, 2.0f);
+    EXPECT_NEAR(bomb->velocity.x, 0.3f, 1e-6f);
+    EXPECT_NEAR(bomb->velocity.y, 0.0f, 1e-6f);
+    EXPECT_EQ(bomb->velocity.z, -0.5f);
+}
+
+TEST_F(ExplosionsTest, MovingGlowArrivesAsItFadesOut)
+{
+    const TextureId glowPicture = LoadPicture(&g_texGlow, "#239");
+    SpawnLightParticleMoving(0.0f, 0.0f, 0.0f, 3.0f, -2.0f, 1.0f, 2.0f, 30);
+    ASSERT_EQ(g_effectList.size(), 1u);
+    CSprite* glow = g_effectList[0];
+    std::vector<float> sides;
+    for (int frame = 0; frame < 30; ++frame) {
+        device.ClearRecord();
+        DrawAndUpdate(glow);
+        sides.push_back(Width(device.draws[0]));
+        EXPECT_EQ(glow->state, frame == 29 ? STATE_DEAD : STATE_DYING);
+    }
+    EXPECT_EQ(glow->position.x, 3.0f);
+    EXPECT_EQ(glow->position.y, -2.0f);
+    EXPECT_EQ(glow->position.z, 1.0f);
+    EXPECT_FLOAT_EQ(sides[0], 2.0f);
+    EXPECT_FLOAT_EQ(sides[15], 1.0f);
+    EXPECT_FLOAT_EQ(sides[29], 2.0f / 30.0f);
+    const RecordedState& drawn = device.draws[0].state;
+    EXPECT_EQ(drawn.texture, glowPicture);
+    EXPECT_EQ(drawn.destination, BlendFactor::One);
+    EXPECT_FALSE(drawn.depthTest);
+}
+
+TEST_F(ExplosionsTest, RingsGrowOrShrinkOverTheirFrames)
+{
+    const TextureId ringPicture = LoadPicture(&g_texFreezeFlash, "#187");
+    CShockWave grow(0.0f, 0.0f, 0.0f, 25.0f, 30);
+    CShockWave shrink(0.0f, 0.0f, 0.0f, 25.0f, 30);
+    shrink.shrink = 1;
+    std::vector<float> grown, shrunk;
+    for (int frame = 0; frame < 30; ++frame) {
+        device.ClearRecord();
+        DrawAndUpdate(&grow);
+        DrawAndUpdate(&shrink);
+        grown.push_back(Width(device.draws[0]));
+        shrunk.push_back(Width(device.draws[1]));
+    }
+    EXPECT_EQ(grown[0], 0.0f);
+    EXPECT_FLOAT_EQ(grown[15], 12.5f);
+    EXPECT_EQ(shrunk[0], 25.0f);
+    EXPECT_FLOAT_EQ(shrunk[29], 25.0f / 30.0f);
+    EXPECT_EQ(grow.state, STATE_DEAD);
+    EXPECT_EQ(device.draws[0].state.texture, ringPicture);
+}
+
+TEST_F(ExplosionsTest, RemovingGlowsKeepsTheOtherEffectsInOrder)
+{
+    const Vec3 still{};
+    CSprite* bomb = new CBomb(0.0f, 0.0f, 0.0f, 5.0f, &still);
+    CSprite* ring = new CShockWave(0.0f, 0.0f, 0.0f, 25.0f, 30);
+    g_effectList = {new CLightParticle(0, 0, 0, 1, &still, 9), bomb, new CLightParticle(0, 0, 0, 1, &still, 9),
+                    new CLightParticle(0, 0, 0, 1, &still, 9), ring};
+    SpawnLightParticleGlow(1.0f, 2.0f, 0.0f, 0.5f);
+    RemoveAllLightParticles();
+    EXPECT_EQ(g_effectList, (SpriteList{bomb, ring}));
+    // The glow list is not touched; its glow lives 90 frames.
+    ASSERT_EQ(g_glowList.size(), 1u);
+    EXPECT_EQ(g_glowList[0]->dyingLeft, 90);
+}
+
+}  // namespace

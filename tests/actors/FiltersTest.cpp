@@ -1,0 +1,95 @@
+#include "EffectsFixture.h"
+#include "actors/CinemaScope.h"
+#include "actors/ColorFilter.h"
+#include "actors/RectangleShadow.h"
+
+#include <algorithm>
+
+namespace {
+
+class FiltersTest : public EffectsFixture {
+protected:
+    // Alpha bytes of the sprite's draws, frame by frame, until it is removed.
+    std::vector<uint32_t> FadeOf(CSprite* sprite)
+    {
+        std::vector<uint32_t> alphas;
+        while (sprite->state != STATE_DEAD) {
+            device.ClearRecord();
+            DrawAndUpdate(sprite);
+            EXPECT_EQ(device.draws.size(), 1u);
+            if (device.draws.size() == 1)
+                alphas.push_back(AlphaByte(device.draws[0]));
+        }
+        return alphas;
+    }
+};
+
+TEST_F(FiltersTest, FilterWithoutFadeInStartsOpaqueOverThePlayfieldAndFadesOut)
+{
+    CreateColorFilter(15);
+    ASSERT_EQ(g_overlayList.size(), 1u);
+    g_overlayList[0]->Draw();
+    const RecordedDraw& first = device.draws[0];
+    EXPECT_EQ(first.screenVertices[0].x, 160.0f);
+    EXPECT_EQ(first.screenVertices[3].x, 640.0f);
+    EXPECT_EQ(first.screenVertices[3].y, 480.0f);
+    EXPECT_EQ(first.screenVertices[0].color, 0xFFFFFFFFu);
+    EXPECT_FALSE(first.state.depthTest);
+
+    const std::vector<uint32_t> alphas = FadeOf(g_overlayList[0]);
+    ASSERT_EQ(alphas.size(), 15u);
+    EXPECT_EQ(alphas.back(), 255u / 15u);
+}
+
+TEST_F(FiltersTest, FilterFadesInToFullAlphaThenOutWithoutResting)
+{
+    const Color red{1.0f, 0.0f, 0.0f, 1.0f};
+    CColorFilter filter(&red, 10, 20);
+    const std::vector<uint32_t> alphas = FadeOf(&filter);
+    ASSERT_EQ(alphas.size(), 30u);
+    EXPECT_EQ(alphas[0], 0u);
+    EXPECT_EQ(alphas[9], 229u);
+    EXPECT_EQ(alphas[10], 255u);
+    EXPECT_EQ(alphas[11], 242u);
+    EXPECT_TRUE(std::is_sorted(alphas.begin(), alphas.begin() + 11));
+    EXPECT_TRUE(std::is_sorted(alphas.rbegin(), alphas.rend() - 10));
+}
+
+TEST_F(FiltersTest, BladeShadowFadesFromItsStartingAlpha)
+{
+    const Vec3 corners[4] = {{0, 1, 0}, {1, 1, 0}, {0, 0, 0}, {1, 0, 0}};
+    CRectangleShadow shadow(corners, 0.8f, 0.2f, 0.4f, 0.6f, 4);
+    EXPECT_EQ(FadeOf(&shadow), (std::vector<uint32_t>{204, 153, 102, 51}));
+    const RecordedDraw& last = device.draws[0];
+    EXPECT_EQ(last.colorVertices[1].x, 1.0f);
+    EXPECT_EQ(last.state.material.emissive.b, 0.6f);
+    EXPECT_FALSE(last.state.depthTest);
+}
+
+TEST_F(FiltersTest, CinemaScopeGrowsHoldsAndShrinksOnlyWhileUpdated)
+{
+    CCinemaScope panel(170, 90, 300, 90);
+    panel.Draw();
+    EXPECT_TRUE(device.draws.empty());
+    std::vector<float> widths;
+    std::vector<uint32_t> alphas;
+    while (panel.state != STATE_DEAD) {
+        device.ClearRecord();
+        panel.Update();
+        if (!device.draws.empty()) {
+            widths.push_back(Width(device.draws[0]));
+            alphas.push_back(AlphaByte(device.draws[0]));
+            EXPECT_EQ(device.draws[0].screenVertices[0].x, 160.0f);
+        }
+    }
+    ASSERT_EQ(widths.size(), 479u);
+    EXPECT_EQ(widths.front(), 1.0f);
+    EXPECT_EQ(widths.back(), 1.0f);
+    EXPECT_LE(alphas.front(), 3u);
+    EXPECT_LE(alphas.back(), 3u);
+    EXPECT_EQ(std::count(widths.begin(), widths.end(), 170.0f), 301);
+    EXPECT_EQ(std::count(alphas.begin(), alphas.end(), 191u), 301);
+    EXPECT_TRUE(std::is_sorted(widths.begin(), widths.begin() + 90));
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+#include "EffectsFixture.h"
+#include "actors/LandScape.h"
+
+#include <cmath>
+
+namespace {
+
+class LandScapeTest : public EffectsFixture {
+protected:
+    void SetUp() override
+    {
+        EffectsFixture::SetUp();
+        resources.AddText("MODEL", "#116", kTileMesh);
+        resources.AddText("MODEL", "#118", kTileMesh);
+    }
+
+    // Where each drawn tile was placed (the translation of its world matrix).
+    std::vector<Vec3> DrawnTiles()
+    {
+        device.ClearRecord();
+        ground.Draw();
+        std::vector<Vec3> tiles;
+        for (const RecordedDraw& draw : device.draws)
+            tiles.push_back({draw.state.world.m[3][0], draw.state.world.m[3][1], draw.state.world.m[3][2]});
+        return tiles;
+    }
+
+    CLandScape ground;
+};
+
+TEST_F(LandScapeTest, GridReadsTopRowFirstWithEitherLineEnd)
+{
+    for (const char* text : {"120\r\n0x3\r\n", "120\n0x3\n"}) {
+        AddMap("#102", text);
+        ground.SetupScene(11, 3, 2);
+        EXPECT_EQ(ground.Cell(0, 1), 1) << text;
+        EXPECT_EQ(ground.Cell(1, 1), 2);
+        EXPECT_EQ(ground.Cell(1, 0), 0);
+        EXPECT_EQ(ground.Cell(2, 0), 3);
+    }
+    // A resource shorter than the grid leaves the cells it does not reach empty.
+    std::fill(std::begin(ground.cells), std::end(ground.cells), 7);
+    AddMap("#102", "12\r\n");
+    ground.SetupScene(11, 150, 100);
+    EXPECT_EQ(ground.gridWidth, 100);
+    EXPECT_EQ(ground.Cell(0, 99), 1);
+    EXPECT_EQ(ground.Cell(1, 99), 2);
+    EXPECT_EQ(ground.Cell(2, 99), 0);
+    EXPECT_EQ(ground.Cell(99, 0), 0);
+}
+
+TEST_F(LandScapeTest, StageGroundScrollsWithoutEnd)
+{
+    AddMap("#102", std::string(100 * 100, '0'));
+    ground.SetupScene(11, 100, 100);
+    EXPECT_EQ(ground.position.x, 50.0f);
+    EXPECT_EQ(device.state.fogColor, 0xFF40528Au);
+    ground.position = {-0.5f, 100.25f, 0.0f};
+    ground.Draw();
+    EXPECT_EQ(ground.position.x, 99.5f);
+    EXPECT_EQ(ground.position.y, 0.25f);
+    ground.position = {-250.0f, 320.0f, 0.0f};
+    ground.Draw();
+    EXPECT_EQ(ground.position.x, 50.0f);
+    EXPECT_EQ(ground.position.y, 20.0f);
+}
+
+TEST_F(LandScapeTest, SmallGridRepeatsInBothDirections)
+{
+    // One tile per 3 × 3 block; value 3 has no model and draws nothing.
+    AddMap("#102", "003\n000\n100\n");
+    ground.SetupScene(11, 3, 3);
+    ground.position = {0.5f, 0.5f, 0.0f};
+    const std::vector<Vec3> tiles = DrawnTiles();
+    ASSERT_FALSE(tiles.empty());
+    float leftmost = 0.0f;
+    for (const Vec3& tile : tiles) {
+        EXPECT_EQ(std::fmod(tile.x + 0.5f, 3.0f), 0.0f) << tile.x;
+        EXPECT_EQ(std::fmod(tile.y + 0.5f, 3.0f), 0.0f) << tile.y;
+        EXPECT_EQ(tile.z, 10.0f);
+        leftmost = std::min(leftmost, tile.x);
+    }
+    EXPECT_LT(leftmost, -20.0f);
+    EXPECT_TRUE(device.draws[0].state.fog);
+    EXPECT_EQ(device.draws[0].state.cull, CullMode::CounterClockwise);
+}
+
+TEST_F(LandScapeTest, OnlyTilesWithinTheViewConeAreDrawn)
+{
+    // Looking straight at a flat ground 20 units away, the cone takes the
+    // tiles less than 30 units from the point under the camera.
+    AddMap("#102", std::string(10 * 10, '1'));
+    ground.SetupScene(11, 10, 10);
+    ground.position = {};
+    int inside = 0;
+    for (int y = -60; y <= 60; ++y)
+        for (int x = -60; x <= 60; ++x)
+            inside += x * x + y * y < 900 ? 1 : 0;
+    const std::vector<Vec3> tiles = DrawnTiles();
+    EXPECT_EQ(static_cast<int>(tiles.size()), inside);
+    for (const Vec3& tile : tiles)
+        EXPECT_LT(tile.x * tile.x + tile.y * tile.y, 900.0f);
+}
+
+TEST_F(LandScapeTest, SectionModelIsWireframeWithoutFogAndNoGroundDrawsNothing)
+{
+    ground.SetupScene(10, 0, 0);
+    graphics.SetFog(1);
+    device.ClearRecord();
+    ground.Draw();
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_EQ(device.draws[0].state.fill, FillMode::Wireframe);
+    EXPECT_FALSE(device.draws[0].state.fog);
+    EXPECT_EQ(device.state.fill, FillMode::Solid);
+
+    ground.velocity = {0.0f, 0.5f, 0.0f};
+    ground.SetupScene(-1, 0, 0);
+    EXPECT_EQ(ground.velocity.y, 0.0f);
+    EXPECT_EQ(DrawnTiles().size(), 0u);
+    EXPECT_EQ(ground.ownedModels[6], -1);
+}
+
+}  // namespace

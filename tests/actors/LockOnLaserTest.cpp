@@ -1,0 +1,217 @@
+#include "EnemySideFixture.h"
+
+#include "actors/LightParticle.h"
+#include "actors/LockOnLaser.h"
+#include "actors/LockedMarker.h"
+#include "actors/Player.h"
+#include "engine/VectorHelpers.h"
+
+#include <algorithm>
+
+namespace {
+
+class LockOnLaserTest : public EnemySideFixture {
+protected:
+    // A laser fired from slot 0 of a lock on target.
+    CLockOnLaser* FireAt(CEnemy* target, const Vec3& launch)
+    {
+        const int slot = lockon->Lock(target->serialId);
+        lockon->fired[slot] = 1;
+        auto* laser = new CLockOnLaser(0.0f, 0.0f, 0.0f, launch.x, launch.y, launch.z, target->serialId, slot, 4);
+        g_playerAttackList.push_back(laser);
+        return laser;
+    }
+
+    static float Speed(const CSprite& s) { return Vec3Length(s.velocity); }
+};
+
+TEST_F(LockOnLaserTest, AVolleyHomesInWithinItsSpeedCapsAndTakesTheMultipliersInOrder)
+{
+    auto ship = std::make_unique<CPlayer>();  // at the origin, its locks released
+    std::vector<CEnemy*> targets;
+    for (int i = 0; i < 6; ++i) {
+        targets.push_back(AddEnemy(-3.0f + static_cast<float>(i), 4.0f, 0.0f));
+        lockon->Lock(targets.back()->serialId);
+    }
+    ship->FireRay();
+    ship.reset();
+    std::vector<CLockOnLaser*> lasers;
+    for (CSprite* sprite : g_playerAttackList) {
+        if (auto* laser = dynamic_cast<CLockOnLaser*>(sprite))
+            lasers.push_back(laser);
+    }
+    ASSERT_EQ(lasers.size(), 6u);
+    std::vector<float> closest(6, 100.0f);
+    for (int age = 1; age <= 120; ++age) {
+        for (size_t i = 0; i < lasers.size(); ++i) {
+            lasers[i]->Update();
+            const float cap = age >= 12 && age <= 18 ? 0.2f : 0.5f;
+            EXPECT_LE(Speed(*lasers[i]), cap * 1.000001f) << "age " << age;
+            closest[i] = std::min(closest[i], Distance(&lasers[i]->position, &targets[i]->position));
+        }
+    }
+    const int multipliers[6] = {4, 8, 16, 32, 64, 64};
+    for (size_t i = 0; i < lasers.size(); ++i) {
+        EXPECT_EQ(lasers[i]->multiplier, multipliers[i]);
+        EXPECT_EQ(lasers[i]->targetId, targets[i]->serialId);
+        EXPECT_EQ(lasers[i]->power, 20);
+        EXPECT_LT(closest[i], 0.5f);
+    }
+}
+
+TEST_F(LockOnLaserTest, TheLaunchMovesItOnceThenItIsHeldBackFromAgeTwelveToEighteen)
+{
+    CLockOnLaser& laser = *FireAt(AddEnemy(0.0f, 30.0f, 0.0f), Vec3{0.0f, 3.0f, 0.0f});
+    laser.Update();
+    EXPECT_FLOAT_EQ(laser.position.y, 3.0f);
+    EXPECT_FLOAT_EQ(Speed(laser), 0.5f);
+    for (int age = 2; age <= 11; ++age)
+        laser.Update();
+    EXPECT_FLOAT_EQ(laser.position.y, 8.0f);
+    laser.Update();  // age 12: cut to 0.2
+    EXPECT_FLOAT_EQ(Speed(laser), 0.2f);
+    for (int age = 13; age <= 18; ++age)
+        laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.2f);
+    laser.Update();  // age 19: free again, gaining the steering step per frame
+    EXPECT_NEAR(Speed(laser), 0.3f, 1e-6);
+    EXPECT_FLOAT_EQ(laser.trail[1].y, laser.position.y - 0.2f);
+}
+
+TEST_F(LockOnLaserTest, FromAgeSixtyItTurnsAtOnce)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 10.0f, 0.0f);
+    CLockOnLaser laser(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    laser.age = 58;
+    laser.Update();  // age 59: a step of 0.1 across
+    EXPECT_LT(laser.velocity.y, 0.11f);
+    laser.Update();  // age 60: a step of 1.0 toward the target
+    EXPECT_GT(laser.velocity.y, 0.4f);
+}
+
+TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesAtTheEdge)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
+    CLockOnLaser& laser = *FireAt(enemy, Vec3{0.0f, 0.5f, 0.0f});
+    const float firstDraw = ReferenceDraws(1)[0];
+    enemy->Die();  // a dying target is lost; its death has freed the slot
+    EXPECT_EQ(lockon->active[0], 0);
+
+    laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.6f);
+    laser.Update();
+    laser.Update();
+    EXPECT_FLOAT_EQ(Speed(laser), 0.7f);
+    float lastY = laser.position.y;
+    while (laser.state == STATE_ACTIVE) {
+        lastY = laser.position.y;
+        laser.Update();
+    }
+    EXPECT_LE(lastY, 10.0f);
+    EXPECT_GT(laser.position.y, 10.0f);
+    EXPECT_TRUE(laser.leftView);
+    EXPECT_TRUE(sparks.particles.empty());
+    EXPECT_TRUE(g_effectList.empty());
+    EXPECT_EQ(RandomFloat(), firstDraw);
+}
+
+TEST_F(LockOnLaserTest, DyingOnItsTargetFreesItsSlotAndBurstsIntoSparks)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
+    CLockOnLaser& laser = *FireAt(enemy, Vec3{0.0f, 3.0f, 0.0f});
+    g_effectList.push_back(new CLockedMarker(enemy->serialId, 0));
+    laser.Update();
+    laser.Update();
+    const Vec3 at = laser.position;
+    const std::vector<float> draws = ReferenceDraws(7);
+
+    laser.Die();
+    EXPECT_EQ(lockon->active[0], 0);
+    EXPECT_EQ(g_effectList[0]->state, STATE_DEAD);
+    // 2 sparks at each of the 16 trail points (the oldest still the launch point), then 16 along the flight.
+    ASSERT_EQ(sparks.particles.size(), 48u);
+    EXPECT_FLOAT_EQ(sparks.particles[0].velocity.x, -0.01f + 0.02f * draws[0]);
+    EXPECT_FLOAT_EQ(sparks.particles[0].velocity.y, -0.01f + 0.02f * draws[1]);
+    EXPECT_FLOAT_EQ(sparks.particles[1].velocity.x, -0.01f + 0.02f * draws[5]);
+    EXPECT_EQ(sparks.particles[31].position.y, 0.0f);
+    auto* glow = dynamic_cast<CLightParticle*>(g_effectList.at(1));
+    ASSERT_NE(glow, nullptr);
+    EXPECT_FLOAT_EQ(glow->size, 5.0f);
+    EXPECT_EQ(glow->dyingFrames, 30);
+    EXPECT_EQ(glow->position.y, at.y);
+
+    for (int i = 0; i < 29; ++i)
+        laser.Update();
+    EXPECT_EQ(laser.position.y, at.y);  // stands still while its trail fades
+    EXPECT_EQ(laser.state, STATE_DYING);
+    laser.Update();
+    EXPECT_EQ(laser.state, STATE_DEAD);
+
+    // A special laser holds no slot; a slot taken by another target is left alone.
+    lockon->ReleaseAll();
+    lockon->Lock(enemy->serialId);
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, enemy->serialId, -1, 48);
+    EXPECT_EQ(special.power, 10);
+    special.Die();
+    CLockOnLaser stale(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, enemy->serialId + 1, 0, 4);
+    stale.Die();
+    EXPECT_EQ(lockon->active[0], 1);
+}
+
+TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAndAFullLockKnocksBack)
+{
+    CEnemy* enemy = AddEnemy(2.0f, 0.0f, 0.0f);
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, -1, 48);
+    special.OnHit(enemy);
+    EXPECT_TRUE(Played(g_seLaserHit));
+    CLockOnLaser normal(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    normal.OnHit(enemy);
+    EXPECT_TRUE(Played(g_seLaserHit2));
+    EXPECT_FALSE(enemy->IsPushed());
+    CLockOnLaser full(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    full.fullLock = true;
+    full.OnHit(enemy);
+    EXPECT_TRUE(Played(g_seLaserHit3));
+    EXPECT_FALSE(AnyPlayed());
+    EXPECT_FLOAT_EQ(enemy->impulse.x, 0.05f);
+    // (-0.05, 0, 0) turned by the heading of +x, three quarters of a turn.
+    EXPECT_NEAR(enemy->spin.x, 0.0f, 1e-8);
+    EXPECT_NEAR(enemy->spin.y, 0.05f, 1e-8);
+
+    CLockOnLaser deep(0.0f, 0.0f, 20.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
+    deep.OnHit(enemy);
+    EXPECT_FALSE(AnyPlayed());
+}
+
+TEST_F(LockOnLaserTest, TheTrailFadesAlongItsLengthAndWhileDying)
+{
+    CLockOnLaser laser(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, 0, 4);
+    laser.Draw();
+    ASSERT_EQ(device.draws.size(), 5u);  // a thick strip
+    const RecordedDraw& strip = device.draws[0];
+    EXPECT_EQ(strip.primitiveCount, 15);
+    EXPECT_EQ(strip.colorVertices[0].color >> 24, 255u);
+    EXPECT_EQ(strip.colorVertices[1].color >> 24, 239u);  // 255 × 15/16
+    EXPECT_EQ(strip.colorVertices[15].color >> 24, 15u);  // 255 × 1/16
+    EXPECT_FLOAT_EQ(strip.state.material.emissive.r, 0.5f);
+    EXPECT_FLOAT_EQ(strip.state.material.emissive.b, 1.0f);
+
+    laser.Die();
+    for (int i = 0; i < 15; ++i)
+        laser.Update();
+    laser.fullLock = true;
+    device.ClearRecord();
+    laser.Draw();
+    const RecordedDraw& fading = device.draws.at(0);
+    EXPECT_EQ(fading.colorVertices[0].color >> 24, 127u);  // half its dying time left
+    EXPECT_FLOAT_EQ(fading.state.material.emissive.r, 1.0f);
+    EXPECT_FLOAT_EQ(fading.state.material.emissive.g, 0.25f);
+
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, -1, 48);
+    device.ClearRecord();
+    special.Draw();
+    EXPECT_FLOAT_EQ(device.draws.at(0).state.material.emissive.g, 1.0f);
+    EXPECT_FLOAT_EQ(device.draws.at(0).state.material.emissive.r, 0.5f);
+}
+
+}  // namespace

@@ -1,0 +1,179 @@
+#include "EnemySideFixture.h"
+
+#include "actors/LockOnSite.h"
+#include "actors/LockOnSquare.h"
+#include "actors/LockedMarker.h"
+
+#include <cmath>
+
+namespace {
+
+class LockonSystemTest : public EnemySideFixture {
+protected:
+    void Frames(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            lockon->CountDown();
+    }
+
+    // A successful lock as the collision pass makes it: the slot and its marker.
+    int LockWithMarker(int target)
+    {
+        const int slot = lockon->Lock(target);
+        if (slot != -1)
+            g_effectList.push_back(new CLockedMarker(target, slot));
+        return slot;
+    }
+
+    CSprite* Marker(size_t index) { return g_effectList.at(index); }
+};
+
+TEST_F(LockonSystemTest, TheIntervalRefusesOnlyLockedTargetsForTwelveFrames)
+{
+    EXPECT_EQ(lockon->Lock(100), 0);
+    EXPECT_TRUE(Played(g_seLock));
+    EXPECT_EQ(lockon->timer[0], 360);
+    Frames(5);
+    EXPECT_EQ(lockon->Lock(200), 1);  // a new target may be locked at once
+    Frames(5);
+    EXPECT_EQ(lockon->Lock(100), -1);  // locked already, and the interval runs again
+    EXPECT_EQ(lockon->Lock(200), -1);  // the target just locked
+    Played(g_seLock);
+    Frames(6);
+    EXPECT_EQ(lockon->Lock(100), -1);
+    EXPECT_FALSE(AnyPlayed());
+    Frames(1);
+    EXPECT_EQ(lockon->Lock(100), 2);
+    EXPECT_EQ(lockon->CountLocksOn(100), 2);
+}
+
+TEST_F(LockonSystemTest, EightSlotsAndTheFullLockSound)
+{
+    for (int slot = 0; slot < 7; ++slot) {
+        EXPECT_EQ(lockon->Lock(100 + slot), slot);
+        EXPECT_TRUE(Played(g_seLock));
+    }
+    EXPECT_EQ(lockon->Lock(107), 7);
+    EXPECT_TRUE(Played(g_seLockFull));
+    EXPECT_FALSE(Played(g_seLock));
+    EXPECT_TRUE(lockon->IsFull());
+    EXPECT_FALSE(lockon->IsFullLock());
+
+    Frames(1);
+    EXPECT_EQ(lockon->Lock(300), -1);  // no free slot: nothing changes
+    EXPECT_FALSE(AnyPlayed());
+    EXPECT_EQ(lockon->intervalCounter, 11);
+
+    lockon->fired[3] = 1;
+    EXPECT_FALSE(lockon->IsFull());
+    lockon->ReleaseSlot(7);
+    EXPECT_EQ(lockon->Lock(300), 7);
+    EXPECT_TRUE(Played(g_seLock));  // one slot fired: not a full lock
+}
+
+TEST_F(LockonSystemTest, EightLocksOnOneTargetAreAFullLockFiredOrNot)
+{
+    for (int slot = 0; slot < 8; ++slot) {
+        EXPECT_EQ(lockon->Lock(42), slot);
+        Frames(12);
+    }
+    lockon->fired[0] = 1;
+    lockon->fired[5] = 1;
+    EXPECT_TRUE(lockon->IsFullLock());
+    EXPECT_FALSE(lockon->IsFull());
+    EXPECT_EQ(lockon->CountLocksOn(42), 8);
+}
+
+TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker)
+{
+    LockWithMarker(7);
+    LockWithMarker(8);
+    lockon->fired[1] = 1;  // a fired lock no longer runs down
+    Frames(360);
+    EXPECT_EQ(lockon->active[0], 1);
+    EXPECT_EQ(Marker(0)->state, STATE_ACTIVE);
+    Frames(1);
+    EXPECT_EQ(lockon->active[0], 0);
+    EXPECT_EQ(lockon->targetId[0], -1);
+    EXPECT_EQ(Marker(0)->state, STATE_DEAD);
+    EXPECT_EQ(lockon->intervalCounter, 0);
+    Frames(1000);
+    EXPECT_EQ(lockon->timer[1], 360);
+    EXPECT_EQ(Marker(1)->state, STATE_ACTIVE);
+}
+
+TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
+{
+    LockWithMarker(7);  // slot 0
+    LockWithMarker(8);  // slot 1
+    Frames(12);
+    LockWithMarker(7);  // slot 2
+    LockWithMarker(9);  // slot 3
+
+    lockon->ReleaseSlotIfTarget(3, 7);  // slot 3 holds 9: nothing happens
+    EXPECT_EQ(Marker(3)->state, STATE_ACTIVE);
+    lockon->ReleaseSlot(1);
+    EXPECT_EQ(Marker(1)->state, STATE_DEAD);
+    EXPECT_EQ(Marker(0)->state, STATE_ACTIVE);
+    lockon->ReleaseSlotIfTarget(0, 7);  // every marker of 7 goes; slot 2 stays held
+    EXPECT_EQ(lockon->active[2], 1);
+    EXPECT_EQ(Marker(0)->state, STATE_DEAD);
+    EXPECT_EQ(Marker(2)->state, STATE_DEAD);
+    lockon->ReleaseTarget(9);
+    EXPECT_EQ(lockon->active[3], 0);
+    EXPECT_EQ(Marker(3)->state, STATE_DEAD);
+    lockon->ReleaseAll();
+    EXPECT_EQ(lockon->CountLocksOn(7), 0);
+}
+
+TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemy)
+{
+    CEnemy* enemy = AddEnemy(1.0f, 2.0f, 0.0f);
+    CLockOnSite site;
+    site.OnHit(enemy);
+    ASSERT_EQ(g_effectList.size(), 1u);
+    CSprite* square = g_effectList[0];
+    square->Draw();
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -5.0f);  // side 10 at first
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][1], 2.0f);
+
+    for (int i = 0; i < 12; ++i)
+        square->Update();
+    device.ClearRecord();
+    square->Draw();
+    const RecordedDraw& later = device.draws.at(0);
+    EXPECT_FLOAT_EQ(later.colorVertices[0].x, -2.5f);  // side 5, turned 0.18 half-turn
+    EXPECT_NEAR(later.state.world.m[0][0], std::cos(0.18 * M_PI), 1e-6);
+    EXPECT_NEAR(later.state.world.m[0][1], std::sin(0.18 * M_PI), 1e-6);
+    for (int i = 0; i < 12; ++i)
+        square->Update();
+    EXPECT_EQ(square->state, STATE_DEAD);  // 24 frames in all
+
+    // Without its enemy a square goes at once (and is not drawn).
+    CLockOnSquare orphan(enemy->serialId + 1000);
+    device.ClearRecord();
+    orphan.Draw();
+    EXPECT_TRUE(device.draws.empty());
+    EXPECT_EQ(orphan.state, STATE_DEAD);
+}
+
+TEST_F(LockonSystemTest, AMarkerSitsOnItsEnemyAndDiesWithIt)
+{
+    CEnemy* enemy = AddEnemy(-1.0f, 3.0f, 2.0f);
+    CLockedMarker marker(enemy->serialId, 4);
+    marker.Draw();
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.675f);  // 1.35 wide
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][0], -1.0f);
+    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][2], 2.0f);
+
+    delete g_enemyList[0];
+    g_enemyList.clear();
+    device.ClearRecord();
+    marker.Draw();
+    EXPECT_TRUE(device.draws.empty());
+    EXPECT_EQ(marker.state, STATE_DEAD);
+}
+
+}  // namespace

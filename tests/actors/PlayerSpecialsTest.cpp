@@ -1,0 +1,161 @@
+#include "actors/ColorFilter.h"
+#include "actors/LightParticle.h"
+#include "actors/LockOnLaser.h"
+#include "tests/actors/PlayerScene.h"
+
+namespace playertest {
+namespace {
+
+using PlayerSpecials = PlayerScene;
+
+TEST_F(PlayerSpecials, GaugeIsCappedAndEachSpecialNeedsItsWeapon)
+{
+    player->specialGauge = 2800;
+    player->AddSpecialGauge(500);
+    EXPECT_EQ(player->specialGauge, 3000);
+    player->AddSpecialGauge(-2001);
+    EXPECT_FALSE(player->CanRaySpecial() || player->CanShotSpecial() || player->CanBladeSpecial());
+    player->AddSpecialGauge(1);
+    EXPECT_TRUE(player->CanRaySpecial() && player->CanShotSpecial());
+    player->bladeEnabled = false;
+    EXPECT_FALSE(player->CanBladeSpecial());
+
+    player->gaugeCharging = true;
+    player->specialGauge = 0;
+    Frames(30);
+    EXPECT_EQ(player->specialGauge, 300);
+}
+
+// Armed together with the 45-frame freeze, a special runs in the first update after it.
+TEST_F(PlayerSpecials, RaySpecialSendsSixteenLasersAtTheListInTurn)
+{
+    player->ArmRaySpecial(1);
+    player->Update();
+    EXPECT_EQ(Plays(g_seRaySpecial), 0);  // nothing to aim at
+    const CSprite* first = AddTarget(2.0f, 3.0f, 40);
+    const CSprite* second = AddTarget(-2.0f, 3.0f, 40);
+    const CSprite* third = AddTarget(0.0f, 4.0f, 40);
+    player->ArmRaySpecial(1);
+    EXPECT_TRUE(ObjectsOf<CLockOnLaser>(g_playerAttackList).empty());
+    player->Update();
+    const auto lasers = ObjectsOf<CLockOnLaser>(g_playerAttackList);
+    ASSERT_EQ(lasers.size(), 16u);
+    for (int i = 0; i < 16; ++i) {
+        const CSprite* expected[3] = {first, second, third};
+        EXPECT_EQ(lasers[i]->targetId, expected[i % 3]->serialId);
+        EXPECT_EQ(lasers[i]->slot, -1);
+        EXPECT_EQ(lasers[i]->multiplier, 48);
+        EXPECT_EQ(lasers[i]->power, 10);
+        const float x = lasers[i]->velocity.x;
+        EXPECT_TRUE((x >= 1.0f && x <= 3.0f) || (x >= -3.0f && x <= -1.0f));
+    }
+    EXPECT_EQ(Plays(g_seRaySpecial), 16);
+    EXPECT_EQ(player->rayAmmo, 64);
+    player->Update();
+    EXPECT_EQ(ObjectsOf<CLockOnLaser>(g_playerAttackList).size(), 16u);
+}
+
+TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)
+{
+    CSprite* behind = AddTarget(0.0f, -3.0f, 2000, 100);
+    CSprite* weak = AddTarget(0.5f, 3.0f, 100, 100);
+    CSprite* strong = AddTarget(-1.0f, 3.0f, 640, 500);
+    strong->iconTexture = 12;
+    player->ArmShotSpecial(1);
+    player->Update();
+
+    EXPECT_EQ(strong->hp, 640 - 320);
+    EXPECT_EQ(weak->hp, 100);
+    EXPECT_EQ(behind->hp, 2000);
+    EXPECT_EQ(g_lastHitEnemy->hp, 320);
+    EXPECT_EQ(g_lastHitEnemy->maxHp, 640);
+    EXPECT_EQ(g_lastHitEnemy->iconTexture, 12);
+    EXPECT_EQ(Plays(g_seShotSpecial), 1);
+    EXPECT_EQ(Plays(g_seLaserHit), 1);
+    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).size(), 63u);
+    EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
+    EXPECT_EQ(ObjectsOf<CColorFilter>(g_overlayList).size(), 1u);
+    EXPECT_EQ(player->muzzleFlashFrames, 5);
+    // The strike knocks the target away from the ship.
+    EXPECT_LT(strong->impulse.x, 0.0f);
+    EXPECT_GT(strong->impulse.y, 0.0f);
+    EXPECT_EQ(player->score, 0);
+
+    player->ArmShotSpecial(1);
+    player->Update();
+    EXPECT_EQ(strong->state, STATE_DYING);
+    EXPECT_EQ(player->score, 500);
+    EXPECT_EQ(player->killCount, 1);
+}
+
+TEST_F(PlayerSpecials, EqualStrengthTiesCompareAgainstTheWholeUnitsOfTheBestDistance)
+{
+    // Distances from the point one unit ahead: 2.7 first, then 2.2.
+    CSprite* farther = AddTarget(0.0f, 3.7f, 200);
+    CSprite* nearer = AddTarget(0.0f, 3.2f, 200);
+    player->ShotSpecial();
+    EXPECT_EQ(farther->hp, 0);
+    EXPECT_EQ(nearer->hp, 200);
+}
+
+TEST_F(PlayerSpecials, ShotSpecialWithNothingAheadOrAScorelessKillPaysNothing)
+{
+    AddTarget(4.0f, 0.5f, 200);
+    player->ShotSpecial();
+    EXPECT_TRUE(g_effectList.empty());
+    EXPECT_EQ(Plays(g_seShotSpecial), 0);
+
+    CSprite* worthless = AddTarget(0.0f, 2.0f, 200, 0);
+    player->ShotSpecial();
+    EXPECT_EQ(worthless->state, STATE_DYING);
+    EXPECT_EQ(player->killCount, 0);
+}
+
+TEST_F(PlayerSpecials, StrikingATargetAlreadyGoingDownPaysNoSecondTime)
+{
+    CSprite* boss = AddTarget(0.0f, 3.0f, 3000, 50000);
+    boss->Die();
+    boss->hp = 200;
+    player->ShotSpecial();
+    EXPECT_EQ(boss->hp, 0);
+    EXPECT_EQ(boss->state, STATE_DYING);
+    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).size(), 63u);
+    EXPECT_EQ(player->score, 0);
+    EXPECT_EQ(player->killCount, 0);
+}
+
+TEST_F(PlayerSpecials, AuraLastsSixSecondsWithSmokeOnEvenFramesAndCancelsShotsItTouches)
+{
+    player->SetPosition(1.0f, -1.0f, 0.0f);
+    player->ArmBladeSpecial(1);
+    Frame();
+    EXPECT_TRUE(player->HasAura());
+    EXPECT_EQ(player->auraTimer, 359);
+    EXPECT_FLOAT_EQ(player->aura->position.x, 1.0f);
+    EXPECT_FLOAT_EQ(player->aura->hitRadius, 1.5f);
+    Frames(9);
+    EXPECT_EQ(g_pointParticles->particles.size(), 5u);
+
+    // What the frame pass does with an enemy shot inside the aura.
+    CSprite shot;
+    shot.SetPosition(1.0f, 0.4f, 0.0f);
+    ASSERT_TRUE(HitTest(&shot, player->aura));
+    shot.Die();
+    player->AddSpecialGauge(10);
+    player->auraHit = true;
+    player->EnableControl();
+    player->Activate();
+    player->Draw();
+    EXPECT_FALSE(player->auraHit);
+
+    Frames(349);
+    EXPECT_TRUE(player->HasAura());
+    Frame();
+    EXPECT_FALSE(player->HasAura());
+    player->StartAura();
+    player->DisableControl();
+    EXPECT_FALSE(player->HasAura());
+}
+
+}  // namespace
+}  // namespace playertest

@@ -1,0 +1,249 @@
+#include "actors/LightParticle.h"
+#include "actors/LockOnSite.h"
+#include "actors/Reseter.h"
+#include "actors/ShockWave.h"
+#include "tests/actors/PlayerScene.h"
+
+#include <cmath>
+
+namespace playertest {
+namespace {
+
+constexpr float kPi = 3.14159265f;
+
+using PlayerShip = PlayerScene;
+
+TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)
+{
+    player->RotateRoll(-0.02f);
+    EXPECT_FLOAT_EQ(player->roll, 1.98f);
+    player->SetRoll(1.99f);
+    player->RotateRoll(0.02f);
+    EXPECT_NEAR(player->roll, 0.01f, 1e-6);
+
+    player->reticleDistance = 7.45f;
+    player->MoveSite(0.15f);
+    EXPECT_FLOAT_EQ(player->reticleDistance, 7.5f);
+    player->reticleDistance = 1.55f;
+    player->MoveSite(-0.15f);
+    EXPECT_FLOAT_EQ(player->reticleDistance, 1.5f);
+
+    // The reticle sits ahead along the roll and turns with it.
+    player->SetRoll(0.5f);
+    player->SetPosition(1.0f, 2.0f, 0.0f);
+    EXPECT_NEAR(player->reticle->position.x, 1.0f - 1.5f, 1e-6);
+    EXPECT_NEAR(player->reticle->position.y, 2.0f, 1e-6);
+    EXPECT_FLOAT_EQ(player->reticle->rotation.z, 0.5f);
+}
+
+TEST_F(PlayerShip, SteeringBandsDriveTheTiltAndTheBladeSigns)
+{
+    // First band, stick centred: the forward speed decays, the half sign turns back.
+    player->forwardSpeed = 0.5f;
+    player->bladeSweepSign = -1;
+    player->Steer(0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(player->forwardSpeed, 0.475f);
+    EXPECT_EQ(player->bladeHalfSign, -1);
+    EXPECT_EQ(player->bladeSweepSign, -1);
+
+    // 0.35 is in the second band: x drives forward, y sideways; x < 0 is the front half.
+    player->SetRoll(0.35f);
+    player->forwardSpeed = 0.0f;
+    player->sideSpeed = 0.0f;
+    player->Steer(-0.09f, 0.09f);
+    EXPECT_FLOAT_EQ(player->forwardSpeed, -0.08f);
+    EXPECT_FLOAT_EQ(player->sideSpeed, 0.08f);
+    EXPECT_EQ(player->bladeSweepSign, 1);
+    EXPECT_EQ(player->bladeHalfSign, 1);
+
+    // 1.65 is back in the first band; the speeds stop at their limits.
+    player->SetRoll(1.65f);
+    for (int i = 0; i < 20; ++i)
+        player->Steer(0.09f, 0.09f);
+    EXPECT_FLOAT_EQ(player->forwardSpeed, 1.0f);
+    EXPECT_FLOAT_EQ(player->sideSpeed, 0.75f);
+    EXPECT_EQ(player->bladeHalfSign, 1);
+
+    // Third band: both reversed.
+    player->SetRoll(1.0f);
+    player->Steer(0.09f, -0.09f);
+    EXPECT_EQ(player->bladeSweepSign, -1);
+    EXPECT_EQ(player->bladeHalfSign, 1);
+    // Fourth band: y reversed for the sweep, x > 0 is the front half.
+    player->SetRoll(1.5f);
+    player->Steer(0.09f, -0.09f);
+    EXPECT_EQ(player->bladeSweepSign, 1);
+    EXPECT_EQ(player->bladeHalfSign, 1);
+}
+
+TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
+{
+    player->SetPosition(4.45f, -4.45f, 0.0f);
+    player->Translate(0.09f, -0.09f, 0.0f);
+    EXPECT_FLOAT_EQ(player->position.x, 4.5f);
+    EXPECT_FLOAT_EQ(player->position.y, -4.5f);
+    player->SetOnEntryPath(true);
+    player->Translate(0.0f, -0.09f, 0.0f);
+    EXPECT_FLOAT_EQ(player->position.y, -4.59f);
+    player->SetOnEntryPath(false);
+    player->SetAutoLevel(true);
+    player->Translate(0.09f, 0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(player->position.x, 4.59f);
+
+    // Levelling eases the roll 2.5 % of the way back each frame, the short way round.
+    player->SetRoll(1.6f);
+    player->Update();
+    EXPECT_FLOAT_EQ(player->roll, 1.6f + 0.4f * 0.025f);
+    player->SetRoll(0.4f);
+    player->Update();
+    EXPECT_FLOAT_EQ(player->roll, 0.4f - 0.4f * 0.025f);
+}
+
+TEST_F(PlayerShip, DashAlongOneAxisKeepsTheOtherAndSlowsDown)
+{
+    player->SetVelocity(0.0f, 0.05f, 0.0f);
+    player->Dash(-0.7f, 0.0f);
+    EXPECT_FLOAT_EQ(player->velocity.x, -0.3f);
+    EXPECT_FLOAT_EQ(player->velocity.y, 0.05f);
+    EXPECT_FLOAT_EQ(player->slowDown, 0.9f);
+    EXPECT_EQ(Plays(g_seDash), 1);
+    const auto rings = ObjectsOf<CShockWave>(g_effectList);
+    ASSERT_EQ(rings.size(), 1u);
+    EXPECT_FLOAT_EQ(rings[0]->size, 20.0f);
+    EXPECT_EQ(rings[0]->dyingFrames, 15);
+    EXPECT_FLOAT_EQ(rings[0]->rotation.y, 0.5f);
+    EXPECT_FLOAT_EQ(rings[0]->rotation.z, 0.0f);
+    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames, 30);
+    EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
+
+    player->Dash(0.0f, 1.0f);
+    player->Dash(0.3f, 0.3f);
+    player->Dash(-0.3f, 0.3f);
+    const auto turned = ObjectsOf<CShockWave>(g_effectList);
+    EXPECT_FLOAT_EQ(turned.at(1)->rotation.z, 0.5f);
+    EXPECT_FLOAT_EQ(turned.at(2)->rotation.z, 0.25f);
+    EXPECT_FLOAT_EQ(turned.at(3)->rotation.z, 0.75f);
+}
+
+TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
+{
+    player->AddScore(1000000);
+    EXPECT_EQ(player->lives, 3);
+    player->AddScore(0);
+    EXPECT_EQ(player->lives, 4);
+    player->AddScore(0);
+    EXPECT_EQ(player->lives, 4);
+    EXPECT_EQ(Plays(g_seExtend), 2);
+    player->Reset();
+    player->AddScore(499999);
+    EXPECT_EQ(player->lives, 2);
+}
+
+TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
+{
+    player->EnableControl();
+    player->SetPosition(2.0f, 2.0f, 0.0f);
+    SeedRandom(9);
+    player->Die();
+    SeedRandom(9);
+    for (int i = 0; i < 128; ++i)
+        RandomFloat();
+    const float vx = RandomFloat() - 0.5f;
+    const float vy = RandomFloat() - 0.5f;
+    const float vz = RandomFloat() - 0.5f;
+    const float speed = 0.06f + 0.14f * RandomFloat();
+
+    EXPECT_EQ(player->state, STATE_DYING);
+    EXPECT_EQ(Plays(g_sePlayerDie), 1);
+    const auto glows = ObjectsOf<CLightParticle>(g_effectList);
+    ASSERT_EQ(glows.size(), 32u);
+    const float length = std::sqrt(vx * vx + vy * vy + vz * vz);
+    EXPECT_NEAR(glows[0]->velocity.x, vx / length * speed, 1e-6);
+    EXPECT_NEAR(glows[0]->velocity.z, vz / length * speed, 1e-6);
+    EXPECT_FLOAT_EQ(glows[0]->size, 0.5f);
+    EXPECT_EQ(glows[0]->dyingFrames, 60);
+
+    Frames(44);
+    EXPECT_EQ(player->state, STATE_DYING);
+    Frame();
+    EXPECT_EQ(player->state, STATE_APPEARING);
+    EXPECT_EQ(player->lives, 1);
+    EXPECT_EQ(Plays(g_seEntry), 1);
+    EXPECT_FALSE(player->CanShoot());
+    // Upside down behind the field, leaving (-3, -2, -7.5) along +x.
+    Frame();
+    EXPECT_LT(player->position.z, -7.4f);
+    EXPECT_GT(player->position.x, -3.0f);
+    EXPECT_GT(player->rotation.y, 0.99f);
+
+    // Ninety steps of the path, the first in the frame of the respawn.
+    Frames(87);
+    EXPECT_EQ(player->state, STATE_APPEARING);
+    Frame();
+    EXPECT_EQ(player->state, STATE_ACTIVE);
+    EXPECT_EQ(player->position.x, 0.0f);
+    EXPECT_EQ(player->position.y, -2.5f);
+    EXPECT_EQ(player->position.z, 0.0f);
+    EXPECT_FALSE(player->onEntryPath);
+    EXPECT_TRUE(player->IsControllable());
+    Frames(119);
+    EXPECT_TRUE(player->IsInvulnerable());
+    Frame();
+    EXPECT_FALSE(player->IsInvulnerable());
+}
+
+TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSeconds)
+{
+    player->EnableControl();
+    player->lives = 0;
+    player->StartAura();
+    player->Die();
+    Frames(45);
+    EXPECT_EQ(player->state, STATE_DEAD);
+    EXPECT_FALSE(player->controlEnabled);
+    EXPECT_FALSE(player->HasAura());
+    const auto reseters = ObjectsOf<CReseter>(g_systemSpriteList);
+    ASSERT_EQ(reseters.size(), 1u);
+    EXPECT_EQ(reseters[0]->scene, -2);
+    EXPECT_EQ(reseters[0]->step, 0);
+    for (int i = 0; i < 239; ++i)
+        reseters[0]->Update();
+    EXPECT_EQ(reseters[0]->state, STATE_DYING);
+    reseters[0]->Update();
+    EXPECT_EQ(reseters[0]->state, STATE_DEAD);
+}
+
+TEST_F(PlayerShip, RemovingReseterKeepsTheOtherSystemSprites)
+{
+    CSprite* camera = new CSprite();
+    g_systemSpriteList.push_back(camera);
+    SpawnReseter(-2, 0);
+    SpawnReseter(1, 3);
+    g_systemSpriteList.push_back(new CSprite());
+    RemoveAllReseters();
+    ASSERT_EQ(g_systemSpriteList.size(), 2u);
+    EXPECT_EQ(g_systemSpriteList[0], camera);
+    RemoveAllReseters();
+    EXPECT_EQ(g_systemSpriteList.size(), 2u);
+}
+
+TEST_F(PlayerShip, MuzzleFlashAndFlareRunDownInDraw)
+{
+    player->EnableControl();
+    player->StartMuzzleFlash(5);
+    player->StartFlare();
+    for (int i = 0; i < 5; ++i)
+        player->Draw();
+    EXPECT_EQ(player->muzzleFlashFrames, 0);
+    for (int i = 0; i < 103; ++i)
+        player->Draw();
+    EXPECT_EQ(player->flareStep, 1);
+    EXPECT_EQ(player->flareFramesLeft, 180);
+    for (int i = 0; i < 180; ++i)
+        player->Draw();
+    EXPECT_FALSE(player->flareActive);
+    EXPECT_EQ(player->flareStep, 2);
+}
+
+}  // namespace
+}  // namespace playertest

@@ -1,0 +1,83 @@
+# Shared by the end-to-end tests: a program folder of its own for the game
+# (a copy of the program, since the program folder is the one the executable
+# really lives in), and checks of what the game wrote there.
+
+# make_program_folder <executable>: sets $dir, removed when the test ends.
+make_program_folder() {
+  dir=$(mktemp -d "${TMPDIR:-/tmp}/vostrelle-e2e.XXXXXX")
+  trap 'stop_everything; rm -rf "$dir"' EXIT
+  cp "$1" "$dir/vostrelle"
+  printf 'scorename,e2e\r\nwindowmode,0\r\n' > "$dir/vostrelle.ini"
+}
+
+pids=()
+stop_everything() {
+  local pid
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+}
+
+fail() {
+  echo "FAILED: $*" >&2
+  [ -f "$dir/log/d3d9.txt" ] && { echo "--- log/d3d9.txt" >&2; cat "$dir/log/d3d9.txt" >&2; }
+  [ -f "$dir/stderr" ] && { echo "--- stderr" >&2; cat "$dir/stderr" >&2; }
+  exit 1
+}
+
+# start_xvfb: a display of our own for the rest of the test.
+start_xvfb() {
+  local displayfd display
+  exec {displayfd}<> <(:)
+  Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp 2>"$dir/xvfb.log" &
+  pids+=($!)
+  read -r -t 10 -u "$displayfd" display || fail "Xvfb did not start"
+  export DISPLAY=":$display"
+  unset SDL_VIDEODRIVER
+}
+
+# skip_without <command...>: ends the test as skipped when one is not installed.
+skip_without() {
+  local command
+  for command in "$@"; do
+    if ! command -v "$command" >/dev/null; then
+      echo "skipped: $command is not installed"
+      exit 77
+    fi
+  done
+}
+
+# wait_for <seconds> <command...>: polls the command every 50 ms.
+wait_for() {
+  local limit=$(( $1 * 20 )); shift
+  local i
+  for (( i = 0; i < limit; i++ )); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# The master loading is the last step before the title.
+assets_loaded() {
+  grep -A1 -x 'Load Master Model Binaries.' "$dir/log/d3d9.txt" 2>/dev/null | grep -qx ' -> Finished.'
+}
+
+# expect_lines_in_order <file> <line...>: each line appears, after the one before.
+expect_lines_in_order() {
+  local file=$1; shift
+  local line
+  while IFS= read -r line; do
+    if [ $# -gt 0 ] && [ "$line" = "$1" ]; then shift; fi
+  done < "$file"
+  [ $# -eq 0 ] || fail "\"$1\" missing (or out of order) in $file"
+}
+
+# The device log of a whole run, start to end.
+expect_full_device_log() {
+  expect_lines_in_order "$dir/log/d3d9.txt" \
+    "Create DirectInput8 Object." "Create Keyboard Device." "Create Direct3D9 Object." \
+    "Initialize Direct3D9 Device (Primary)." "Initialize Render States." \
+    "Load Master Texture Binaries." "Load Master Sound Binaries." "Load Master Model Binaries." \
+    "Release KeyBoard Device." "Release Sound Device." "Release Mesh." "Release Direct3D9 Device."
+}

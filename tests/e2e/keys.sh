@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The program on an X server (Xvfb), played with real key presses (xdotool):
+# a credit, a start, flying and shooting, a screenshot, start and credit
+# together (the play's replay is written), that replay copied to "demo" and
+# started by the blade in the title, a screenshot of the playback, Esc.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+skip_without Xvfb xdotool
+make_program_folder "$1"
+start_xvfb
+export SDL_AUDIODRIVER=dummy LP_NUM_THREADS=2
+
+"$dir/vostrelle" 2>"$dir/stderr" &
+game=$!
+pids+=($game)
+wait_for 30 assets_loaded || fail "the assets did not load"
+window=$(xdotool search --sync --limit 1 --name 'ORB-VOSTRELLE Z #501b') || fail "no window"
+xdotool windowfocus --sync "$window"
+xdotool mousemove --window "$window" 320 240
+sleep 0.5
+
+# press <key...>: held for a few frames, then released together.
+press() {
+  xdotool keydown "$@"
+  sleep 0.15
+  xdotool keyup "$@"
+  sleep 0.15
+}
+
+snapshots() { ls "$dir/snapshot" 2>/dev/null | wc -l; }
+
+# pixel <bmp> <x> <y>: "r g b" of a pixel of a 640 × 480 24-bit bottom-up BMP.
+pixel() {
+  local bgr
+  bgr=$(od -An -tu1 -j $(( 54 + ((479 - $3) * 640 + $2) * 3 )) -N 3 "$1")
+  set -- $bgr
+  echo "$3 $2 $1"
+}
+
+# non_black_in_strip <bmp>: how many of 48 points down the HUD strip are not black.
+non_black_in_strip() {
+  local y count=0
+  for (( y = 5; y < 480; y += 10 )); do
+    [ "$(pixel "$1" 80 "$y")" != "0 0 0" ] && count=$(( count + 1 ))
+  done
+  echo "$count"
+}
+
+# The menu: automatic reload off, then the harder course of stage 0.
+press Up
+press Right
+press Down
+press 3
+press 1
+sleep 1.2  # the weapons are ready a second after the start
+xdotool keydown z Up
+sleep 1
+xdotool keyup Up keydown Right
+sleep 1
+xdotool keydown x
+sleep 0.2
+xdotool keyup x Right keydown Left
+sleep 1
+xdotool keyup Left z
+press F11
+wait_for 5 test "$(snapshots)" -ge 1 || fail "no screenshot"
+play_shot=$(ls "$dir"/snapshot/*.bmp | head -1)
+[ "$(stat -c %s "$play_shot")" -eq $(( 54 + 640 * 480 * 3 )) ] || fail "the screenshot is not 640 × 480"
+[ "$(non_black_in_strip "$play_shot")" -ge 40 ] || fail "the HUD strip is missing from the screenshot"
+
+press 1 3
+wait_for 5 compgen -G "$dir/replay/*_0.dat" >/dev/null || fail "no replay written"
+mkdir "$dir/demo"
+cp "$dir"/replay/*_0.dat "$dir/demo/"
+# Back to the normal course and automatic reload on: the demo brings its own.
+press Up
+press Left
+press Down
+
+press a
+wait_for 5 grep -q 'Start Replay.' "$dir/log/events.txt" || fail "the demo did not start"
+# The replay mark's red arrow, drawn at (560, 430), covers (569, 446); the
+# scene fades in over two seconds first.
+is_mark_red() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" 569 446)"
+  (( r > 150 && r > 2 * g && r > 2 * b ))
+}
+sleep 2
+for attempt in 1 2 3 4; do
+  press F11
+  wait_for 5 test "$(snapshots)" -ge $(( attempt + 1 )) || fail "no screenshot of the playback"
+  replay_shot=$(ls -t "$dir"/snapshot/*.bmp | head -1)
+  is_mark_red "$replay_shot" && break
+  [ "$attempt" -lt 4 ] || fail "no replay mark in the playback ($(pixel "$replay_shot" 569 446))"
+  sleep 1
+done
+is_mark_red "$play_shot" && fail "a replay mark during the play"
+
+press Escape
+status=0
+wait "$game" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+
+expect_full_device_log
+# Esc during the demo: the settings keep the player's own values, not the demo's.
+grep -q '^globaldifficulty,-1' "$dir/vostrelle.ini" || fail "the player's difficulty was not kept"
+grep -q '^automaticreload,1' "$dir/vostrelle.ini" || fail "the player's automatic reload was not kept"
+grep -q 'Save Replay File.' "$dir/log/events.txt" || fail "no save in the events log"
+echo "key-driven run: OK"

@@ -1,0 +1,334 @@
+#include "actors/Blade.h"
+#include "actors/DigitalNumber.h"
+#include "actors/InvisibleCollision.h"
+#include "actors/LockOnLaser.h"
+#include "actors/LockOnSite.h"
+#include "actors/LockedMarker.h"
+#include "actors/PlayerShot.h"
+#include "actors/ScoreItem.h"
+#include "engine/FileUtil.h"
+#include "game/Collisions.h"
+#include "game/Freeze.h"
+#include "game/FramePass.h"
+#include "tests/engine/WaveBuilder.h"
+#include "tests/game/GameFixture.h"
+
+namespace {
+
+class CollisionsTest : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        PutPlayerInPlay(0.0f, 0.0f);
+        g_player->specialGauge = 0;
+        const Bytes wave = MonoWave(std::vector<int16_t>(4, 1000), 22050);
+        for (int* handle : {&g_seWarningTone, &g_seScoreItem})
+            *handle = world.sound.CreateFromWave(wave.data(), wave.size());
+        device.ClearRecord();
+    }
+
+    void TearDown() override
+    {
+        g_seWarningTone = g_seScoreItem = -1;
+        GameFixture::TearDown();
+    }
+
+    CEnemy* AddEnemy(float x, float y, int hp, int score)
+    {
+        auto* enemy = new CEnemy();
+        enemy->SetPosition(x, y, 0.0f);
+        enemy->hp = enemy->maxHp = hp;
+        enemy->score = score;
+        enemy->hitRadius = 0.5f;
+        g_enemyList.push_back(enemy);
+        return enemy;
+    }
+
+    // Killed or spent: dying, or already dead when it has no dying time.
+    static bool Gone(const CSprite* sprite) { return sprite->state == STATE_DYING || sprite->state == STATE_DEAD; }
+
+    template <class T>
+    static int CountOf(const SpriteList& list)
+    {
+        int count = 0;
+        for (CSprite* sprite : list)
+            count += dynamic_cast<T*>(sprite) != nullptr ? 1 : 0;
+        return count;
+    }
+
+    // The red (rear cone) and green (outside the field) guide lines drawn since the record was cleared.
+    int LinesOfRed(float red) const
+    {
+        int lines = 0;
+        for (const RecordedDraw& draw : device.draws)
+            lines += draw.type == PrimitiveType::LineList && draw.state.material.emissive.r == red ? 1 : 0;
+        return lines;
+    }
+
+    bool RearConeFor(CSprite* object)
+    {
+        bool rearCone = false;
+        TestEnemyAgainstPlayer(object, &rearCone);
+        return rearCone;
+    }
+
+    static std::string LastEventLine()
+    {
+        std::vector<unsigned char> bytes;
+        ReadWholeFile(ProgramFilePath("log/events.txt"), &bytes);
+        const std::string text(bytes.begin(), bytes.end());
+        const size_t start = text.rfind('\n', text.size() - 2);
+        return text.substr(start == std::string::npos ? 0 : start + 1);
+    }
+};
+
+TEST_F(CollisionsTest, ScoreItemsPayByTheHeightOfTheCatch)
+{
+    const std::pair<float, int> catches[] = {{4.5f, 3000}, {-4.5f, 100}, {4.375f, 3000}, {4.4f, 3000},
+                                             {4.35f, 2900}, {0.0f, 1600}};
+    for (const auto& [height, pay] : catches) {
+        g_player->score = 0;
+        g_player->SetPosition(0.0f, height, 0.0f);
+        auto* item = new CScoreItem(0.0f, height, 0.0f);
+        g_enemyList.push_back(item);
+        EXPECT_FALSE(RearConeFor(item));
+        EXPECT_EQ(g_player->score, pay) << "caught at " << height;
+        EXPECT_TRUE(Gone(item));
+    }
+    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 6);
+    EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(g_seScoreItem)));
+}
+
+TEST_F(CollisionsTest, AScoreItemDrawsOneRandomNumberForItsDrift)
+{
+    auto* item = new CScoreItem(0.0f, 0.0f, 0.0f);
+    g_enemyList.push_back(item);
+    SeedRandom(1024);
+    const float first = RandomFloat();
+    const float second = RandomFloat();
+    SeedRandom(1024);
+    RearConeFor(item);
+    EXPECT_EQ(RandomFloat(), second);
+    const auto* number = dynamic_cast<CDigitalNumber*>(g_effectList.back());
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(number->velocity.x > 0.0f, first * 0.05f - 0.025f > 0.0f);
+    EXPECT_NEAR(Vec3Length(number->velocity), 0.02f, 1e-6f);
+}
+
+TEST_F(CollisionsTest, TouchingAnEnemyKillsOnlyAVulnerablePlayer)
+{
+    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 100, 100);
+    g_player->countdown = 5;
+    RearConeFor(enemy);
+    EXPECT_EQ(g_player->state, STATE_ACTIVE);
+    g_player->countdown = 0;
+    enemy->hurtsOnContact = false;
+    RearConeFor(enemy);
+    EXPECT_EQ(g_player->state, STATE_ACTIVE);
+    enemy->hurtsOnContact = true;
+    RearConeFor(enemy);
+    EXPECT_EQ(g_player->state, STATE_DYING);
+    EXPECT_EQ(LastEventLine(), "0 -> Player Dying by Enemy.\n");
+}
+
+TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
+{
+    CEnemy* behind = AddEnemy(0.0f, -2.0f, 100, 100);
+    CEnemy* ahead = AddEnemy(0.0f, 2.0f, 100, 100);
+    EXPECT_TRUE(RearConeFor(behind));
+    EXPECT_FALSE(RearConeFor(ahead));
+    EXPECT_EQ(LinesOfRed(0.5f), 1);
+
+    g_player->roll = 1.0f;
+    EXPECT_FALSE(RearConeFor(behind));
+    EXPECT_TRUE(RearConeFor(ahead));
+    g_player->roll = 0.0f;
+
+    behind->position.z = 1.0f;
+    device.ClearRecord();
+    EXPECT_TRUE(RearConeFor(behind));
+    EXPECT_EQ(LinesOfRed(0.5f), 0);
+    behind->position = {0.0f, -3.6f, 0.0f};
+    EXPECT_FALSE(RearConeFor(behind));
+
+    CEnemy* outside = AddEnemy(6.0f, 0.0f, 100, 100);
+    EXPECT_FALSE(RearConeFor(outside));
+    EXPECT_EQ(LinesOfRed(0.0f), 1);
+
+    g_controlLocked = true;
+    device.ClearRecord();
+    EXPECT_FALSE(RearConeFor(ahead));
+    RearConeFor(outside);
+    EXPECT_TRUE(device.draws.empty());
+}
+
+TEST_F(CollisionsTest, TheWarningToneRepeatsWhileTheConeIsOccupiedAndStopsWhenFrozen)
+{
+    const auto tone = static_cast<int8_t>(g_seWarningTone);
+    UpdateWarningTone(true);
+    EXPECT_TRUE(world.sound.IsPlaying(tone));
+    UpdateWarningTone(false);
+    EXPECT_FALSE(world.sound.IsPlaying(tone));
+    UpdateWarningTone(true);
+    SetFreeze(10, nullptr);
+    UpdateWarningTone(true);
+    EXPECT_FALSE(world.sound.IsPlaying(tone));
+}
+
+TEST_F(CollisionsTest, LaserKillsAreMultipliedUpTo500Points)
+{
+    CEnemy* small = AddEnemy(0.0f, 3.0f, 20, 500);
+    auto* laser = new CLockOnLaser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, small->serialId, -1, 64);
+    laser->power = 20;
+    TestAttackAgainstEnemies(laser);
+    EXPECT_TRUE(Gone(small));
+    EXPECT_EQ(g_player->score, 32000);
+    EXPECT_EQ(g_player->killCount, 1);
+    EXPECT_EQ(g_player->specialGauge, 35);
+    EXPECT_TRUE(Gone(laser));
+    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
+    delete laser;
+
+    CEnemy* big = AddEnemy(2.0f, 3.0f, 20, 600);
+    laser = new CLockOnLaser(2.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, big->serialId, -1, 4);
+    laser->power = 20;
+    TestAttackAgainstEnemies(laser);
+    EXPECT_EQ(g_player->score, 32600);
+    EXPECT_EQ(g_player->specialGauge, 35 + 15);
+    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
+    delete laser;
+}
+
+TEST_F(CollisionsTest, ALaserHurtsOnlyItsTargetButAnyTouchIsRecorded)
+{
+    CEnemy* target = AddEnemy(-3.0f, 0.0f, 400, 100);
+    target->maxHp = 160;
+    CEnemy* other = AddEnemy(3.0f, 0.0f, 50, 100);
+    other->iconTexture = 7;
+    auto* laser = new CLockOnLaser(3.0f, 0.0f, 0.0f, 0.0f, 0.1f, 0.0f, target->serialId, -1, 1);
+    TestAttackAgainstEnemies(laser);
+    EXPECT_EQ(other->hp, 50);
+    EXPECT_FALSE(Gone(laser));
+    EXPECT_EQ(g_lastHitEnemy->hp, 50);
+    EXPECT_EQ(g_lastHitEnemy->iconTexture, 7);
+
+    laser->SetPosition(-3.0f, 0.0f, 0.0f);
+    laser->power = 20;
+    TestAttackAgainstEnemies(laser);
+    EXPECT_EQ(target->hp, 380);
+    EXPECT_EQ(g_player->specialGauge, 20);
+    EXPECT_EQ(g_lastHitEnemy->maxHp, 160);
+    delete laser;
+}
+
+TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
+{
+    const Vec3 up{0.0f, 0.5f, 0.0f};
+    CEnemy* first = AddEnemy(-2.0f, 2.0f, 1, 100);
+    auto* opening = new CPlayerShot(-2.0f, 2.0f, 0.0f, &up, 4);
+    TestAttackAgainstEnemies(opening);
+    EXPECT_TRUE(Gone(first));
+    EXPECT_EQ(g_player->score, 400);
+    EXPECT_EQ(g_player->specialGauge, 40);
+    EXPECT_TRUE(Gone(opening));
+    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
+
+    AddEnemy(2.0f, 2.0f, 1, 100);
+    auto* paired = new CPlayerShot(2.0f, 2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(paired);
+    EXPECT_EQ(g_player->score, 500);
+    EXPECT_EQ(g_player->killCount, 2);
+    EXPECT_EQ(g_player->specialGauge, 40);
+
+    CEnemy* tough = AddEnemy(0.0f, -2.0f, 5, 100);
+    auto* spent = new CPlayerShot(0.0f, -2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(spent);
+    EXPECT_EQ(tough->hp, 4);
+    EXPECT_TRUE(Gone(spent));
+    for (CSprite* shot : {static_cast<CSprite*>(opening), static_cast<CSprite*>(paired), static_cast<CSprite*>(spent)})
+        delete shot;
+}
+
+TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
+{
+    CEnemy* large = AddEnemy(0.0f, 2.0f, 161, 0);
+    CEnemy* small = AddEnemy(2.0f, 2.0f, 100, 0);
+    auto* firstVolume = new CInvisibleCollision(0.0f, 2.0f, 0.0f, 0.5f, 50);
+    auto* secondVolume = new CInvisibleCollision(2.0f, 2.0f, 0.0f, 0.5f, 50);
+    firstVolume->mode = secondVolume->mode = COLLISION_BLADE;
+    g_player->blade->hitFlag = false;
+
+    TestAttackAgainstEnemies(firstVolume);
+    TestAttackAgainstEnemies(secondVolume);
+    EXPECT_EQ(large->hp, 111);
+    EXPECT_EQ(small->hp, 100);
+    EXPECT_EQ(g_player->bladeEnergy, 256 - 64 - 8);
+    EXPECT_EQ(g_player->specialGauge, 20 + 5);
+    EXPECT_EQ(g_lastHitEnemy->hp, 111);
+    EXPECT_TRUE(Gone(firstVolume));
+    EXPECT_FALSE(Gone(secondVolume));
+    delete firstVolume;
+    delete secondVolume;
+}
+
+TEST_F(CollisionsTest, TheReticleLocksWhileHitPointsRemainForMoreLocks)
+{
+    CLockOnSite* reticle = g_player->reticle;
+    CEnemy* enemy = AddEnemy(0.0f, 3.0f, 40, 100);
+    reticle->SetPosition(0.0f, 3.0f, 0.0f);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        TestAttackAgainstEnemies(reticle);
+        for (int frame = 0; frame < kLockInterval; ++frame)
+            g_lockonSystem->CountDown();
+    }
+    EXPECT_EQ(g_lockonSystem->CountLocksOn(enemy->serialId), 2);
+    EXPECT_EQ(CountOf<CLockedMarker>(g_effectList), 2);
+    EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
+
+    CEnemy* locked = AddEnemy(3.0f, 3.0f, 100, 100);
+    reticle->SetPosition(3.0f, 3.0f, 0.0f);
+    g_controlLocked = true;
+    TestAttackAgainstEnemies(reticle);
+    EXPECT_EQ(g_lockonSystem->CountLocksOn(locked->serialId), 0);
+}
+
+TEST_F(CollisionsTest, EnemiesSkippedByAttacksAreNeitherHitNorRecordedButStillHurt)
+{
+    CEnemy* ghost = AddEnemy(0.0f, 0.0f, 10, 100);
+    ghost->skippedByPlayerAttacks = true;
+    const Vec3 up{0.0f, 0.5f, 0.0f};
+    auto* shot = new CPlayerShot(0.0f, 0.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(shot);
+    EXPECT_EQ(ghost->hp, 10);
+    EXPECT_FALSE(Gone(shot));
+    EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
+    RearConeFor(ghost);
+    EXPECT_EQ(g_player->state, STATE_DYING);
+    delete shot;
+}
+
+TEST_F(CollisionsTest, EnemyShotsKillTheShipAndAreCancelledByTheAura)
+{
+    auto* shot = new CSprite();
+    shot->hitRadius = 0.1f;
+    g_enemyShotList.push_back(shot);
+    g_player->auraTimer = 100;
+    g_player->aura->SetPosition(3.0f, 0.0f, 0.0f);
+    shot->SetPosition(3.0f, 0.0f, 0.0f);
+    TestEnemyShotAgainstPlayer(shot);
+    EXPECT_TRUE(Gone(shot));
+    EXPECT_EQ(g_player->specialGauge, 10);
+    EXPECT_TRUE(g_player->auraHit);
+    EXPECT_EQ(g_player->state, STATE_ACTIVE);
+
+    // A freeze is no protection.
+    auto* deadly = new CSprite();
+    deadly->hitRadius = 0.1f;
+    g_enemyShotList.push_back(deadly);
+    SetFreeze(10, nullptr);
+    Frame(false);
+    EXPECT_EQ(g_player->state, STATE_DYING);
+    EXPECT_EQ(LastEventLine(), "0 -> Player Dying by EnemyShot.\n");
+}
+
+}  // namespace

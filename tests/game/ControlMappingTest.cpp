@@ -1,0 +1,206 @@
+#include "game/ControlMapping.h"
+
+#include "actors/Blade.h"
+#include "engine/AssetLists.h"
+#include "engine/InputControler.h"
+#include "platform/NullGraphicsDevice.h"
+#include "tests/engine/WaveBuilder.h"
+#include "tests/game/HeadlessWorld.h"
+#include "tests/game/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using S = InputState;
+
+class ControlMappingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_input = &input;
+        g_player->EnableControl();
+        g_player->reloadTimer = 0;
+        g_player->bladeReloadTimer = 0;
+        g_player->age = 100;
+        for (int* sound : kSounds)
+            *sound = g_sound->CreateFromWave(silence.data(), silence.size());
+    }
+
+    void TearDown() override
+    {
+        for (int* sound : kSounds)
+            *sound = -1;
+        g_input = nullptr;
+    }
+
+    static void Apply(const InputState& now, const InputState& before = InputState())
+    {
+        for (int* sound : kSounds)
+            g_sound->Stop(static_cast<int8_t>(*sound));
+        g_input->previous = before;
+        g_input->current = now;
+        ApplyPlayerControls();
+    }
+
+    static bool Played(int sound) { return g_sound->IsPlaying(static_cast<int8_t>(sound)); }
+
+    static inline int* const kSounds[] = {&g_seRefused, &g_seSpecial, &g_seBladeReloadPress, &g_seBladeSwing,
+                                           &g_seShot};
+    const Bytes silence = MonoWave({0, 0, 0, 0}, 22050);
+    NullGraphicsDevice device;
+    HeadlessWorld world{&device};
+    CInputControler input{nullptr};
+};
+
+TEST_F(ControlMappingTest, TheStickMovesTheShip)
+{
+    Apply(Held({}, 1.0f, -1.0f));
+    EXPECT_FLOAT_EQ(g_player->position.x, 0.09f);
+    EXPECT_FLOAT_EQ(g_player->position.y, -0.09f);
+}
+
+TEST_F(ControlMappingTest, RollButtonsRollOrWithReloadMoveTheReticle)
+{
+    struct Case {
+        const char* name;
+        InputState input;
+        float roll;
+        float reticleDistance;
+    } cases[] = {
+        {"left roll", Held({&S::leftroll}), 0.02f, 4.0f},
+        {"right roll wraps below zero", Held({&S::rightroll}), 1.98f, 4.0f},
+        {"both rolls: left wins", Held({&S::leftroll, &S::rightroll}), 0.02f, 4.0f},
+        {"reload, roll and up", Held({&S::reload, &S::leftroll}, 0.0f, 1.0f), 0.0f, 4.15f},
+        {"reload, roll and down", Held({&S::reload, &S::rightroll}, 0.0f, -1.0f), 0.0f, 3.85f},
+        {"reload and roll without y", Held({&S::reload, &S::leftroll}, 1.0f, 0.0f), 0.0f, 4.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_player->roll = 0.0f;
+        g_player->reticleDistance = 4.0f;
+        Apply(c.input, c.input);
+        EXPECT_NEAR(g_player->roll, c.roll, 1e-6f);
+        EXPECT_NEAR(g_player->reticleDistance, c.reticleDistance, 1e-6f);
+    }
+}
+
+TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
+{
+    struct Case {
+        const char* name;
+        InputState input;
+        InputState before;
+        int gauge;
+        int ray, shot, blade;  // the armed specials
+        bool dashed;
+    } cases[] = {
+        {"ray special", Held({&S::dash, &S::ray}), Held({&S::dash}), 2000, 1, 0, 0, false},
+        {"shot special", Held({&S::dash, &S::shot}), Held({}), 2000, 0, 1, 0, false},
+        {"blade special", Held({&S::dash, &S::blade}), Held({}), 2000, 0, 0, 1, false},
+        {"ray before shot", Held({&S::dash, &S::shot, &S::ray}), Held({}), 2000, 1, 0, 0, false},
+        {"a deflected stick dashes instead", Held({&S::dash, &S::ray}, 1.0f, 0.0f), Held({}), 3000, 0, 0, 0,
+         true},
+        {"dash alone, centred, does nothing", Held({&S::dash}), Held({}), 3000, 0, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_player->specialGauge = 3000;
+        g_player->raySpecialCountdown = g_player->shotSpecialCountdown = g_player->bladeSpecialCountdown = 0;
+        g_player->velocity = Vec3{};
+        g_freezeFrames = 0;
+        const int shotAmmo = g_player->shotAmmo;
+        Apply(c.input, c.before);
+        EXPECT_EQ(g_player->specialGauge, c.gauge);
+        EXPECT_EQ(g_player->raySpecialCountdown, c.ray);
+        EXPECT_EQ(g_player->shotSpecialCountdown, c.shot);
+        EXPECT_EQ(g_player->bladeSpecialCountdown, c.blade);
+        const bool special = c.gauge == 2000;
+        EXPECT_EQ(g_freezeFrames, special ? 45 : 0);
+        EXPECT_EQ(Played(g_seSpecial), special);
+        EXPECT_EQ(g_player->velocity.x != 0.0f, c.dashed);
+        if (special) {
+            EXPECT_EQ(g_player->shotAmmo, shotAmmo);  // no shot in a special's frame
+        }
+    }
+}
+
+TEST_F(ControlMappingTest, WeaponsFireOnTheirButtons)
+{
+    Apply(Held({&S::shot}));
+    EXPECT_EQ(g_player->shotAmmo, 511);
+    g_player->age += 8;
+    Apply(Held({&S::shot}), Held({&S::shot}));
+    EXPECT_EQ(g_player->shotAmmo, 509);  // a held button keeps firing pairs
+
+    Apply(Held({}), Held({&S::shot}));
+    EXPECT_EQ(g_player->burstCounter, 0);
+
+    Apply(Held({&S::shot, &S::blade}), Held({&S::shot}));
+    EXPECT_FALSE(Played(g_seBladeSwing));  // no blade while the shot is held...
+    EXPECT_FALSE(Played(g_seRefused));     // ...and no refusal either
+
+    Apply(Held({&S::blade}));
+    EXPECT_TRUE(Played(g_seBladeSwing));
+    EXPECT_TRUE(g_player->blade->active);
+    Apply(Held({&S::reload}), Held({&S::blade}));
+    EXPECT_TRUE(g_player->blade->active);  // a release with reload held does not end the swing
+    Apply(Held({}), Held({&S::blade}));
+    EXPECT_FALSE(g_player->blade->active);
+
+    g_player->bladeReloadTimer = 10;
+    Apply(Held({&S::blade}));
+    EXPECT_TRUE(Played(g_seRefused));
+}
+
+TEST_F(ControlMappingTest, ReloadWithAWeaponButtonReloadsItOrIsRefused)
+{
+    g_player->shotAmmo = 3;
+    Apply(Held({&S::reload, &S::shot}), Held({&S::reload}));
+    EXPECT_EQ(g_player->shotAmmo, 512);
+    EXPECT_EQ(g_player->reloadTimer, 60);
+
+    Apply(Held({&S::reload, &S::ray}), Held({&S::reload}));
+    EXPECT_TRUE(Played(g_seRefused));  // the timer of the first reload still runs
+
+    g_player->bladeGauge = 0.25f;
+    Apply(Held({&S::blade, &S::reload}), Held({&S::blade}));
+    EXPECT_TRUE(Played(g_seBladeReloadPress));
+    EXPECT_EQ(g_player->bladeGauge, 0.25f);  // the sound only: no button was fresh
+}
+
+TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
+{
+    for (bool automatic : {false, true}) {
+        SCOPED_TRACE(automatic);
+        g_player->automaticReload = automatic;
+        g_player->shotAmmo = 0;
+        g_player->rayAmmo = 0;
+        g_player->bladeGauge = 0.5f;
+        g_player->reloadTimer = 0;
+        g_player->bladeReloadTimer = 0;
+        Apply(Held({}));
+        EXPECT_EQ(g_player->shotAmmo, automatic ? 512 : 0);
+        EXPECT_EQ(g_player->rayAmmo, automatic ? 64 : 0);
+        EXPECT_EQ(g_player->bladeGauge, automatic ? 1.0f : 0.5f);
+    }
+}
+
+TEST_F(ControlMappingTest, LockedControlsOnlyLevelTheSteering)
+{
+    for (const char* way : {"locked by a script", "ship not controllable"}) {
+        SCOPED_TRACE(way);
+        g_controlLocked = std::string(way) == "locked by a script";
+        if (!g_controlLocked)
+            g_player->DisableControl();
+        g_player->specialGauge = 3000;
+        Apply(Held({&S::shot, &S::dash}, 1.0f, 1.0f));
+        EXPECT_EQ(g_player->position.x, 0.0f);
+        EXPECT_EQ(g_player->shotAmmo, 512);
+        EXPECT_EQ(g_player->velocity.x, 0.0f);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include "actors/Reseter.h"
+#include "game/Freeze.h"
+#include "game/FramePass.h"
+#include "game/Scenes.h"
+#include "tests/game/GameFixture.h"
+
+namespace {
+
+class FramePassTest : public GameFixture {
+protected:
+    void AddProbeToEveryList()
+    {
+        AddProbe(g_backLayerList, "back");
+        AddProbe(g_skyList, "sky");
+        AddProbe(g_enemyList, "enemy");
+        AddProbe(g_playerAttackList, "attack");
+        AddProbe(g_enemyShotList, "shot");
+        AddProbe(g_effectList, "effect");
+        AddProbe(g_glowList, "glow");
+        AddProbe(g_systemSpriteList, "system");
+        AddProbe(g_overlayList, "overlay");
+    }
+
+    // The title script turns the ground every frame it runs.
+    void ShowTitleAt(int stepFrame)
+    {
+        g_scene = -2;
+        g_sceneStep = 0;
+        g_stepFrame = stepFrame;
+        g_sceneFrame = stepFrame;
+    }
+};
+
+TEST_F(FramePassTest, ListsAreWalkedInTheirOrderDrawingBeforeUpdating)
+{
+    AddProbeToEveryList();
+    Frame(false);
+    const Journal expected = {"back.Draw",   "back.Update",   "sky.Draw",    "sky.Update",   "enemy.Draw",
+                              "enemy.Update", "attack.Draw",  "attack.Update", "shot.Draw",  "shot.Update",
+                              "effect.Draw", "effect.Update", "glow.Draw",   "glow.Update",  "system.Draw",
+                              "system.Update", "overlay.Draw", "overlay.Update"};
+    EXPECT_EQ(journal, expected);
+    EXPECT_EQ(g_stepFrame, 1);
+    EXPECT_EQ(g_sceneFrame, 1);
+    EXPECT_EQ(device.CountCalls("BeginScene"), 1);
+    EXPECT_EQ(device.CountCalls("EndScene"), 1);
+    EXPECT_EQ(device.CountCalls("Present"), 1);
+}
+
+TEST_F(FramePassTest, AFrozenFrameDrawsButMovesNothingAndCountsTheFreezeDown)
+{
+    AddProbeToEveryList();
+    ShowTitleAt(5);
+    g_groundTransform->rotation = {};
+    const Vec3 sparkAt{1.0f, 1.0f, 0.0f}, sparkVelocity{0.1f, 0.0f, 0.0f};
+    g_triangleParticles->EmitAt(&sparkAt, &sparkVelocity);
+    const Vec3 sparkBefore = g_triangleParticles->particles[0].position;
+    g_player->SetPosition(1.0f, 2.0f, 0.0f);
+    g_player->velocity = {0.1f, 0.0f, 0.0f};
+    SetFreeze(2, nullptr);
+
+    Frame(false);
+    for (const std::string& entry : journal)
+        EXPECT_EQ(entry.substr(entry.find('.')), ".Draw");
+    EXPECT_EQ(journal.size(), 9u);
+    EXPECT_EQ(g_freezeFrames, 1);
+    EXPECT_EQ(g_stepFrame, 5);
+    EXPECT_EQ(g_sceneFrame, 5);
+    EXPECT_EQ(g_groundTransform->rotation.y, 0.0f);
+    EXPECT_EQ(g_triangleParticles->particles[0].position.x, sparkBefore.x);
+    EXPECT_EQ(g_player->position.x, 1.0f);
+
+    Frame(false);
+    EXPECT_EQ(g_freezeFrames, 0);
+    EXPECT_EQ(g_stepFrame, 5);
+    journal.clear();
+    Frame(false);
+    EXPECT_EQ(journal.size(), 18u);
+    EXPECT_EQ(g_stepFrame, 6);
+    EXPECT_NE(g_groundTransform->rotation.y, 0.0f);
+    EXPECT_NE(g_triangleParticles->particles[0].position.x, sparkBefore.x);
+}
+
+TEST_F(FramePassTest, ALoadingFrameMovesEverythingButHoldsTheCounters)
+{
+    AddProbe(g_effectList, "effect");
+    ShowTitleAt(7);
+    Frame(true);
+    EXPECT_EQ(journal, (Journal{"effect.Draw", "effect.Update"}));
+    EXPECT_EQ(g_stepFrame, 7);
+    EXPECT_EQ(g_sceneFrame, 7);
+
+    SetFreeze(3, nullptr);
+    Frame(true);
+    EXPECT_EQ(g_freezeFrames, 3);
+}
+
+TEST_F(FramePassTest, PushedObjectsJoinTheWalkAndDeadOnesAreDeletedUndrawn)
+{
+    CProbe* spawner = AddProbe(g_effectList, "spawner");
+    spawner->onUpdate = [](CProbe* self) {
+        if (self->age == 1)
+            g_effectList.push_back(new CProbe(self->journal, "late"));
+    };
+    AddProbe(g_effectList, "dead")->state = STATE_DEAD;
+    AddProbe(g_effectList, "after");
+    Frame(false);
+    EXPECT_EQ(journal, (Journal{"spawner.Draw", "spawner.Update", "dead.Deleted", "after.Draw", "after.Update",
+                                "late.Draw", "late.Update"}));
+    EXPECT_EQ(g_effectList.size(), 3u);
+}
+
+TEST_F(FramePassTest, AttacksRunTheirSubStepsAndAreTestedAfterEach)
+{
+    CProbe* shot = AddProbe(g_playerAttackList, "attack");
+    shot->SetVelocitySteps(0.0f, 3.0f, 0.0f, 3);
+    shot->hitRadius = 0.5f;
+    shot->power = 10;
+    auto* enemy = new CEnemy();
+    enemy->SetPosition(0.0f, 3.0f, 0.0f);
+    enemy->hp = enemy->maxHp = 100;
+    enemy->hitRadius = 0.4f;
+    enemy->velocity = {};
+    g_enemyList.push_back(enemy);
+
+    Frame(false);
+    EXPECT_EQ(journal, (Journal{"attack.Draw", "attack.Update still", "attack.SubStep", "attack.SubStep",
+                                "attack.SubStep"}));
+    // Moved only by its sub-steps, it reached the enemy on the last one.
+    EXPECT_EQ(enemy->hp, 90);
+    EXPECT_NE(shot->state, STATE_ACTIVE);
+    EXPECT_EQ(g_lastHitEnemy->hp, 90);
+    EXPECT_FALSE(shot->noAutoMove);
+}
+
+TEST_F(FramePassTest, AFinishedReseterEntersItsSceneEvenFromThatScene)
+{
+    SetScene(-2, 0);
+    SpawnReseter(-2, 0);
+    ASSERT_EQ(g_systemSpriteList.size(), 4u);
+    for (int frame = 0; frame < 240; ++frame)
+        Frame(false);
+    EXPECT_EQ(g_systemSpriteList.back()->state, STATE_DEAD);
+    EXPECT_EQ(g_stepFrame, 239);
+    g_fadeLevel = 0.5f;
+    g_fadeDirection = 0;
+
+    Frame(false);
+    EXPECT_EQ(g_systemSpriteList.size(), 3u);
+    EXPECT_EQ(g_scene, -2);
+    EXPECT_EQ(g_stepFrame, 0);
+    EXPECT_EQ(g_sceneFrame, 240);
+    // The title was set up again: it fades in anew.
+    EXPECT_EQ(g_fadeDirection, -1);
+}
+
+TEST_F(FramePassTest, AFreezeStartedBetweenFramesHolds45Frames)
+{
+    SetFreeze(45, nullptr);
+    int frozen = 0;
+    while (IsFrozen()) {
+        Frame(false);
+        ++frozen;
+    }
+    EXPECT_EQ(frozen, 45);
+    EXPECT_EQ(g_stepFrame, 0);
+    Frame(false);
+    EXPECT_EQ(g_stepFrame, 1);
+}
+
+}  // namespace

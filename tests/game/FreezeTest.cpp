@@ -1,0 +1,132 @@
+#include "actors/AnalogNumber.h"
+#include "actors/SimpleSprite.h"
+#include "game/Freeze.h"
+#include "game/FramePass.h"
+#include "game/SceneScript.h"
+#include "game/Scenes.h"
+#include "tests/game/GameFixture.h"
+
+namespace {
+
+class FreezeTest : public GameFixture {
+protected:
+    // The alpha byte of the fade's black layer in the last draw.
+    int FadeAlpha() const
+    {
+        const RecordedDraw& draw = device.draws.back();
+        EXPECT_EQ(draw.screenVertices[0].x, 160.0f);
+        return static_cast<int>(draw.screenVertices[0].color >> 24);
+    }
+
+    // Steps the fade until it stops; the number of steps.
+    static int StepsUntilStill()
+    {
+        int steps = 0;
+        while (g_fadeDirection != 0 && steps < 1000) {
+            DrawAndStepFade();
+            ++steps;
+        }
+        return steps;
+    }
+};
+
+TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
+{
+    FadeIn();
+    device.ClearRecord();
+    DrawAndStepFade();
+    EXPECT_EQ(FadeAlpha(), 255);
+    EXPECT_LT(g_fadeLevel, 1.0f);
+    const int steps = StepsUntilStill() + 1;
+    EXPECT_NEAR(steps, 120, 1);
+    EXPECT_EQ(g_fadeLevel, 0.0f);
+    // Still a black layer, fully transparent.
+    device.ClearRecord();
+    DrawAndStepFade();
+    EXPECT_EQ(FadeAlpha(), 0);
+
+    FadeOut();
+    EXPECT_NEAR(StepsUntilStill(), 120, 1);
+    EXPECT_EQ(g_fadeLevel, 1.0f);
+    device.ClearRecord();
+    DrawAndStepFade();
+    EXPECT_EQ(FadeAlpha(), 255);
+}
+
+TEST_F(FreezeTest, ResultsAppearOneAfterAnotherWithTheirNumbersEndingAt632)
+{
+    g_player->score = 123456;
+    ShowResults(100000, 7);
+    ASSERT_EQ(g_overlayList.size(), 7u);
+    struct Expected {
+        float x, y;
+        unsigned wait;
+        const char* text;  // null for a label
+    };
+    const Expected expected[] = {{509, 160, 1, nullptr},  {528, 210, 60, nullptr},  {596, 236, 120, "100000"},
+                                 {590, 260, 180, nullptr}, {626, 286, 240, "7"},     {519, 310, 300, nullptr},
+                                 {596, 336, 360, "123456"}};
+    int label = 0;
+    for (size_t i = 0; i < 7; ++i) {
+        const CSprite* item = g_overlayList[i];
+        EXPECT_EQ(item->position.x, expected[i].x) << i;
+        EXPECT_EQ(item->position.y, expected[i].y) << i;
+        EXPECT_EQ(item->waitFrames, expected[i].wait) << i;
+        if (expected[i].text != nullptr) {
+            const auto* number = dynamic_cast<const CAnalogNumber*>(item);
+            ASSERT_NE(number, nullptr);
+            EXPECT_EQ(number->text, expected[i].text);
+            EXPECT_EQ(number->startSound, static_cast<int8_t>(g_seResultCount));
+        } else {
+            const auto* sprite = dynamic_cast<const CSimpleSprite*>(item);
+            ASSERT_NE(sprite, nullptr);
+            EXPECT_EQ(sprite->texture, g_texResultLabels[label]);
+            EXPECT_EQ(sprite->sound, label == 0 ? g_seResultLabel : g_seResultCount);
+            EXPECT_EQ(sprite->sourceRight, label == 2 ? 64 : 128);
+            ++label;
+        }
+    }
+}
+
+TEST_F(FreezeTest, ScenesWithoutAScriptDoNothing)
+{
+    g_groundTransform->rotation = {};
+    for (int scene : {-255, -1, 111, 112, 113}) {
+        g_scene = scene;
+        g_sceneStep = 0;
+        g_stepFrame = 240;
+        world.sceneScript.Run();
+        EXPECT_EQ(g_scene, scene);
+        EXPECT_EQ(g_groundTransform->rotation.y, 0.0f);
+    }
+}
+
+TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0)
+{
+    g_scene = -2;
+    g_sceneStep = 0;
+    g_stepFrame = 0;
+    world.sceneScript.Run();
+    EXPECT_FLOAT_EQ(g_groundTransform->rotation.x, 0.499987f);
+    EXPECT_FLOAT_EQ(g_groundTransform->rotation.y, 0.0002f);
+    g_sceneStep = 1;
+    world.sceneScript.Run();
+    EXPECT_FLOAT_EQ(g_groundTransform->rotation.y, 0.0002f);
+}
+
+TEST_F(FreezeTest, GameOverReturnsToTheTitleAfter240FramesLengthenedByFreezes)
+{
+    SetScene(-3, 0);
+    // The script first sees step frame -1, so 240 comes on the 242nd running frame.
+    for (int frame = 0; frame < 246; ++frame) {
+        if (frame == 100)
+            SetFreeze(5, nullptr);
+        Frame(false);
+    }
+    EXPECT_EQ(g_scene, -3);
+    Frame(false);
+    EXPECT_EQ(g_scene, -2);
+    EXPECT_EQ(g_stepFrame, 0);
+}
+
+}  // namespace

@@ -1,0 +1,282 @@
+#include "actors/LockonSystem.h"
+#include "game/Freeze.h"
+#include "game/Overlay.h"
+#include "game/TitleMenu.h"
+#include "tests/game/GameFixture.h"
+
+#include <string>
+
+namespace {
+
+using Places = std::vector<std::pair<float, float>>;
+
+// Blits land half a pixel up and left of the pixel they name.
+Places At(std::initializer_list<std::pair<int, int>> pixels)
+{
+    Places places;
+    for (const auto& [x, y] : pixels)
+        places.emplace_back(static_cast<float>(x) - 0.5f, static_cast<float>(y) - 0.5f);
+    return places;
+}
+
+class OverlayTest : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        for (int d = 0; d < 10; ++d)
+            digits[d] = LoadPicture(&g_texDigits[d], "#" + std::to_string(171 + d));
+        stripOff = LoadPicture(&g_texHudStrip[1], "#306");
+        stripOn = LoadPicture(&g_texHudStrip[2], "#309");
+        labelOff = LoadPicture(&g_texHud257, "#257");
+        labelOn = LoadPicture(&g_texHud258, "#258");
+        creditStrip = LoadPicture(&g_texHud170, "#170");
+        life = LoadPicture(&g_texHud191, "#191");
+        difficulty[0] = LoadPicture(&g_texDifficulty[0], "#240");
+        difficulty[1] = LoadPicture(&g_texDifficulty[1], "#245");
+        menu = LoadPicture(&g_texHud184, "#184");
+        cursor = LoadPicture(&g_texHud327, "#327");
+        prompt = LoadPicture(&g_texHud104, "#104");
+        gaugeLevel = LoadPicture(&g_texHud230, "#230");
+        fpsLabel = LoadPicture(&g_texHud247, "#247");
+        loadingPicture = LoadPicture(&g_texHud312, "#312");
+        cutIn = LoadPicture(&g_texCutIn, "#169");
+        flash = LoadPicture(&g_texFreezeFlash, "#187");
+        g_scene = 0;
+        device.ClearRecord();
+    }
+
+    void Draw()
+    {
+        device.ClearRecord();
+        DrawOverlay();
+    }
+
+    // Flat rectangles (no texture) drawn as strips, by their top left corner and width.
+    struct Rect {
+        float x, y, width;
+        uint32_t color;
+    };
+    std::vector<Rect> FlatRects() const
+    {
+        std::vector<Rect> rects;
+        for (const RecordedDraw& draw : device.draws) {
+            if (draw.type == PrimitiveType::TriangleStrip && draw.state.texture == kNoTexture &&
+                draw.screenVertices.size() == 4) {
+                const ScreenVertex* v = draw.screenVertices.data();
+                rects.push_back({v[0].x, v[0].y, v[1].x - v[0].x, v[0].color});
+            }
+        }
+        return rects;
+    }
+
+    bool HasRect(float x, float y, float width) const
+    {
+        for (const Rect& rect : FlatRects()) {
+            if (rect.x == x && rect.y == y && rect.width == width)
+                return true;
+        }
+        return false;
+    }
+
+    TextureId digits[10]{};
+    TextureId stripOff{}, stripOn{}, labelOff{}, labelOn{}, creditStrip{}, life{}, difficulty[2]{}, menu{}, cursor{},
+        prompt{}, gaugeLevel{}, fpsLabel{}, loadingPicture{}, cutIn{}, flash{};
+};
+
+TEST_F(OverlayTest, TheHudStripAndReloadLabelFollowTheAutomaticReload)
+{
+    g_player->automaticReload = true;
+    Draw();
+    EXPECT_EQ(PlacesOf(stripOn), At({{0, 0}}));
+    EXPECT_EQ(PlacesOf(labelOn), At({{5, 8}}));
+    EXPECT_TRUE(PlacesOf(stripOff).empty());
+    g_player->automaticReload = false;
+    Draw();
+    EXPECT_EQ(PlacesOf(stripOff), At({{0, 0}}));
+    EXPECT_EQ(PlacesOf(labelOff), At({{5, 8}}));
+}
+
+TEST_F(OverlayTest, ScoreHitsAndCreditsAreRightAlignedDigits)
+{
+    g_player->score = 1234;
+    g_player->killCount = 35;
+    g_player->shotAmmo = 7;
+    g_player->rayAmmo = 8;
+    g_credits = 9;
+    g_frameCounter->framesLastSecond = 60;
+    Draw();
+    // Twelve score digits end at 155; eight zeros of them, then 1 2 3 4.
+    EXPECT_EQ(PlacesOf(digits[1]), At({{135, 8}}));
+    EXPECT_EQ(PlacesOf(digits[4]), At({{150, 8}}));
+    EXPECT_EQ(PlacesOf(digits[3]), At({{145, 8}, {145, 24}}));
+    EXPECT_EQ(PlacesOf(digits[5]), At({{150, 24}}));
+    EXPECT_EQ(PlacesOf(digits[7]), At({{130, 84}}));
+    EXPECT_EQ(PlacesOf(digits[8]), At({{130, 104}}));
+    EXPECT_EQ(PlacesOf(digits[9]), At({{215, 461}}));
+    EXPECT_EQ(PlacesOf(digits[6]), At({{603, 9}}));
+    EXPECT_EQ(PlacesOf(creditStrip), At({{160, 460}}));
+    EXPECT_EQ(PlacesOf(fpsLabel), At({{614, 9}}));
+    EXPECT_EQ(PlacesOf(digits[0]).size(), 8u + 3u + 1u);
+}
+
+TEST_F(OverlayTest, OnlyTheTwoMenuDifficultiesHaveAPicture)
+{
+    for (int value : {-1, 0, 1, -2}) {
+        g_globalDifficulty = value;
+        Draw();
+        EXPECT_EQ(PlacesOf(difficulty[0]), value == -1 ? At({{5, 420}}) : Places{}) << value;
+        EXPECT_EQ(PlacesOf(difficulty[1]), value == 0 ? At({{5, 420}}) : Places{}) << value;
+    }
+}
+
+TEST_F(OverlayTest, LivesGaugeAndLockSlots)
+{
+    g_player->lives = 3;
+    g_player->specialGauge = 2500;
+    g_lockonSystem->targetId[2] = 77;
+    Draw();
+    EXPECT_EQ(PlacesOf(life), At({{5, 380}, {38, 380}, {71, 380}}));
+    EXPECT_EQ(PlacesOf(gaugeLevel), At({{122, 201}}));
+    EXPECT_TRUE(HasRect(4.0f, 242.0f, 79.0f));
+    EXPECT_TRUE(HasRect(4.0f, 298.0f, 32.0f));
+    EXPECT_FALSE(HasRect(4.0f, 286.0f, 32.0f));
+    int outlines = 0;
+    for (const RecordedDraw& draw : device.draws)
+        outlines += draw.type == PrimitiveType::LineStrip && draw.screenVertices[0].x == 4.0f ? 1 : 0;
+    EXPECT_EQ(outlines, CLockonSystem::kSlotCount);
+}
+
+TEST_F(OverlayTest, TheLastHitGaugeShowsTheShareOfHitPointsLeft)
+{
+    g_lastHitEnemy->hp = 50;
+    g_lastHitEnemy->maxHp = 100;
+    Draw();
+    EXPECT_TRUE(HasRect(168.0f, 22.0f, 232.0f));
+    g_lastHitEnemy->maxHp = 0;
+    Draw();
+    EXPECT_TRUE(HasRect(168.0f, 22.0f, 0.0f));
+}
+
+TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValue)
+{
+    g_scene = -2;
+    g_credits = 1;
+    g_titleMenuValues[0] = 1;
+    g_titleMenuValues[1] = 4;
+    g_titleMenuRow = 1;
+    Draw();
+    EXPECT_EQ(PlacesOf(menu), At({{176, 64}}));
+    EXPECT_EQ(PlacesOf(cursor), At({{186, 97}, {246, 161}}));
+    bool underline = false;
+    for (const RecordedDraw& draw : device.draws) {
+        if (draw.type == PrimitiveType::LineList && !draw.screenVertices.empty())
+            underline = draw.screenVertices[0].x == 246.0f && draw.screenVertices[1].x == 306.0f &&
+                        draw.screenVertices[0].y == 72.0f;
+    }
+    EXPECT_TRUE(underline);
+
+    g_titleMenuValues[0] = 0;
+    g_titleMenuValues[1] = 11;
+    Draw();
+    EXPECT_EQ(PlacesOf(cursor), At({{186, 81}}));
+    g_titleMenuValues[1] = 0;
+    Draw();
+    EXPECT_EQ(PlacesOf(cursor), At({{186, 81}, {246, 81}}));
+}
+
+TEST_F(OverlayTest, WithoutCreditsTheTitlePromptBlinks)
+{
+    g_scene = -2;
+    g_credits = 0;
+    for (int frame : {-1, 0, 60, 61, 119, 120}) {
+        g_sceneFrame = frame;
+        Draw();
+        const bool shown = frame == -1 || frame == 0 || frame == 60 || frame == 120;
+        EXPECT_EQ(PlacesOf(prompt), shown ? At({{314, 231}}) : Places{}) << frame;
+        EXPECT_TRUE(PlacesOf(menu).empty());
+    }
+}
+
+TEST_F(OverlayTest, TheLoadingScreenReplacesTheHudButKeepsTheFrameRate)
+{
+    g_loading = true;
+    g_player->auraTimer = 125;
+    Draw();
+    EXPECT_TRUE(PlacesOf(stripOn).empty() && PlacesOf(stripOff).empty());
+    EXPECT_EQ(PlacesOf(loadingPicture), At({{80, 0}}));
+    EXPECT_TRUE(HasRect(0.0f, 0.0f, 640.0f));
+    EXPECT_EQ(PlacesOf(fpsLabel), At({{614, 9}}));
+    EXPECT_EQ(PlacesOf(digits[2]), At({{168, 64}}));
+}
+
+TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
+{
+    auto* near = new CEnemy();
+    near->position = {0.0f, 0.0f, 0.0f};
+    auto* deep = new CEnemy();
+    deep->position = {1.0f, 1.0f, 25.0f};
+    g_enemyList.push_back(near);
+    g_enemyList.push_back(deep);
+    device.ClearRecord();
+    DrawRadar(true);
+    std::vector<std::pair<float, float>> points;
+    int redOutlines = 0;
+    for (const RecordedDraw& draw : device.draws) {
+        if (draw.type == PrimitiveType::PointList)
+            points.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
+        if (draw.type == PrimitiveType::LineStrip)
+            redOutlines += draw.screenVertices[0].color == GraphicsSystem::ColorToArgb(1.0f, 0.5f, 0.0f, 0.0f);
+    }
+    EXPECT_EQ(points, (std::vector<std::pair<float, float>>{{580.0f, 420.0f}}));
+    EXPECT_EQ(redOutlines, 2);
+}
+
+TEST_F(OverlayTest, TheSpecialsHitStopDarkensFlashesAndSlidesTheCutInIn)
+{
+    SetFreeze(45, nullptr);
+    g_freezeFrames = 44;
+    device.ClearRecord();
+    DrawHitStopLayer();
+    EXPECT_TRUE(HasRect(0.0f, 0.0f, 640.0f));
+    const Places cut = PlacesOf(cutIn);
+    ASSERT_EQ(cut.size(), 1u);
+    for (const RecordedDraw& draw : device.draws) {
+        if (draw.state.texture == cutIn) {
+            EXPECT_NEAR(draw.screenVertices[1].x - draw.screenVertices[0].x, 32.0f, 1.0f);
+        }
+        if (draw.state.texture == flash) {
+            EXPECT_NEAR(draw.colorVertices[1].x - draw.colorVertices[0].x, 50.0f / 45.0f, 1e-5f);
+        }
+    }
+
+    g_freezeFrames = 33;
+    device.ClearRecord();
+    DrawHitStopLayer();
+    for (const RecordedDraw& draw : device.draws) {
+        if (draw.state.texture == cutIn) {
+            EXPECT_EQ(draw.screenVertices[1].x - draw.screenVertices[0].x, 360.0f);
+        }
+    }
+}
+
+TEST_F(OverlayTest, ABossHitStopFlashesAtTheBossWithoutCutIn)
+{
+    const Vec3 boss{1.0f, 2.0f, 0.0f};
+    SetFreeze(45, &boss);
+    g_freezeFrames = 20;
+    device.ClearRecord();
+    DrawHitStopLayer();
+    EXPECT_TRUE(PlacesOf(cutIn).empty());
+    EXPECT_FALSE(HasRect(0.0f, 0.0f, 640.0f));
+    bool flashed = false;
+    for (const RecordedDraw& draw : device.draws) {
+        if (draw.state.texture == flash) {
+            flashed = true;
+            EXPECT_EQ(draw.state.world.m[3][0], 1.0f);
+            EXPECT_EQ(draw.state.world.m[3][1], 2.0f);
+        }
+    }
+    EXPECT_TRUE(flashed);
+}
+
+}  // namespace

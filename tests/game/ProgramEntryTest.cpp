@@ -1,0 +1,314 @@
+#include "actors/Player.h"
+#include "engine/GraphicsSystem.h"
+#include "engine/InputRecord.h"
+#include "engine/ObjectLists.h"
+#include "game/MainLoop.h"
+#include "game/Replay.h"
+#include "platform/System.h"
+#include "tests/game/ProgramRun.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using Frames = std::vector<InputState>;
+using S = InputState;
+
+constexpr char kNoScoreName[] = "config.exe を起動しスコアネームを設定して下さい。";
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// True when every wanted line appears in lines, in this order.
+bool InOrder(const std::vector<std::string>& lines, const std::vector<std::string>& wanted)
+{
+    auto at = lines.begin();
+    for (const std::string& line : wanted) {
+        at = std::find(at, lines.end(), line);
+        if (at == lines.end())
+            return false;
+        ++at;
+    }
+    return true;
+}
+
+class ProgramEntryTest : public ProgramTest {
+protected:
+    // A demo of one frame of scene 0 with its own name, difficulty 0 and automatic reload off.
+    static void WriteDemo(const std::string& name, const std::vector<unsigned char>* replace = nullptr)
+    {
+        MakeFolder(File("demo"));
+        const std::string path = File("demo/") + name;
+        if (replace) {
+            WriteFileBytes(path, replace->data(), replace->size());
+            return;
+        }
+        InputRecord record;
+        InputState state;
+        record.Append(&state);
+        record.SaveFile(path, 0, "demoname", 10, 1, 0, 0, 60);
+    }
+};
+
+TEST_F(ProgramEntryTest, StartUpAndShutDownLogEveryStepInOrder)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,0\r\n");
+    MakeFolder(File("log"));
+    AppendLog("log\\d3d9.txt", "a line of an earlier run\n");
+
+    EXPECT_EQ(RunFrames(Repeat(InputState(), 3)), 0);
+
+    const std::vector<std::string> log = Lines(ReadText("log/d3d9.txt"));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "a line of an earlier run"), 0);
+    EXPECT_TRUE(InOrder(log, {"Create DirectInput8 Object.", " -> Finished.", "Create Keyboard Device.",
+                              "Create Direct3D9 Object.", "Initialize Direct3D9 Device (Primary).", " -> Finished.",
+                              "Initialize Render States.", "Load Master Texture Binaries.", " -> Finished.",
+                              "Load Master Sound Binaries.", " -> Finished.", "Load Master Model Binaries.",
+                              " -> Finished.", "Release KeyBoard Device.", "Release Sound Device.", "Release Mesh.",
+                              "Release Direct3D9 Device."}))
+        << ReadText("log/d3d9.txt");
+    EXPECT_EQ(host.windowTitle, "ORB-VOSTRELLE Z #501b");
+    EXPECT_TRUE(host.windowShown);
+    EXPECT_TRUE(host.windowHidden);
+    EXPECT_EQ(g_player, nullptr);
+    EXPECT_EQ(g_graphics, nullptr);
+    EXPECT_TRUE(g_systemSpriteList.empty());
+    // The two values in force are stored; the file keeps what it had.
+    const std::string settings = ReadText("vostrelle.ini");
+    EXPECT_NE(settings.find("scorename,tester\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("windowmode,0\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("globaldifficulty,-1\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("automaticreload,1\r\n"), std::string::npos);
+}
+
+TEST_F(ProgramEntryTest, WithoutAScoreNameTheGameSaysSoAndDoesNotStart)
+{
+    const struct {
+        const char* settings;
+        bool starts;
+    } cases[] = {{nullptr, false},
+                 {"windowmode,0\r\n", false},
+                 {"scorename,\r\nwindowmode,0\r\n", false},
+                 {"scorename,VOSTRELLE\r\nwindowmode,0\r\n", false},
+                 {"scorename,   \r\nwindowmode,0\r\n", true},
+                 {"scorename,vostrelle\r\nwindowmode,0\r\n", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.settings ? c.settings : "no settings file");
+        std::remove(File("vostrelle.ini").c_str());
+        if (c.settings)
+            WriteSettings(c.settings);
+        host.windowTitle.clear();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunFrames({}), 0);
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(errors.find(kNoScoreName) != std::string::npos, !c.starts);
+        EXPECT_EQ(!host.windowTitle.empty(), c.starts);
+    }
+    EXPECT_FALSE(FileExists(File("vostrelle.ini.tmp")));
+}
+
+TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSettingsAlone)
+{
+    const std::string settings = "scorename,tester\r\nwindowmode,0\r\n";
+    const struct {
+        const char* name;
+        bool ScriptedHost::*broken;
+        int exitCode;
+        const char* message;
+    } cases[] = {{"no video", &ScriptedHost::videoWorks, 1, "Failure to Register Class."},
+                 {"no window", &ScriptedHost::windowWorks, 0, nullptr},
+                 {"no drawing device", &ScriptedHost::graphicsWorks, 0, "Failure to Initializing Direct3D8."}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteSettings(settings);
+        ScriptedHost failing;
+        failing.*c.broken = false;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunProgram(failing), c.exitCode);
+        const std::string errors = testing::internal::GetCapturedStderr();
+        if (c.message)
+            EXPECT_NE(errors.find(c.message), std::string::npos);
+        else
+            EXPECT_EQ(errors, "");
+        EXPECT_FALSE(failing.windowShown);
+        EXPECT_EQ(ReadText("vostrelle.ini"), settings);
+        EXPECT_EQ(g_player, nullptr);
+        EXPECT_TRUE(g_systemSpriteList.empty());
+    }
+}
+
+TEST_F(ProgramEntryTest, TheMenusChoicesAreStoredAtShutdown)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    const InputState rest;
+    RunFrames(Frames{Held({}, 0.0f, 1.0f), rest, Held({}, 1.0f, 0.0f), rest, Held({}, 0.0f, -1.0f), rest});
+    const std::string settings = ReadText("vostrelle.ini");
+    EXPECT_NE(settings.find("globaldifficulty,0\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("automaticreload,0\r\n"), std::string::npos);
+}
+
+TEST_F(ProgramEntryTest, ADemoPlaysUnderItsOwnNameAndSettingsAndGivesThePlayersBack)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,-1\r\nautomaticreload,1\r\n");
+    WriteDemo("a.dat");
+    const InputState rest;
+    std::string nameDuring, nameAfter;
+    int difficultyDuring = 99;
+    bool playingAfter = true;
+    RunFrames(Frames{rest, Held({&S::blade}), rest, Held({&S::start, &S::credit}), rest}, [&](int frame) {
+        if (frame == 1) {
+            nameDuring = g_scoreName;
+            difficultyDuring = g_globalDifficulty;
+            EXPECT_EQ(g_scene, 0);
+            EXPECT_TRUE(g_replayPlaying);
+            EXPECT_FALSE(g_player->automaticReload);
+        }
+        if (frame == 4) {
+            nameAfter = g_scoreName;
+            playingAfter = g_replayPlaying;
+            EXPECT_EQ(g_scene, -2);
+        }
+    });
+    EXPECT_EQ(nameDuring, "demoname");
+    EXPECT_EQ(difficultyDuring, 0);
+    EXPECT_EQ(nameAfter, "tester");
+    EXPECT_FALSE(playingAfter);
+    EXPECT_TRUE(FilesIn("replay").empty());  // a playback is never saved
+    EXPECT_NE(ReadText("log/events.txt").find(" -> a.dat -> Start Replay.\n"), std::string::npos);
+}
+
+TEST_F(ProgramEntryTest, QuittingDuringADemoKeepsThePlayersSettings)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,-1\r\nautomaticreload,1\r\n");
+    WriteDemo("a.dat");
+    RunFrames(Frames{InputState(), Held({&S::blade}), InputState()});
+    const std::string settings = ReadText("vostrelle.ini");
+    EXPECT_NE(settings.find("globaldifficulty,-1"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("automaticreload,1"), std::string::npos) << settings;
+}
+
+TEST_F(ProgramEntryTest, FilesInDemoThatAreNoReplaysLeaveTheTitleUnchanged)
+{
+    WriteDemo("good.dat");
+    std::vector<unsigned char> good;
+    ReadWholeFile(File("demo/good.dat"), &good);
+    std::remove(File("demo/good.dat").c_str());
+    auto with = [&](size_t at, unsigned char value) {
+        std::vector<unsigned char> bytes = good;
+        bytes[at] = value;
+        return bytes;
+    };
+    const std::vector<unsigned char> shortFile(good.begin(), good.begin() + 40);
+    const std::vector<unsigned char> hugeCount = with(83, 0x7F);
+    const std::vector<unsigned char> unknownScene = with(56, 5);
+    const std::vector<unsigned char> empty;
+    const std::pair<const char*, const std::vector<unsigned char>*> files[] = {
+        {"short.dat", &shortFile}, {"huge.dat", &hugeCount}, {"scene5.dat", &unknownScene}, {"empty.ini", &empty}};
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,0\r\n");
+        WriteDemo(name, bytes);
+        int scene = 0, difficulty = 0;
+        bool playing = true;
+        RunFrames(Frames{InputState(), Held({&S::blade})}, [&](int) {
+            scene = g_scene;
+            playing = g_replayPlaying;
+            difficulty = g_globalDifficulty;
+        });
+        EXPECT_EQ(scene, -2);
+        EXPECT_FALSE(playing);
+        EXPECT_EQ(difficulty, 0);
+        std::remove(File(std::string("demo/") + name).c_str());
+    }
+    EXPECT_EQ(ReadText("log/events.txt").find("Start Replay"), std::string::npos);
+}
+
+TEST_F(ProgramEntryTest, ADemoThatFailsItsChecksumStillPlaysItsSceneWithoutInput)
+{
+    WriteDemo("a.dat");
+    std::vector<unsigned char> bytes;
+    ReadWholeFile(File("demo/a.dat"), &bytes);
+    bytes[60] ^= 1;  // the score
+    WriteDemo("a.dat", &bytes);
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    bool playing = false;
+    size_t frames = 99;
+    RunFrames(Frames{InputState(), Held({&S::blade})}, [&](int) {
+        playing = g_replayPlaying && g_scene == 0;
+        frames = g_inputRecord->Frames().size();
+    });
+    EXPECT_TRUE(playing);
+    EXPECT_EQ(frames, 0u);
+}
+
+TEST_F(ProgramEntryTest, ScreenshotsAreKeptSideBySide)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    host.vsync = true;
+    host.onPoll = [](int poll) { return poll < 2 ? HostEvent::Screenshot : HostEvent::Quit; };
+    RunProgram(host);
+    const std::vector<std::string> shots = FilesIn("snapshot");
+    ASSERT_EQ(shots.size(), 2u);
+    for (const std::string& shot : shots) {
+        std::vector<unsigned char> bmp;
+        ReadWholeFile(shot, &bmp);
+        EXPECT_EQ(bmp.size(), 54u + 640 * 480 * 3);
+        EXPECT_EQ(shot.substr(shot.size() - 4), ".bmp");
+    }
+}
+
+TEST_F(ProgramEntryTest, TheIdleTitleSleepsBetweenFramesAtSixtyAndNoMore)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,0\r\nvsync,1\r\n");  // vsync only counts in full screen
+    int framesLastSecond = 0;
+    int sceneFrame = 0;
+    host.onPoll = [&](int) {
+        if (host.clock < 3000)
+            return HostEvent::None;
+        framesLastSecond = g_frameCounter->framesLastSecond;
+        sceneFrame = g_sceneFrame;
+        return HostEvent::Quit;
+    };
+    RunProgram(host);
+    EXPECT_GE(framesLastSecond, 60);
+    EXPECT_LE(framesLastSecond, 61);
+    EXPECT_NEAR(sceneFrame, 3000 / 16.5, 2.0);
+    EXPECT_GT(host.slept, 3000 * 8 / 10);
+}
+
+TEST(FramePacingTest, FramesAreDueEverySixteenOrSeventeenMillisecondsFromWhenTheyRan)
+{
+    CFrameCounter counter;
+    g_frameCounter = &counter;
+    g_frameIntervalToggle = 0;
+    EXPECT_TRUE(TakeDueFrame(0, false));
+    EXPECT_EQ(counter.nextFrameDue, 16);
+    EXPECT_FALSE(TakeDueFrame(15, false));
+    EXPECT_EQ(IdleMilliseconds(5), 10);  // wakes a millisecond early
+    EXPECT_EQ(IdleMilliseconds(15), 0);
+    EXPECT_TRUE(TakeDueFrame(16, false));
+    EXPECT_EQ(counter.nextFrameDue, 33);
+    EXPECT_TRUE(TakeDueFrame(133, false));  // a hundred milliseconds late: one frame, no catching up
+    EXPECT_EQ(counter.nextFrameDue, 149);
+    EXPECT_FALSE(TakeDueFrame(134, false));
+    EXPECT_TRUE(TakeDueFrame(134, true));  // with vsync every turn runs one
+
+    counter.nextSecondMark = 1000;
+    counter.framesThisSecond = 58;
+    LatchFrameRate(999);
+    EXPECT_EQ(counter.framesLastSecond, 0);
+    LatchFrameRate(1003);
+    EXPECT_EQ(counter.framesLastSecond, 58);
+    EXPECT_EQ(counter.framesThisSecond, 0);
+    EXPECT_EQ(counter.nextSecondMark, 2003);
+    g_frameCounter = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,244 @@
+#include "engine/InputRecord.h"
+
+#include "tests/engine/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+class ReplayFileTest : public TempFolderTest {
+protected:
+    std::string Path(const char* name) const { return folder + name; }
+
+    Bytes Read(const std::string& path) const
+    {
+        Bytes bytes;
+        ReadWholeFile(path, &bytes);
+        return bytes;
+    }
+
+    void Write(const std::string& path, const Bytes& bytes) const
+    {
+        ASSERT_TRUE(WriteFileBytes(path, bytes.data(), bytes.size()));
+    }
+
+    // A saved file of two frames, 1200 points, 35 hits, 10 s, named "abc".
+    std::string SaveSample()
+    {
+        InputRecord record;
+        InputState first;
+        first.x = 0.5f;
+        first.y = -1.0f;
+        first.shot = 1;
+        first.rightroll = 1;
+        first.credit = 1;
+        first.start = 1;
+        InputState second;
+        second.blade = 1;
+        second.dash = 1;
+        record.Append(&first);
+        record.Append(&second);
+        const std::string path = Path("sample.dat");
+        EXPECT_TRUE(record.SaveFile(path, 0, "abc", 1200, 35, 1, -1, 600));
+        return path;
+    }
+};
+
+void PutLe32(Bytes& bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+TEST(ReplayChecksumTest, DigestsTheDecimalsAndTheNameRunTogether)
+{
+    char out[33];
+    std::memset(out, 'x', sizeof out);
+    InputRecord::ComputeChecksum(out, 1200, 35, 600, 650, "abc");  // the text 120035600650abc
+    EXPECT_STREQ(out, "96fb332b6feba2a8e8943360aff04cb2");
+
+    InputRecord::ComputeChecksum(out, -5, 0, 0, 0, "");  // the text -5000
+    EXPECT_STREQ(out, "f19546cda9b591e38dfa5765029f0321");
+}
+
+TEST_F(ReplayFileTest, SavedBytesFollowTheLayoutByteForByte)
+{
+    const Bytes expected = {
+        0xF5, 0x01, 0x00, 0x00,                                                        // 501
+        'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                       // name, 17 bytes
+        '6', 'd', 'd', '0', '1', '0', '2', 'f', '6', '6', '2', 'a', '6', '0', '0', 'b',  // md5("1200356002abc")
+        '5', 'd', '0', '1', '4', '8', '3', '6', 'b', '1', 'f', 'e', '7', 'a', 'f', 'e', 0,
+        0x00, 0x00,              // padding
+        0x00, 0x00, 0x00, 0x00,  // scene 0
+        0xB0, 0x04, 0x00, 0x00,  // score 1200
+        0x23, 0x00, 0x00, 0x00,  // hits 35
+        0x01, 0x00, 0x00, 0x00,  // automatic reload
+        0xFF, 0xFF, 0xFF, 0xFF,  // difficulty -1
+        0x58, 0x02, 0x00, 0x00,  // play time 600
+        0x02, 0x00, 0x00, 0x00,  // two records
+        0x00, 0x00, 0x00, 0x3F, 0x00, 0x00, 0x80, 0xBF, 1, 0, 0, 0, 0, 0, 1,  // x 0.5, y -1, shot, rightroll
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0, 0, 1, 1, 0, 0, 0,  // blade, dash
+    };
+    ASSERT_EQ(expected.size(), 84u + 2 * 15);
+    EXPECT_EQ(Read(SaveSample()), expected);
+}
+
+TEST_F(ReplayFileTest, LoadGivesBackHeaderAndFramesWithoutCreditAndStart)
+{
+    InputRecord record;
+    ASSERT_EQ(record.LoadFile(SaveSample()), ReplayLoadResult::Loaded);
+    const ReplayHeader& header = record.Header();
+    EXPECT_STREQ(header.name, "abc");
+    EXPECT_EQ(header.scene, 0);
+    EXPECT_EQ(header.score, 1200);
+    EXPECT_EQ(header.hits, 35);
+    EXPECT_EQ(header.automaticReload, 1);
+    EXPECT_EQ(header.difficulty, -1);
+    EXPECT_EQ(header.playTime, 600);
+    ASSERT_EQ(record.Frames().size(), 2u);
+    const InputState& first = record.Frames()[0];
+    EXPECT_EQ(first.x, 0.5f);
+    EXPECT_EQ(first.y, -1.0f);
+    EXPECT_EQ(first.shot, 1);
+    EXPECT_EQ(first.rightroll, 1);
+    EXPECT_EQ(first.credit, 0);
+    EXPECT_EQ(first.start, 0);
+    EXPECT_EQ(record.Frames()[1].blade, 1);
+    EXPECT_EQ(record.Frames()[1].dash, 1);
+}
+
+TEST_F(ReplayFileTest, EmptyPlayLoadsAsAnEmptyPlayback)
+{
+    InputRecord empty;
+    ASSERT_TRUE(empty.SaveFile(Path("empty.dat"), 10, "p", 0, 0, 0, 0, 0));
+    InputRecord record;
+    InputState old;
+    record.Append(&old);
+    EXPECT_EQ(record.LoadFile(Path("empty.dat")), ReplayLoadResult::Loaded);
+    EXPECT_TRUE(record.Frames().empty());
+    EXPECT_EQ(record.Header().scene, 10);
+}
+
+TEST_F(ReplayFileTest, OnlyScoreHitsTimeCountAndNameAreProtected)
+{
+    const Bytes original = Read(SaveSample());
+    struct Change {
+        size_t at;
+        unsigned char value;
+        bool detected;
+    } changes[] = {
+        {60, 0xB1, true},   // score
+        {64, 0x24, true},   // hits
+        {76, 0x59, true},   // play time
+        {80, 0x01, true},   // one record fewer
+        {5, 'c', true},     // name
+        {56, 0x01, false},  // scene
+        {68, 0x00, false},  // automatic reload
+        {72, 0x00, false},  // difficulty
+        {92, 0x00, false},  // a frame record
+    };
+    for (const Change& change : changes) {
+        Bytes bytes = original;
+        bytes[change.at] = change.value;
+        Write(Path("changed.dat"), bytes);
+        InputRecord record;
+        const ReplayLoadResult result = record.LoadFile(Path("changed.dat"));
+        SCOPED_TRACE(change.at);
+        if (change.detected) {
+            EXPECT_EQ(result, ReplayLoadResult::BadChecksum);
+            EXPECT_TRUE(record.Frames().empty());
+            EXPECT_EQ(record.Header().scene, 0);  // the header still tells what to play
+        } else {
+            EXPECT_EQ(result, ReplayLoadResult::Loaded);
+            EXPECT_EQ(record.Frames().size(), 2u);
+        }
+    }
+}
+
+TEST_F(ReplayFileTest, LongNamesAreCutToSixteenBytesWithoutSplittingACharacterAndStillVerify)
+{
+    const char* names[] = {
+        "abcdefghijklmnopqrstuvwxyz",
+        "abcdefghijklmno\x82\xA0tail",                                      // a pair at bytes 15-16
+        "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD!",  // eight pairs fit
+    };
+    const char* stored[] = {"abcdefghijklmnop", "abcdefghijklmno",
+                            "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD"};
+    for (int i = 0; i < 3; ++i) {
+        InputRecord saver;
+        ASSERT_TRUE(saver.SaveFile(Path("name.dat"), 0, names[i], 5, 1, 0, 0, 60));
+        InputRecord record;
+        EXPECT_EQ(record.LoadFile(Path("name.dat")), ReplayLoadResult::Loaded) << i;
+        EXPECT_STREQ(record.Header().name, stored[i]);
+        EXPECT_EQ(Read(Path("name.dat")).size(), 84u);
+    }
+}
+
+TEST_F(ReplayFileTest, FilesThatAreNoReplaysLeaveTheRecordAlone)
+{
+    const Bytes good = Read(SaveSample());
+    Bytes shortHeader(good.begin(), good.begin() + 83);
+    Bytes truncated(good.begin(), good.end() - 1);
+    Bytes huge = good;
+    PutLe32(huge, 80, 0x7FFFFFFF);
+    Bytes negative = good;
+    PutLe32(negative, 80, 0xFFFFFFFF);
+    const std::pair<const char*, Bytes> files[] = {
+        {"short.dat", shortHeader}, {"truncated.dat", truncated}, {"huge.dat", huge}, {"negative.dat", negative}};
+
+    InputRecord record;
+    ASSERT_EQ(record.LoadFile(Path("sample.dat")), ReplayLoadResult::Loaded);
+    for (const auto& [name, bytes] : files) {
+        Write(Path(name), bytes);
+        EXPECT_EQ(record.LoadFile(Path(name)), ReplayLoadResult::Unusable) << name;
+    }
+    EXPECT_EQ(record.LoadFile(Path("missing.dat")), ReplayLoadResult::Unusable);
+    EXPECT_EQ(record.LoadFile(folder), ReplayLoadResult::Unusable);  // a folder
+    EXPECT_EQ(record.Frames().size(), 2u);
+    EXPECT_EQ(record.Header().score, 1200);
+}
+
+TEST_F(ReplayFileTest, RecordValuesAreBoundedAndTextFieldsTerminated)
+{
+    Bytes bytes = Read(SaveSample());
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    uint32_t nanBits;
+    std::memcpy(&nanBits, &nan, sizeof nanBits);
+    PutLe32(bytes, 84, nanBits);
+    PutLe32(bytes, 88, 0x40A00000);  // 5.0
+    bytes[84 + 15 + 8] = 7;
+    PutLe32(bytes, 84 + 15 + 4, 0xC0A00000);  // -5.0
+    Write(Path("odd.dat"), bytes);
+    InputRecord record;
+    ASSERT_EQ(record.LoadFile(Path("odd.dat")), ReplayLoadResult::Loaded);
+    EXPECT_EQ(record.Frames()[0].x, 0.0f);
+    EXPECT_EQ(record.Frames()[0].y, 1.0f);
+    EXPECT_EQ(record.Frames()[1].y, -1.0f);
+    EXPECT_EQ(record.Frames()[1].shot, 1);
+
+    std::memset(&bytes[4], 'n', 17);
+    std::memset(&bytes[21], 'f', 33);
+    Write(Path("unterminated.dat"), bytes);
+    EXPECT_EQ(record.LoadFile(Path("unterminated.dat")), ReplayLoadResult::BadChecksum);
+    EXPECT_EQ(std::strlen(record.Header().name), 16u);
+    EXPECT_EQ(std::strlen(record.Header().checksum), 32u);
+}
+
+TEST_F(ReplayFileTest, ASaveThatCannotBeWrittenFailsQuietly)
+{
+    InputRecord record;
+    InputState state;
+    record.Append(&state);
+    EXPECT_FALSE(record.SaveFile(Path("no/such/folder/x.dat"), 0, "abc", 0, 0, 0, 0, 0));
+    EXPECT_EQ(record.Frames().size(), 1u);
+}
+
+}  // namespace

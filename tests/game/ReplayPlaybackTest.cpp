@@ -1,0 +1,150 @@
+#include "actors/Enemy.h"
+#include "actors/LockonSystem.h"
+#include "actors/Player.h"
+#include "engine/InputRecord.h"
+#include "engine/ObjectLists.h"
+#include "engine/Random.h"
+#include "game/Replay.h"
+#include "platform/System.h"
+#include "tests/game/ProgramRun.h"
+
+#include <cstring>
+
+namespace {
+
+using Frames = std::vector<InputState>;
+using S = InputState;
+
+// Everything a frame leaves behind that later frames depend on. Serial ids
+// differ between runs (the title creates sprites too) and are left out; the
+// game only ever compares them with each other.
+std::vector<double> GameState()
+{
+    std::vector<double> state = {double(g_scene), double(g_sceneStep), double(g_sceneFrame), double(g_stepFrame),
+                                 double(g_freezeFrames), g_fadeLevel, double(g_controlLocked)};
+    const CPlayer& p = *g_player;
+    for (double value : {p.position.x, p.position.y, p.position.z, p.velocity.x, p.velocity.y, p.rotation.x,
+                         p.rotation.y, p.rotation.z, p.roll, p.reticleDistance, p.bladeGauge, p.forwardSpeed,
+                         p.sideSpeed})
+        state.push_back(value);
+    for (int value : {p.state, p.score, p.killCount, p.lives, p.shotAmmo, p.rayAmmo, p.bladeEnergy, p.specialGauge,
+                      p.reloadTimer, p.bladeReloadTimer, p.burstCounter, p.auraTimer, int(p.blade != nullptr)})
+        state.push_back(value);
+    for (int slot = 0; slot < CLockonSystem::kSlotCount; ++slot) {
+        state.push_back(g_lockonSystem->active[slot]);
+        state.push_back(g_lockonSystem->fired[slot]);
+    }
+    for (const SpriteList* list : {&g_backLayerList, &g_skyList, &g_enemyList, &g_playerAttackList,
+                                   &g_enemyShotList, &g_effectList, &g_glowList, &g_systemSpriteList, &g_overlayList}) {
+        state.push_back(double(list->size()));
+        for (const CSprite* s : *list)
+            for (double value : std::initializer_list<double>{double(s->state), double(s->hp), s->position.x,
+                                                              s->position.y, s->position.z, s->velocity.x,
+                                                              s->velocity.y, s->velocity.z})
+                state.push_back(value);
+    }
+    state.push_back(g_lastHitEnemy->hp);
+    MersenneTwister random = CopyOfRandomState();
+    for (int i = 0; i < 3; ++i)
+        state.push_back(random.NextInt32());
+    return state;
+}
+
+// Targets for the weapons: the stage's own enemies come with its script.
+void SpawnTargets()
+{
+    const float places[][2] = {{0.0f, 2.5f}, {-1.5f, 3.0f}, {1.5f, 3.5f}, {0.5f, -0.5f}};
+    for (const auto& place : places) {
+        CEnemy* enemy = new CEnemy();
+        enemy->SetPosition(place[0], place[1], 0.0f);
+        enemy->hitRadius = 0.4f;
+        enemy->hp = enemy->maxHp = 60;
+        enemy->score = 300;
+        g_enemyList.push_back(enemy);
+    }
+}
+
+Frames Hold(const InputState& state, int frames) { return Repeat(state, frames); }
+
+// A play of stage 0 that uses every control: the weapons wait out their
+// reload first.
+Frames Play()
+{
+    const InputState rest;
+    return Frames{Held({&S::start})} + Hold(rest, 60) + Hold(Held({&S::shot}, 0.0f, 1.0f), 20) +
+           Hold(Held({&S::shot}, 1.0f, 0.0f), 25) + Hold(rest, 2) + Hold(Held({&S::leftroll}), 15) +
+           Hold(Held({&S::reload, &S::leftroll}, 0.0f, -1.0f), 5) + Hold(Held({}, -1.0f, 0.0f), 20) +
+           Hold(Held({&S::ray}), 2) + Hold(rest, 40) + Hold(Held({&S::ray}), 2) + Hold(rest, 5) +
+           Hold(Held({&S::dash}, 0.0f, 1.0f), 3) + Hold(Held({&S::blade}, 1.0f, 0.0f), 30) + Hold(rest, 3) +
+           Hold(Held({&S::reload}), 2) + Hold(Held({&S::reload, &S::shot}), 2) + Hold(rest, 70) +
+           Hold(Held({&S::dash, &S::shot}), 2) + Hold(rest, 60) + Hold(Held({&S::dash, &S::blade}), 2) +
+           Hold(Held({&S::rightroll}, 1.0f, 1.0f), 30) + Hold(Held({&S::shot}), 60) + Hold(rest, 20);
+}
+
+class ReplayPlaybackTest : public ProgramTest {};
+
+TEST_F(ReplayPlaybackTest, ADemoRepeatsTheRecordedPlayFrameByFrame)
+{
+    WriteSettings("scorename,recorder\r\nwindowmode,1\r\nvsync,1\r\n");
+    const Frames play = Play();
+    const int start = 2;                                      // the frame the start button is pressed in
+    const int reset = start + static_cast<int>(play.size());  // start and credit together
+    // The blade in the title, once the last shots of the play have flown off.
+    const int demo = reset + 121;
+    const Frames frames = Frames{Held({&S::credit}), InputState()} + play + Frames{Held({&S::start, &S::credit})} +
+                          Repeat(InputState(), 120) + Frames{Held({&S::blade})} +
+                          Repeat(InputState(), static_cast<int>(play.size()));
+
+    std::vector<std::vector<double>> recorded, replayed;
+    std::string replayFile;
+    int score = 0;
+    size_t framesRecorded = 0;
+    RunFrames(frames, [&](int frame) {
+        if (frame == start + 30 || frame == demo + 30)
+            SpawnTargets();
+        if (frame == reset - 1) {
+            score = g_player->score;
+            framesRecorded = g_inputRecord->Frames().size();
+        }
+        if (frame >= start && frame < reset)
+            recorded.push_back(GameState());
+        if (frame == reset) {
+            const std::vector<std::string> files = FilesIn("replay");
+            ASSERT_EQ(files.size(), 1u);
+            replayFile = files[0];
+            MakeFolder(File("demo"));
+            std::vector<unsigned char> bytes;
+            ReadWholeFile(replayFile, &bytes);
+            WriteFileBytes(File("demo/") + GetFileNameWithExt(replayFile), bytes.data(), bytes.size());
+        }
+        if (frame == demo) {
+            EXPECT_TRUE(g_replayPlaying);
+            EXPECT_STREQ(g_scoreName, "recorder");
+        }
+        if (frame >= demo && frame < demo + static_cast<int>(play.size()))
+            replayed.push_back(GameState());
+    });
+
+    // From the first frame of the scene on: in the frame of the start itself
+    // the blade still stands where the ship was in the title.
+    ASSERT_EQ(replayed.size(), recorded.size());
+    for (size_t i = 1; i < recorded.size(); ++i) {
+        ASSERT_EQ(replayed[i].size(), recorded[i].size()) << "after frame " << i << " of the play";
+        for (size_t k = 0; k < recorded[i].size(); ++k)
+            ASSERT_EQ(replayed[i][k], recorded[i][k]) << "value " << k << " after frame " << i << " of the play";
+    }
+    EXPECT_GT(score, 0);
+
+    InputRecord file;
+    ASSERT_EQ(file.LoadFile(replayFile), ReplayLoadResult::Loaded);
+    EXPECT_EQ(file.Header().frames, static_cast<int>(framesRecorded));  // frozen frames record nothing
+    EXPECT_LT(framesRecorded, play.size());
+    EXPECT_EQ(file.Header().scene, 0);
+    EXPECT_STREQ(file.Header().name, "recorder");
+    const std::string events = ReadText("log/events.txt");
+    EXPECT_NE(events.find(" -> Start.\n"), std::string::npos);
+    EXPECT_NE(events.find(GetFileNameWithExt(replayFile) + " -> Save Replay File.\n"), std::string::npos);
+    EXPECT_NE(events.find(" -> " + GetFileNameWithExt(replayFile) + " -> Start Replay.\n"), std::string::npos);
+}
+
+}  // namespace

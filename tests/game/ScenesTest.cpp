@@ -1,0 +1,187 @@
+#include "actors/ScoreItem.h"
+#include "actors/SimpleModel.h"
+#include "engine/Random.h"
+#include "game/Freeze.h"
+#include "game/FramePass.h"
+#include "game/Scenes.h"
+#include "tests/engine/WaveBuilder.h"
+#include "tests/game/GameFixture.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+class ScenesTest : public GameFixture {
+protected:
+    // The first draws of a scene's random sequence; the generator is left elsewhere.
+    static std::vector<float> SceneDraws(int n)
+    {
+        SeedRandom(1024);
+        std::vector<float> draws;
+        for (int i = 0; i < n; ++i)
+            draws.push_back(RandomFloat());
+        SeedRandom(7);
+        return draws;
+    }
+
+    int LoadTone()
+    {
+        const Bytes wave = MonoWave(std::vector<int16_t>(4, 1000), 22050);
+        return world.sound.CreateFromWave(wave.data(), wave.size());
+    }
+};
+
+TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCounter)
+{
+    const std::vector<float> draws = SceneDraws(2);
+    SetScene(113, 0);
+    EXPECT_EQ(g_sceneFrame, -1);
+    EXPECT_EQ(g_stepFrame, -1);
+    EXPECT_EQ(RandomFloat(), draws[0]);
+
+    g_sceneFrame = g_stepFrame = 4;
+    SetScene(113, 2);
+    EXPECT_EQ(g_sceneStep, 2);
+    EXPECT_EQ(g_sceneFrame, 4);
+    EXPECT_EQ(g_stepFrame, -1);
+    EXPECT_EQ(RandomFloat(), draws[1]);
+}
+
+TEST_F(ScenesTest, TheTitleIsSetUpOnlyForSteps0AndMinus1)
+{
+    g_fadeDirection = 0;
+    SetScene(-2, 5);
+    EXPECT_EQ(g_scene, -2);
+    EXPECT_EQ(g_sceneStep, 5);
+    EXPECT_EQ(g_fadeDirection, 0);
+
+    SetScene(-2, -1);
+    EXPECT_EQ(g_sceneStep, 0);
+    EXPECT_EQ(g_fadeDirection, -1);
+    EXPECT_FALSE(g_player->controlEnabled);
+    EXPECT_FALSE(g_controlLocked);
+}
+
+TEST_F(ScenesTest, PurgesKeepThePlayersAttacksTheSystemSpritesAndTheGlows)
+{
+    const char* purged[] = {"back", "sky", "enemy", "shot", "effect", "overlay"};
+    SpriteList* purgedLists[] = {&g_backLayerList, &g_skyList,    &g_enemyList,
+                                 &g_enemyShotList, &g_effectList, &g_overlayList};
+    for (int i = 0; i < 6; ++i)
+        AddProbe(*purgedLists[i], purged[i]);
+    AddProbe(g_playerAttackList, "attack");
+    AddProbe(g_systemSpriteList, "system");
+    AddProbe(g_glowList, "glow");
+
+    PurgeAllLists();
+    const std::set<std::string> deleted(journal.begin(), journal.end());
+    EXPECT_EQ(deleted, (std::set<std::string>{"back.Deleted", "sky.Deleted", "enemy.Deleted", "shot.Deleted",
+                                               "effect.Deleted", "overlay.Deleted"}));
+    for (SpriteList* list : purgedLists)
+        EXPECT_TRUE(list->empty());
+    EXPECT_EQ(g_playerAttackList.size(), 3u);
+    EXPECT_EQ(g_systemSpriteList.size(), 4u);
+    EXPECT_EQ(g_glowList.size(), 1u);
+}
+
+TEST_F(ScenesTest, EachSectionArmsOneWeaponAndShowsItsCard)
+{
+    struct Row {
+        int scene;
+        bool shot, ray, blade, charging;
+        int card;
+    };
+    g_replayPlaying = true;
+    const Row rows[] = {{10, true, false, false, false, 0}, {11, false, true, false, false, 1},
+                        {12, false, false, true, false, 2}, {13, false, false, true, false, 3},
+                        {14, true, false, false, true, 4},  {15, false, true, false, true, 5},
+                        {16, false, false, true, true, 6},  {17, true, false, false, false, 7},
+                        {18, true, false, false, true, 3}};
+    for (const Row& row : rows) {
+        SetScene(row.scene, -1);
+        EXPECT_EQ(g_player->shotEnabled, row.shot) << row.scene;
+        EXPECT_EQ(g_player->rayEnabled, row.ray) << row.scene;
+        EXPECT_EQ(g_player->bladeEnabled, row.blade) << row.scene;
+        EXPECT_EQ(g_player->gaugeCharging, row.charging) << row.scene;
+        EXPECT_EQ(g_player->lives, 0);
+        EXPECT_TRUE(g_controlLocked);
+        EXPECT_NE(g_sectionCard, -1);
+        EXPECT_EQ(g_sectionCard, g_texSectionCards[row.card]) << row.scene;
+        EXPECT_EQ(g_sectionHeading, g_texSectionHeading);
+        ASSERT_EQ(g_sectionObjectIds.size(), 1u);
+        EXPECT_EQ(g_effectList.back()->serialId, g_sectionObjectIds[0]);
+    }
+    SetScene(-2, 0);
+    EXPECT_EQ(g_texSectionPanel, -1);
+    EXPECT_EQ(g_texSectionHeading, -1);
+    EXPECT_TRUE(std::all_of(std::begin(g_texSectionCards), std::end(g_texSectionCards),
+                            [](int card) { return card == -1; }));
+    EXPECT_EQ(g_sectionCard, -1);
+}
+
+TEST_F(ScenesTest, PurgingTheSectionObjectsRemovesOnlyTheSectionModel)
+{
+    AddProbe(g_effectList, "before");
+    SetScene(10, -1);
+    AddProbe(g_effectList, "after");
+    ASSERT_EQ(g_effectList.size(), 2u);
+    PurgeSectionObjects();
+    ASSERT_EQ(g_effectList.size(), 1u);
+    EXPECT_EQ(static_cast<CProbe*>(g_effectList[0])->name, "after");
+    EXPECT_TRUE(g_sectionObjectIds.empty());
+}
+
+TEST_F(ScenesTest, AStageLoadsItsMusicBehindOneLoadingFrameOnlyOnce)
+{
+    device.ClearRecord();
+    SetScene(0, -1);
+    EXPECT_EQ(device.CountCalls("Present"), 1);
+    EXPECT_FALSE(g_loading);
+    EXPECT_EQ(g_stepFrame, -1);
+    EXPECT_TRUE(g_player->controlEnabled);
+    EXPECT_EQ(g_player->position.y, -2.5f);
+
+    g_replayPlaying = true;
+    SetScene(-2, 0);
+    g_bgmStage0 = LoadTone();
+    device.ClearRecord();
+    SetScene(0, -1);
+    EXPECT_EQ(device.CountCalls("Present"), 0);
+    EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(g_bgmStage0)));
+    EXPECT_EQ(g_landscape->velocity.x, -0.03f);
+}
+
+TEST_F(ScenesTest, ASceneChangeInsideAFrameShowsNoLoadingFrameOfItsOwn)
+{
+    CProbe* trigger = AddProbe(g_systemSpriteList, "trigger");
+    trigger->onUpdate = [](CProbe*) {
+        if (g_scene != 0)
+            SetScene(0, -1);
+    };
+    device.ClearRecord();
+    Frame(false);
+    EXPECT_EQ(g_scene, 0);
+    EXPECT_EQ(device.CountCalls("BeginScene"), 1);
+    EXPECT_EQ(device.CountCalls("Present"), 1);
+}
+
+TEST_F(ScenesTest, DismissedEnemiesLeaveAndScoreItemsStay)
+{
+    auto* enemy = new CEnemy();
+    auto* item = new CScoreItem(0.0f, 0.0f, 0.0f);
+    g_enemyList.push_back(enemy);
+    g_enemyList.push_back(item);
+    DismissEnemies();
+    EXPECT_GE(enemy->motionProgress, 0.0f);
+    EXPECT_EQ(item->motionProgress, -1.0f);
+}
+
+TEST_F(ScenesTest, FrameIntervalsAlternateStartingShort)
+{
+    EXPECT_EQ(FrameInterval(), 16);
+    EXPECT_EQ(FrameInterval(), 17);
+    EXPECT_EQ(FrameInterval() + FrameInterval(), 33);
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include "actors/Player.h"
+#include "engine/InputRecord.h"
+#include "engine/ObjectLists.h"
+#include "game/Freeze.h"
+#include "game/TitleMenu.h"
+#include "tests/game/ProgramRun.h"
+
+namespace {
+
+using Frames = std::vector<InputState>;
+
+const InputState kRest;
+const InputState kCredit = Held({&InputState::credit});
+const InputState kStart = Held({&InputState::start});
+const InputState kBoth = Held({&InputState::start, &InputState::credit});
+const InputState kUp = Held({}, 0.0f, 1.0f);
+const InputState kDown = Held({}, 0.0f, -1.0f);
+const InputState kRight = Held({}, 1.0f, 0.0f);
+const InputState kLeft = Held({}, -1.0f, 0.0f);
+
+// One press and its release.
+Frames Tap(const InputState& state, int times = 1)
+{
+    Frames frames;
+    for (int i = 0; i < times; ++i)
+        frames = frames + Frames{state, kRest};
+    return frames;
+}
+
+struct Outcome {
+    int credits;
+    int scene;
+    int row;
+    int automaticReloadValue;
+    int courseValue;
+    int difficulty;
+    int startScene;
+    bool automaticReload;
+};
+
+struct Case {
+    const char* name;
+    const char* settings;  // beyond the score name and the frame pacing
+    Frames frames;
+    Outcome expected;
+};
+
+class TitleMenuAndCreditsTest : public ProgramTest {
+protected:
+    Outcome Play(const char* settings, const Frames& frames)
+    {
+        WriteSettings(std::string("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n") + settings);
+        StartAsAFreshProcess();
+        Outcome seen{};
+        RunFrames(frames + Frames{kRest}, [&](int) {
+            seen = {g_credits,
+                    g_scene,
+                    g_titleMenuRow,
+                    g_titleMenuValues[kMenuRowAutomaticReload],
+                    g_titleMenuValues[kMenuRowCourse],
+                    g_globalDifficulty,
+                    g_startScene,
+                    g_player->automaticReload};
+        });
+        return seen;
+    }
+};
+
+TEST_F(TitleMenuAndCreditsTest, CabinetButtonsAndMenuFollowTheTable)
+{
+    // Start values: automatic reload on (value 1), course 0 (difficulty -1, stage 0).
+    const Case cases[] = {
+        {"nothing pressed", "", {}, {0, -2, 0, 1, 0, -1, 0, true}},
+        {"a credit", "", Tap(kCredit), {1, -2, 0, 1, 0, -1, 0, true}},
+        {"credits stop at nine", "", Tap(kCredit, 11), {9, -2, 0, 1, 0, -1, 0, true}},
+        {"a held credit counts once", "", Repeat(kCredit, 5), {1, -2, 0, 1, 0, -1, 0, true}},
+        {"start without credit", "", Tap(kStart), {0, -2, 0, 1, 0, -1, 0, true}},
+        {"start spends a credit", "", Tap(kCredit) + Tap(kStart), {0, 0, 0, 1, 0, -1, 0, true}},
+        {"start and credit fresh together in the title are a credit", "", Tap(kBoth), {1, -2, 0, 1, 0, -1, 0, true}},
+        {"start again during a play does nothing", "", Tap(kCredit, 2) + Tap(kStart, 2), {1, 0, 0, 1, 0, -1, 0, true}},
+        {"start and credit return to the title", "", Tap(kCredit) + Tap(kStart) + Repeat(kRest, 5) + Tap(kBoth),
+         {0, -2, 0, 1, 0, -1, 0, true}},
+        {"up lowers automatic reload", "", Tap(kUp), {0, -2, 0, 0, 0, -1, 0, false}},
+        {"down stops at its largest value", "", Tap(kUp) + Tap(kDown, 3), {0, -2, 0, 1, 0, -1, 0, true}},
+        {"a held stick moves once", "", Repeat(kUp, 4) + Repeat(kDown, 4), {0, -2, 0, 0, 0, -1, 0, false}},
+        {"right picks the course row", "", Tap(kRight), {0, -2, 1, 1, 0, -1, 0, true}},
+        {"course 1 is the easier stage 0", "", Tap(kRight) + Tap(kDown), {0, -2, 1, 1, 1, 0, 0, true}},
+        {"course 3 is section 11", "", Tap(kRight) + Tap(kDown, 3), {0, -2, 1, 1, 3, -1, 11, true}},
+        {"course 7 is section 18", "", Tap(kRight) + Tap(kDown, 7), {0, -2, 1, 1, 7, -1, 18, true}},
+        {"course stops at 10", "", Tap(kRight) + Tap(kDown, 14), {0, -2, 1, 1, 10, -1, 17, true}},
+        {"course stops at 0", "", Tap(kRight) + Tap(kDown) + Tap(kUp, 3), {0, -2, 1, 1, 0, -1, 0, true}},
+        {"left goes back to the first row", "", Tap(kRight) + Tap(kLeft) + Tap(kUp), {0, -2, 0, 0, 0, -1, 0, false}},
+        {"a diagonal steps the old row, then picks the new one", "", Tap(Held({}, 1.0f, 1.0f)),
+         {0, -2, 1, 0, 0, -1, 0, false}},
+        {"the chosen course starts", "", Tap(kRight) + Tap(kDown, 2) + Tap(kCredit) + Tap(kStart),
+         {0, 10, 1, 1, 2, -1, 10, true}},
+        {"settings give the start values", "globaldifficulty,0\r\nautomaticreload,0\r\n", {},
+         {0, -2, 0, 0, 1, 0, 0, false}},
+        {"a stored difficulty of 5 is course 6", "globaldifficulty,5\r\n", {}, {0, -2, 0, 1, 6, -1, 14, true}},
+        {"a course beyond the table changes nothing", "globaldifficulty,20\r\n", {}, {0, -2, 0, 1, 21, 20, 0, true}},
+        {"the blade with no demo folder stays in the title", "", Tap(Held({&InputState::blade})),
+         {0, -2, 0, 1, 0, -1, 0, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome seen = Play(c.settings, c.frames);
+        const Outcome& want = c.expected;
+        EXPECT_EQ(seen.credits, want.credits);
+        EXPECT_EQ(seen.scene, want.scene);
+        EXPECT_EQ(seen.row, want.row);
+        EXPECT_EQ(seen.automaticReloadValue, want.automaticReloadValue);
+        EXPECT_EQ(seen.courseValue, want.courseValue);
+        EXPECT_EQ(seen.difficulty, want.difficulty);
+        EXPECT_EQ(seen.startScene, want.startScene);
+        EXPECT_EQ(seen.automaticReload, want.automaticReload);
+    }
+}
+
+TEST_F(TitleMenuAndCreditsTest, FrozenFramesSkipTheCabinetAndAreNotCounted)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    int framesCounted = -1;
+    int credits = -1;
+    RunFrames(Frames{kRest, kCredit, kRest, kRest, kRest}, [&](int frame) {
+        // Frames 1 to 3 draw frozen; the loop sees the freeze still running
+        // after frames 1 and 2 only.
+        if (frame == 0)
+            SetFreeze(3, nullptr);
+        if (frame == 3) {
+            framesCounted = g_frameCounter->framesThisSecond;
+            credits = g_credits;
+        }
+    });
+    EXPECT_EQ(credits, 0);  // the credit pressed in a frozen frame is lost
+    EXPECT_EQ(framesCounted, 2);
+}
+
+TEST_F(TitleMenuAndCreditsTest, APlayIsRecordedFrameByFrameFromItsStart)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    size_t recorded = 0;
+    RunFrames(Tap(kCredit) + Frames{kStart} + Repeat(Held({}, 1.0f, 0.0f), 9), [&](int) {
+        recorded = g_inputRecord->Frames().size();
+    });
+    // The start frame itself is the first record.
+    EXPECT_EQ(recorded, 10u);
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// The master asset lists on the null devices: the slots each handle gets,
+// the log lines, and how long the start-up loading takes.
+#include "assets/EmbeddedAssets.h"
+#include "engine/AssetLists.h"
+#include "engine/FileUtil.h"
+#include "engine/GraphicsSystem.h"
+#include "engine/SoundSystem.h"
+#include "platform/NullAudioDevice.h"
+#include "platform/NullGraphicsDevice.h"
+#include "platform/Resources.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+bool Embedded(const char* type, const char* name)
+{
+    size_t size = 0;
+    return LockResourceData(name, type, &size) != nullptr;
+}
+
+// Start-up as the program entry runs it: the master textures, the loading
+// picture, the remaining lists, then the loading picture released.
+class AssetLists : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearResources();
+        RegisterEmbeddedAssets();
+        ASSERT_TRUE(graphics.Init(&device, 640, 480, false, false));
+        g_graphics = &graphics;
+        g_sound = &sound;
+        AppendLog("log\\d3d9.txt", "");
+        const auto start = std::chrono::steady_clock::now();
+        LoadMasterTextures();
+        g_graphics->LoadTextureResource(&loading, "#342");
+        loadingSlot = loading;
+        LoadMoreTextures();
+        LoadMasterSounds();
+        LoadMasterModels();
+        g_graphics->ReleaseTexture(&loading);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    void TearDown() override
+    {
+        g_graphics = nullptr;
+        g_sound = nullptr;
+        ClearResources();
+    }
+
+    NullGraphicsDevice device;
+    GraphicsSystem graphics;
+    SoundSystem sound{std::make_unique<NullAudioDevice>()};
+    int loading = -1;
+    int loadingSlot = -1;
+    double seconds = 0;
+};
+
+} // namespace
+
+TEST_F(AssetLists, TexturesTakeTheirSlotsInListOrder)
+{
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(g_texDigits[i], i);
+        EXPECT_EQ(g_texBigDigits[i], 10 + i);
+    }
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(g_texExplosion[i], 20 + i);
+    EXPECT_EQ(g_texHud101, 36);
+    EXPECT_EQ(g_texHud231, 72);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(g_texResultLabels[i], 73 + i);
+    EXPECT_EQ(g_texIconSmall, 82);
+    EXPECT_EQ(loadingSlot, 83);
+    EXPECT_EQ(g_texSkybox2[0], 84);
+    EXPECT_EQ(g_texMuzzleFlash, 99);
+    EXPECT_EQ(loading, -1);
+}
+
+TEST_F(AssetLists, SoundsTakeTheirSlotsInListOrder)
+{
+    if (!Embedded("SE", "#105"))
+        GTEST_SKIP() << "no sound effects are embedded in this build";
+    EXPECT_EQ(g_seEnemyExplode, 0);
+    EXPECT_EQ(g_seWarningTone, 47);
+    EXPECT_EQ(g_seWarningTone2, 48); // the same resource a second time
+    EXPECT_EQ(g_seScoreItem, 55);
+    EXPECT_EQ(g_bgmTitle, 56);
+}
+
+TEST_F(AssetLists, MeshesTakeTheirSlotsInListOrder)
+{
+    if (!Embedded("MODEL", "#101"))
+        GTEST_SKIP() << "no meshes are embedded in this build";
+    EXPECT_EQ(g_modelPlayer, 0);
+    EXPECT_EQ(g_model121, 7);
+    EXPECT_EQ(g_modelSection, 9);
+}
+
+TEST_F(AssetLists, LogsEachListAndLoadsWithinASecond)
+{
+    std::vector<unsigned char> log;
+    ASSERT_TRUE(ReadWholeFile(ProgramFilePath("log\\d3d9.txt"), &log));
+    EXPECT_EQ(std::string(log.begin(), log.end()),
+              "Load Master Texture Binaries.\n -> Finished.\n"
+              "Load Master Sound Binaries.\n -> Finished.\n"
+              "Load Master Model Binaries.\n -> Finished.\n");
+    std::printf("start-up loading of the four lists: %.3f s\n", seconds);
+    EXPECT_LT(seconds, 1.0);
+}
