@@ -99,7 +99,7 @@ std::vector<float> Loud(size_t frames, int channels) {
 TEST(OggDecoderTest, SamplesEqualLibvorbisfilesDecodingOfTheSameBytes) {
     const struct {
         int channels, rate;
-    } streams[] = {{1, 8000}, {1, 22050}, {2, 11025}, {2, 44100}, {1, 48000}};
+    } streams[] = {{1, 8000}, {1, 22050}, {2, 11025}, {2, 44100}, {1, 48000}, {3, 16000}};
     for (const auto& stream : streams) {
         SCOPED_TRACE(testing::Message() << stream.channels << " channels at " << stream.rate);
         const size_t frames = static_cast<size_t>(stream.rate) * 3 / 2;
