@@ -1,13 +1,14 @@
 # GraphicsSystem drawn by the OpenGL device: needs the engine and the SDL backends together.
 vostrelle_tests(graphics_tests tests/graphics engine platform_sdl)
 
-# Test-only dependencies. The Ogg decoder's tests encode their own streams.
-target_link_libraries(engine_tests PRIVATE PkgConfig::VORBISENC)
+# Test-only dependencies. The Ogg decoder's tests encode their own streams
+# and check the decoder against libvorbisfile's decoding of them.
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+target_link_libraries(engine_tests PRIVATE PkgConfig::VORBISENC PkgConfig::VORBISFILE)
 
 # Tests of the sound-effect and music generators (tools/assetgen/sounds,
 # built into assetgen_core). They decode the streams both with libvorbisfile
 # and with the engine's own decoder.
-pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
 file(GLOB assetgen_sounds_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tools/sounds/*.cpp)
 if(TARGET assetgen_core AND assetgen_sounds_test_sources)
   add_executable(assetgen_sounds_tests ${assetgen_sounds_test_sources})

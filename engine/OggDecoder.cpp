@@ -16,6 +16,10 @@ constexpr size_t kReadBytes = 4096;
 constexpr size_t kGrowBytes = 4u * 1024 * 1024;
 constexpr size_t kHeaderBytes = 44;
 constexpr int kConvertValues = 4096;
+// Samples of each channel converted together.
+constexpr size_t kConvertBlock = 16;
+// The identification header holds the channel count in one byte.
+constexpr size_t kMaxChannels = 255;
 
 // Copies up to n bytes from src at *position, stopping at size; returns the count.
 size_t ReadOggFromMemory(void* dst, const unsigned char* src, size_t* position, size_t n,
@@ -28,19 +32,34 @@ size_t ReadOggFromMemory(void* dst, const unsigned char* src, size_t* position, 
     return count;
 }
 
-// Clamped in float first: converting an out-of-range float to int is undefined.
+// Clamped in float first: converting an out-of-range float to int is
+// undefined. Selects rather than branches, so that a block of samples
+// converts in vector registers.
 int16_t ToSample(float sample) {
-    const float value = sample * 32767.0f;
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= 32767.0f) {
-        return 32767;
-    }
-    if (value <= -32768.0f) {
-        return -32768;
-    }
+    float value = sample * 32767.0f;
+    value = value >= 32767.0f ? 32767.0f : value;
+    value = value <= -32768.0f ? -32768.0f : value;
+    value = std::isnan(value) ? 0.0f : value;
     return static_cast<int16_t>(value);
+}
+
+// Converts kConvertBlock samples of each channel from first on and writes
+// them interleaved. Channels 0: any count; a known count lets the compiler
+// interleave in vector registers too.
+template <size_t Channels>
+void ConvertBlock(float** pcm, size_t first, size_t channels, unsigned char* out) {
+    const size_t count = Channels != 0 ? Channels : channels;
+    int16_t block[(Channels != 0 ? Channels : kMaxChannels) * kConvertBlock];
+    for (size_t c = 0; c < count; ++c) {
+        for (size_t i = 0; i < kConvertBlock; ++i) {
+            block[c * kConvertBlock + i] = ToSample(pcm[c][first + i]);
+        }
+    }
+    for (size_t i = 0; i < kConvertBlock; ++i) {
+        for (size_t c = 0; c < count; ++c) {
+            StoreLe16(out + 2 * (i * count + c), static_cast<uint16_t>(block[c * kConvertBlock + i]));
+        }
+    }
 }
 
 void WriteWaveHeader(unsigned char* image, size_t imageSize, uint32_t channels, uint32_t rate) {
@@ -226,10 +245,21 @@ bool OggDecoding::AppendSamples(float** pcm, int samples) {
         return false;
     }
     unsigned char* out = image_.get() + offset_;
-    for (size_t c = 0; c < channels; ++c) {
-        for (size_t i = 0; i < static_cast<size_t>(samples); ++i) {
-            const uint16_t value = static_cast<uint16_t>(ToSample(pcm[c][i]));
-            StoreLe16(out + 2 * (c + i * channels), value);
+    const size_t count = static_cast<size_t>(samples);
+    size_t i = 0;
+    for (; i + kConvertBlock <= count; i += kConvertBlock) {
+        unsigned char* at = out + 2 * i * channels;
+        if (channels == 1) {
+            ConvertBlock<1>(pcm, i, channels, at);
+        } else if (channels == 2) {
+            ConvertBlock<2>(pcm, i, channels, at);
+        } else {
+            ConvertBlock<0>(pcm, i, channels, at);
+        }
+    }
+    for (; i < count; ++i) {
+        for (size_t c = 0; c < channels; ++c) {
+            StoreLe16(out + 2 * (i * channels + c), static_cast<uint16_t>(ToSample(pcm[c][i])));
         }
     }
     offset_ += bytes;

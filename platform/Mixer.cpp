@@ -30,14 +30,15 @@ size_t BlockAlign(const PcmFormat& format) {
     return static_cast<size_t>(format.channels) * static_cast<size_t>(format.bitsPerSample / 8);
 }
 
-float SampleAt(const std::vector<unsigned char>& pcm, const PcmFormat& format, size_t frame,
-               int channel) {
-    const size_t bytesPerSample = static_cast<size_t>(format.bitsPerSample / 8);
-    const unsigned char* p = pcm.data() + frame * BlockAlign(format) + channel * bytesPerSample;
-    if (format.bitsPerSample == 8) {
+// One channel's sample of a frame, for one sample layout.
+template <int Bits, int Channels>
+float SampleAt(const unsigned char* pcm, size_t frame, int channel) {
+    const unsigned char* p = pcm + (frame * Channels + static_cast<size_t>(channel)) * (Bits / 8);
+    if constexpr (Bits == 8) {
         return (p[0] - 128) * 256.0f;
+    } else {
+        return static_cast<int16_t>(p[0] | (p[1] << 8));
     }
-    return static_cast<int16_t>(p[0] | (p[1] << 8));
 }
 
 int16_t ClipToSample(float value) {
@@ -175,33 +176,57 @@ bool Mixer::SetMasterPan(int pan) {
 }
 
 // Linear interpolation between neighbouring frames; a looping buffer's last
-// frame leads into its first, a one-shot buffer holds its last frame.
-void Mixer::MixVoice(Voice& voice, float* sum, size_t frames) const {
+// frame leads into its first, a one-shot buffer holds its last frame. Made
+// for each sample layout, so that the loop over the output reads samples
+// directly: it runs for every playing voice and every output frame.
+template <int Bits, int Channels>
+void Mixer::MixVoiceAs(Voice& voice, float* sum, size_t frames) const {
     float left = 0.0f;
     float right = 0.0f;
     PanGains(voice.pan, Attenuation(voice.volume), &left, &right);
     const uint64_t step = (static_cast<uint64_t>(voice.frequency) << 32) / outputRate_;
     const uint64_t length = static_cast<uint64_t>(voice.frames) << 32;
-    const int rightChannel = voice.format.channels > 1 ? 1 : 0;
+    // Before the last frame the next frame is simply the one after.
+    const uint64_t lastFrame = static_cast<uint64_t>(voice.frames - 1) << 32;
+    const unsigned char* pcm = voice.pcm.data();
+    uint64_t position = voice.position;
     for (size_t i = 0; i < frames; ++i) {
-        const size_t frame = static_cast<size_t>(voice.position >> 32);
-        const size_t next = frame + 1 < voice.frames ? frame + 1 : (voice.looping ? 0 : frame);
-        const float fraction = static_cast<float>(voice.position & 0xFFFFFFFFu) * 0x1p-32f;
-        const float l0 = SampleAt(voice.pcm, voice.format, frame, 0);
-        const float l1 = SampleAt(voice.pcm, voice.format, next, 0);
-        const float r0 = SampleAt(voice.pcm, voice.format, frame, rightChannel);
-        const float r1 = SampleAt(voice.pcm, voice.format, next, rightChannel);
-        sum[2 * i] += (l0 + (l1 - l0) * fraction) * left;
-        sum[2 * i + 1] += (r0 + (r1 - r0) * fraction) * right;
-        voice.position += step;
-        if (voice.position >= length) {
+        const size_t frame = static_cast<size_t>(position >> 32);
+        size_t next = frame + 1;
+        if (position >= lastFrame) {
+            next = voice.looping ? 0 : frame;
+        }
+        const float fraction = static_cast<float>(static_cast<uint32_t>(position)) * 0x1p-32f;
+        const float l0 = SampleAt<Bits, Channels>(pcm, frame, 0);
+        const float l1 = SampleAt<Bits, Channels>(pcm, next, 0);
+        const float l = l0 + (l1 - l0) * fraction;
+        sum[2 * i] += l * left;
+        if constexpr (Channels == 2) {
+            const float r0 = SampleAt<Bits, Channels>(pcm, frame, 1);
+            const float r1 = SampleAt<Bits, Channels>(pcm, next, 1);
+            sum[2 * i + 1] += (r0 + (r1 - r0) * fraction) * right;
+        } else {
+            sum[2 * i + 1] += l * right;
+        }
+        position += step;
+        if (position >= length) {
             if (!voice.looping) {
                 voice.playing = false;
                 voice.position = 0;
                 return;
             }
-            voice.position %= length;
+            position %= length;
         }
+    }
+    voice.position = position;
+}
+
+void Mixer::MixVoice(Voice& voice, float* sum, size_t frames) const {
+    const bool stereo = voice.format.channels == 2;
+    if (voice.format.bitsPerSample == 8) {
+        stereo ? MixVoiceAs<8, 2>(voice, sum, frames) : MixVoiceAs<8, 1>(voice, sum, frames);
+    } else {
+        stereo ? MixVoiceAs<16, 2>(voice, sum, frames) : MixVoiceAs<16, 1>(voice, sum, frames);
     }
 }
 

@@ -51,6 +51,8 @@ private:
     Voice* Find(int index);
     const Voice* Find(int index) const;
     void MixVoice(Voice& voice, float* sum, size_t frames) const;
+    template <int Bits, int Channels>
+    void MixVoiceAs(Voice& voice, float* sum, size_t frames) const;
 
     const int outputRate_;
     int masterPan_ = 0;

@@ -1,8 +1,11 @@
 #include "platform/sdl/GlGraphicsDevice.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+
+#include <malloc.h>
 
 namespace {
 
@@ -22,6 +25,9 @@ bool LoadEntry(Function* out, const char* name, const char* extensionName)
 // gives the same pixels here, for edges through pixel centres too.
 constexpr float kPixelShift = 0.5f - 1.0f / 64.0f;
 
+// Freed heap memory kept for reuse rather than returned to the kernel.
+constexpr int kKeptHeapBytes = 64 * 1024 * 1024;
+
 // The projection's depth 0..1 becomes GL's -1..1, and the picture moves by the
 // pixel shift within a viewport of the given size.
 Matrix GlProjection(const Matrix& projection, int viewportWidth, int viewportHeight)
@@ -38,6 +44,17 @@ Matrix GlProjection(const Matrix& projection, int viewportWidth, int viewportHei
     return r;
 }
 
+// The row vector v × m.
+Vec4 Transform(const Vec4& v, const Matrix& m)
+{
+    Vec4 r;
+    r.x = v.x * m.m[0][0] + v.y * m.m[1][0] + v.z * m.m[2][0] + v.w * m.m[3][0];
+    r.y = v.x * m.m[0][1] + v.y * m.m[1][1] + v.z * m.m[2][1] + v.w * m.m[3][1];
+    r.z = v.x * m.m[0][2] + v.y * m.m[1][2] + v.z * m.m[2][2] + v.w * m.m[3][2];
+    r.w = v.x * m.m[0][3] + v.y * m.m[1][3] + v.z * m.m[2][3] + v.w * m.m[3][3];
+    return r;
+}
+
 // Screen pixels (origin top left) to GL's clip space, with the pixel shift.
 Matrix ScreenProjection(int width, int height)
 {
@@ -51,12 +68,10 @@ Matrix ScreenProjection(int width, int height)
     return m;
 }
 
-void ToFloats(uint32_t argb, GLfloat out[4])
+std::array<GLfloat, 4> ToFloats(uint32_t argb)
 {
-    out[0] = static_cast<GLfloat>((argb >> 16) & 0xFF) / 255.0f;
-    out[1] = static_cast<GLfloat>((argb >> 8) & 0xFF) / 255.0f;
-    out[2] = static_cast<GLfloat>(argb & 0xFF) / 255.0f;
-    out[3] = static_cast<GLfloat>(argb >> 24) / 255.0f;
+    return {static_cast<GLfloat>((argb >> 16) & 0xFF) / 255.0f, static_cast<GLfloat>((argb >> 8) & 0xFF) / 255.0f,
+            static_cast<GLfloat>(argb & 0xFF) / 255.0f, static_cast<GLfloat>(argb >> 24) / 255.0f};
 }
 
 void ToRgba(uint32_t argb, unsigned char out[4])
@@ -65,12 +80,6 @@ void ToRgba(uint32_t argb, unsigned char out[4])
     out[1] = static_cast<unsigned char>(argb >> 8);
     out[2] = static_cast<unsigned char>(argb);
     out[3] = static_cast<unsigned char>(argb >> 24);
-}
-
-void SetMaterialColor(GLenum which, const Color& color)
-{
-    const GLfloat values[4] = {color.r, color.g, color.b, color.a};
-    glMaterialfv(GL_FRONT_AND_BACK, which, values);
 }
 
 GLenum GlFactor(BlendFactor factor)
@@ -130,7 +139,7 @@ bool RunsAtAbout60Hz(int refreshRate) { return refreshRate >= 59 && refreshRate 
 
 }  // namespace
 
-bool GlGraphicsDevice::FramebufferFunctions::Load()
+bool GlGraphicsDevice::GlFunctions::Load()
 {
     return LoadEntry(&genFramebuffers, "glGenFramebuffers", "glGenFramebuffersEXT") &&
            LoadEntry(&deleteFramebuffers, "glDeleteFramebuffers", "glDeleteFramebuffersEXT") &&
@@ -141,7 +150,12 @@ bool GlGraphicsDevice::FramebufferFunctions::Load()
            LoadEntry(&bindRenderbuffer, "glBindRenderbuffer", "glBindRenderbufferEXT") &&
            LoadEntry(&renderbufferStorage, "glRenderbufferStorage", "glRenderbufferStorageEXT") &&
            LoadEntry(&framebufferRenderbuffer, "glFramebufferRenderbuffer", "glFramebufferRenderbufferEXT") &&
-           LoadEntry(&checkFramebufferStatus, "glCheckFramebufferStatus", "glCheckFramebufferStatusEXT");
+           LoadEntry(&checkFramebufferStatus, "glCheckFramebufferStatus", "glCheckFramebufferStatusEXT") &&
+           LoadEntry(&genBuffers, "glGenBuffers", "glGenBuffersARB") &&
+           LoadEntry(&deleteBuffers, "glDeleteBuffers", "glDeleteBuffersARB") &&
+           LoadEntry(&bindBuffer, "glBindBuffer", "glBindBufferARB") &&
+           LoadEntry(&bufferData, "glBufferData", "glBufferDataARB") &&
+           LoadEntry(&drawRangeElements, "glDrawRangeElements", "glDrawRangeElementsEXT");
 }
 
 GlGraphicsDevice::GlGraphicsDevice(SdlWindow& window) : window(window) {}
@@ -176,9 +190,10 @@ bool GlGraphicsDevice::CreateDevice(const PresentParameters& parameters)
     context = SDL_GL_CreateContext(window.Handle());
     if (!context)
         return false;
+    SetConstantStates();
     width = parameters.width;
     height = parameters.height;
-    if (!gl.Load() || !CreateFramebuffer()) {
+    if (!gl.Load() || !CreateFramebuffer() || !CreateWhiteTexture()) {
         ReleaseDevice();
         return false;
     }
@@ -187,12 +202,44 @@ bool GlGraphicsDevice::CreateDevice(const PresentParameters& parameters)
     if (!vsyncActive)
         SDL_GL_SetSwapInterval(0);
     viewport = {0, 0, width, height, 0.0f, 1.0f};
-    glFogi(GL_FOG_MODE, GL_LINEAR);
+    cache.SetBindBuffer(gl.bindBuffer);
+    // Mesa's software renderer takes and frees vertex storage for every draw;
+    // by default glibc gives the top of the heap back to the kernel each time
+    // and page-faults it in again for the next draw.
+    mallopt(M_TRIM_THRESHOLD, kKeptHeapBytes);
     glPointSize(1.0f);
     glLineWidth(1.0f);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     return true;
+}
+
+// The states no draw changes, and a cache that knows nothing: for a new
+// context, and after presenting, which sets states of its own.
+void GlGraphicsDevice::SetConstantStates()
+{
+    cache.Forget();
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    // Triangles that appear counter-clockwise are removed: front faces are clockwise.
+    glFrontFace(GL_CW);
+    glCullFace(GL_BACK);
+    glDepthFunc(GL_LEQUAL);
+    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, none);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, none);
+    // Specular lighting stays off, as on the original device.
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, none);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_ALPHA, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_ALPHA, GL_SRC_ALPHA);
 }
 
 bool GlGraphicsDevice::CreateFramebuffer()
@@ -215,6 +262,13 @@ bool GlGraphicsDevice::CreateFramebuffer()
     return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
+bool GlGraphicsDevice::CreateWhiteTexture()
+{
+    const uint32_t white = 0xFFFFFFFF;
+    whiteTexture = CreateTexture(1, 1, &white);
+    return whiteTexture != kNoTexture;
+}
+
 void GlGraphicsDevice::DestroyFramebuffer()
 {
     if (framebuffer)
@@ -231,6 +285,10 @@ void GlGraphicsDevice::ReleaseDevice()
     if (!context)
         return;
     DestroyFramebuffer();
+    ReleaseTexture(whiteTexture);
+    whiteTexture = kNoTexture;
+    for (auto& [id, mesh] : meshes)
+        DeleteMeshBuffers(mesh);
     meshes.clear();
     SDL_GL_DeleteContext(context);
     context = nullptr;
@@ -255,8 +313,8 @@ void GlGraphicsDevice::SetTransform(TransformType type, const Matrix& matrix)
 
 void GlGraphicsDevice::ApplyScissor()
 {
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height);
+    cache.Enable(GL_SCISSOR_TEST, true);
+    cache.Scissor(viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height);
 }
 
 void GlGraphicsDevice::Clear(unsigned flags, uint32_t argb, float depth)
@@ -266,14 +324,13 @@ void GlGraphicsDevice::Clear(unsigned flags, uint32_t argb, float depth)
     ApplyScissor();
     GLbitfield mask = 0;
     if (flags & kClearTarget) {
-        GLfloat color[4];
-        ToFloats(argb, color);
+        const std::array<GLfloat, 4> color = ToFloats(argb);
         glClearColor(color[0], color[1], color[2], color[3]);
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & kClearZBuffer) {
         // Clearing depth ignores the depth-write switch, as the original device did.
-        glDepthMask(GL_TRUE);
+        cache.DepthMask(true);
         glClearDepth(depth);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
@@ -288,6 +345,7 @@ void GlGraphicsDevice::Present(int offsetX, int offsetY)
     DrawPicture(offsetX, offsetY);
     SDL_GL_SwapWindow(window.Handle());
     gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    SetConstantStates();
 }
 
 void GlGraphicsDevice::DrawPicture(int offsetX, int offsetY)
@@ -347,7 +405,7 @@ TextureId GlGraphicsDevice::CreateTexture(int textureWidth, int textureHeight, c
         ToRgba(pixels[i], &rgba[i * 4]);
     GLuint id = 0;
     glGenTextures(1, &id);
-    glBindTexture(GL_TEXTURE_2D, id);
+    cache.BindTexture(id);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
@@ -363,131 +421,78 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
         return;
     const GLuint name = id;
     glDeleteTextures(1, &name);
+    cache.TextureDeleted();
     if (texture == id)
         texture = kNoTexture;
 }
 
 void GlGraphicsDevice::ApplyRasterStates()
 {
-    if (cull == CullMode::None) {
-        glDisable(GL_CULL_FACE);
-    } else {
-        // Triangles that appear counter-clockwise are removed: front faces are clockwise.
-        glEnable(GL_CULL_FACE);
-        glFrontFace(GL_CW);
-        glCullFace(GL_BACK);
-    }
-    glPolygonMode(GL_FRONT_AND_BACK, fill == FillMode::Wireframe ? GL_LINE : GL_FILL);
-    glShadeModel(shade == ShadeMode::Flat ? GL_FLAT : GL_SMOOTH);
-    if (depthTest) {
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LEQUAL);
-        glDepthMask(depthWrite ? GL_TRUE : GL_FALSE);
-    } else {
-        glDisable(GL_DEPTH_TEST);
-    }
-    if (alphaBlend) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GlFactor(source), GlFactor(destination));
-    } else {
-        glDisable(GL_BLEND);
-    }
+    cache.Enable(GL_CULL_FACE, cull != CullMode::None);
+    cache.PolygonMode(fill == FillMode::Wireframe ? GL_LINE : GL_FILL);
+    cache.ShadeModel(shade == ShadeMode::Flat ? GL_FLAT : GL_SMOOTH);
+    cache.Enable(GL_DEPTH_TEST, depthTest);
+    if (depthTest)
+        cache.DepthMask(depthWrite);
+    cache.Enable(GL_BLEND, alphaBlend);
+    if (alphaBlend)
+        cache.BlendFunc(GlFactor(source), GlFactor(destination));
     ApplyScissor();
     ApplyTexture();
 }
 
+// Stage 0: colour = texture × lit colour; alpha as the blend mode asks.
+// Without a texture the stage reads a white texel and so passes the lit
+// colour and its alpha on unchanged. Turning texturing off instead would
+// change GL's shaders between the materials of one mesh.
 void GlGraphicsDevice::ApplyTexture()
 {
-    // No texture: the stage passes the lit colour on unchanged.
-    if (texture == kNoTexture) {
-        glDisable(GL_TEXTURE_2D);
-        return;
-    }
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, alphaOp == TextureAlphaOp::Modulate ? GL_MODULATE : GL_REPLACE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_ALPHA, GL_PRIMARY_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_ALPHA, GL_SRC_ALPHA);
+    const bool textured = texture != kNoTexture;
+    cache.Enable(GL_TEXTURE_2D, true);
+    cache.BindTexture(textured ? texture : whiteTexture);
+    cache.CombineAlpha(textured && alphaOp == TextureAlphaOp::SelectTexture ? GL_REPLACE : GL_MODULATE);
 }
 
 void GlGraphicsDevice::ApplyWorldSpace()
 {
-    glViewport(viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height);
-    glDepthRange(viewport.minZ, viewport.maxZ);
-    const Matrix glProjection = GlProjection(projection, viewport.width, viewport.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(&glProjection.m[0][0]);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(&view.m[0][0]);
-    // Placed with only the view loaded, the light stays fixed in the world.
-    const GLfloat towardsLight[4] = {-light.direction.x, -light.direction.y, -light.direction.z, 0.0f};
-    glLightfv(GL_LIGHT0, GL_POSITION, towardsLight);
-    glMultMatrixf(&world.m[0][0]);
+    cache.Viewport(viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height);
+    cache.DepthRange(viewport.minZ, viewport.maxZ);
+    cache.LoadProjection(GlProjection(projection, viewport.width, viewport.height));
+    cache.LoadModelView(view, {-light.direction.x, -light.direction.y, -light.direction.z, 0.0f}, world);
+    cache.Enable(GL_FOG, fog);
     if (fog) {
-        GLfloat color[4];
-        ToFloats(fogColor, color);
-        glEnable(GL_FOG);
-        glFogfv(GL_FOG_COLOR, color);
-        glFogf(GL_FOG_START, fogStart);
-        glFogf(GL_FOG_END, fogEnd);
-    } else {
-        glDisable(GL_FOG);
+        cache.FogColor(ToFloats(fogColor));
+        cache.FogRange(fogStart, fogEnd);
     }
 }
 
 void GlGraphicsDevice::ApplyScreenSpace()
 {
-    glViewport(0, 0, width, height);
-    glDepthRange(0.0, 1.0);
-    const Matrix screen = ScreenProjection(width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(&screen.m[0][0]);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_FOG);
+    cache.Viewport(0, 0, width, height);
+    cache.DepthRange(0.0f, 1.0f);
+    cache.LoadProjection(ScreenProjection(width, height));
+    cache.LoadIdentityModelView();
+    cache.Enable(GL_LIGHTING, false);
+    cache.Enable(GL_FOG, false);
 }
 
 // Lit colour = emissive + ambient × global ambient + diffuse × light × N·L, alpha
 // from the diffuse. The diffuse comes from the vertex colour when there is one.
 void GlGraphicsDevice::ApplyLighting(bool vertexColors)
 {
-    if (!lighting) {
-        glDisable(GL_LIGHTING);
+    cache.Enable(GL_LIGHTING, lighting);
+    if (!lighting)
         return;
-    }
-    glEnable(GL_LIGHTING);
-    GLfloat globalAmbient[4];
-    ToFloats(ambient, globalAmbient);
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, globalAmbient);
-    const GLfloat diffuse[4] = {light.diffuse.r, light.diffuse.g, light.diffuse.b, light.diffuse.a};
-    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-    glLightfv(GL_LIGHT0, GL_AMBIENT, none);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, none);
-    if (lightEnabled)
-        glEnable(GL_LIGHT0);
+    cache.LightModelAmbient(ToFloats(ambient));
+    cache.LightDiffuse({light.diffuse.r, light.diffuse.g, light.diffuse.b, light.diffuse.a});
+    cache.Enable(GL_LIGHT0, lightEnabled);
+    cache.Enable(GL_COLOR_MATERIAL, vertexColors);
+    if (vertexColors)
+        cache.DiffuseOverwritten();
     else
-        glDisable(GL_LIGHT0);
-    if (vertexColors) {
-        glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
-    } else {
-        glDisable(GL_COLOR_MATERIAL);
-        SetMaterialColor(GL_DIFFUSE, material.diffuse);
-    }
-    SetMaterialColor(GL_AMBIENT, material.ambient);
-    SetMaterialColor(GL_EMISSION, material.emissive);
-    // Specular lighting stays off, as on the original device.
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, none);
+        cache.Material(GL_DIFFUSE, material.diffuse);
+    cache.Material(GL_AMBIENT, material.ambient);
+    cache.Material(GL_EMISSION, material.emissive);
 }
 
 void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, const ColorVertex* vertices)
@@ -506,7 +511,7 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
     ApplyWorldSpace();
     ApplyLighting(true);
     // No normal: only the ambient and emissive terms light these vertices.
-    glNormal3f(0.0f, 0.0f, 0.0f);
+    cache.CurrentNormalZero();
     DrawConverted(type, primitiveCount);
 }
 
@@ -531,26 +536,70 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
 
 void GlGraphicsDevice::DrawConverted(PrimitiveType type, int primitiveCount)
 {
-    const GLsizei stride = sizeof(DrawVertex);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glVertexPointer(4, GL_FLOAT, stride, &converted[0].x);
-    glColorPointer(4, GL_UNSIGNED_BYTE, stride, converted[0].rgba);
-    glTexCoordPointer(2, GL_FLOAT, stride, &converted[0].u);
+    cache.EnableArray(GL_VERTEX_ARRAY, true);
+    cache.EnableArray(GL_COLOR_ARRAY, true);
+    cache.EnableArray(GL_TEXTURE_COORD_ARRAY, true);
+    cache.EnableArray(GL_NORMAL_ARRAY, false);
+    if (cache.UseVertices(0, 0, converted.data())) {
+        const GLsizei stride = sizeof(DrawVertex);
+        glVertexPointer(4, GL_FLOAT, stride, &converted[0].x);
+        glColorPointer(4, GL_UNSIGNED_BYTE, stride, converted[0].rgba);
+        glTexCoordPointer(2, GL_FLOAT, stride, &converted[0].u);
+    }
     glDrawArrays(GlPrimitive(type), 0, VertexCountOf(type, primitiveCount));
+    cache.ArraysDrawn(false, true);
 }
 
 MeshId GlGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
 {
     if (!context || !IsValidMesh(geometry))
         return kNoMesh;
-    meshes[++lastMesh] = geometry;
+    GlMesh mesh;
+    for (const MeshBufferSubset& subset : geometry.subsets) {
+        GlSubset range;
+        range.firstIndex = static_cast<size_t>(subset.firstTriangle) * 3;
+        range.indexCount = subset.triangleCount * 3;
+        const auto first = geometry.indices.begin() + static_cast<std::ptrdiff_t>(range.firstIndex);
+        if (range.indexCount > 0) {
+            const auto [lowest, highest] = std::minmax_element(first, first + range.indexCount);
+            range.lowestVertex = *lowest;
+            range.highestVertex = *highest;
+            range.low = range.high = geometry.vertices[*first].position;
+        }
+        for (auto index = first; index != first + range.indexCount; ++index) {
+            const Vec3& p = geometry.vertices[*index].position;
+            range.low = {std::min(range.low.x, p.x), std::min(range.low.y, p.y), std::min(range.low.z, p.z)};
+            range.high = {std::max(range.high.x, p.x), std::max(range.high.y, p.y), std::max(range.high.z, p.z)};
+        }
+        mesh.subsets.push_back(range);
+    }
+    gl.genBuffers(1, &mesh.vertexBuffer);
+    gl.genBuffers(1, &mesh.indexBuffer);
+    cache.BindBuffers(mesh.vertexBuffer, mesh.indexBuffer);
+    gl.bufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(geometry.vertices.size() * sizeof(MeshBufferVertex)),
+                  geometry.vertices.data(), GL_STATIC_DRAW);
+    gl.bufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(geometry.indices.size() * sizeof(uint32_t)),
+                  geometry.indices.data(), GL_STATIC_DRAW);
+    meshes[++lastMesh] = std::move(mesh);
     return lastMesh;
 }
 
-void GlGraphicsDevice::ReleaseMesh(MeshId mesh) { meshes.erase(mesh); }
+void GlGraphicsDevice::DeleteMeshBuffers(GlMesh& mesh)
+{
+    gl.deleteBuffers(1, &mesh.vertexBuffer);
+    gl.deleteBuffers(1, &mesh.indexBuffer);
+    cache.BuffersDeleted();
+}
+
+void GlGraphicsDevice::ReleaseMesh(MeshId mesh)
+{
+    const auto found = meshes.find(mesh);
+    if (found == meshes.end())
+        return;
+    if (context)
+        DeleteMeshBuffers(found->second);
+    meshes.erase(found);
+}
 
 void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
 {
@@ -558,25 +607,49 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
     if (!context || found == meshes.end() || subset < 0 ||
         static_cast<size_t>(subset) >= found->second.subsets.size())
         return;
-    const MeshGeometry& geometry = found->second;
-    const MeshBufferSubset& range = geometry.subsets[subset];
-    if (range.triangleCount == 0)
+    const GlMesh& buffers = found->second;
+    const GlSubset& range = buffers.subsets[subset];
+    if (range.indexCount == 0 || IsOutOfView(range))
         return;
     ApplyRasterStates();
     ApplyWorldSpace();
     ApplyLighting(false);
-    const GLsizei stride = sizeof(MeshBufferVertex);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(3, GL_FLOAT, stride, &geometry.vertices[0].position);
-    glNormalPointer(GL_FLOAT, stride, &geometry.vertices[0].normal);
-    glTexCoordPointer(2, GL_FLOAT, stride, &geometry.vertices[0].uv);
+    cache.EnableArray(GL_VERTEX_ARRAY, true);
+    cache.EnableArray(GL_NORMAL_ARRAY, true);
+    cache.EnableArray(GL_TEXTURE_COORD_ARRAY, true);
+    cache.EnableArray(GL_COLOR_ARRAY, false);
+    if (cache.UseVertices(buffers.vertexBuffer, buffers.indexBuffer, nullptr)) {
+        const GLsizei stride = sizeof(MeshBufferVertex);
+        glVertexPointer(3, GL_FLOAT, stride, reinterpret_cast<const void*>(offsetof(MeshBufferVertex, position)));
+        glNormalPointer(GL_FLOAT, stride, reinterpret_cast<const void*>(offsetof(MeshBufferVertex, normal)));
+        glTexCoordPointer(2, GL_FLOAT, stride, reinterpret_cast<const void*>(offsetof(MeshBufferVertex, uv)));
+    }
     // Without a colour array and without lighting a mesh is white.
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glDrawElements(GL_TRIANGLES, range.triangleCount * 3, GL_UNSIGNED_INT,
-                   &geometry.indices[static_cast<size_t>(range.firstTriangle) * 3]);
+    cache.CurrentColorWhite();
+    gl.drawRangeElements(GL_TRIANGLES, range.lowestVertex, range.highestVertex, range.indexCount, GL_UNSIGNED_INT,
+                         reinterpret_cast<const void*>(range.firstIndex * sizeof(uint32_t)));
+    cache.ArraysDrawn(true, false);
+}
+
+// True when the subset's box lies wholly beyond one side of the clip volume,
+// by more than rounding could explain: GL would clip every triangle away,
+// after transforming and lighting every vertex on the calling thread.
+bool GlGraphicsDevice::IsOutOfView(const GlSubset& subset) const
+{
+    const Matrix glProjection = GlProjection(projection, viewport.width, viewport.height);
+    // Side i keeps the points where sign[i] × coordinate[i / 2] + w ≥ 0.
+    bool beyond[6] = {true, true, true, true, true, true};
+    for (int corner = 0; corner < 8; ++corner) {
+        const Vec4 p{corner & 1 ? subset.high.x : subset.low.x, corner & 2 ? subset.high.y : subset.low.y,
+                     corner & 4 ? subset.high.z : subset.low.z, 1.0f};
+        const Vec4 c = Transform(Transform(Transform(p, world), view), glProjection);
+        const float coordinates[3] = {c.x, c.y, c.z};
+        for (int side = 0; side < 6; ++side) {
+            const float a = side % 2 == 0 ? coordinates[side / 2] : -coordinates[side / 2];
+            beyond[side] = beyond[side] && a + c.w < -(std::fabs(a) + std::fabs(c.w)) / 1024.0f;
+        }
+    }
+    return std::find(std::begin(beyond), std::end(beyond), true) != std::end(beyond);
 }
 
 bool GlGraphicsDevice::ReadBackBuffer(std::vector<unsigned char>* rgb, int* outWidth, int* outHeight)

@@ -1,11 +1,12 @@
 // The drawing device on OpenGL 2.1 fixed function. Set* calls only store the
-// states; every draw applies the whole set, so GL never drifts from what the
-// manager asked for. The picture is drawn into a framebuffer of the requested
-// size and shown scaled to the window (aspect kept, black around it), moved by
-// the present offset.
+// states; every draw applies the whole set through a cache that sends GL only
+// what changed since the draw before. Meshes live in GL buffers. The picture
+// is drawn into a framebuffer of the requested size and shown scaled to the
+// window (aspect kept, black around it), moved by the present offset.
 #pragma once
 
 #include "platform/GraphicsDevice.h"
+#include "platform/sdl/GlStateCache.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <SDL_opengl.h>
@@ -68,7 +69,7 @@ public:
 
 private:
     // Entry points beyond OpenGL 1.1, looked up at run time.
-    struct FramebufferFunctions {
+    struct GlFunctions {
         PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
         PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
         PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
@@ -79,7 +80,25 @@ private:
         PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
         PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
         PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+        PFNGLGENBUFFERSPROC genBuffers = nullptr;
+        PFNGLDELETEBUFFERSPROC deleteBuffers = nullptr;
+        PFNGLBINDBUFFERPROC bindBuffer = nullptr;
+        PFNGLBUFFERDATAPROC bufferData = nullptr;
+        PFNGLDRAWRANGEELEMENTSPROC drawRangeElements = nullptr;
         bool Load();
+    };
+
+    // Triangles of one material: their indices, the vertices they use and the box round them.
+    struct GlSubset {
+        size_t firstIndex = 0;
+        GLsizei indexCount = 0;
+        GLuint lowestVertex = 0, highestVertex = 0;
+        Vec3 low, high;
+    };
+
+    struct GlMesh {
+        GLuint vertexBuffer = 0, indexBuffer = 0;
+        std::vector<GlSubset> subsets;
     };
 
     // One vertex as GL reads it: homogeneous position, RGBA bytes, texture coordinates.
@@ -91,19 +110,25 @@ private:
 
     bool CreateFramebuffer();
     void DestroyFramebuffer();
+    bool CreateWhiteTexture();
+    void SetConstantStates();
+    void DeleteMeshBuffers(GlMesh& mesh);
     void ApplyRasterStates();
     void ApplyTexture();
     void ApplyWorldSpace();
     void ApplyScreenSpace();
     void ApplyLighting(bool vertexColors);
     void ApplyScissor();
+    bool IsOutOfView(const GlSubset& subset) const;
     void DrawConverted(PrimitiveType type, int primitiveCount);
     void DrawPicture(int offsetX, int offsetY);
 
     SdlWindow& window;
     SDL_GLContext context = nullptr;
-    FramebufferFunctions gl;
+    GlFunctions gl;
+    GlStateCache cache;
     GLuint framebuffer = 0, colorTexture = 0, depthBuffer = 0;
+    TextureId whiteTexture = kNoTexture;
     int width = 0, height = 0;
     bool vsyncActive = false;
 
@@ -127,6 +152,6 @@ private:
     TextureId texture = kNoTexture;
 
     std::vector<DrawVertex> converted;
-    std::unordered_map<MeshId, MeshGeometry> meshes;
+    std::unordered_map<MeshId, GlMesh> meshes;
     MeshId lastMesh = kNoMesh;
 };

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -195,17 +198,24 @@ protected:
                                       {-50, -50, z, color, 0, 0}, {50, -50, z, color, 0, 0}};
         device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
     }
+
+    // A mesh of one square facing the camera, corners (x0, y0, z0) top left
+    // and (x1, y1, z1) bottom right, the texture once across it.
+    MeshId SquareMesh(float x0, float y0, float z0, float x1, float y1, float z1)
+    {
+        MeshGeometry square;
+        const Vec3 towardsCamera{0, 0, -1};
+        square.vertices = {{{x0, y0, z0}, towardsCamera, {0, 0}}, {{x1, y0, z0}, towardsCamera, {1, 0}},
+                           {{x0, y1, z1}, towardsCamera, {0, 1}}, {{x1, y1, z1}, towardsCamera, {1, 1}}};
+        square.indices = {0, 1, 2, 2, 1, 3};
+        square.subsets = {{0, 2}};
+        return device.CreateMesh(square);
+    }
 };
 
 TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbient)
 {
-    MeshGeometry quad;
-    const Vec3 towardsCamera{0, 0, -1};
-    quad.vertices = {{{-20, 20, 10}, towardsCamera, {}}, {{20, 20, 10}, towardsCamera, {}},
-                     {{-20, -20, 10}, towardsCamera, {}}, {{20, -20, 10}, towardsCamera, {}}};
-    quad.indices = {0, 1, 2, 2, 1, 3};
-    quad.subsets = {{0, 2}};
-    const MeshId mesh = device.CreateMesh(quad);
+    const MeshId mesh = SquareMesh(-20, 20, 10, 20, -20, 10);
     ASSERT_NE(mesh, kNoMesh);
     Material material;
     material.diffuse = material.ambient = {0.4f, 0.2f, 0.0f, 1.0f};
@@ -267,6 +277,191 @@ TEST_F(GlLightingTest, DepthTestKeepsTheNearerAndEqualPasses)
     device.SetMaterial(red);
     DrawQuadAt(20, 0xFF000000);
     EXPECT_EQ(Pixel(320, 240), 0xFF0000u);
+}
+
+// The device sends GL only the states that changed since the draw before:
+// every draw must still come out as its own states say, whatever was drawn
+// before it. Each draw sets every state it depends on and covers a square of
+// its own, 32 × 24 pixels a unit at depth 10.
+class GlStateChangesTest : public GlLightingTest {
+protected:
+    void SetUp() override
+    {
+        GlLightingTest::SetUp();
+        if (IsSkipped())
+            return;
+        const uint32_t green = 0xFF00FF00, grey = 0xFF808080;
+        greenTexture = device.CreateTexture(1, 1, &green);
+        greyTexture = device.CreateTexture(1, 1, &grey);
+        mesh = SquareMesh(-1, 1, 10, 1, -1, 10);
+    }
+
+    void SetStates(bool blend, TextureId texture, TextureAlphaOp alphaOp, bool fog, const Color& emissive)
+    {
+        device.SetAlphaBlendEnable(blend);
+        device.SetBlendFactors(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+        device.SetTexture(texture);
+        device.SetTextureAlphaOp(alphaOp);
+        device.SetFogEnable(fog);
+        Material material;
+        material.diffuse = material.ambient = {0.4f, 0.2f, 0.0f, 1.0f};
+        material.emissive = emissive;
+        device.SetMaterial(material);
+    }
+
+    void DrawMeshAt(float x, float y)
+    {
+        device.SetTransform(TransformType::World, Translation(x, y));
+        device.DrawMeshSubset(mesh, 0);
+    }
+
+    void DrawColorSquareAt(float x, float y, uint32_t color)
+    {
+        device.SetTransform(TransformType::World, Translation(x, y));
+        const ColorVertex strip[4] = {{-1, 1, 10, color, 0, 0}, {1, 1, 10, color, 1, 0},
+                                      {-1, -1, 10, color, 0, 1}, {1, -1, 10, color, 1, 1}};
+        device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
+    }
+
+    static Matrix Translation(float x, float y)
+    {
+        Matrix m = kIdentityMatrix;
+        m.m[3][0] = x;
+        m.m[3][1] = y;
+        return m;
+    }
+
+    // The draws of a frame, each at its own place.
+    std::vector<std::function<void()>> Draws()
+    {
+        return {
+            [this] {
+                SetStates(false, greenTexture, TextureAlphaOp::Modulate, false, Color{});
+                DrawMeshAt(-6, 5);
+            },
+            [this] {
+                SetStates(true, kNoTexture, TextureAlphaOp::Modulate, false, {0.2f, 0.4f, 0.6f, 1.0f});
+                DrawColorSquareAt(0, 5, 0x80FFFFFF);
+            },
+            [this] {
+                SetStates(false, kNoTexture, TextureAlphaOp::SelectTexture, false, Color{});
+                DrawMeshAt(6, 5);
+            },
+            [this] {
+                SetStates(false, greyTexture, TextureAlphaOp::SelectTexture, true, Color{});
+                DrawMeshAt(-6, -5);
+            },
+            [this] {
+                SetStates(true, greenTexture, TextureAlphaOp::SelectTexture, false, {1, 1, 1, 1});
+                DrawColorSquareAt(0, -5, 0x40FFFFFF);
+            },
+            [this] {
+                SetStates(false, kNoTexture, TextureAlphaOp::Modulate, false, Color{});
+                device.SetTexture(kNoTexture);
+                DrawScreenRect(device, 500, 300, 20, 20, 0xFFFF8000);
+            },
+        };
+    }
+
+    // The centre pixel of each draw's square after drawing them in the given order.
+    std::vector<uint32_t> DrawInOrder(const std::vector<size_t>& order, bool presentBetween)
+    {
+        device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
+        const std::vector<std::function<void()>> draws = Draws();
+        for (size_t i : order) {
+            draws[i]();
+            if (presentBetween)
+                device.Present(0, 0);
+        }
+        std::vector<uint32_t> centres;
+        for (const auto& [x, y] : {std::pair{128, 120}, {320, 120}, {512, 120}, {128, 360}, {320, 360}, {510, 310}})
+            centres.push_back(Pixel(x, y));
+        return centres;
+    }
+
+    TextureId greenTexture = kNoTexture, greyTexture = kNoTexture;
+    MeshId mesh = kNoMesh;
+};
+
+TEST_F(GlStateChangesTest, EveryDrawComesOutTheSameWhateverWasDrawnBefore)
+{
+    device.SetFogColor(0xFFFF0000);
+    device.SetFogStart(0.0f);
+    device.SetFogEnd(20.0f);
+    const std::vector<uint32_t> alone = {
+        DrawInOrder({0}, false)[0], DrawInOrder({1}, false)[1], DrawInOrder({2}, false)[2],
+        DrawInOrder({3}, false)[3], DrawInOrder({4}, false)[4], DrawInOrder({5}, false)[5]};
+    // The lit colour times the grey texel, half fogged to red.
+    ExpectNear(alone[3], 0x9D0F00);
+    EXPECT_EQ(DrawInOrder({0, 1, 2, 3, 4, 5}, false), alone);
+    EXPECT_EQ(DrawInOrder({5, 4, 3, 2, 1, 0}, false), alone);
+    EXPECT_EQ(DrawInOrder({3, 0, 5, 2, 4, 1}, true), alone);
+}
+
+// Without a texture the stage passes the lit colour and its alpha on, in
+// either alpha mode.
+TEST_F(GlStateChangesTest, UntexturedDrawsKeepTheirOwnAlpha)
+{
+    for (TextureAlphaOp op : {TextureAlphaOp::Modulate, TextureAlphaOp::SelectTexture}) {
+        device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
+        SetStates(true, kNoTexture, op, false, {1, 1, 1, 1});
+        DrawColorSquareAt(0, 0, 0x80000000);
+        ExpectNear(Pixel(320, 240), 0x8080FF);
+    }
+}
+
+TEST_F(GlStateChangesTest, TexturesAndMeshesMadeAfterOthersWereReleasedDrawTheirOwn)
+{
+    SetStates(false, greenTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+    DrawMeshAt(0, 0);
+    device.ReleaseTexture(greenTexture);
+    device.ReleaseMesh(mesh);
+    const uint32_t red = 0xFFFF0000;
+    const TextureId redTexture = device.CreateTexture(1, 1, &red);
+    mesh = SquareMesh(-3, 1, 10, -1, -1, 10);
+    device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+    SetStates(false, redTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+    DrawMeshAt(0, 0);
+    EXPECT_EQ(Pixel(256, 240), 0xFF0000u);
+    EXPECT_EQ(Pixel(320, 240), 0u);
+}
+
+// Releasing the device drops every texture and mesh; made again, it draws as before.
+TEST_F(GlStateChangesTest, DeviceMadeAgainDrawsAsTheFirstTime)
+{
+    const auto drawFrame = [this] {
+        device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+        SetStates(false, greenTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+        DrawMeshAt(0, 0);
+        SetStates(false, kNoTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+        DrawMeshAt(4, 0);
+        return std::pair{Pixel(320, 240), Pixel(448, 240)};
+    };
+    const std::pair<uint32_t, uint32_t> greenAndWhite{0x00FF00, 0xFFFFFF};
+    EXPECT_EQ(drawFrame(), greenAndWhite);
+    device.ReleaseDevice();
+    ASSERT_TRUE(device.CreateDevice({640, 480, true, 0, false}));
+    const uint32_t green = 0xFF00FF00;
+    greenTexture = device.CreateTexture(1, 1, &green);
+    mesh = SquareMesh(-1, 1, 10, 1, -1, 10);
+    EXPECT_EQ(drawFrame(), greenAndWhite);
+}
+
+// Meshes wholly out of view are not sent to GL; one partly in view is drawn.
+TEST_F(GlStateChangesTest, MeshesPartlyInViewAreDrawn)
+{
+    device.SetViewport({160, 0, 480, 480, 0.0f, 1.0f});
+    SetStates(false, kNoTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
+    const MeshId acrossTheLeftEdge = SquareMesh(-12, 1, 10, -9, -1, 10);
+    const MeshId throughTheNearPlane = SquareMesh(-1, 1, 0.5f, 1, -1, 20);
+    const MeshId behindTheEye = SquareMesh(-1, 1, -5, 1, -1, -5);
+    device.DrawMeshSubset(acrossTheLeftEdge, 0);
+    device.DrawMeshSubset(throughTheNearPlane, 0);
+    device.DrawMeshSubset(behindTheEye, 0);
+    EXPECT_EQ(Pixel(159, 240), 0u);
+    EXPECT_EQ(Pixel(165, 240), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(400, 245), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(400, 260), 0u);
 }
 
 }  // namespace

@@ -91,6 +91,12 @@ TEST(MixerTest, StereoAndEightBitBuffers) {
     EXPECT_EQ(MixFrames(&mixer, 2), (std::vector<int16_t>{1000, -2000, 3000, -4000}));
     mixer.Play(2, false);
     EXPECT_EQ(Left(MixFrames(&mixer, 4)), (std::vector<int16_t>{0, 16384, -32768, 32512}));
+
+    // Each channel of a stereo buffer between its own neighbours, looping.
+    mixer.Stop(2);
+    ASSERT_TRUE(mixer.SetFrequency(1, kRate / 2));
+    mixer.Play(1, true);
+    EXPECT_EQ(MixFrames(&mixer, 4), (std::vector<int16_t>{1000, -2000, 2000, -3000, 3000, -4000, 2000, -3000}));
 }
 
 TEST(MixerTest, ResamplesFromThePlayFrequency) {

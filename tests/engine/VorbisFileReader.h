@@ -1,0 +1,30 @@
+// libvorbisfile reading an Ogg Vorbis stream held in memory: the reference
+// that the decoder is checked and measured against.
+#pragma once
+
+#include <vorbis/vorbisfile.h>
+
+#include <cstddef>
+#include <vector>
+
+class VorbisFileReader {
+public:
+    explicit VorbisFileReader(const std::vector<unsigned char>& ogg);
+    VorbisFileReader(const VorbisFileReader&) = delete;
+    VorbisFileReader& operator=(const VorbisFileReader&) = delete;
+    ~VorbisFileReader();
+
+    // False when libvorbisfile refused the stream.
+    bool IsOpen() const { return open_; }
+    OggVorbis_File* File() { return &file_; }
+
+private:
+    static size_t Read(void* out, size_t size, size_t count, void* source);
+    static int Seek(void* source, ogg_int64_t offset, int whence);
+    static long Tell(void* source);
+
+    const std::vector<unsigned char>& ogg_;
+    size_t position_ = 0;
+    OggVorbis_File file_;
+    bool open_ = false;
+};
