@@ -92,16 +92,6 @@ TEST_F(GraphicsGlTest, MeshIsLitByLightZeroAndTheAmbient)
     ExpectNear(Pixel(400, 240), 0x552B00);
 }
 
-TEST_F(GraphicsGlTest, FogFadesToTheFogColourWithEyeDepth)
-{
-    ClearTo(0, 0, 0);
-    graphics.SetFog(1);
-    graphics.SetBlendMode(-1);
-    // Eye depth 30, half way through the fog range 20..40.
-    graphics.DrawRect3D(10.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f, MatrixTranslation(0, 0, 20));
-    ExpectNear(Pixel(400, 240), 0x808080);
-}
-
 TEST_F(GraphicsGlTest, ScreenPrimitivesCoverExactlyTheirPixels)
 {
     graphics.SetViewport(0, 0, 640, 480);
