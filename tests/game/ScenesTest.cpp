@@ -167,11 +167,4 @@ TEST_F(ScenesTest, DismissedEnemiesLeaveAndScoreItemsStay)
     EXPECT_EQ(item->motionProgress, -1.0f);
 }
 
-TEST_F(ScenesTest, FrameIntervalsAlternateStartingShort)
-{
-    EXPECT_EQ(FrameInterval(), 16);
-    EXPECT_EQ(FrameInterval(), 17);
-    EXPECT_EQ(FrameInterval() + FrameInterval(), 33);
-}
-
 }  // namespace
