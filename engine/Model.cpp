@@ -7,22 +7,6 @@
 
 #include <string>
 
-namespace {
-
-MeshGeometry ToGeometry(const MeshData& data)
-{
-    MeshGeometry geometry;
-    geometry.vertices.reserve(data.vertices.size());
-    for (const MeshVertex& vertex : data.vertices)
-        geometry.vertices.push_back({vertex.position, vertex.normal, vertex.uv});
-    geometry.indices = data.indices;
-    for (const MeshSubset& subset : data.subsets)
-        geometry.subsets.push_back({subset.firstTriangle, subset.triangleCount});
-    return geometry;
-}
-
-}  // namespace
-
 CModel::~CModel()
 {
     for (TextureId texture : materialTextures)
@@ -38,7 +22,7 @@ bool CModel::LoadFromResource(const char* name, const char* type)
     MeshData data;
     if (!ParseXFile(&data, copy.data(), copy.size()))
         return false;
-    mesh = device->CreateMesh(ToGeometry(data));
+    mesh = device->CreateMesh(data);
     if (mesh == kNoMesh)
         return false;
     materialCount = static_cast<unsigned int>(data.materials.size());

@@ -139,7 +139,7 @@ struct RawMesh {
 
 // One mesh with its vertices split where normals differ and its frames applied.
 struct MeshPart {
-    std::vector<MeshVertex> vertices;
+    std::vector<MeshBufferVertex> vertices;
     std::vector<uint32_t> indices;
     std::vector<uint32_t> triangleMaterials;
     std::vector<MeshMaterial> materials;
@@ -562,7 +562,7 @@ void TransformPart(MeshPart* part, const Matrix& transform)
     Matrix inverse;
     const Matrix normalTransform =
         MatrixInverse(&inverse, transform) ? MatrixTranspose(inverse) : transform;
-    for (MeshVertex& vertex : part->vertices) {
+    for (MeshBufferVertex& vertex : part->vertices) {
         const Vec4 moved = Vec3Transform(vertex.position, transform);
         vertex.position = {moved.x, moved.y, moved.z};
         vertex.normal = Vec3Normalize(Vec3TransformNormal(vertex.normal, normalTransform));

@@ -3,17 +3,12 @@
 #pragma once
 
 #include "engine/VectorMath.h"
+#include "platform/GraphicsDevice.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-struct MeshVertex {
-    Vec3 position;
-    Vec3 normal; // zero when the file gives no normals
-    Vec2 uv;     // zero when the file gives no texture coordinates
-};
 
 struct MeshMaterial {
     Color diffuse;
@@ -25,20 +20,11 @@ struct MeshMaterial {
     std::string textureFileName;
 };
 
-// The triangles of one material: triangles firstTriangle .. firstTriangle + triangleCount - 1.
-struct MeshSubset {
-    int firstTriangle = 0;
-    int triangleCount = 0;
-};
-
-struct MeshData {
-    std::vector<MeshVertex> vertices;
-    // Three vertex indices per triangle, clockwise front faces as in the file,
-    // grouped by material in material order.
-    std::vector<uint32_t> indices;
+// The device's geometry (clockwise front faces as in the file; normals and
+// uvs zero where the file gives none; one subset per material, in material
+// order) and the materials of its subsets.
+struct MeshData : MeshGeometry {
     std::vector<MeshMaterial> materials;
-    // One per material, in the same order.
-    std::vector<MeshSubset> subsets;
 };
 
 // Reads a text X file ("xof 0303txt 0032"). False, with mesh untouched, for

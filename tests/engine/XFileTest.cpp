@@ -91,13 +91,13 @@ TEST(XFile, CubeSplitsVerticesPerFaceNormalAndGroupsFacesByMaterial)
     for (size_t t = 0; t < 12; ++t) {
         const Vec3& n = faceNormals[t / 2];
         for (size_t c = 0; c < 3; ++c) {
-            const MeshVertex& v = mesh.vertices[mesh.indices[3 * t + c]];
+            const MeshBufferVertex& v = mesh.vertices[mesh.indices[3 * t + c]];
             ExpectVec3(v.normal, n.x, n.y, n.z);
             EXPECT_FLOAT_EQ(Vec3Dot(v.position, n), 1.0f) << "triangle " << t;
         }
     }
     // Each corner keeps its position's texture coordinates: (1, 1, 1) is position 6.
-    for (const MeshVertex& v : mesh.vertices) {
+    for (const MeshBufferVertex& v : mesh.vertices) {
         if (v.position.x > 0 && v.position.y > 0 && v.position.z > 0) {
             EXPECT_FLOAT_EQ(v.uv.x, 0.75f);
             EXPECT_FLOAT_EQ(v.uv.y, 0.25f);

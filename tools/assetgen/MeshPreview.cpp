@@ -104,7 +104,7 @@ Target RenderView(const MeshData& mesh, const std::vector<Image>& textures, cons
     Target target{size, std::vector<Color>(static_cast<size_t>(size) * size, Color{0, 0, 0, 0}),
                   std::vector<float>(static_cast<size_t>(size) * size, std::numeric_limits<float>::max())};
     Vec3 low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};
-    for (const MeshVertex& v : mesh.vertices) {
+    for (const MeshBufferVertex& v : mesh.vertices) {
         low = {std::min(low.x, v.position.x), std::min(low.y, v.position.y), std::min(low.z, v.position.z)};
         high = {std::max(high.x, v.position.x), std::max(high.y, v.position.y), std::max(high.z, v.position.z)};
     }
@@ -114,7 +114,7 @@ Target RenderView(const MeshData& mesh, const std::vector<Image>& textures, cons
     const float focal = size / 2.0f / std::tan(kFovY / 2);
     std::vector<Lit> lit(mesh.vertices.size());
     for (size_t i = 0; i < mesh.vertices.size(); ++i) {
-        const MeshVertex& v = mesh.vertices[i];
+        const MeshBufferVertex& v = mesh.vertices[i];
         const Vec3 p = Vec3TransformCoord(v.position - centre, world);
         const float z = p.z + distance;
         lit[i] = {size / 2.0f + p.x / z * focal, size / 2.0f - p.y / z * focal, z, v.uv, Color{}};
@@ -122,7 +122,7 @@ Target RenderView(const MeshData& mesh, const std::vector<Image>& textures, cons
     for (size_t s = 0; s < mesh.subsets.size(); ++s) {
         const MeshMaterial& material = mesh.materials[s];
         const Image* texture = textures[s].width > 0 ? &textures[s] : nullptr;
-        const MeshSubset& subset = mesh.subsets[s];
+        const MeshBufferSubset& subset = mesh.subsets[s];
         for (int t = subset.firstTriangle; t < subset.firstTriangle + subset.triangleCount; ++t) {
             Lit corners[3];
             for (int k = 0; k < 3; ++k) {
