@@ -1,5 +1,7 @@
 #include "engine/AssetLists.h"
 
+#include "engine/DeviceLog.h"
+
 #include "engine/FileUtil.h"
 #include "engine/GraphicsSystem.h"
 #include "engine/SoundSystem.h"
@@ -130,7 +132,6 @@ int g_modelSection = -1;
 
 namespace {
 
-const char kLog[] = "log\\d3d9.txt";
 
 struct Load {
     int* handle;
@@ -233,30 +234,30 @@ void LoadNumberedTextures(int* handles, int first, int count)
 
 void LoadMasterTextures()
 {
-    AppendLog(kLog, "Load Master Texture Binaries.\n");
+    AppendLog(kDeviceLog, "Load Master Texture Binaries.\n");
     LoadNumberedTextures(g_texDigits, 171, 10);
     LoadNumberedTextures(g_texBigDigits, 120, 10);
     LoadNumberedTextures(g_texExplosion, 141, 16);
     LoadTextures(kMasterTextures);
     LoadNumberedTextures(g_texResultLabels, 224, 4);
     LoadTextures(kLateMasterTextures);
-    AppendLog(kLog, " -> Finished.\n");
+    AppendLog(kDeviceLog, kStepFinished);
 }
 
 void LoadMoreTextures() { LoadTextures(kMoreTextures); }
 
 void LoadMasterSounds()
 {
-    AppendLog(kLog, "Load Master Sound Binaries.\n");
+    AppendLog(kDeviceLog, "Load Master Sound Binaries.\n");
     for (const SoundLoad& load : kMasterSounds)
         g_sound->Load(load.handle, load.name, load.type);
-    AppendLog(kLog, " -> Finished.\n");
+    AppendLog(kDeviceLog, kStepFinished);
 }
 
 void LoadMasterModels()
 {
-    AppendLog(kLog, "Load Master Model Binaries.\n");
+    AppendLog(kDeviceLog, "Load Master Model Binaries.\n");
     for (const Load& load : kMasterModels)
         g_graphics->LoadMesh(load.handle, load.name, "MODEL");
-    AppendLog(kLog, " -> Finished.\n");
+    AppendLog(kDeviceLog, kStepFinished);
 }

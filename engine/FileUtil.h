@@ -35,6 +35,8 @@ void AppendTextFile(const std::string& path, const char* text);
 // Appends text to a file relative to the program folder ("log\\d3d9.txt"),
 // creating its folder first. An empty text empties the file. No line end is added.
 void AppendLog(const char* file, const char* text);
+// The log of play events: starts, replays, lost ships.
+inline constexpr char kEventsLog[] = "log\\events.txt";
 // Appends the full paths of the regular files in folder, sorted by name.
 void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out);
 

@@ -43,7 +43,7 @@ void LogPlayerDeath(const char* cause)
 {
     char line[96];
     std::snprintf(line, sizeof line, "%d -> Player Dying by %s.\n", g_inputRecord->ReadCursor(), cause);
-    AppendLog("log\\events.txt", line);
+    AppendLog(kEventsLog, line);
 }
 
 bool IsOutsideField(const Vec3& p) { return p.x <= -5.0f || p.x >= 5.0f || p.y <= -5.0f || p.y >= 5.0f; }

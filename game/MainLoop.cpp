@@ -35,7 +35,7 @@ void EnterCredit()
 
 void StartPlay()
 {
-    AppendLog("log\\events.txt", (FormatTimestamp() + " -> Start.\n").c_str());
+    AppendLog(kEventsLog, (FormatTimestamp() + " -> Start.\n").c_str());
     g_credits -= 1;
     BeginRecording();
     g_inputRecord->Clear();

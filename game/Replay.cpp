@@ -19,8 +19,6 @@ int g_recordStartTime = 0;
 
 namespace {
 
-constexpr char kEventsLog[] = "log\\events.txt";
-
 // What the player had chosen before a replay put its own values in force.
 int g_playerDifficulty = 0;
 bool g_playerAutomaticReload = false;
