@@ -1,7 +1,6 @@
 #include "engine/AssetLists.h"
 
 #include "engine/DeviceLog.h"
-
 #include "engine/FileUtil.h"
 #include "engine/GraphicsSystem.h"
 #include "engine/SoundSystem.h"
