@@ -40,12 +40,3 @@ void SceneScript::Run()
         break;
     }
 }
-
-// The stage and section timelines come with their own scripts.
-void SceneScript::RunStage0() {}
-void SceneScript::RunStage1() {}
-void SceneScript::RunKillSection30() {}
-void SceneScript::RunKillSection15() {}
-void SceneScript::RunDuelSection2() {}
-void SceneScript::RunKillSection120() {}
-void SceneScript::RunDuelSection() {}
