@@ -16,9 +16,9 @@ using BitTest = EnemyKindFixture;
 
 TEST_F(BitTest, StartsAtWholeNumbersFarOutsideThenFliesInOverFourHundredEightyFrames)
 {
-    for (int skipped = 0; skipped < 8; ++skipped) {
-        SCOPED_TRACE(skipped);
-        const std::vector<float> d = DrawsAfter(skipped, 6);
+    for (int spawned = 0; spawned < 8; ++spawned) {
+        SCOPED_TRACE(spawned);
+        const std::vector<float> d = UpcomingDraws(0, 6);
         SpawnBit();
         auto* bit = static_cast<CBit*>(g_enemyList.back());
         const float across = static_cast<float>(static_cast<int>(20.0f * d[1] - 10.0f));
@@ -38,8 +38,7 @@ TEST_F(BitTest, StartsAtWholeNumbersFarOutsideThenFliesInOverFourHundredEightyFr
 
 TEST_F(BitTest, FiresTwiceOnlyWhenStillThenPausesSixtyFramesBeforeTheNextHop)
 {
-    const std::vector<float> d = DrawsAfter(2, 3);  // after the two of the flight in
-    SeedRandom(1024);
+    const std::vector<float> d = UpcomingDraws(2, 3);  // after the two of the flight in
     auto* bit = new CBit(0.0f, 15.0f, 0.0f);
     g_enemyList.push_back(bit);
     RunFrames(bit, 1);

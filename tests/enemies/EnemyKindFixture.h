@@ -36,13 +36,16 @@ protected:
         }
     }
 
-    // The draws a scene's generator gives after skipping the first ones.
-    static std::vector<float> DrawsAfter(int skipped, int n)
+    // The generator's next draws after skipping some, leaving it as it stands.
+    static std::vector<float> UpcomingDraws(int skipped, int n)
     {
-        std::vector<float> draws = ReferenceDraws(skipped + n);
-        draws.erase(draws.begin(), draws.begin() + skipped);
-        for (int i = 0; i < skipped; ++i)
-            RandomFloat();
+        MersenneTwister copy = CopyOfRandomState();
+        std::vector<float> draws;
+        for (int i = 0; i < skipped + n; ++i) {
+            const float draw = static_cast<float>(copy.NextInt32() * (1.0 / 4294967295.0));
+            if (i >= skipped)
+                draws.push_back(draw);
+        }
         return draws;
     }
 
