@@ -2,13 +2,14 @@
 // the cut scene with the stage title, two long stretches of waves while the
 // ground tilts, the boss with bits and escorts, and the clear or the time out.
 #include "actors/CinemaScope.h"
+#include "actors/LandScape.h"
 #include "actors/Player.h"
 #include "actors/ShockWave.h"
 #include "actors/SimpleSprite.h"
-#include "actors/enemies/Bits.h"
+#include "actors/enemies/Bit.h"
 #include "actors/enemies/MidEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
-#include "actors/enemies/StageBoss.h"
+#include "actors/enemies/BossStage0.h"
 #include "engine/AssetLists.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
@@ -20,6 +21,7 @@
 #include "game/scripts/Timeline.h"
 #include "game/scripts/Waves.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace {

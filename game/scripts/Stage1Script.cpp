@@ -1,6 +1,7 @@
 // Stage 1: volleys of pattern enemies under briefing lines, the bullet-pattern
 // boss among small enemies, then the clear, the results and the title.
 #include "actors/Player.h"
+#include "actors/enemies/DanmakuBoss.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
 #include "engine/AssetLists.h"
