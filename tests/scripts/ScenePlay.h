@@ -168,7 +168,7 @@ private:
         bool operator==(const Motion&) const = default;
     };
     struct Before {
-        int scene, step, frame, serial, fade, card, aura;
+        int scene, step, frame, serial, fade, card;
         bool locked, flare;
         std::vector<Motion> motions;
     };
@@ -210,8 +210,8 @@ private:
 
     static Before Now()
     {
-        return {g_scene,       g_sceneStep,        g_stepFrame,        g_spriteSerial, g_fadeDirection,
-                g_sectionCard, g_player->auraTimer, g_controlLocked, g_player->flareActive, Motions()};
+        return {g_scene,       g_sceneStep,     g_stepFrame,           g_spriteSerial, g_fadeDirection,
+                g_sectionCard, g_controlLocked, g_player->flareActive, Motions()};
     }
 
     static std::string NameOf(CSprite* s)
@@ -235,9 +235,9 @@ private:
 
     static std::string Card(int card)
     {
-        if (card == g_texClearCard)
-            return "card clear";
-        return card == g_texFailedCard ? "card failed" : card == -1 ? "card none" : "card briefing";
+        if (card == -1)
+            return "card none";
+        return card == g_texClearCard ? "card clear" : card == g_texFailedCard ? "card failed" : "card briefing";
     }
 
     void Note(const Before& b, Journal* journal)
@@ -258,8 +258,6 @@ private:
             add(Card(g_sectionCard));
         if (g_player->flareActive && !b.flare)
             add("flare");
-        if (g_player->auraTimer == 0 && b.aura > 0)
-            add("aura off");
         NoteMotions(b, add);
         bool numbered = false;  // the results' bonus is their first number
         for (const SpriteList* list : {&g_overlayList, &g_backLayerList, &g_effectList})
