@@ -60,13 +60,16 @@ TEST_P(SectionScriptsTest, BriefingDrillAndEndingOnTheirFrames)
     Pilot pilot;
     pilot.input = [](int f) { return f >= 30 && f < 35 ? Blade() : InputState(); };
     int auraAfterTheEnd = -1;
-    pilot.help = [&c, &auraAfterTheEnd](int) {
+    std::pair<int, float> duelist;  // mode and height
+    pilot.help = [&c, &auraAfterTheEnd, &duelist](int) {
         if (c.help != Help::ShipLost)
             Shield();
         if (g_sceneStep == 1 && g_stepFrame == 1)
             auraAfterTheEnd = g_player->auraTimer;
         if (g_sceneStep != 0)
             return;
+        if (auto* enemy = dynamic_cast<CEnemyd1*>(EnemyOfKind("CEnemyd1")); enemy && g_stepFrame == 1)
+            duelist = {enemy->mode, enemy->position.y};
         if (c.help == Help::Quota && g_stepFrame == c.helpAt - 1)
             g_player->killCount = c.quota - 1;
         if (c.help == Help::Quota && g_stepFrame == c.helpAt)
@@ -80,6 +83,9 @@ TEST_P(SectionScriptsTest, BriefingDrillAndEndingOnTheirFrames)
     EXPECT_EQ(OneOffs(Play(c.scene, -1, pilot), c.waves), c.expected);
     const bool duel = c.waves.empty();  // only the duels' endings take the aura away
     EXPECT_EQ(auraAfterTheEnd == 0, duel);
+    // Scene 17's opponent only gathers light, in the centre; the others fire rings from (0, 3).
+    if (duel)
+        EXPECT_EQ(duelist, c.scene == 17 ? std::make_pair(1, 0.0f) : std::make_pair(0, 3.0f));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, SectionScriptsTest, ::testing::ValuesIn(kCases));

@@ -1,3 +1,4 @@
+#include "actors/enemies/Boss.h"
 #include "tests/scripts/ScenePlay.h"
 
 namespace {
@@ -105,11 +106,19 @@ TEST_F(Stage0Test, TimeOutAtSceneFrame15000SendsTheBossAwayAndEndsWithoutBonus)
     // The harder course: rows every 90 frames, a mid enemy every 600.
     const std::vector<Waves> waves = {{0, "CEnemy0 x3", 90, 90, 810}, {3, "CEnemym x1", 600, 600, 3600},
                                       {6, "CEnemy2 x4", 480, 480, 6240}};
+    Pilot pilot = Stage0Pilot(-2);
+    int bossPhase = 0;
+    pilot.help = [&bossPhase](int) {
+        Shield();
+        if (g_sceneStep == 8 && g_stepFrame == 1)
+            bossPhase = static_cast<CBoss*>(EnemyOfKind("CEnemyb"))->phase;
+    };
     Journal ending;
-    for (const Entry& e : OneOffs(Play(0, 0, Stage0Pilot(-2)), waves))
+    for (const Entry& e : OneOffs(Play(0, 0, pilot), waves))
         if (e.step == 8 || (e.step == 6 && e.frame > 720))
             ending.push_back(e);
     EXPECT_EQ(ending, timeOut);
+    EXPECT_EQ(bossPhase, BOSS_PHASE_LEAVING);
 }
 
 }  // namespace
