@@ -3,6 +3,7 @@
 #include "actors/Bomb.h"
 #include "actors/EnemyShot.h"
 #include "actors/ScoreItem.h"
+#include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
 
 #include <functional>
@@ -170,6 +171,33 @@ TEST_F(SmallEnemiesTest, Enemy4RisesAtARandomDepthAndFiresThroughItsSecondLeg)
         RunUntil(enemy, [&] { return enemy->state == STATE_DEAD; });
         EXPECT_TRUE(enemy->leftView);
         EXPECT_EQ(DrawsMade(), type == 0 ? 1 : 1 + 240);
+    }
+}
+
+TEST_F(SmallEnemiesTest, KilledKindsExplodeWithTheGroundAndAlwaysHeardOrDriftingAndHeardOnlyNearby)
+{
+    const Vec3 origin{};
+    struct Row {
+        std::function<CEnemy*()> make;
+        float z, bombVz;
+        bool heard;
+    };
+    const Row rows[] = {
+        {[&] { return new CEnemy0(0.0f, &origin); }, 25, -0.5f, true},
+        {[&] { return new CEnemyDanmaku(0.0f, 0.0f, 0.0f, 1); }, 25, -0.5f, true},
+        {[&] { return new CEnemy1(2, 0.0f, 0.0f, 0.0f); }, 25, -0.1f, false},
+        {[&] { return new CEnemyd0(0, 0.0f, 0.0f, 0.0f); }, 25, -0.1f, false},
+        {[&] { return new CEnemy3(0, 0.0f, &origin); }, 19, -0.1f, true},
+    };
+    for (const Row& row : rows) {
+        world.DeleteObjects();
+        CEnemy* enemy = Add(row.make());
+        enemy->SetPosition(0.0f, 0.0f, row.z);
+        enemy->Damage(enemy->hp);
+        const std::vector<CBomb*> bombs = ObjectsOf<CBomb>(g_effectList);
+        ASSERT_EQ(bombs.size(), 1u);
+        ExpectNear(bombs[0]->velocity, Vec3{0.0f, -0.3f, row.bombVz});
+        EXPECT_EQ(Played(g_seEnemyExplode), row.heard) << row.z;
     }
 }
 
