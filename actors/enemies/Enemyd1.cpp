@@ -13,10 +13,7 @@ CEnemyd1::CEnemyd1(int mode, float x, float y, float z) : mode(mode)
 {
     SetPosition(x, y, z);
     SetPhase(0);
-    facing.x = g_targetPosition.x - position.x;
-    facing.y = g_targetPosition.y - position.y;
-    const Vec2 toPlayer{facing.x, facing.y};
-    SetRotation(rotation.x, rotation.y, HeadingOf(&toPlayer));
+    FacePlayer();
     hitRadius = 0.3f;
     hp = maxHp = 160;
     score = 5000;
