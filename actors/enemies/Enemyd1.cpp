@@ -4,7 +4,6 @@
 #include "actors/EnemyShot.h"
 #include "actors/LightParticle.h"
 #include "engine/AssetLists.h"
-#include "engine/ObjectLists.h"
 #include "engine/Random.h"
 #include "engine/SoundSystem.h"
 #include "engine/VectorHelpers.h"

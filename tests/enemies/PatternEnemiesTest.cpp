@@ -89,7 +89,8 @@ TEST_F(PatternEnemiesTest, ArmouredDeathDriftsThenBurstsAfterSixtyFourUnusedDraw
     } const rows[] = {{false, 2, 30, false}, {true, 0, 45, false}, {false, 2, 30, true}, {true, 0, 45, true}};
     for (const Row& row : rows) {
         Reset();
-        CEnemy* enemy = row.duel ? Add<CEnemy>(new CEnemyd1(0, 0.0f, 3.0f, 0.0f)) : Add(new CEnemyd0(1, 0.0f, 0.0f, 0.0f));
+        CEnemy* enemy =
+            row.duel ? Add<CEnemy>(new CEnemyd1(0, 0.0f, 3.0f, 0.0f)) : Add(new CEnemyd0(1, 0.0f, 0.0f, 0.0f));
         enemy->leftView = row.escaped;
         enemy->Damage(160);
         EXPECT_EQ(Played(g_seEnemyDie), !row.escaped);

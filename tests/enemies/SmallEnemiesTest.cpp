@@ -23,7 +23,8 @@ TEST_F(SmallEnemiesTest, HoveringKindsEnterHoverAHundredTwentyDrawsAndExitSilent
     };
     for (const Row& row : rows) {
         Reset();
-        CEnemy2* enemy = Add(row.enemy3 ? new CEnemy3(0, row.angle, &row.offset) : new CEnemy2(0, row.angle, &row.offset));
+        CEnemy2* enemy =
+            Add(row.enemy3 ? new CEnemy3(0, row.angle, &row.offset) : new CEnemy2(0, row.angle, &row.offset));
         ExpectNear(enemy->position, row.start);
         RunUntil(enemy, [&] { return enemy->phase == 1; });
         ExpectNear(enemy->position, row.hover);
