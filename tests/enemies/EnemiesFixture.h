@@ -9,7 +9,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
+
+// The heading of a sprite's flight in the x-y plane.
+inline float Heading(const CSprite* sprite)
+{
+    const Vec2 flight{sprite->velocity.x, sprite->velocity.y};
+    return HeadingOf(&flight);
+}
 
 class EnemiesFixture : public EnemySideFixture {
 protected:
@@ -19,7 +27,14 @@ protected:
         world.LoadTones(more);
     }
 
-    // How many draws were made since the scene's seeding; draws one more to tell.
+    // A fresh scene: empty lists, the generator seeded.
+    void Reset()
+    {
+        world.DeleteObjects();
+        SeedRandom(1024);
+    }
+
+    // Draws made since the seeding; draws one more to tell.
     int DrawsMade()
     {
         const float next = RandomFloat();
@@ -30,20 +45,18 @@ protected:
     bool Fires(int k, int n) const { return static_cast<int>(n * static_cast<double>(draws[k])) == 0; }
 
     template <typename T>
-    T* Add(T* enemy)
+    static T* Add(T* enemy)
     {
         g_enemyList.push_back(enemy);
         return enemy;
     }
 
-    // Updates until the condition holds; the updates it took (-1 when never within the limit).
-    template <typename Condition>
-    static int RunUntil(CSprite* sprite, Condition done, int limit = 2000)
+    // Updates until done() holds; the updates it took, -1 when never.
+    static int RunUntil(CSprite* sprite, const std::function<bool()>& done)
     {
-        for (int frames = 0; frames < limit; ++frames) {
+        for (int frames = 0; frames < 2000; ++frames, sprite->Update()) {
             if (done())
                 return frames;
-            sprite->Update();
         }
         return -1;
     }
@@ -54,17 +67,9 @@ protected:
         return ObjectsOf<T>(list).size();
     }
 
-    static float HeadingOfVelocity(const CSprite* sprite)
-    {
-        const Vec2 flight{sprite->velocity.x, sprite->velocity.y};
-        return HeadingOf(&flight);
-    }
-
     static void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-4f)
     {
-        EXPECT_NEAR(actual.x, expected.x, tolerance);
-        EXPECT_NEAR(actual.y, expected.y, tolerance);
-        EXPECT_NEAR(actual.z, expected.z, tolerance);
+        EXPECT_NEAR(Distance(&actual, &expected), 0.0f, tolerance);
     }
 
     const std::vector<float> draws = ReferenceDraws(2000);
