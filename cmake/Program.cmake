@@ -12,3 +12,16 @@ foreach(script offscreen keys placements)
   add_test(NAME e2e_${script} COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/${script}.sh $<TARGET_FILE:vostrelle>)
   set_tests_properties(e2e_${script} PROPERTIES TIMEOUT 150 SKIP_RETURN_CODE 77 LABELS e2e)
 endforeach()
+
+# The shipped demo, beside the program: stage 1 flown by the test-side pilot,
+# which plays in process and records only the keys it holds.
+add_executable(demo_pilot tests/demo/DemoPilot.cpp)
+target_link_libraries(demo_pilot PRIVATE game vostrelle_assets GTest::gtest)
+set_target_properties(demo_pilot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools/demo_pilot)
+set(demo_replay ${CMAKE_BINARY_DIR}/demo/stage1.dat)
+add_custom_command(OUTPUT ${demo_replay}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/demo
+                   COMMAND demo_pilot ${demo_replay}
+                   DEPENDS demo_pilot
+                   COMMENT "Flying the stage 1 demo")
+add_custom_target(demo ALL DEPENDS ${demo_replay})
