@@ -25,3 +25,5 @@ add_custom_command(OUTPUT ${demo_replay}
                    DEPENDS demo_pilot
                    COMMENT "Flying the stage 1 demo")
 add_custom_target(demo ALL DEPENDS ${demo_replay})
+add_test(NAME e2e_demo COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/demo.sh $<TARGET_FILE:vostrelle> ${demo_replay})
+set_tests_properties(e2e_demo PROPERTIES TIMEOUT 150 SKIP_RETURN_CODE 77 LABELS e2e)

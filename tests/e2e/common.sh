@@ -96,3 +96,48 @@ expect_full_device_log() {
     "Load Master Texture Binaries." "Load Master Sound Binaries." "Load Master Model Binaries." \
     "Release KeyBoard Device." "Release Sound Device." "Release Mesh." "Release Direct3D9 Device."
 }
+
+# Key presses and screenshots on the X server of start_xvfb.
+
+# press <key...>: held for a few frames, then released together.
+press() {
+  xdotool keydown "$@"
+  sleep 0.15
+  xdotool keyup "$@"
+  sleep 0.15
+}
+
+snapshots() { { ls "$dir/snapshot" 2>/dev/null || true; } | wc -l; }
+
+# screenshot: F11, then the path of the new picture in $shot.
+screenshot() {
+  local before
+  before=$(snapshots)
+  press F11
+  wait_for 5 test "$(snapshots)" -gt "$before" || fail "no screenshot"
+  shot=$(ls -t "$dir"/snapshot/*.bmp | head -1)
+}
+
+# pixel <bmp> <x> <y>: "r g b" of a pixel of a 640 × 480 24-bit bottom-up BMP.
+pixel() {
+  local bgr
+  bgr=$(od -An -tu1 -j $(( 54 + ((479 - $3) * 640 + $2) * 3 )) -N 3 "$1")
+  set -- $bgr
+  echo "$3 $2 $1"
+}
+
+# count_pixels <bmp> <x0> <y0> <x1> <y1> <awk test of r, g, b>: pixels of the
+# rectangle (x1, y1 excluded) that pass the test.
+count_pixels() {
+  od -An -tu1 -v -w3 -j 54 "$1" | awk -v x0="$2" -v y0="$3" -v x1="$4" -v y1="$5" '
+    { x = (NR - 1) % 640; y = 479 - int((NR - 1) / 640); b = $1; g = $2; r = $3 }
+    x >= x0 && x < x1 && y >= y0 && y < y1 && ('"$6"') { n++ }
+    END { print n + 0 }'
+}
+
+# The replay mark's red arrow, drawn at (560, 430), covers (569, 446).
+is_mark_red() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" 569 446)"
+  (( r > 150 && r > 2 * g && r > 2 * b ))
+}

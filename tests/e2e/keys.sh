@@ -16,24 +16,6 @@ xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" 320 240
 sleep 0.5
 
-# press <key...>: held for a few frames, then released together.
-press() {
-  xdotool keydown "$@"
-  sleep 0.15
-  xdotool keyup "$@"
-  sleep 0.15
-}
-
-snapshots() { ls "$dir/snapshot" 2>/dev/null | wc -l; }
-
-# pixel <bmp> <x> <y>: "r g b" of a pixel of a 640 × 480 24-bit bottom-up BMP.
-pixel() {
-  local bgr
-  bgr=$(od -An -tu1 -j $(( 54 + ((479 - $3) * 640 + $2) * 3 )) -N 3 "$1")
-  set -- $bgr
-  echo "$3 $2 $1"
-}
-
 # non_black_in_strip <bmp>: how many of 48 points down the HUD strip are not black.
 non_black_in_strip() {
   local y count=0
@@ -76,13 +58,7 @@ press Down
 
 press a
 wait_for 5 grep -q 'Start Replay.' "$dir/log/events.txt" || fail "the demo did not start"
-# The replay mark's red arrow, drawn at (560, 430), covers (569, 446); the
-# scene fades in over two seconds first.
-is_mark_red() {
-  local r g b
-  read -r r g b <<<"$(pixel "$1" 569 446)"
-  (( r > 150 && r > 2 * g && r > 2 * b ))
-}
+# The scene fades in over two seconds first.
 sleep 2
 for attempt in 1 2 3 4; do
   press F11
