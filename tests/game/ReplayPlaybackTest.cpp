@@ -32,12 +32,15 @@ void SpawnTargets()
 
 Frames Hold(const InputState& state, int frames) { return Repeat(state, frames); }
 
-// A play of stage 0 that uses every control: the weapons wait out their
-// reload first.
+// The stage 0 intro, in which the ship flies in under locked controls.
+constexpr int kIntroFrames = 481;
+
+// A play of stage 0 that uses every control once the intro is over; the
+// weapons wait out their reload first.
 Frames Play()
 {
     const InputState rest;
-    return Frames{Held({&S::start})} + Hold(rest, 60) + Hold(Held({&S::shot}, 0.0f, 1.0f), 20) +
+    return Frames{Held({&S::start})} + Hold(rest, kIntroFrames + 60) + Hold(Held({&S::shot}, 0.0f, 1.0f), 20) +
            Hold(Held({&S::shot}, 1.0f, 0.0f), 25) + Hold(rest, 2) + Hold(Held({&S::leftroll}), 15) +
            Hold(Held({&S::reload, &S::leftroll}, 0.0f, -1.0f), 5) + Hold(Held({}, -1.0f, 0.0f), 20) +
            Hold(Held({&S::ray}), 2) + Hold(rest, 40) + Hold(Held({&S::ray}), 2) + Hold(rest, 5) +
@@ -66,7 +69,7 @@ TEST_F(ReplayPlaybackTest, ADemoRepeatsTheRecordedPlayFrameByFrame)
     int score = 0;
     size_t framesRecorded = 0;
     RunFrames(frames, [&](int frame) {
-        if (frame == start + 30 || frame == demo + 30)
+        if (frame == start + kIntroFrames + 30 || frame == demo + kIntroFrames + 30)
             SpawnTargets();
         if (frame == reset - 1) {
             score = g_player->score;
