@@ -30,6 +30,9 @@ const Journal kClearCamera = {{1, 0, "camera move 2,1.5,-1 /420"}, {1, 0, "camer
 const Journal kCleared = Journal{{1, 0, "sound clear"}, {1, 0, "lock"}, {1, 0, "card clear"}} + kClearCamera;
 const Journal kFailed = {{1, 0, "lock"}, {1, 0, "card failed"}, {1, 0, "failed banner"}};
 const Journal kToTitle = {{1, 300, "fade out"}, {1, 420, "title"}, {1, 420, "unlock"}, {1, 420, "card none"}};
+// The scene-restart timer is back in the title before the script would be.
+const Journal kLostToTitle = {{1, 283, "title"}, {1, 283, "unlock"}, {1, 283, "card none"}};
+const Journal kFailedUnlocked = {{1, 0, "card failed"}, {1, 0, "failed banner"}};
 
 const SectionCase kCases[] = {
     {10, Help::Quota, 30, 300, {{0, "CEnemyd0 x1", 0, 60, 300}}, kBriefing + DrillEnds(300) + kCleared + kToTitle},
@@ -38,18 +41,22 @@ const SectionCase kCases[] = {
     // Past the limit no more come, and the drill waits for the field to empty.
     {11, Help::EmptyField, 30, 1900, {{0, "CEnemyd0 x1", 0, 60, 1740}},
      kBriefing + DrillEnds(1900) + kFailed + kToTitle},
-    // The scene-restart timer is back in the title before the script would be.
+    {12, Help::ShipLost, 30, 200, {{0, "CEnemyd0 x1", 0, 60, 180}}, kBriefing + DrillEnds(200) + kFailed + kLostToTitle},
     {18, Help::ShipLost, 15, 200, {{0, "CEnemyd0 x1", 0, 120, 120}},
-     kBriefing + DrillEnds(200) + kFailed + Journal{{1, 283, "title"}, {1, 283, "unlock"}, {1, 283, "card none"}}},
+     kBriefing + DrillEnds(200) + kFailed + kLostToTitle},
+    {15, Help::EmptyField, 120, 1900, {{0, "CEnemyd0 x1", 0, 15, 1785}},
+     kBriefing + DrillEnds(1900) + kFailed + kToTitle},
     {14, Help::Quota, 1, 300, {}, kBriefing + kDuelist + DrillEnds(300) + kCleared + kToTitle},
     {16, Help::EmptyField, 1, 700, {},
      kBriefing + kDuelist + DrillEnds(700) +
          Journal{{1, 0, "lock"}, {1, 0, "card failed"}, {1, 0, "failed banner"}} + kToTitle},
     // Scene 17 ends at 1200 with its enemy alive, and fails without locking the ship.
     {17, Help::Nothing, 1, 0, {},
-     kBriefing + kDuelist + DrillEnds(1200) +
-         Journal{{1, 0, "card failed"}, {1, 0, "failed banner"}, {1, 300, "fade out"},
-                 {1, 420, "title"}, {1, 420, "card none"}}},
+     kBriefing + kDuelist + DrillEnds(1200) + kFailedUnlocked +
+         Journal{{1, 300, "fade out"}, {1, 420, "title"}, {1, 420, "card none"}}},
+    {17, Help::ShipLost, 1, 200, {},
+     kBriefing + kDuelist + DrillEnds(200) + kFailedUnlocked + Journal{{1, 283, "title"}, {1, 283, "card none"}}},
+    {17, Help::Quota, 1, 300, {}, kBriefing + kDuelist + DrillEnds(300) + kCleared + kToTitle},
 };
 
 class SectionScriptsTest : public ScenePlay, public ::testing::WithParamInterface<SectionCase> {};
@@ -58,7 +65,7 @@ TEST_P(SectionScriptsTest, BriefingDrillAndEndingOnTheirFrames)
 {
     const SectionCase& c = GetParam();
     Pilot pilot;
-    pilot.input = [](int f) { return f >= 30 && f < 35 ? Blade() : InputState(); };
+    pilot.input = [](int f) { return f >= 30 && f < 35 ? Held({&InputState::blade}) : InputState(); };
     int auraAfterTheEnd = -1;
     std::pair<int, float> duelist;  // mode and height
     pilot.help = [&c, &auraAfterTheEnd, &duelist](int) {

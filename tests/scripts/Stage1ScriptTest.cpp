@@ -20,27 +20,13 @@ using Stage1Test = ScenePlay;
 TEST_F(Stage1Test, VolleysBossClearResultsAndTitleOnTheirFrames)
 {
     const Journal expected = {
-        {0, 180, "sound first"}, {0, 180, "line 1/0"},
-        {0, 420, "sound line"}, {0, 420, "line 1/1"},
-        {0, 660, "sound line"}, {0, 660, "line 1/2 120"},
-        {0, 780, "sound line"}, {0, 780, "line 1/3 120"},
-        {0, 900, "sound line"}, {0, 900, "line 1/4 120"},
-        {0, 1140, "sound line"}, {0, 1140, "line 1/5"},
-        {0, 1380, "sound line"}, {0, 1380, "line 1/6"},
-        {0, 1620, "sound line"}, {0, 1620, "line 1/7"},
-        {0, 3600, "step 1"},
-        {1, 360, "CEnemybDanmaku x1"},
-        {1, 600, "step 2"},
-        {2, 360, "sound clear"}, {2, 360, "ground move 0,0,-5 /240"}, {2, 360, "ground turn 0,0,0 /240"},
-        {2, 360, "clear banner"},
-        {2, 480, "lock"}, {2, 480, "ship move 0,0,0 /600"},
-        {2, 600, "sound first"}, {2, 600, "line 0/19"},
-        {2, 660, "results"}, {2, 660, "number 100000"},
-        {2, 840, "sound line"}, {2, 840, "line 0/20"},
-        {2, 1080, "sound line"}, {2, 1080, "line 0/21 60"},
-        {2, 1140, "sound line"}, {2, 1140, "fade out"}, {2, 1140, "line 0/22 60"},
-        {2, 1200, "sound line"}, {2, 1200, "line 0/23 60"},
-        {2, 1380, "title"}, {2, 1380, "unlock"},
+        {0, 180, "first line 1/0"}, {0, 420, "line 1/1"}, {0, 660, "line 1/2 120"}, {0, 780, "line 1/3 120"},
+        {0, 900, "line 1/4 120"}, {0, 1140, "line 1/5"}, {0, 1380, "line 1/6"}, {0, 1620, "line 1/7"},
+        {0, 3600, "step 1"}, {1, 360, "CEnemybDanmaku x1"}, {1, 600, "step 2"}, {2, 360, "sound clear"},
+        {2, 360, "ground move 0,0,-5 /240"}, {2, 360, "ground turn 0,0,0 /240"}, {2, 360, "clear banner"},
+        {2, 480, "lock"}, {2, 480, "ship move 0,0,0 /600"}, {2, 600, "first line 0/19"}, {2, 660, "results"},
+        {2, 660, "number 100000"}, {2, 840, "line 0/20"}, {2, 1080, "line 0/21 60"}, {2, 1140, "fade out"},
+        {2, 1140, "line 0/22 60"}, {2, 1200, "line 0/23 60"}, {2, 1380, "title"}, {2, 1380, "unlock"},
     };
     const Journal journal = Play(1, 0, Stage1Pilot());
     EXPECT_EQ(OneOffs(journal, {{0, "CEnemyDanmaku x8", 360, 360, 3600}, {1, "CEnemy1 x1", 0, 60, 540}}), expected);
