@@ -1,0 +1,103 @@
+#include "BossFixture.h"
+
+#include "actors/enemies/Beam.h"
+
+#include <cmath>
+
+namespace {
+
+class BossStage0Test : public BossFixture {
+protected:
+    // One frame short of its arrival, where it chooses at once.
+    BossStage0Test()
+    {
+        while (boss->motionProgress + boss->motionStep < 1.0f)
+            RunEnemyFrames(1);
+    }
+
+    // Spends draws until the boss's next RandomInt(2) charges (0) or moves.
+    static void NextChoiceCharges(bool charge)
+    {
+        while ((CopyOfRandomState().NextInt32() < 0x80000000u) != charge)
+            RandomFloat();
+    }
+
+    CEnemyb* const boss = static_cast<CEnemyb*>(AddBoss(0));
+};
+
+TEST_F(BossStage0Test, ChargeGathersEightGlowsAndFiresTheBeamThirtyFramesIntoItsNinetyFramePause)
+{
+    NextChoiceCharges(true);
+    RunEnemyFrames(1);
+    EXPECT_EQ(boss->phase, -2);
+    EXPECT_TRUE(Played(g_seHeavyFire));
+    struct Row {
+        int frames;
+        size_t glows, beams;
+        int phase;
+    };
+    int done = 0;
+    for (const Row& row : {Row{29, 7, 0, -2}, Row{30, 8, 1, -2}, Row{90, 8, 1, -2}, Row{91, 8, 1, -1}}) {
+        SCOPED_TRACE(row.frames);
+        RunEnemyFrames(row.frames - done);
+        done = row.frames;
+        EXPECT_EQ(Count<CLightParticle>(g_effectList), row.glows);
+        EXPECT_EQ(Count<CBeam>(g_effectList), row.beams);
+        EXPECT_EQ(boss->phase, row.phase);
+        if (row.frames == 30) {
+            const CBeam* beam = ObjectsOf<CBeam>(g_effectList).at(0);
+            EXPECT_EQ(beam->velocity.x, boss->facing.x);
+            EXPECT_EQ(beam->velocity.y, boss->facing.y);
+        }
+    }
+}
+
+TEST_F(BossStage0Test, APushDuringAChargeCancelsTheBeam)
+{
+    NextChoiceCharges(true);
+    RunEnemyFrames(11);
+    Vec3 impulse{0.1f, 0.0f, 0.0f};
+    Vec3 spin{};
+    boss->Push(&impulse, &spin);
+    EXPECT_EQ(boss->chargeFrames, 0);
+    EXPECT_EQ(boss->phase, -1);
+    NextChoiceCharges(false);
+    RunEnemyFrames(80);
+    EXPECT_EQ(Count<CBeam>(g_effectList), 0u);
+}
+
+TEST_F(BossStage0Test, SpreadVolleyStopsAtSeventeenShotsAndPausesOnAFifthFrameOnceStill)
+{
+    NextChoiceCharges(false);
+    int frame = 0;
+    int stillFrom = -1;
+    while (boss->phase != -2 && frame < 300) {
+        RunEnemyFrames(1);
+        ++frame;
+        if (stillFrom < 0 && boss->IsStill())
+            stillFrom = frame;
+    }
+    EXPECT_EQ(g_enemyShotList.size(), 17u);
+    for (CSprite* shot : g_enemyShotList) {
+        EXPECT_GE(Vec3Length(shot->velocity), 0.05f - 1e-6f);
+        EXPECT_LE(Vec3Length(shot->velocity), 0.15f + 1e-6f);
+    }
+    EXPECT_EQ(boss->age % 5, 0);
+    EXPECT_GE(stillFrom, 120);
+    EXPECT_LT(frame - stillFrom, 5);
+}
+
+TEST_F(BossStage0Test, TurnsAQuarterThenSweepsTwentyFourStraightShots)
+{
+    boss->SetPhase(1);
+    EXPECT_EQ(RunWhilePhase(boss), 61);
+    const int sweep = RunWhilePhase(boss);  // one shot every 5 frames
+    EXPECT_GE(sweep, 115);
+    EXPECT_LE(sweep, 120);
+    EXPECT_EQ(boss->phase, -1);
+    EXPECT_EQ(g_enemyShotList.size(), 24u);
+    for (CSprite* shot : g_enemyShotList)
+        EXPECT_FLOAT_EQ(Vec3Length(shot->velocity), 0.15f);
+}
+
+}  // namespace
