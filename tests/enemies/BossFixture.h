@@ -1,11 +1,10 @@
 // The boss tests: the stage enemies' world with tones in the bosses' sounds,
-// the flash picture, and the scripts' callbacks replaced by recorders.
+// the flash picture, and recorders in place of the scripts' callbacks.
 #pragma once
 
 #include "EnemyKindFixture.h"
 
 #include "actors/ColorFilter.h"
-#include "actors/EnemyShot.h"
 #include "actors/LightParticle.h"
 #include "actors/enemies/Bit.h"
 #include "actors/enemies/BossStage0.h"
@@ -27,28 +26,15 @@ protected:
         g_sceneStep = 4;
     }
 
-    // kind 0: the stage 0 boss; 1: the bullet-pattern boss. Both in the enemy list.
+    // kind 0: the stage 0 boss; 1: the bullet-pattern boss. In the enemy list.
     static CBoss* AddBoss(int kind)
     {
         CBoss* boss = kind == 0 ? static_cast<CBoss*>(new CEnemyb) : new CEnemybDanmaku;
-        boss->onDeath = RecordDeath;
+        boss->onDeath = [](int scene, int step) { deaths.emplace_back(scene, step); };
         if (auto* danmaku = dynamic_cast<CEnemybDanmaku*>(boss))
-            danmaku->onPhaseChange = RecordFreeze;
+            danmaku->onPhaseChange = [](int frames, const Vec3* centre) { freezes.emplace_back(frames, *centre); };
         g_enemyList.push_back(boss);
         return boss;
-    }
-
-    // Runs whole frames of the enemy list until the boss's phase is no longer
-    // the one it has; the frames it took.
-    static int RunWhilePhase(CBoss* boss)
-    {
-        const int phase = boss->phase;
-        int frames = 0;
-        while (boss->phase == phase && frames < 1000) {
-            RunList(&g_enemyList);
-            ++frames;
-        }
-        return frames;
     }
 
     static void RunEnemyFrames(int n)
@@ -57,14 +43,14 @@ protected:
             RunList(&g_enemyList);
     }
 
-    template <typename T>
-    static size_t Count(const SpriteList& list)
+    // Whole frames until the boss's phase changes; how many it took.
+    static int RunWhilePhase(CBoss* boss)
     {
-        return ObjectsOf<T>(list).size();
+        int frames = 0;
+        for (const int phase = boss->phase; boss->phase == phase && frames < 1000; ++frames)
+            RunEnemyFrames(1);
+        return frames;
     }
-
-    static void RecordDeath(int scene, int step) { deaths.emplace_back(scene, step); }
-    static void RecordFreeze(int frames, const Vec3* centre) { freezes.emplace_back(frames, *centre); }
 
     static inline std::vector<std::pair<int, int>> deaths;
     static inline std::vector<std::pair<int, Vec3>> freezes;
