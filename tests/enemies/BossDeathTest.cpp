@@ -6,8 +6,6 @@ namespace {
 
 class BossDeathTest : public BossFixture {
 protected:
-    ~BossDeathTest() override { ClearOverlays(); }
-
     static void ClearOverlays()
     {
         for (CSprite* sprite : g_overlayList)
@@ -19,13 +17,12 @@ protected:
 TEST_F(BossDeathTest, ReportsItsFirstDeathOnlyNeverWhileLeavingAndVanishesUnseenOutside)
 {
     struct Row {
-        int kind;
+        int kind, strikes;  // 0 strikes: it flies out of the field
         bool leaving;
-        int strikes;  // 0: it flies out of the field
         size_t deaths, flashes;
     };
-    for (const Row& row : {Row{0, false, 1, 1, 1}, Row{0, false, 2, 1, 2}, Row{0, true, 1, 0, 1}, Row{0, true, 0, 0, 0},
-                           Row{1, false, 1, 1, 1}, Row{1, false, 2, 1, 2}, Row{1, true, 1, 0, 1}, Row{1, true, 0, 0, 0}}) {
+    for (const Row& row : {Row{0, 1, false, 1, 1}, Row{0, 2, false, 1, 2}, Row{0, 1, true, 0, 1}, Row{0, 0, true, 0, 0},
+                           Row{1, 1, false, 1, 1}, Row{1, 2, false, 1, 2}, Row{1, 1, true, 0, 1}, Row{1, 0, true, 0, 0}}) {
         SCOPED_TRACE(testing::Message() << row.kind << row.leaving << row.strikes);
         CBoss* boss = AddBoss(row.kind);
         if (row.leaving)
