@@ -1,9 +1,8 @@
 #include "actors/enemies/DanmakuEmitter.h"
 
 #include "actors/EnemyShot.h"
-#include "actors/WorldPlacement.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
-#include "engine/GraphicsSystem.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
 #include "engine/VectorHelpers.h"
@@ -88,15 +87,10 @@ void CEnemyBitDanmaku::Draw()
     CSprite::Draw();
     if (IsWaiting())
         return;
-    g_graphics->SetCameraMode(45);
-    g_graphics->SetFog(0);
-    g_graphics->SetCulling(1);
-    g_graphics->SetBlendMode(-1);
-    g_graphics->SetZBuffer(1);
     if (type == 0 || type == 1)
-        g_graphics->DrawMesh(g_modelArmouredEnemy, PlaceInWorld(this));
+        DrawEnemyModel(this, g_modelArmouredEnemy, 0);
     else if (type == 2 || type == 3)
-        g_graphics->DrawMesh(g_modelBit, PlaceInWorld(this));
+        DrawEnemyModel(this, g_modelBit, 0);
 }
 
 void DeleteAllDanmakuEmitters()

@@ -57,7 +57,6 @@ TEST_F(BossDeathTest, DyingShowEndsInAStarThenTheRemovalFlashesBurstsAndSweepsTh
                            Row{3, 3, 9.0f}}) {
         SCOPED_TRACE(row.left);
         boss->dyingLeft = row.left;
-        world.graphics.SetZBuffer(1);  // as the boss's mesh leaves it
         device.ClearRecord();
         boss->Draw();
         int triangles = 0;
