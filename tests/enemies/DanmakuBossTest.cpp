@@ -40,7 +40,7 @@ TEST_F(DanmakuBossTest, AHeavyBlowIsWorkedOffOnePhasePerSixtyFrameTickGoingOnWhi
     ASSERT_EQ(freezes.size(), 1u);
     EXPECT_EQ(freezes[0].first, 45);
     EXPECT_EQ(freezes[0].second.y, 3.0f);
-    boss->hp = boss->maxHp * 81 / 100;
+    boss->hp = boss->maxHp * 4 / 5;  // not below 80 %
     RunEnemyFrames(240);
     EXPECT_FALSE(EmitterTypes().empty());
     RunToVolley(60);
