@@ -46,6 +46,7 @@ TEST_F(BossDeathTest, ReportsItsFirstDeathOnlyNeverWhileLeavingAndVanishesUnseen
 
 TEST_F(BossDeathTest, DyingShowEndsInAStarThenTheRemovalFlashesBurstsAndSweepsTheGlows)
 {
+    const TextureId flash = LoadPicture(&g_texBossFlash, "#115");
     CBoss* boss = AddBoss(0);
     boss->Damage(boss->maxHp);
     ClearOverlays();

@@ -1,15 +1,13 @@
-// The boss tests: the stage enemies' world with tones in the bosses' sounds,
-// the flash picture, and recorders in place of the scripts' callbacks.
+// The boss tests: the stage enemies' world with tones in the bosses' sounds
+// and recorders in place of the scripts' callbacks.
 #pragma once
 
 #include "EnemyKindFixture.h"
 
-#include "actors/ColorFilter.h"
 #include "actors/LightParticle.h"
 #include "actors/enemies/Bit.h"
 #include "actors/enemies/BossStage0.h"
 #include "actors/enemies/DanmakuBoss.h"
-#include "actors/enemies/DanmakuEmitter.h"
 
 #include <utility>
 #include <vector>
@@ -19,7 +17,6 @@ protected:
     BossFixture()
     {
         world.LoadTones(kBossSounds);
-        flash = LoadPicture(&g_texBossFlash, "#115");
         deaths.clear();
         freezes.clear();
         g_scene = 0;
@@ -55,5 +52,4 @@ protected:
     static inline std::vector<std::pair<int, int>> deaths;
     static inline std::vector<std::pair<int, Vec3>> freezes;
     static inline int* const kBossSounds[] = {&g_seBossDie, &g_seBossExplode, &g_seSpecial};
-    TextureId flash = kNoTexture;
 };

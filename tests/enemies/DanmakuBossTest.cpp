@@ -1,6 +1,7 @@
 #include "BossFixture.h"
 
 #include "actors/EnemyShot.h"
+#include "actors/enemies/DanmakuEmitter.h"
 #include "engine/VectorHelpers.h"
 
 namespace {
@@ -9,14 +10,6 @@ void ExpectVelocity(const CSprite* sprite, Vec3 v, float halfTurns = 0.0f)
 {
     RotateZVector(&v, halfTurns);
     EXPECT_NEAR(Vec3Length(sprite->velocity - v), 0.0f, 1e-6);
-}
-
-std::vector<int> EmitterTypes()
-{
-    std::vector<int> types;
-    for (CEnemyBitDanmaku* emitter : ObjectsOf<CEnemyBitDanmaku>(g_enemyList))
-        types.push_back(emitter->type);
-    return types;
 }
 
 class DanmakuBossTest : public BossFixture {
@@ -37,12 +30,18 @@ protected:
 
 TEST_F(DanmakuBossTest, AHeavyBlowIsWorkedOffOnePhasePerSixtyFrameTickGoingOnWhileDying)
 {
+    auto emitterTypes = [] {
+        std::vector<int> types;
+        for (CEnemyBitDanmaku* emitter : ObjectsOf<CEnemyBitDanmaku>(g_enemyList))
+            types.push_back(emitter->type);
+        return types;
+    };
     ASSERT_EQ(freezes.size(), 1u);
     EXPECT_EQ(freezes[0].first, 45);
     EXPECT_EQ(freezes[0].second.y, 3.0f);
     boss->hp = boss->maxHp * 4 / 5;  // not below 80 %
     RunEnemyFrames(240);
-    EXPECT_FALSE(EmitterTypes().empty());
+    EXPECT_FALSE(emitterTypes().empty());
     RunToVolley(60);
     RunEnemyFrames(31);
     boss->hp = boss->maxHp * 30 / 100;
@@ -52,7 +51,7 @@ TEST_F(DanmakuBossTest, AHeavyBlowIsWorkedOffOnePhasePerSixtyFrameTickGoingOnWhi
         EXPECT_EQ(boss->phase, phase);
         EXPECT_TRUE(Played(g_seSpecial));
         EXPECT_EQ(freezes.size(), 1u + phase);
-        EXPECT_EQ(EmitterTypes(), (phase == 3 ? std::vector<int>{0, 1, 0, 1} : std::vector<int>{}));
+        EXPECT_EQ(emitterTypes(), (phase == 3 ? std::vector<int>{0, 1, 0, 1} : std::vector<int>{}));
         if (phase == 2)
             boss->Damage(boss->hp);  // it fires on, and steps on, while dying
     }
