@@ -7,6 +7,7 @@
 #include "engine/Random.h"
 #include "engine/VectorHelpers.h"
 
+#include <cmath>
 #include <cstddef>
 
 CEnemyBitDanmaku::CEnemyBitDanmaku(int type, const Vec3* start, const Vec3* target) : type(type)
@@ -75,6 +76,11 @@ void CEnemyBitDanmaku::DriftAndFire(float turn)
 {
     velocity = velocity * 1.02f;
     RotateZVector(&velocity, turn);
+    // Left to drift long enough (minutes, while its phase lasts) the speed
+    // overflows and the turn makes it NaN; shots fired then would never leave
+    // the view and pile up. Shots from that far off vanish unseen anyway.
+    if (!std::isfinite(velocity.x) || !std::isfinite(velocity.y))
+        return;
     Vec3 d = velocity;
     RotateZVector(&d, 0.5f);
     FireTypedShot(ENEMY_SHOT_ACCELERATING, position, d, 0.005f);

@@ -117,4 +117,16 @@ TEST_F(BossFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothin
     }
 }
 
+TEST_F(BossFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)
+{
+    const Vec3 start{};
+    auto* emitter = new CEnemyBitDanmaku(3, &start, &start);
+    g_enemyList.push_back(emitter);
+    emitter->SetVelocity(3e38f, 3e38f, 0.0f);
+    RunFrames(emitter, 30);
+    for (int i = 0; i < 3; ++i)
+        RunList(&g_enemyShotList);
+    EXPECT_TRUE(g_enemyShotList.empty());
+}
+
 }  // namespace
