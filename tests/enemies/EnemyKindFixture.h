@@ -1,17 +1,18 @@
-// The tests of the stage enemies: the enemy-side world with a tone in every
-// sound they play, the player in play at a fixed point, and frames run on
-// one object at a time.
+// The tests of bits, beams and mid enemies: the enemies' world with their
+// sounds too, the player in play at a fixed point, frames run on one object
+// at a time, and the generator's coming draws.
 #pragma once
 
-#include "tests/actors/EnemySideFixture.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <vector>
 
-class EnemyKindFixture : public EnemySideFixture {
+class EnemyKindFixture : public EnemiesFixture {
 protected:
     EnemyKindFixture()
     {
-        world.LoadTones(kKindSounds);
+        static int* const more[] = {&g_seBitExplode, &g_seBeam, &g_seMidEnemyFire};
+        world.LoadTones(more);
         g_player->EnableControl();
         g_player->Activate();
         g_targetPosition = {0.0f, -3.0f, 0.0f};
@@ -51,7 +52,4 @@ protected:
 
     // RandomInt(2) of a draw.
     static bool Heads(float draw) { return draw < 0.5f; }
-
-    static inline int* const kKindSounds[] = {&g_seEnemyFire, &g_seBitExplode,   &g_seBeam,       &g_seMidEnemyFire,
-                                              &g_seHeavyFire, &g_seEnemyDie, &g_seBigExplode};
 };
