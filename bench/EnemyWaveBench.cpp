@@ -122,9 +122,10 @@ private:
     void LoadModel(int* handle, const char* name, const Mesh& mesh)
     {
         for (const ModelMaterial& material : mesh.materials) {
-            if (!material.textureFile.empty())
-                resources.AddPicture("TEXTUREM", names.emplace_back("#" + GetFileNameNoExt(material.textureFile)).c_str(),
-                                     {0xD0D0C8, 0x606870});
+            if (material.textureFile.empty())
+                continue;
+            const std::string& picture = names.emplace_back("#" + GetFileNameNoExt(material.textureFile));
+            resources.AddPicture("TEXTUREM", picture.c_str(), {0xD0D0C8, 0x606870});
         }
         resources.AddText("MODEL", name, WriteXFile(mesh));
         world.graphics.LoadMesh(handle, name, "MODEL");

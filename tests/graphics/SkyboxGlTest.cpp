@@ -11,62 +11,48 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
-constexpr uint32_t kLeft = 0x2040C0, kRight = 0xC08020;
-
-class SkyboxGlTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!window.Create("sky box test", 640, 480) || !graphics.Init(&device, 640, 480, false, false))
-            GTEST_SKIP() << "no OpenGL context: " << SDL_GetError();
-        g_graphics = &graphics;
-        g_worldTransform = &worldTransform;
-        g_groundTransform = &groundTransform;
-        for (int face = 0; face < 6; ++face) {
-            resources.AddPicture("TEXTURE", kNames[face], {kLeft, kRight});
-            graphics.LoadTextureResource(&g_texSkybox[face], kNames[face]);
-        }
-        graphics.SetViewport(160, 0, 480, 480);
-    }
-
-    void TearDown() override
-    {
-        for (int& handle : g_texSkybox)
-            handle = -1;
-        g_groundTransform = g_worldTransform = nullptr;
-        g_graphics = nullptr;
-    }
-
-    // The pixel showing (x, y, 20) to the eye at (0, 0, -10).
-    uint32_t PixelAt(float x, float y)
-    {
-        const double perUnit = 240.0 / std::tan(0.9299114 / 2.0) / 30.0;
-        return ReadPixel(device, static_cast<int>(400.0 + x * perUnit), static_cast<int>(240.0 - y * perUnit));
-    }
-
-    static constexpr const char* kNames[6] = {"#329", "#330", "#331", "#332", "#333", "#334"};
-    GraphicsTestResources resources;
+TEST(SkyboxGlTest, FacesBlendTheirTexelsUpToAClampedEdgeThenSamplingIsSetBack)
+{
     SdlWindow window;
     GlGraphicsDevice device{window};
     GraphicsSystem graphics;
+    if (!window.Create("sky box test", 640, 480) || !graphics.Init(&device, 640, 480, false, false))
+        GTEST_SKIP() << "no OpenGL context: " << SDL_GetError();
+    graphics.SetViewport(160, 0, 480, 480);
+    constexpr uint32_t kLeft = 0x2040C0, kRight = 0xC08020;
+    GraphicsTestResources resources;
+    const char* names[6] = {"#329", "#330", "#331", "#332", "#333", "#334"};
+    for (int face = 0; face < 6; ++face) {
+        resources.AddPicture("TEXTURE", names[face], {kLeft, kRight});
+        graphics.LoadTextureResource(&g_texSkybox[face], names[face]);
+    }
+    // The front face spans x from -5 to 35 at depth 20: two texels 40 units wide.
     CSprite worldTransform, groundTransform;
-};
-
-TEST_F(SkyboxGlTest, FacesBlendTheirTexelsUpToAClampedEdgeThenSamplingIsSetBack)
-{
-    // The front face spans x from -5 to 35 at depth 20: a two-texel picture 40 units wide.
     groundTransform.position = {15.0f, 0.0f, 0.0f};
-    CSkybox sky;
-    sky.Draw();
-    ExpectNear(PixelAt(-4.9f, 0.0f), kLeft);    // at the edge: no wrap into the right texel
-    ExpectNear(PixelAt(8.0f, 0.0f), 0x384AA8);  // 0.85 left + 0.15 right
-    // A square of the same picture drawn afterwards shows unblended texels.
+    g_graphics = &graphics;
+    g_worldTransform = &worldTransform;
+    g_groundTransform = &groundTransform;
+    CSkybox().Draw();
+    // The same picture drawn afterwards, higher up: unblended texels again.
     graphics.DrawBillboard(g_texSkybox[5], 6.0f, 1.0f, 1.0f, MatrixTranslation(8.0f, 5.0f, 20.0f));
-    EXPECT_EQ(PixelAt(6.95f, 5.0f), kLeft);
+    g_groundTransform = g_worldTransform = nullptr;
+    g_graphics = nullptr;
+    std::fill(std::begin(g_texSkybox), std::end(g_texSkybox), -1);
+
+    // The pixel showing (x, y, 20) to the eye at (0, 0, -10).
+    const auto pixelAt = [&](float x, float y) {
+        const double perUnit = 240.0 / std::tan(0.9299114 / 2.0) / 30.0;
+        return ReadPixel(device, static_cast<int>(400.0 + x * perUnit), static_cast<int>(240.0 - y * perUnit));
+    };
+    ExpectNear(pixelAt(-4.9f, 0.0f), kLeft);    // at the edge: no wrap into the right texel
+    ExpectNear(pixelAt(8.0f, 0.0f), 0x384AA8);  // 0.85 left + 0.15 right
+    EXPECT_EQ(pixelAt(6.95f, 5.0f), kLeft);
 }
 
 }  // namespace
