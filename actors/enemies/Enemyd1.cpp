@@ -4,7 +4,6 @@
 #include "actors/EnemyShot.h"
 #include "actors/LightParticle.h"
 #include "engine/AssetLists.h"
-#include "engine/ObjectLists.h"
 #include "engine/Random.h"
 #include "engine/SoundSystem.h"
 #include "engine/VectorHelpers.h"
@@ -13,10 +12,7 @@ CEnemyd1::CEnemyd1(int mode, float x, float y, float z) : mode(mode)
 {
     SetPosition(x, y, z);
     SetPhase(0);
-    facing.x = g_targetPosition.x - position.x;
-    facing.y = g_targetPosition.y - position.y;
-    const Vec2 toPlayer{facing.x, facing.y};
-    SetRotation(rotation.x, rotation.y, HeadingOf(&toPlayer));
+    FacePlayer();
     hitRadius = 0.3f;
     hp = maxHp = 160;
     score = 5000;

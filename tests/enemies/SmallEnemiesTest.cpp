@@ -23,7 +23,8 @@ TEST_F(SmallEnemiesTest, HoveringKindsEnterHoverAHundredTwentyDrawsAndExitSilent
     };
     for (const Row& row : rows) {
         Reset();
-        CEnemy2* enemy = Add(row.enemy3 ? new CEnemy3(0, row.angle, &row.offset) : new CEnemy2(0, row.angle, &row.offset));
+        CEnemy2* enemy =
+            Add(row.enemy3 ? new CEnemy3(0, row.angle, &row.offset) : new CEnemy2(0, row.angle, &row.offset));
         ExpectNear(enemy->position, row.start);
         RunUntil(enemy, [&] { return enemy->phase == 1; });
         ExpectNear(enemy->position, row.hover);
@@ -61,13 +62,12 @@ TEST_F(SmallEnemiesTest, RandomFireOddsFollowTheDifficulty)
     }
 }
 
-TEST_F(SmallEnemiesTest, ARowOfEnemy0ExplodesWhenKilledAndVanishesAtTheEndOfItsPath)
+TEST_F(SmallEnemiesTest, Enemy0RowsFlyParallelAndEndSilentlyDrawingEveryFrame)
 {
     struct Row {
         void (*spawn)(float);
         float x[3];
-        bool killed;
-    } const rows[] = {{SpawnEnemy0Row, {-2, -1, -3}, true}, {SpawnEnemy0RowMirrored, {2, 3, 1}, false}};
+    } const rows[] = {{SpawnEnemy0Row, {-2, -1, -3}}, {SpawnEnemy0RowMirrored, {2, 3, 1}}};
     for (const Row& row : rows) {
         Reset();
         row.spawn(0.0f);
@@ -75,16 +75,10 @@ TEST_F(SmallEnemiesTest, ARowOfEnemy0ExplodesWhenKilledAndVanishesAtTheEndOfItsP
         ASSERT_EQ(enemies.size(), 3u);
         for (int i = 0; i < 3; ++i)
             ExpectNear(enemies[i]->position, Vec3{row.x[i], 10, 0});
-        if (row.killed) {
-            enemies[0]->Damage(1);
-        } else {  // one draw every frame, in view or not
-            const int frames = RunUntil(enemies[0], [&] { return enemies[0]->state == STATE_DEAD; });
-            EXPECT_EQ(DrawsMade(), frames);
-            ExpectNear(enemies[0]->position, Vec3{row.x[0], -10, 0});
-        }
-        EXPECT_EQ(enemies[0]->state, STATE_DEAD);
-        EXPECT_EQ(Count<CBomb>(g_effectList), row.killed ? 1u : 0u);
-        EXPECT_EQ(Played(g_seEnemyExplode), row.killed);
+        const int frames = RunUntil(enemies[0], [&] { return enemies[0]->state == STATE_DEAD; });
+        EXPECT_EQ(DrawsMade(), frames);  // in view or not
+        ExpectNear(enemies[0]->position, Vec3{row.x[0], -10, 0});
+        EXPECT_EQ(Count<CBomb>(g_effectList) + Played(g_seEnemyExplode), 0u);
     }
 }
 
@@ -112,7 +106,8 @@ TEST_F(SmallEnemiesTest, KilledKindsExplodeWithTheGroundAlwaysHeardOrDriftingHea
     }
 }
 
-TEST_F(SmallEnemiesTest, Enemy1FromTheRandomSpawnersDropsItsItemOffViewOnceOnlyWhenWorthNothing)
+// Type 0 dives at the player at 0.01, then 2 % faster each frame up to 0.05.
+TEST_F(SmallEnemiesTest, Enemy1FromTheRandomSpawnersSpeedsUpAndDropsItsItemOffViewOnceWhenWorthNothing)
 {
     struct Row {
         void (*spawn)();
@@ -126,26 +121,16 @@ TEST_F(SmallEnemiesTest, Enemy1FromTheRandomSpawnersDropsItsItemOffViewOnceOnlyW
         auto* enemy = dynamic_cast<CEnemy1*>(g_enemyList.at(0));
         ExpectNear(enemy->position, Vec3{row.span * (draws[1] - 0.5f), row.span * (draws[0] - 0.5f), 0});  // y first
         EXPECT_EQ(enemy->score, row.score);
-        RunUntil(enemy, [&] { return enemy->state == STATE_DEAD; });
+        RunUntil(enemy, [&] { return enemy->age == 60; });
+        EXPECT_FLOAT_EQ(VecLength(&enemy->velocity), 0.01f);
+        enemy->Update();
+        EXPECT_FLOAT_EQ(VecLength(&enemy->velocity), 0.0102f);
+        EXPECT_GT(RunUntil(enemy, [&] { return enemy->state == STATE_DEAD; }), 100);
+        EXPECT_NEAR(VecLength(&enemy->velocity), 0.05f, 0.001f);
         EXPECT_TRUE(enemy->leftView);
         enemy->Die();
         EXPECT_EQ(Count<CScoreItem>(g_enemyList), row.score == 0 ? 1u : 0u);
         EXPECT_EQ(Count<CBomb>(g_effectList), 0u);
-    }
-}
-
-TEST_F(SmallEnemiesTest, Enemy1OfType0SpeedsUpTwoPercentAFrameAfterAppearingAndHoldsPointZeroFive)
-{
-    for (int type : {0, 1}) {
-        CEnemy1* enemy = Add(new CEnemy1(type, 0.0f, 4.0f, 0.0f));
-        RunUntil(enemy, [&] { return enemy->age == 61; });
-        EXPECT_EQ(enemy->state, STATE_ACTIVE);
-        EXPECT_FLOAT_EQ(enemy->velocity.y, type == 0 ? -0.0102f : -0.01f);
-        RunUntil(enemy, [&] { return enemy->age == 200; });
-        const float top = VecLength(&enemy->velocity);
-        EXPECT_NEAR(top, type == 0 ? 0.05f : 0.01f, type == 0 ? 0.001f : 0.0f);
-        enemy->Update();
-        EXPECT_EQ(VecLength(&enemy->velocity), top);
     }
 }
 
