@@ -1,5 +1,6 @@
-# GraphicsSystem drawn by the OpenGL device: needs the engine and the SDL backends together.
-vostrelle_tests(graphics_tests tests/graphics engine platform_sdl)
+# GraphicsSystem, and the actors that change its sampling, drawn by the OpenGL
+# device: needs the engine, the actors and the SDL backends together.
+vostrelle_tests(graphics_tests tests/graphics actors platform_sdl)
 
 # Test-only dependencies. The Ogg decoder's tests encode their own streams
 # and check the decoder against libvorbisfile's decoding of them.

@@ -97,6 +97,7 @@ void GraphicsSystem::InitRenderStates()
     device->SetDepthWrite(false);
     device->SetDepthTest(false);
     zBufferState = 0;
+    textureMode = 1;
     device->SetAmbient(0x00AAAAAA);
 }
 
@@ -203,6 +204,17 @@ void GraphicsSystem::SetFlatShading(int on)
         return;
     flatState = on;
     device->SetShadeMode(on == 1 ? ShadeMode::Flat : ShadeMode::Gouraud);
+}
+
+void GraphicsSystem::SetTextureMode(int mode)
+{
+    if (mode == textureMode)
+        return;
+    textureMode = mode;
+    if (mode == 0)
+        device->SetSampler(TextureFilter::Linear, TextureAddress::Clamp);
+    else
+        device->SetSampler(TextureFilter::Point, TextureAddress::Wrap);
 }
 
 void GraphicsSystem::SetFogColor(int r, int g, int b)

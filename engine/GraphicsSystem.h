@@ -40,6 +40,8 @@ public:
     void SetWireframe(int on);
     void SetZBuffer(int on);
     void SetFlatShading(int on);
+    // 0: linear filtering, clamped addressing; any other value: no filtering, wrapped.
+    void SetTextureMode(int mode);
 
     void SetFogColor(int r, int g, int b);
     void SetFogRange(float start, float end);
@@ -142,6 +144,8 @@ private:
     int wireframeState = 0;
     int zBufferState = 0;
     int flatState = 0;
+    // The device starts unfiltered and wrapped.
+    int textureMode = 1;
     // Until Init succeeds (and after Release) everything goes to a device that draws nothing.
     NullGraphicsDevice nullDevice;
     GraphicsDevice* device = &nullDevice;

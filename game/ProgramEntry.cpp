@@ -10,6 +10,7 @@
 #include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "engine/GraphicsSystem.h"
+#include "engine/Grid.h"
 #include "engine/InputControler.h"
 #include "engine/InputRecord.h"
 #include "engine/ObjectLists.h"
@@ -77,6 +78,7 @@ void CreateLongLivedObjects()
 
 void CreateManagers(ProgramHost& host)
 {
+    g_grid = new CGrid;
     g_frameCounter = new CFrameCounter();
     g_graphics = new GraphicsSystem();
     g_sound = new SoundSystem(host.OpenAudio());
@@ -155,6 +157,7 @@ void DeleteLongLivedObjects()
     DeleteObject(g_pointParticles);
     DeleteObject(g_triangleParticles);
     DeleteObject(g_sceneScript);
+    DeleteObject(g_grid);
     for (SpriteList* list : {&g_backLayerList, &g_skyList, &g_enemyList, &g_playerAttackList, &g_enemyShotList,
                              &g_effectList, &g_glowList, &g_systemSpriteList, &g_overlayList})
         list->clear();

@@ -38,6 +38,10 @@ enum class ShadeMode { Gouraud, Flat };
 enum class BlendFactor { Zero, One, SourceAlpha, InverseSourceAlpha, DestinationColor, InverseDestinationColor };
 // Alpha of texture stage 0: texture times vertex (or material) alpha, or the texture's alpha alone.
 enum class TextureAlphaOp { Modulate, SelectTexture };
+// Sampling of texture stage 0: nearest texel or linear between texels; coordinates
+// outside 0..1 repeat the texture or stop at its edge.
+enum class TextureFilter { Point, Linear };
+enum class TextureAddress { Wrap, Clamp };
 
 enum ClearFlags : unsigned {
     kClearTarget = 1,
@@ -127,6 +131,8 @@ public:
     virtual void SetAlphaBlendEnable(bool on) = 0;
     virtual void SetBlendFactors(BlendFactor source, BlendFactor destination) = 0;
     virtual void SetTextureAlphaOp(TextureAlphaOp op) = 0;
+    // Magnification and minification filter, u and v addressing alike.
+    virtual void SetSampler(TextureFilter filter, TextureAddress address) = 0;
     virtual void SetMaterial(const Material& material) = 0;
     virtual void SetTransform(TransformType type, const Matrix& matrix) = 0;
     virtual void SetViewport(const Viewport& viewport) = 0;

@@ -27,6 +27,7 @@ public:
     void SetAlphaBlendEnable(bool) override {}
     void SetBlendFactors(BlendFactor, BlendFactor) override {}
     void SetTextureAlphaOp(TextureAlphaOp) override {}
+    void SetSampler(TextureFilter, TextureAddress) override {}
     void SetMaterial(const Material&) override {}
     void SetTransform(TransformType, const Matrix&) override {}
     void SetViewport(const Viewport&) override {}

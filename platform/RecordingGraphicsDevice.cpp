@@ -176,6 +176,14 @@ void RecordingGraphicsDevice::SetTextureAlphaOp(TextureAlphaOp op)
     state.alphaOp = op;
 }
 
+void RecordingGraphicsDevice::SetSampler(TextureFilter filter, TextureAddress address)
+{
+    Record(std::string("SetSampler ") + (filter == TextureFilter::Linear ? "Linear" : "Point") +
+           (address == TextureAddress::Clamp ? " Clamp" : " Wrap"));
+    state.filter = filter;
+    state.address = address;
+}
+
 void RecordingGraphicsDevice::SetMaterial(const Material& material)
 {
     Record("SetMaterial");

@@ -16,6 +16,8 @@ struct RecordedState {
     float fogStart = 0.0f, fogEnd = 1.0f;
     BlendFactor source = BlendFactor::One, destination = BlendFactor::Zero;
     TextureAlphaOp alphaOp = TextureAlphaOp::SelectTexture;
+    TextureFilter filter = TextureFilter::Point;
+    TextureAddress address = TextureAddress::Wrap;
     CullMode cull = CullMode::CounterClockwise;
     FillMode fill = FillMode::Solid;
     ShadeMode shade = ShadeMode::Gouraud;
@@ -74,6 +76,7 @@ public:
     void SetAlphaBlendEnable(bool on) override;
     void SetBlendFactors(BlendFactor source, BlendFactor destination) override;
     void SetTextureAlphaOp(TextureAlphaOp op) override;
+    void SetSampler(TextureFilter filter, TextureAddress address) override;
     void SetMaterial(const Material& material) override;
     void SetTransform(TransformType type, const Matrix& matrix) override;
     void SetViewport(const Viewport& viewport) override;

@@ -1,9 +1,8 @@
 #include "actors/enemies/Bit.h"
 
 #include "actors/EnemyShot.h"
-#include "actors/WorldPlacement.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
-#include "engine/GraphicsSystem.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
 #include "engine/SoundSystem.h"
@@ -136,12 +135,7 @@ void CBit::Draw()
     CSprite::Draw();
     if (IsWaiting())
         return;
-    g_graphics->SetCameraMode(45);
-    g_graphics->SetFog(0);
-    g_graphics->SetCulling(1);
-    g_graphics->SetBlendMode(-1);
-    g_graphics->SetZBuffer(1);
-    g_graphics->DrawMesh(g_modelBit, PlaceInWorld(this));
+    DrawEnemyModel(this, g_modelBit, 0);
 }
 
 void SpawnBit()

@@ -4,8 +4,8 @@
 #include "actors/EnemyShot.h"
 #include "actors/LightParticle.h"
 #include "actors/TriangleParticles.h"
-#include "actors/WorldPlacement.h"
 #include "actors/enemies/Bit.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
 #include "engine/GraphicsSystem.h"
 #include "engine/ObjectLists.h"
@@ -111,11 +111,7 @@ void CBoss::EndIfLeft()
 void CBoss::Draw()
 {
     CSprite::Draw();
-    g_graphics->SetCameraMode(45);
-    g_graphics->SetFog(1);
-    g_graphics->SetCulling(1);
-    g_graphics->SetBlendMode(-1);
-    g_graphics->DrawMesh(g_modelBoss, PlaceInWorld(this));
+    DrawEnemyModel(this, g_modelBoss, 1);
     if (state != STATE_DYING)
         return;
     const Matrix at = MatrixTranslation(position.x, position.y, position.z);

@@ -1,13 +1,13 @@
 #include "actors/enemies/DanmakuEmitter.h"
 
 #include "actors/EnemyShot.h"
-#include "actors/WorldPlacement.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
-#include "engine/GraphicsSystem.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
 #include "engine/VectorHelpers.h"
 
+#include <cmath>
 #include <cstddef>
 
 CEnemyBitDanmaku::CEnemyBitDanmaku(int type, const Vec3* start, const Vec3* target) : type(type)
@@ -76,6 +76,11 @@ void CEnemyBitDanmaku::DriftAndFire(float turn)
 {
     velocity = velocity * 1.02f;
     RotateZVector(&velocity, turn);
+    // Left to drift long enough (minutes, while its phase lasts) the speed
+    // overflows and the turn makes it NaN; shots fired then would never leave
+    // the view and pile up. Shots from that far off vanish unseen anyway.
+    if (!std::isfinite(velocity.x) || !std::isfinite(velocity.y))
+        return;
     Vec3 d = velocity;
     RotateZVector(&d, 0.5f);
     FireTypedShot(ENEMY_SHOT_ACCELERATING, position, d, 0.005f);
@@ -88,15 +93,10 @@ void CEnemyBitDanmaku::Draw()
     CSprite::Draw();
     if (IsWaiting())
         return;
-    g_graphics->SetCameraMode(45);
-    g_graphics->SetFog(0);
-    g_graphics->SetCulling(1);
-    g_graphics->SetBlendMode(-1);
-    g_graphics->SetZBuffer(1);
     if (type == 0 || type == 1)
-        g_graphics->DrawMesh(g_modelArmouredEnemy, PlaceInWorld(this));
+        DrawEnemyModel(this, g_modelArmouredEnemy, 0);
     else if (type == 2 || type == 3)
-        g_graphics->DrawMesh(g_modelBit, PlaceInWorld(this));
+        DrawEnemyModel(this, g_modelBit, 0);
 }
 
 void DeleteAllDanmakuEmitters()

@@ -3,8 +3,8 @@
 #include "actors/EnemyShot.h"
 #include "actors/LightParticle.h"
 #include "actors/WorldPlacement.h"
-#include "actors/enemies/ArmouredBurst.h"
 #include "actors/enemies/Beam.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
 #include "engine/GraphicsSystem.h"
 #include "engine/ObjectLists.h"
@@ -20,9 +20,6 @@ constexpr int kChargePeriod = 120;
 constexpr int kChargeFrames = static_cast<int>(60 * 0.5);
 // Held still after the last beam before leaving.
 constexpr unsigned int kHoldAfterBeams = 120;
-
-// Frames between volleys: shorter at the easier-to-score difficulty 0.
-int VolleyPeriod() { return g_globalDifficulty == 0 ? 5 : 8; }
 
 }  // namespace
 
@@ -129,7 +126,7 @@ void CEnemym::Remove()
 {
     CSprite::Remove();
     if (!leftView)
-        SpawnArmouredBurst(position);
+        ArmouredDeathBurst(position);
 }
 
 void CEnemym::Draw()
@@ -158,7 +155,7 @@ void CEnemym0::Update()
     CEnemym::Update();
     if (IsWaiting() || state != STATE_ACTIVE)
         return;
-    if (phase == MID_WORKING && age % VolleyPeriod() == 0)
+    if (phase == MID_WORKING && age % ByDifficulty(8, 5) == 0)
         FireVolley();
     LeaveWhenDone();
 }

@@ -292,6 +292,8 @@ void GlGraphicsDevice::ReleaseDevice()
     meshes.clear();
     SDL_GL_DeleteContext(context);
     context = nullptr;
+    textureSampling.clear();
+    sampling = {};
     vsyncActive = false;
 }
 
@@ -422,6 +424,7 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
     const GLuint name = id;
     glDeleteTextures(1, &name);
     cache.TextureDeleted();
+    textureSampling.erase(id);
     if (texture == id)
         texture = kNoTexture;
 }
@@ -451,6 +454,29 @@ void GlGraphicsDevice::ApplyTexture()
     cache.Enable(GL_TEXTURE_2D, true);
     cache.BindTexture(textured ? texture : whiteTexture);
     cache.CombineAlpha(textured && alphaOp == TextureAlphaOp::SelectTexture ? GL_REPLACE : GL_MODULATE);
+    if (textured)
+        ApplySampling();
+}
+
+// The bound texture takes the stage's sampling when it was given another.
+void GlGraphicsDevice::ApplySampling()
+{
+    if (textureSampling.empty() && sampling == Sampling{})
+        return;
+    const auto found = textureSampling.find(texture);
+    const Sampling given = found == textureSampling.end() ? Sampling{} : found->second;
+    if (given == sampling)
+        return;
+    const GLint filter = sampling.filter == TextureFilter::Linear ? GL_LINEAR : GL_NEAREST;
+    const GLint wrap = sampling.address == TextureAddress::Clamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    if (sampling == Sampling{})
+        textureSampling.erase(texture);
+    else
+        textureSampling[texture] = sampling;
 }
 
 void GlGraphicsDevice::ApplyWorldSpace()

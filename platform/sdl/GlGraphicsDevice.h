@@ -45,6 +45,7 @@ public:
     void SetAlphaBlendEnable(bool on) override { alphaBlend = on; }
     void SetBlendFactors(BlendFactor sourceFactor, BlendFactor destinationFactor) override;
     void SetTextureAlphaOp(TextureAlphaOp op) override { alphaOp = op; }
+    void SetSampler(TextureFilter filter, TextureAddress address) override { sampling = {filter, address}; }
     void SetMaterial(const Material& value) override { material = value; }
     void SetTransform(TransformType type, const Matrix& matrix) override;
     void SetViewport(const Viewport& value) override { viewport = value; }
@@ -101,6 +102,13 @@ private:
         std::vector<GlSubset> subsets;
     };
 
+    // GL keeps the sampling with each texture, not with the stage.
+    struct Sampling {
+        TextureFilter filter = TextureFilter::Point;
+        TextureAddress address = TextureAddress::Wrap;
+        bool operator==(const Sampling&) const = default;
+    };
+
     // One vertex as GL reads it: homogeneous position, RGBA bytes, texture coordinates.
     struct DrawVertex {
         float x, y, z, w;
@@ -115,6 +123,7 @@ private:
     void DeleteMeshBuffers(GlMesh& mesh);
     void ApplyRasterStates();
     void ApplyTexture();
+    void ApplySampling();
     void ApplyWorldSpace();
     void ApplyScreenSpace();
     void ApplyLighting(bool vertexColors);
@@ -146,6 +155,9 @@ private:
     bool alphaBlend = false;
     BlendFactor source = BlendFactor::One, destination = BlendFactor::Zero;
     TextureAlphaOp alphaOp = TextureAlphaOp::SelectTexture;
+    Sampling sampling;
+    // The textures whose GL sampling differs from the unfiltered, wrapped one they were made with.
+    std::unordered_map<TextureId, Sampling> textureSampling;
     Material material;
     Matrix world = kIdentityMatrix, view = kIdentityMatrix, projection = kIdentityMatrix;
     Viewport viewport;

@@ -1,23 +1,20 @@
-// The tests of the stage enemies: the enemy-side world with a tone in every
-// sound they play, the player in play at a fixed point, and frames run on
-// one object at a time.
+// Bits, beams and mid enemies: the enemies' world with their sounds too, the
+// ship in play, and the generator's coming draws.
 #pragma once
 
-#include "tests/actors/EnemySideFixture.h"
+#include "tests/enemies/EnemiesFixture.h"
 
-#include <vector>
-
-class EnemyKindFixture : public EnemySideFixture {
+class EnemyKindFixture : public EnemiesFixture {
 protected:
     EnemyKindFixture()
     {
-        world.LoadTones(kKindSounds);
+        static int* const more[] = {&g_seBitExplode, &g_seBeam, &g_seMidEnemyFire};
+        world.LoadTones(more);
         g_player->EnableControl();
         g_player->Activate();
         g_targetPosition = {0.0f, -3.0f, 0.0f};
     }
 
-    // Draws and updates the object n times, as unfrozen frames do.
     static void RunFrames(CSprite* sprite, int n)
     {
         for (int i = 0; i < n; ++i) {
@@ -26,7 +23,7 @@ protected:
         }
     }
 
-    // Deletes what the enemies left in their lists; the ship keeps its own.
+    // Deletes what the enemies left; the ship keeps its own objects.
     static void ClearEnemySide()
     {
         for (SpriteList* list : {&g_enemyList, &g_enemyShotList, &g_effectList, &g_glowList}) {
@@ -36,22 +33,13 @@ protected:
         }
     }
 
-    // The generator's next draws after skipping some, leaving it as it stands.
+    // The generator's next draws after skipping some; the generator stays as it is.
     static std::vector<float> UpcomingDraws(int skipped, int n)
     {
         MersenneTwister copy = CopyOfRandomState();
-        std::vector<float> draws;
-        for (int i = 0; i < skipped + n; ++i) {
-            const float draw = static_cast<float>(copy.NextInt32() * (1.0 / 4294967295.0));
-            if (i >= skipped)
-                draws.push_back(draw);
-        }
-        return draws;
+        std::vector<float> upcoming(static_cast<size_t>(skipped + n));
+        for (float& draw : upcoming)
+            draw = static_cast<float>(copy.NextInt32() * (1.0 / 4294967295.0));
+        return {upcoming.begin() + skipped, upcoming.end()};
     }
-
-    // RandomInt(2) of a draw.
-    static bool Heads(float draw) { return draw < 0.5f; }
-
-    static inline int* const kKindSounds[] = {&g_seEnemyFire, &g_seBitExplode,   &g_seBeam,       &g_seMidEnemyFire,
-                                              &g_seHeavyFire, &g_seEnemyDie, &g_seBigExplode};
 };
