@@ -42,8 +42,9 @@ TEST_F(BossStage0Test, ChargesGatherEightGlowsAndFireThirtyFramesIntoTheirPauseU
         EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).size(), row.glows);
         EXPECT_EQ(Beams(), row.beams);
         EXPECT_EQ(boss->phase, row.phase);
-        if (row.frames == 30)
+        if (row.frames == 30) {
             EXPECT_EQ(Vec3Length(ObjectsOf<CBeam>(g_effectList).at(0)->velocity - boss->facing), 0.0f);
+        }
     }
     // A push cancels a charge: no beam, even when the push is over.
     NextChoiceCharges(true);

@@ -92,7 +92,7 @@ TEST_F(BossFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothin
     const Vec3 target{-2.0f, 2.0f, 0.0f};
     for (const Row& row : {Row{0, 5, -0.05f}, Row{1, 5, 0.05f}, Row{2, 5, 0.05f}, Row{3, 10, -0.05f}, Row{4, 60, 0}}) {
         SCOPED_TRACE(row.type);
-        const std::vector<float> d = DrawsAfter(0, 2);
+        const std::vector<float> d = UpcomingDraws(0, 2);
         auto* emitter = new CEnemyBitDanmaku(row.type, &start, &target);
         g_enemyList.push_back(emitter);
         EXPECT_TRUE(!emitter->hurtsOnContact && emitter->skippedByPlayerAttacks);
