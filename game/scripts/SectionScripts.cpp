@@ -23,7 +23,7 @@ struct Duel {
 };
 
 struct Drill {
-    // Kill drills spawn waves; duels place one opponent instead.
+    // Kill drills spawn waves until the time limit; duels place one opponent instead.
     void (*wave)();
     Duel duel;
     int timeLimit;
@@ -50,7 +50,7 @@ void RunBriefing()
 void RunDrill(const Drill& drill)
 {
     if (drill.wave != nullptr) {
-        if (g_stepFrame < 1800)
+        if (g_stepFrame < drill.timeLimit)
             drill.wave();
     } else if (g_stepFrame == 0) {
         g_enemyList.push_back(new CEnemyd1(drill.duel.mode, 0.0f, drill.duel.y, 0.0f));
