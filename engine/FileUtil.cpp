@@ -118,3 +118,25 @@ std::string FormatTimestamp()
 }
 
 void ShowMessage(const char* text, const char* caption) { ShowSystemMessage(text, caption); }
+
+std::string ResolveProgramPath(const std::string& path)
+{
+    return IsPathAbsolute(path) ? path : ProgramFilePath(path);
+}
+
+void GetProgramFolderString(std::string& out) { out = GetProgramFolder(); }
+
+std::string ReplaceExtension(const std::string& path, const char* ext)
+{
+    return GetFolderOfPath(path) + GetFileNameNoExt(path) + ext;
+}
+
+void CurrentTimeText(std::string& out)
+{
+    const std::tm local = LocalTimeNow();
+    char text[32];
+    std::strftime(text, sizeof text, "%a %b %e %H:%M:%S %Y", &local);
+    out = text;
+}
+
+int GetLocalSecond() { return LocalTimeNow().tm_sec; }

@@ -43,8 +43,14 @@ public:
     virtual int GetVolume(int index) const = 0;
     // -kMaxPan (right silent) .. kMaxPan (left silent); out of range refused.
     virtual bool SetPan(int index, int pan) = 0;
+    virtual int GetPan(int index) const = 0;
     // Play rate in Hz, kMinFrequency..kMaxFrequency; 0 returns to the buffer's own rate.
     virtual bool SetFrequency(int index, int frequency) = 0;
+    virtual int GetFrequency(int index) const = 0;
     // Pan of the whole output, by the same law as a buffer's.
     virtual bool SetMasterPan(int pan) = 0;
+    virtual int GetMasterPan() const = 0;
+    // Volume of the whole output, kMinVolume..0.
+    virtual bool SetMasterVolume(int volume) = 0;
+    virtual int GetMasterVolume() const = 0;
 };

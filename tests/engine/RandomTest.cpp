@@ -47,3 +47,31 @@ TEST(Random, RangesOfTheWrappers)
     }
     EXPECT_EQ(RandomInt(0), 0);
 }
+
+TEST(Random, ArraySeedingAndTheOtherOutputsFollowTheReference)
+{
+    // The reference test key and its first outputs.
+    const uint32_t key[] = {0x123, 0x234, 0x345, 0x456};
+    const uint32_t first = 1067595299u, second = 955945823u;
+    const struct {
+        double (*draw)();
+        double expected;
+    } cases[] = {
+        {[] { return static_cast<double>(GenrandInt31()); }, first >> 1},
+        {GenrandReal2, first / 4294967296.0},
+        {GenrandReal3, (first + 0.5) / 4294967296.0},
+        {GenrandRes53, ((first >> 5) * 67108864.0 + (second >> 6)) / 9007199254740992.0},
+    };
+    for (const auto& test : cases) {
+        InitByArray(key, 4);
+        EXPECT_EQ(test.draw(), test.expected);
+    }
+    InitByArray(key, 4);
+    uint32_t value = 0;
+    for (int i = 0; i < 1000; i++)
+        value = GenrandInt32();
+    EXPECT_EQ(value, 3460025646u);
+    EXPECT_NEAR(GenrandReal2(), 0.76275443, 1e-8);
+    InitByArray(nullptr, 0);  // an empty key reads nothing
+    GenrandInt32();
+}

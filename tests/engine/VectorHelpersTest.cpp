@@ -116,3 +116,27 @@ TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
     EXPECT_EQ(beyond, end == 0 ? 15.0f - depth * 5.0f : depth * 5.0f - 15.0f);
     EXPECT_EQ(RandomFloat(), next);
 }
+
+TEST(VectorHelpers, TurningPointsAboutAxesInOrder)
+{
+    const struct {
+        Vec3 in;
+        float x, y, z;
+        Vec3 out;
+    } cases[] = {
+        {{1, 0, 0}, 0.0f, 0.0f, 0.5f, {0, 1, 0}},
+        // About x first, then y: (0, 1, 0) goes to +z, then to +x.
+        {{0, 1, 0}, 0.5f, 0.5f, 0.0f, {1, 0, 0}},
+    };
+    for (const auto& test : cases) {
+        Vec3 v = test.in;
+        RotateXYZ(&v, test.x, test.y, test.z);
+        EXPECT_NEAR(Vec3Length(v - test.out), 0.0f, 1e-6f);
+    }
+    Vec3 v{1, 0, 0};
+    RotateAboutY(&v, 0.5f);
+    EXPECT_NEAR(Vec3Length(v - Vec3{0, 0, -1}), 0.0f, 1e-6f);
+    Matrix world;
+    BuildWorldMatrix(&world, 0.0f, 0.0f, kPi / 2, 2.0f, 3.0f, 4.0f);
+    EXPECT_NEAR(Vec3Length(Vec3TransformCoord({1, 0, 0}, world) - Vec3{2, 4, 4}), 0.0f, 1e-6f);
+}
