@@ -88,6 +88,28 @@ TEST_F(ExplosionsTest, RingsGrowOrShrinkOverTheirFrames)
     EXPECT_EQ(device.draws[0].state.texture, ringPicture);
 }
 
+TEST_F(ExplosionsTest, RingSpawnersPlaceTheirRingsInTheEffectList)
+{
+    SpawnShockWave(1.0f, 2.0f, 3.0f, 7.0f, 12);
+    SpawnShockWaveAt(4.0f, 5.0f, 6.0f);
+    SpawnShockWaveShrinking(7.0f, 8.0f, 9.0f);
+    const struct {
+        float x, size;
+        int frames, shrink;
+    } rings[] = {{1.0f, 7.0f, 12, 0}, {4.0f, 25.0f, 30, 0}, {7.0f, 25.0f, 30, 1}};
+    ASSERT_EQ(g_effectList.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        const auto* ring = dynamic_cast<CShockWave*>(g_effectList[i]);
+        ASSERT_NE(ring, nullptr);
+        EXPECT_EQ(ring->position.x, rings[i].x);
+        EXPECT_EQ(ring->position.z, rings[i].x + 2.0f);
+        EXPECT_EQ(ring->size, rings[i].size);
+        EXPECT_EQ(ring->dyingLeft, rings[i].frames);
+        EXPECT_EQ(ring->shrink, rings[i].shrink);
+        EXPECT_EQ(ring->state, STATE_DYING);
+    }
+}
+
 TEST_F(ExplosionsTest, RemovingGlowsKeepsTheOtherEffectsInOrder)
 {
     const Vec3 still{};
