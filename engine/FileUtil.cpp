@@ -1,5 +1,6 @@
 #include "engine/FileUtil.h"
 
+#include "engine/TextUtil.h"
 #include "platform/System.h"
 
 #include <algorithm>
@@ -42,8 +43,7 @@ std::string ProgramFilePath(const std::string& name) { return GetProgramFolder()
 
 std::string ComposeProgramPath(const char* name, const char* folder, const char* suffix)
 {
-    const char* tail = name[0] != '\0' ? name + 1 : name;
-    return ProgramFilePath(std::string(folder) + '/' + tail + suffix);
+    return ProgramFilePath(std::string(folder) + '/' + CopyTail(name, 1) + suffix);
 }
 
 std::string GetFolderOfPath(const std::string& path) { return path.substr(0, NameStart(path)); }

@@ -82,6 +82,15 @@ void CModel::Draw()
     }
 }
 
+void CModel::DrawUntextured()
+{
+    device->SetTexture(kNoTexture);
+    for (unsigned int i = 0; i < materialCount; ++i) {
+        device->SetMaterial(materials[i]);
+        device->DrawMeshSubset(mesh, static_cast<int>(i));
+    }
+}
+
 void CModel::DrawAlpha(float alpha)
 {
     for (unsigned int i = 0; i < materialCount; ++i) {

@@ -27,6 +27,8 @@ public:
     bool LoadFromResourceViaTempFile(const char* name, const char* type);
     // Each material with its own texture.
     void Draw();
+    // Each material without texture; nothing in the game draws so.
+    void DrawUntextured();
     // Untextured, each material's diffuse alpha scaled by alpha; exactly 0.0
     // blackens diffuse, ambient and emissive instead.
     void DrawAlpha(float alpha);

@@ -88,7 +88,7 @@ TEST_F(ExplosionsTest, RingsGrowOrShrinkOverTheirFrames)
     EXPECT_EQ(device.draws[0].state.texture, ringPicture);
 }
 
-TEST_F(ExplosionsTest, RingSpawnersPlaceTheirRingsInTheEffectList)
+TEST_F(ExplosionsTest, RingAndStillGlowSpawnersUseTheEffectList)
 {
     SpawnShockWave(1.0f, 2.0f, 3.0f, 7.0f, 12);
     SpawnShockWaveAt(4.0f, 5.0f, 6.0f);
@@ -108,6 +108,10 @@ TEST_F(ExplosionsTest, RingSpawnersPlaceTheirRingsInTheEffectList)
         EXPECT_EQ(ring->shrink, rings[i].shrink);
         EXPECT_EQ(ring->state, STATE_DYING);
     }
+    SpawnLightParticle(1.0f, 2.0f, 3.0f, 0.5f);
+    ASSERT_EQ(g_effectList.size(), 4u);
+    EXPECT_EQ(g_effectList[3]->dyingLeft, 90);
+    EXPECT_TRUE(g_glowList.empty());
 }
 
 TEST_F(ExplosionsTest, RemovingGlowsKeepsTheOtherEffectsInOrder)

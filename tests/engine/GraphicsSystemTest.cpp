@@ -516,9 +516,15 @@ TEST_F(GraphicsSystemTest, PictureAndMeshFiles)
     const std::string x = ::testing::TempDir() + "graphics_files.x";
     ASSERT_TRUE(WriteFileBytes(x, kTwoMaterialSquare, std::strlen(kTwoMaterialSquare)));
     resources.AddText("MODEL", "#101", kTwoMaterialSquare);
+    resources.AddPicture("TEXTUREM", "#210", {0xFF00FF});
     CModel fromFile(&device), viaFile(&device);
     ASSERT_TRUE(fromFile.LoadFromFile(x));
     EXPECT_EQ(fromFile.FaceCount(), 2);
+    device.ClearRecord();
+    fromFile.DrawUntextured();
+    ASSERT_EQ(device.draws.size(), 2u);
+    EXPECT_EQ(device.draws[1].state.texture, kNoTexture);
+    EXPECT_EQ(device.draws[1].state.material.diffuse.g, 1.0f);
     EXPECT_TRUE(viaFile.LoadFromResourceViaTempFile("#101", "MODEL"));
     EXPECT_FALSE(viaFile.LoadFromResourceViaTempFile("#999", "MODEL"));
     // The square spans -1..1 in x and y at z = 0.
