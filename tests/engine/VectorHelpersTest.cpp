@@ -119,24 +119,15 @@ TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
 
 TEST(VectorHelpers, TurningPointsAboutAxesInOrder)
 {
-    const struct {
-        Vec3 in;
-        float x, y, z;
-        Vec3 out;
-    } cases[] = {
-        {{1, 0, 0}, 0.0f, 0.0f, 0.5f, {0, 1, 0}},
-        // About x first, then y: (0, 1, 0) goes to +z, then to +x.
-        {{0, 1, 0}, 0.5f, 0.5f, 0.0f, {1, 0, 0}},
-    };
-    for (const auto& test : cases) {
-        Vec3 v = test.in;
-        RotateXYZ(&v, test.x, test.y, test.z);
-        EXPECT_NEAR(Vec3Length(v - test.out), 0.0f, 1e-6f);
-    }
-    Vec3 v{1, 0, 0};
-    RotateAboutY(&v, 0.5f);
-    EXPECT_NEAR(Vec3Length(v - Vec3{0, 0, -1}), 0.0f, 1e-6f);
+    // About x, then y: (0, 1, 0) goes to +z, then to +x.
+    Vec3 a{1, 0, 0}, b{0, 1, 0}, c{1, 0, 0};
+    RotateXYZ(&a, 0.0f, 0.0f, 0.5f);
+    RotateXYZ(&b, 0.5f, 0.5f, 0.0f);
+    RotateAboutY(&c, 0.5f);
     Matrix world;
     BuildWorldMatrix(&world, 0.0f, 0.0f, kPi / 2, 2.0f, 3.0f, 4.0f);
-    EXPECT_NEAR(Vec3Length(Vec3TransformCoord({1, 0, 0}, world) - Vec3{2, 4, 4}), 0.0f, 1e-6f);
+    const Vec3 got[] = {a, b, c, Vec3TransformCoord({1, 0, 0}, world)};
+    const Vec3 expected[] = {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}, {2, 4, 4}};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(Vec3Length(got[i] - expected[i]), 0.0f, 1e-6f) << i;
 }
