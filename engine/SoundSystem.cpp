@@ -1,5 +1,6 @@
 #include "engine/SoundSystem.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/DeviceLog.h"
@@ -17,6 +18,10 @@ constexpr int kFadeEnd = -5000;
 
 SoundSystem::SoundSystem(std::unique_ptr<AudioDevice> device) : device_(std::move(device)) {
     next_.fill(-1);
+    if (device_ != nullptr) {
+        deviceList_ = device_->OutputDeviceNames();
+        deviceList_.resize(std::min(deviceList_.size(), kMaxListedDevices));
+    }
 }
 
 SoundSystem::~SoundSystem() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/VectorMath.h"
 #include "platform/AudioDevice.h"
@@ -18,6 +19,7 @@
 class SoundSystem {
 public:
     static constexpr int kSlotCount = AudioDevice::kBufferCount;
+    static constexpr size_t kMaxListedDevices = 10;
 
     // Without a device every load fails and every play does nothing.
     explicit SoundSystem(std::unique_ptr<AudioDevice> device);
@@ -64,6 +66,8 @@ public:
     void Release();
 
     // Operations nothing in the game calls.
+    // The first ten output devices, as they were when the manager was made.
+    void GetDeviceList(std::vector<std::string>* out) const { *out = deviceList_; }
     // Once id has stopped, Update plays next (with that loop index) as the music.
     void QueueFollowUp(int8_t id, int8_t next, int loopIndex);
     // 0 (silent) .. 10000 (full).
@@ -89,6 +93,7 @@ private:
     std::array<size_t, kSlotCount> sizes_{};
     std::array<int, kSlotCount> next_;
     std::array<int, kSlotCount> nextLoop_{};
+    std::vector<std::string> deviceList_;
 };
 
 // The one sound manager, created by the program entry.

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 // PCM layout of a buffer: 8-bit unsigned or 16-bit signed little-endian
 // samples, channels interleaved.
@@ -53,4 +55,6 @@ public:
     // Volume of the whole output, kMinVolume..0.
     virtual bool SetMasterVolume(int volume) = 0;
     virtual int GetMasterVolume() const = 0;
+    // Names of the output devices the system offers.
+    virtual std::vector<std::string> OutputDeviceNames() const = 0;
 };

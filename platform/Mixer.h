@@ -39,6 +39,8 @@ public:
     int GetMasterPan() const override;
     bool SetMasterVolume(int volume) override;
     int GetMasterVolume() const override;
+    // A mixer alone outputs nowhere.
+    std::vector<std::string> OutputDeviceNames() const override { return {}; }
 
 private:
     struct Voice {

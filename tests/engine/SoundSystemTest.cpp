@@ -163,6 +163,15 @@ TEST(SoundSystemMixTest, FollowUpStartsWhenTheFirstSoundEndsAndWrappers) {
     EXPECT_EQ(sound.CreateEmptyBuffer(-1), -1);
 }
 
+TEST(SoundSystemDeviceListTest, KeepsTheFirstTenOutputDevices) {
+    struct NamedDevice : NullAudioDevice {
+        std::vector<std::string> OutputDeviceNames() const override { return std::vector<std::string>(12, "out"); }
+    };
+    std::vector<std::string> list{"stale"};
+    SoundSystem(std::make_unique<NamedDevice>()).GetDeviceList(&list);
+    EXPECT_EQ(list, std::vector<std::string>(10, "out"));
+}
+
 TEST(SoundSystemNoDeviceTest, LoadsFailAndPlaysDoNothing) {
     SoundSystem sound(nullptr);
     const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
