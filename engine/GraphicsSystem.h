@@ -124,7 +124,7 @@ public:
     // below the program folder. A PNG or BMP file without colour key; a
     // missing file loads nothing.
     void LoadTextureFile(int* handle, const std::string& path);
-    // A PNG file as a texture resource is loaded, colour key included.
+    // A PNG file, loaded as the texture resources are, colour key included.
     void LoadTextureFileDecoded(int* handle, const std::string& path);
 
 private:

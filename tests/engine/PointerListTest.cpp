@@ -46,17 +46,14 @@ TEST(PointerList, StringListOwnsItsStringsAndDeletesLastFirst)
     list.AddTail("-7");
     list.InsertAt(1, "x9");
     list.InsertAt(9, "refused");
-    const struct {
-        int index;
-        const char* text;
-        int value;
-    } cases[] = {{0, "12abc", 12}, {1, "x9", 0}, {2, "-7", -7}, {3, "", 0}, {-1, "", 0}};
-    for (const auto& test : cases) {
+    // Text and leading number of each index.
+    const char* const expected[] = {"0", "12abc12", "x90", "-7-7", "0"};
+    for (int index = -1; index <= 3; ++index) {
         std::string text = "stale";
         int value = 99;
-        list.GetAtString(text, test.index);
-        list.GetAtInt(&value, test.index);
-        EXPECT_EQ(text + std::to_string(value), test.text + std::to_string(test.value));
+        list.GetAtString(text, index);
+        list.GetAtInt(&value, index);
+        EXPECT_EQ(text + std::to_string(value), expected[index + 1]);
     }
     list.RemoveAll();
     EXPECT_EQ(list.removed, (std::vector<int>{2, 1, 0}));
