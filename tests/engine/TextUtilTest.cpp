@@ -71,6 +71,10 @@ TEST_F(TextFileTest, ReadsLinesWithoutTheirEnds)
     EXPECT_EQ(Strings(list), (std::vector<std::string>{"one", "two", "", "three"}));
     ReadLinesIntoList(&list, (folder + "missing.txt").c_str());
     EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_EQ(ReplaceExtension("replay\\a.b.dat", ".txt"), "replay\\a.b.txt");
+    std::string now;
+    CurrentTimeText(now);
+    EXPECT_EQ(now.size(), 24u);  // Www Mmm dd hh:mm:ss yyyy
 }
 
 }  // namespace
