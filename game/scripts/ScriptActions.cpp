@@ -5,6 +5,7 @@
 #include "engine/AssetLists.h"
 #include "engine/ObjectLists.h"
 #include "engine/SoundSystem.h"
+#include "game/Freeze.h"
 
 #include <cstdint>
 
@@ -31,6 +32,8 @@ void EndingBanner(int texture)
     g_groundTransform->TweenRotation(0.0f, 0.0f, 0.0f, Over(240));
     g_groundTransform->MoveTo(0.0f, 0.0f, -5.0f, Over(240));
 }
+
+void ShowClearResults() { ShowResults(g_player->lives * 50000, g_player->resultsCount); }
 
 void GlideShipToCentre(int frames)
 {

@@ -13,6 +13,8 @@ void Banner(int texture);
 // A stage's ending: the clear sound, the banner, and the ground levelling
 // and sinking away over 240 frames.
 void EndingBanner(int texture);
+// The results of a cleared stage: 50000 for each ship left.
+void ShowClearResults();
 // The ship glides to the centre over the frames.
 void GlideShipToCentre(int frames);
 // The camera swings over the frames to look down past the ship from the eye.

@@ -208,7 +208,7 @@ constexpr Cue kBoss[] = {
 constexpr Cue kClear[] = {
     At(360, [] { EndingBanner(g_texClearBanner); }),
     At(480, [] { CloseIn(600, 2.0f, 1.5f, -1.0f); }),
-    At(660, [] { ShowResults(g_player->lives * 50000, g_player->resultsCount); }),
+    At(660, ShowClearResults),
     At(600, [] { FirstLine(0, 19); }),
     At(840, [] { NextLine(0, 20); }),
     At(1080, [] { NextLine(0, 21, 60); }),

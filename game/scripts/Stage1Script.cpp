@@ -1,6 +1,5 @@
 // Stage 1: volleys of pattern enemies under briefing lines, the bullet-pattern
 // boss among small enemies, then the clear, the results and the title.
-#include "actors/Player.h"
 #include "actors/enemies/DanmakuBoss.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
@@ -23,8 +22,6 @@ void SpawnBoss()
     boss->onPhaseChange = SetFreeze;
     g_enemyList.push_back(boss);
 }
-
-void ShowStageResults() { ShowResults(g_player->lives * 50000, g_player->resultsCount); }
 
 constexpr Cue kEntry[] = {
     Always([] { SetScene(1, 0); }),
@@ -56,7 +53,7 @@ constexpr Cue kClear[] = {
            GlideShipToCentre(600);
        }),
     At(600, [] { FirstLine(0, 19); }),
-    At(660, ShowStageResults),
+    At(660, ShowClearResults),
     At(840, [] { NextLine(0, 20); }),
     At(1080, [] { NextLine(0, 21, 60); }),
     At(1140,
