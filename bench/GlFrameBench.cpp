@@ -165,7 +165,7 @@ void BM_GlFrameOfAdditiveBillboards(benchmark::State& state)
 }
 BENCHMARK(BM_GlFrameOfAdditiveBillboards)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Arg 0: the stage ground's tile as the asset generator makes it (380
+// Arg 0: the stage ground's tile as the asset generator makes it (108
 // triangles in three materials, two textured); 1: a small mesh in its place.
 void BM_GlFrameOfGroundTiles(benchmark::State& state)
 {
