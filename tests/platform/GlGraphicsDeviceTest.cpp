@@ -168,6 +168,9 @@ TEST_F(GlGraphicsDeviceTest, PresentMovesThePictureByTheOffsetOverBlack)
     if (std::string(SDL_GetCurrentVideoDriver()) != "offscreen")
         GTEST_SKIP() << "the window's picture is only kept by the offscreen driver";
     device.Clear(kClearTarget, 0xFFFF0000, 1.0f);
+    // Whichever buffer comes back from the swap has shown the picture unmoved.
+    for (int i = 0; i < 3; ++i)
+        device.Present(0, 0);
     device.Present(10, 5);
     EXPECT_EQ(WindowPixel(9, 5), 0u);
     EXPECT_EQ(WindowPixel(10, 5), 0xFF0000u);
@@ -175,6 +178,82 @@ TEST_F(GlGraphicsDeviceTest, PresentMovesThePictureByTheOffsetOverBlack)
     EXPECT_EQ(WindowPixel(639, 479), 0xFF0000u);
     // The picture itself stays where it was drawn.
     EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
+}
+
+// Draws of alpha 0 are left out only where they cannot change a pixel.
+TEST_F(GlGraphicsDeviceTest, TransparentDrawsStillDrawWhatTheirStatesLetThrough)
+{
+    const uint32_t greenTexel = 0xFF00FF00;
+    const TextureId green = device.CreateTexture(1, 1, &greenTexel);
+    struct Case {
+        const char* name;
+        std::function<void()> states;
+        uint32_t lastVertexAlpha;
+        bool changes;  // the pixel by the last vertex
+    };
+    const Case cases[] = {
+        {"blended away", [] {}, 0, false},
+        {"one vertex not transparent", [] {}, 0xFF, true},
+        {"added", [&] { SetBlend(BlendFactor::One, BlendFactor::One); }, 0, true},
+        {"alpha from the texture", [&] {
+             device.SetTexture(green);
+             device.SetTextureAlphaOp(TextureAlphaOp::SelectTexture);
+         }, 0, true},
+        {"depth tested, not written", [&] { device.SetDepthTest(true); }, 0, false},
+    };
+    for (const Case& c : cases) {
+        device.Clear(kClearTarget, 0xFF000080, 1.0f);
+        SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+        device.SetTexture(kNoTexture);
+        device.SetTextureAlphaOp(TextureAlphaOp::Modulate);
+        c.states();
+        const uint32_t red = 0x00FF0000;
+        const ScreenVertex strip[4] = {Screen(0, 0, red), Screen(100, 0, red), Screen(0, 100, red),
+                                       Screen(100, 100, red | c.lastVertexAlpha << 24)};
+        device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
+        EXPECT_EQ(Pixel(98, 98) != 0x000080u, c.changes) << c.name;
+        device.SetDepthTest(false);
+    }
+}
+
+TEST_F(GlGraphicsDeviceTest, TransparentDrawThatWritesDepthHidesWhatIsBehind)
+{
+    SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+    device.SetDepthTest(true);
+    device.SetDepthWrite(true);
+    DrawScreenRect(device, 0, 0, 100, 100, 0x00FFFFFF);
+    device.SetAlphaBlendEnable(false);
+    const uint32_t grey = 0xFF808080;
+    const ScreenVertex behind[4] = {{0, 0, 0.5f, 1, grey, 0, 0}, {100, 0, 0.5f, 1, grey, 0, 0},
+                                    {0, 100, 0.5f, 1, grey, 0, 0}, {100, 100, 0.5f, 1, grey, 0, 0}};
+    device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, behind);
+    EXPECT_EQ(Pixel(50, 50), 0u);
+}
+
+// A depth clear counts wherever it cleared, however many clears and draws
+// come between it and the next depth-tested draw.
+TEST_F(GlGraphicsDeviceTest, DepthClearsOfPartsOfThePictureAllCount)
+{
+    const auto square = [](float z, uint32_t color) {
+        return std::vector<ScreenVertex>{{0, 0, z, 1, color, 0, 0}, {640, 0, z, 1, color, 0, 0},
+                                         {0, 480, z, 1, color, 0, 0}, {640, 480, z, 1, color, 0, 0}};
+    };
+    device.SetDepthTest(true);
+    device.SetDepthWrite(true);
+    device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, square(0.2f, 0xFF0000FF).data());
+    device.SetViewport({0, 0, 100, 100, 0.0f, 1.0f});
+    device.Clear(kClearZBuffer, 0, 1.0f);
+    device.SetViewport({200, 0, 100, 100, 0.0f, 1.0f});
+    device.Clear(kClearZBuffer, 0, 1.0f);
+    device.SetViewport({0, 0, 640, 480, 0.0f, 1.0f});
+    device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+    device.SetDepthTest(false);
+    DrawScreenRect(device, 400, 0, 10, 10, 0xFFFFFFFF);
+    device.SetDepthTest(true);
+    device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, square(0.5f, 0xFF00FF00).data());
+    EXPECT_EQ(Pixel(50, 50), 0x00FF00u);
+    EXPECT_EQ(Pixel(250, 50), 0x00FF00u);
+    EXPECT_EQ(Pixel(150, 50), 0u);
 }
 
 class GlLightingTest : public GlGraphicsDeviceTest {
