@@ -139,11 +139,11 @@ bool IsValidMesh(const MeshGeometry& geometry)
 // Displays are called 60 Hz at 59.94 and at 60.
 bool RunsAtAbout60Hz(int refreshRate) { return refreshRate >= 59 && refreshRate <= 61; }
 
-// True when every vertex's colour has alpha 0.
+// True when every vertex's colour has the alpha.
 template <typename Vertex>
-bool AllTransparent(const Vertex* vertices, int count)
+bool AllHaveAlpha(const Vertex* vertices, int count, uint32_t alpha)
 {
-    return std::all_of(vertices, vertices + count, [](const Vertex& v) { return v.color >> 24 == 0; });
+    return std::all_of(vertices, vertices + count, [alpha](const Vertex& v) { return v.color >> 24 == alpha; });
 }
 
 // True when box a (x, y, width, height) holds all of box b.
@@ -304,6 +304,7 @@ void GlGraphicsDevice::ReleaseDevice()
     if (!context)
         return;
     depthClearPending = false;
+    opaqueTextures.clear();
     DestroyFramebuffer();
     ReleaseTexture(whiteTexture);
     whiteTexture = kNoTexture;
@@ -463,6 +464,9 @@ TextureId GlGraphicsDevice::CreateTexture(int textureWidth, int textureHeight, c
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  rgba.data());
+    const size_t count = static_cast<size_t>(textureWidth) * static_cast<size_t>(textureHeight);
+    if (std::all_of(pixels, pixels + count, [](uint32_t argb) { return argb >> 24 == 0xFF; }))
+        opaqueTextures.insert(id);
     return id;
 }
 
@@ -472,21 +476,37 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
         return;
     const GLuint name = id;
     glDeleteTextures(1, &name);
+    opaqueTextures.erase(id);
     cache.TextureDeleted();
     if (texture == id)
         texture = kNoTexture;
+}
+
+bool GlGraphicsDevice::BlendsBySourceAlpha() const
+{
+    return alphaBlend && source == BlendFactor::SourceAlpha && destination == BlendFactor::InverseSourceAlpha;
+}
+
+// The vertices' alpha reaches the picture unless the texture's alone is taken.
+bool GlGraphicsDevice::AlphaFromVertices() const
+{
+    return texture == kNoTexture || alphaOp == TextureAlphaOp::Modulate;
 }
 
 // True when the draw leaves every pixel as it was: it blends by a source alpha
 // that is 0 throughout and writes no depth.
 bool GlGraphicsDevice::BlendsNothingIn(bool verticesTransparent) const
 {
-    const bool alphaFromVertices = texture == kNoTexture || alphaOp == TextureAlphaOp::Modulate;
-    return verticesTransparent && alphaFromVertices && alphaBlend && source == BlendFactor::SourceAlpha &&
-           destination == BlendFactor::InverseSourceAlpha && !(depthTest && depthWrite);
+    return verticesTransparent && AlphaFromVertices() && BlendsBySourceAlpha() && !(depthTest && depthWrite);
 }
 
-void GlGraphicsDevice::ApplyRasterStates()
+bool GlGraphicsDevice::SourceOpaque(bool verticesOpaque) const
+{
+    const bool textureOpaque = texture == kNoTexture || opaqueTextures.count(texture) != 0;
+    return textureOpaque && (verticesOpaque || !AlphaFromVertices());
+}
+
+void GlGraphicsDevice::ApplyRasterStates(bool sourceOpaque)
 {
     if (depthTest)
         ClearPendingDepth();
@@ -496,8 +516,10 @@ void GlGraphicsDevice::ApplyRasterStates()
     cache.Enable(GL_DEPTH_TEST, depthTest);
     if (depthTest)
         cache.DepthMask(depthWrite);
-    cache.Enable(GL_BLEND, alphaBlend);
-    if (alphaBlend)
+    // Blending by a source alpha of 1 gives the source: GL need not read what is beneath.
+    const bool blend = alphaBlend && !(sourceOpaque && BlendsBySourceAlpha());
+    cache.Enable(GL_BLEND, blend);
+    if (blend)
         cache.BlendFunc(GlFactor(source), GlFactor(destination));
     ApplyScissor();
     ApplyTexture();
@@ -560,8 +582,9 @@ void GlGraphicsDevice::ApplyLighting(bool vertexColors)
 void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, const ColorVertex* vertices)
 {
     const int count = VertexCountOf(type, primitiveCount);
-    if (!context || count == 0 || BlendsNothingIn(AllTransparent(vertices, count)))
+    if (!context || count == 0 || BlendsNothingIn(AllHaveAlpha(vertices, count, 0)))
         return;
+    const bool opaque = SourceOpaque(AllHaveAlpha(vertices, count, 0xFF));
     converted.resize(count);
     for (int i = 0; i < count; ++i) {
         const ColorVertex& in = vertices[i];
@@ -569,7 +592,7 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
         out = {in.x, in.y, in.z, 1.0f, {}, in.u, in.v};
         ToRgba(in.color, out.rgba);
     }
-    ApplyRasterStates();
+    ApplyRasterStates(opaque);
     ApplyWorldSpace();
     ApplyLighting(true);
     // No normal: only the ambient and emissive terms light these vertices.
@@ -580,8 +603,9 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
 void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, const ScreenVertex* vertices)
 {
     const int count = VertexCountOf(type, primitiveCount);
-    if (!context || count == 0 || BlendsNothingIn(AllTransparent(vertices, count)))
+    if (!context || count == 0 || BlendsNothingIn(AllHaveAlpha(vertices, count, 0)))
         return;
+    const bool opaque = SourceOpaque(AllHaveAlpha(vertices, count, 0xFF));
     converted.resize(count);
     for (int i = 0; i < count; ++i) {
         const ScreenVertex& in = vertices[i];
@@ -591,7 +615,7 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
         out = {in.x * w, in.y * w, in.z * w, w, {}, in.u, in.v};
         ToRgba(in.color, out.rgba);
     }
-    ApplyRasterStates();
+    ApplyRasterStates(opaque);
     ApplyScreenSpace();
     DrawConverted(type, primitiveCount);
 }
@@ -673,7 +697,8 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
     const GlSubset& range = buffers.subsets[subset];
     if (range.indexCount == 0 || IsOutOfView(range))
         return;
-    ApplyRasterStates();
+    // Lit, a mesh has its material's alpha; unlit, it is white.
+    ApplyRasterStates(SourceOpaque(!lighting || material.diffuse.a >= 1.0f));
     ApplyWorldSpace();
     ApplyLighting(false);
     cache.EnableArray(GL_VERTEX_ARRAY, true);

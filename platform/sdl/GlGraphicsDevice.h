@@ -4,7 +4,8 @@
 // is drawn into a framebuffer of the requested size and shown scaled to the
 // window (aspect kept, black around it), moved by the present offset.
 // Work that cannot change a pixel is left out: draws that blend nothing in,
-// and depth clears that no depth-tested draw reads.
+// blending where the source is opaque, and depth clears that no
+// depth-tested draw reads.
 #pragma once
 
 #include "platform/GraphicsDevice.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <unordered_map>
+#include <unordered_set>
 
 class GlGraphicsDevice : public GraphicsDevice {
 public:
@@ -118,7 +120,7 @@ private:
     bool CreateWhiteTexture();
     void SetConstantStates();
     void DeleteMeshBuffers(GlMesh& mesh);
-    void ApplyRasterStates();
+    void ApplyRasterStates(bool sourceOpaque);
     void ApplyTexture();
     void ApplyWorldSpace();
     void ApplyScreenSpace();
@@ -126,7 +128,11 @@ private:
     std::array<int, 4> ScissorBox() const;
     void ApplyScissor();
     bool IsOutOfView(const GlSubset& subset) const;
-    bool BlendsNothingIn(bool alphaZero) const;
+    bool BlendsBySourceAlpha() const;
+    bool AlphaFromVertices() const;
+    bool BlendsNothingIn(bool verticesTransparent) const;
+    // True when the draw's alpha is 1 throughout.
+    bool SourceOpaque(bool verticesOpaque) const;
     void ClearPendingDepth();
     void DrawConverted(PrimitiveType type, int primitiveCount);
     void DrawPicture(float x0, float y0, float x1, float y1, bool smooth);
@@ -167,5 +173,7 @@ private:
 
     std::vector<DrawVertex> converted;
     std::unordered_map<MeshId, GlMesh> meshes;
+    // Textures whose every texel is opaque.
+    std::unordered_set<TextureId> opaqueTextures;
     MeshId lastMesh = kNoMesh;
 };

@@ -305,6 +305,18 @@ TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbient)
     ExpectNear(Pixel(320, 240), 0x773B00);
 }
 
+TEST_F(GlLightingTest, MeshBlendsByItsMaterialsAlpha)
+{
+    device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
+    Material glass;
+    glass.diffuse = {0, 0, 0, 0.5f};
+    glass.emissive = {1, 1, 1, 1};
+    device.SetMaterial(glass);
+    SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+    device.DrawMeshSubset(SquareMesh(-20, 20, 10, 20, -20, 10), 0);
+    ExpectNear(Pixel(320, 240), 0x8080FF);
+}
+
 TEST_F(GlLightingTest, VertexColourGivesTheDiffuseAndItsAlphaEmissiveAndAmbientTheColour)
 {
     Material material;
