@@ -19,10 +19,12 @@ ScreenVertex Screen(float x, float y, uint32_t color, float u = 0.0f, float v = 
 }
 
 // A rectangle as a strip in the order the game draws them.
-void DrawScreenRect(GraphicsDevice& device, float x, float y, float w, float h, uint32_t color)
+void DrawScreenRect(GraphicsDevice& device, float x, float y, float w, float h, uint32_t color, float z = 0.0f)
 {
-    const ScreenVertex strip[4] = {Screen(x, y, color, 0, 0), Screen(x + w, y, color, 1, 0),
-                                   Screen(x, y + h, color, 0, 1), Screen(x + w, y + h, color, 1, 1)};
+    ScreenVertex strip[4] = {Screen(x, y, color, 0, 0), Screen(x + w, y, color, 1, 0),
+                             Screen(x, y + h, color, 0, 1), Screen(x + w, y + h, color, 1, 1)};
+    for (ScreenVertex& v : strip)
+        v.z = z;
     device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
 }
 
@@ -242,10 +244,7 @@ TEST_F(GlGraphicsDeviceTest, TransparentDrawThatWritesDepthHidesWhatIsBehind)
     device.SetDepthWrite(true);
     DrawScreenRect(device, 0, 0, 100, 100, 0x00FFFFFF);
     device.SetAlphaBlendEnable(false);
-    const uint32_t grey = 0xFF808080;
-    const ScreenVertex behind[4] = {{0, 0, 0.5f, 1, grey, 0, 0}, {100, 0, 0.5f, 1, grey, 0, 0},
-                                    {0, 100, 0.5f, 1, grey, 0, 0}, {100, 100, 0.5f, 1, grey, 0, 0}};
-    device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, behind);
+    DrawScreenRect(device, 0, 0, 100, 100, 0xFF808080, 0.5f);
     EXPECT_EQ(Pixel(50, 50), 0u);
 }
 
@@ -253,13 +252,9 @@ TEST_F(GlGraphicsDeviceTest, TransparentDrawThatWritesDepthHidesWhatIsBehind)
 // come between it and the next depth-tested draw.
 TEST_F(GlGraphicsDeviceTest, DepthClearsOfPartsOfThePictureAllCount)
 {
-    const auto square = [](float z, uint32_t color) {
-        return std::vector<ScreenVertex>{{0, 0, z, 1, color, 0, 0}, {640, 0, z, 1, color, 0, 0},
-                                         {0, 480, z, 1, color, 0, 0}, {640, 480, z, 1, color, 0, 0}};
-    };
     device.SetDepthTest(true);
     device.SetDepthWrite(true);
-    device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, square(0.2f, 0xFF0000FF).data());
+    DrawScreenRect(device, 0, 0, 640, 480, 0xFF0000FF, 0.2f);
     device.SetViewport({0, 0, 100, 100, 0.0f, 1.0f});
     device.Clear(kClearZBuffer, 0, 1.0f);
     device.SetViewport({200, 0, 100, 100, 0.0f, 1.0f});
@@ -269,7 +264,7 @@ TEST_F(GlGraphicsDeviceTest, DepthClearsOfPartsOfThePictureAllCount)
     device.SetDepthTest(false);
     DrawScreenRect(device, 400, 0, 10, 10, 0xFFFFFFFF);
     device.SetDepthTest(true);
-    device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, square(0.5f, 0xFF00FF00).data());
+    DrawScreenRect(device, 0, 0, 640, 480, 0xFF00FF00, 0.5f);
     EXPECT_EQ(Pixel(50, 50), 0x00FF00u);
     EXPECT_EQ(Pixel(250, 50), 0x00FF00u);
     EXPECT_EQ(Pixel(150, 50), 0u);
