@@ -39,7 +39,7 @@ void DrawFaces(std::span<const int> textures, std::span<const FaceTurn> turns)
     g_graphics->SetCulling(1);
     g_graphics->SetBlendMode(-1);
     g_graphics->SetZBuffer(0);
-    g_graphics->SetTextureMode(0);
+    g_graphics->SetSamplerMode(SamplerMode::ClampLinear);
     Matrix ground;
     g_groundTransform->GetWorldMatrix(&ground);
     const Matrix outward = MatrixTranslation(0.0f, 0.0f, kFaceSize / 2.0f);
@@ -47,7 +47,7 @@ void DrawFaces(std::span<const int> textures, std::span<const FaceTurn> turns)
         const Matrix world = MatrixMultiply(MatrixMultiply(outward, TurnedSceneMatrix(turns[face])), ground);
         g_graphics->DrawBillboard(textures[face], kFaceSize, kFaceSize, 1.0f, world);
     }
-    g_graphics->SetTextureMode(1);
+    g_graphics->SetSamplerMode(SamplerMode::WrapNearest);
 }
 
 }  // namespace

@@ -97,7 +97,6 @@ void GraphicsSystem::InitRenderStates()
     device->SetDepthWrite(false);
     device->SetDepthTest(false);
     zBufferState = 0;
-    textureMode = 1;
     device->SetAmbient(0x00AAAAAA);
 }
 
@@ -211,10 +210,7 @@ void GraphicsSystem::SetTextureMode(int mode)
     if (mode == textureMode)
         return;
     textureMode = mode;
-    if (mode == 0)
-        device->SetSampler(TextureFilter::Linear, TextureAddress::Clamp);
-    else
-        device->SetSampler(TextureFilter::Point, TextureAddress::Wrap);
+    device->SetSamplerMode(mode == 0 ? SamplerMode::ClampLinear : SamplerMode::WrapNearest);
 }
 
 void GraphicsSystem::SetFogColor(int r, int g, int b)

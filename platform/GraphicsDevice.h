@@ -35,13 +35,12 @@ enum class TransformType { World, View, Projection };
 enum class CullMode { None, CounterClockwise };
 enum class FillMode { Solid, Wireframe };
 enum class ShadeMode { Gouraud, Flat };
+// Sampling of stage 0: nearest texel with wrapped coordinates (the default), or
+// linear filtering with coordinates clamped to the edge.
+enum class SamplerMode { WrapNearest, ClampLinear };
 enum class BlendFactor { Zero, One, SourceAlpha, InverseSourceAlpha, DestinationColor, InverseDestinationColor };
 // Alpha of texture stage 0: texture times vertex (or material) alpha, or the texture's alpha alone.
 enum class TextureAlphaOp { Modulate, SelectTexture };
-// Sampling of texture stage 0: nearest texel or linear between texels; coordinates
-// outside 0..1 repeat the texture or stop at its edge.
-enum class TextureFilter { Point, Linear };
-enum class TextureAddress { Wrap, Clamp };
 
 enum ClearFlags : unsigned {
     kClearTarget = 1,
@@ -121,6 +120,7 @@ public:
     virtual void SetCullMode(CullMode mode) = 0;
     virtual void SetFillMode(FillMode mode) = 0;
     virtual void SetShadeMode(ShadeMode mode) = 0;
+    virtual void SetSamplerMode(SamplerMode mode) = 0;
     virtual void SetDepthWrite(bool on) = 0;
     virtual void SetDepthTest(bool on) = 0;
     // Fog is linear in eye-space depth.
@@ -131,8 +131,6 @@ public:
     virtual void SetAlphaBlendEnable(bool on) = 0;
     virtual void SetBlendFactors(BlendFactor source, BlendFactor destination) = 0;
     virtual void SetTextureAlphaOp(TextureAlphaOp op) = 0;
-    // Magnification and minification filter, u and v addressing alike.
-    virtual void SetSampler(TextureFilter filter, TextureAddress address) = 0;
     virtual void SetMaterial(const Material& material) = 0;
     virtual void SetTransform(TransformType type, const Matrix& matrix) = 0;
     virtual void SetViewport(const Viewport& viewport) = 0;

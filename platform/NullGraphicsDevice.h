@@ -18,6 +18,7 @@ public:
     void SetCullMode(CullMode) override {}
     void SetFillMode(FillMode) override {}
     void SetShadeMode(ShadeMode) override {}
+    void SetSamplerMode(SamplerMode) override {}
     void SetDepthWrite(bool) override {}
     void SetDepthTest(bool) override {}
     void SetFogEnable(bool) override {}
@@ -27,7 +28,6 @@ public:
     void SetAlphaBlendEnable(bool) override {}
     void SetBlendFactors(BlendFactor, BlendFactor) override {}
     void SetTextureAlphaOp(TextureAlphaOp) override {}
-    void SetSampler(TextureFilter, TextureAddress) override {}
     void SetMaterial(const Material&) override {}
     void SetTransform(TransformType, const Matrix&) override {}
     void SetViewport(const Viewport&) override {}

@@ -121,6 +121,12 @@ void RecordingGraphicsDevice::SetShadeMode(ShadeMode mode)
     state.shade = mode;
 }
 
+void RecordingGraphicsDevice::SetSamplerMode(SamplerMode mode)
+{
+    Record(mode == SamplerMode::WrapNearest ? "SetSamplerMode WrapNearest" : "SetSamplerMode ClampLinear");
+    state.sampler = mode;
+}
+
 void RecordingGraphicsDevice::SetDepthWrite(bool on)
 {
     Record("SetDepthWrite " + std::to_string(on));
@@ -174,14 +180,6 @@ void RecordingGraphicsDevice::SetTextureAlphaOp(TextureAlphaOp op)
 {
     Record(op == TextureAlphaOp::Modulate ? "SetTextureAlphaOp Modulate" : "SetTextureAlphaOp SelectTexture");
     state.alphaOp = op;
-}
-
-void RecordingGraphicsDevice::SetSampler(TextureFilter filter, TextureAddress address)
-{
-    Record(std::string("SetSampler ") + (filter == TextureFilter::Linear ? "Linear" : "Point") +
-           (address == TextureAddress::Clamp ? " Clamp" : " Wrap"));
-    state.filter = filter;
-    state.address = address;
 }
 
 void RecordingGraphicsDevice::SetMaterial(const Material& material)

@@ -16,11 +16,10 @@ struct RecordedState {
     float fogStart = 0.0f, fogEnd = 1.0f;
     BlendFactor source = BlendFactor::One, destination = BlendFactor::Zero;
     TextureAlphaOp alphaOp = TextureAlphaOp::SelectTexture;
-    TextureFilter filter = TextureFilter::Point;
-    TextureAddress address = TextureAddress::Wrap;
     CullMode cull = CullMode::CounterClockwise;
     FillMode fill = FillMode::Solid;
     ShadeMode shade = ShadeMode::Gouraud;
+    SamplerMode sampler = SamplerMode::WrapNearest;
     TextureId texture = kNoTexture;
     DirectionalLight light;
     Material material;
@@ -67,6 +66,7 @@ public:
     void SetCullMode(CullMode mode) override;
     void SetFillMode(FillMode mode) override;
     void SetShadeMode(ShadeMode mode) override;
+    void SetSamplerMode(SamplerMode mode) override;
     void SetDepthWrite(bool on) override;
     void SetDepthTest(bool on) override;
     void SetFogEnable(bool on) override;
@@ -76,7 +76,6 @@ public:
     void SetAlphaBlendEnable(bool on) override;
     void SetBlendFactors(BlendFactor source, BlendFactor destination) override;
     void SetTextureAlphaOp(TextureAlphaOp op) override;
-    void SetSampler(TextureFilter filter, TextureAddress address) override;
     void SetMaterial(const Material& material) override;
     void SetTransform(TransformType type, const Matrix& matrix) override;
     void SetViewport(const Viewport& viewport) override;

@@ -290,10 +290,9 @@ void GlGraphicsDevice::ReleaseDevice()
     for (auto& [id, mesh] : meshes)
         DeleteMeshBuffers(mesh);
     meshes.clear();
+    textureSamplers.clear();
     SDL_GL_DeleteContext(context);
     context = nullptr;
-    textureSampling.clear();
-    sampling = {};
     vsyncActive = false;
 }
 
@@ -424,7 +423,7 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
     const GLuint name = id;
     glDeleteTextures(1, &name);
     cache.TextureDeleted();
-    textureSampling.erase(id);
+    textureSamplers.erase(id);
     if (texture == id)
         texture = kNoTexture;
 }
@@ -453,30 +452,24 @@ void GlGraphicsDevice::ApplyTexture()
     const bool textured = texture != kNoTexture;
     cache.Enable(GL_TEXTURE_2D, true);
     cache.BindTexture(textured ? texture : whiteTexture);
-    cache.CombineAlpha(textured && alphaOp == TextureAlphaOp::SelectTexture ? GL_REPLACE : GL_MODULATE);
     if (textured)
-        ApplySampling();
+        ApplySampler();
+    cache.CombineAlpha(textured && alphaOp == TextureAlphaOp::SelectTexture ? GL_REPLACE : GL_MODULATE);
 }
 
-// The bound texture takes the stage's sampling when it was given another.
-void GlGraphicsDevice::ApplySampling()
+// Sets the bound texture's sampling when it differs from the mode asked for.
+void GlGraphicsDevice::ApplySampler()
 {
-    if (textureSampling.empty() && sampling == Sampling{})
+    const auto found = textureSamplers.find(texture);
+    const SamplerMode current = found == textureSamplers.end() ? SamplerMode::WrapNearest : found->second;
+    if (current == sampler)
         return;
-    const auto found = textureSampling.find(texture);
-    const Sampling given = found == textureSampling.end() ? Sampling{} : found->second;
-    if (given == sampling)
-        return;
-    const GLint filter = sampling.filter == TextureFilter::Linear ? GL_LINEAR : GL_NEAREST;
-    const GLint wrap = sampling.address == TextureAddress::Clamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
-    if (sampling == Sampling{})
-        textureSampling.erase(texture);
-    else
-        textureSampling[texture] = sampling;
+    const bool linear = sampler == SamplerMode::ClampLinear;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, linear ? GL_LINEAR : GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, linear ? GL_LINEAR : GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, linear ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, linear ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    textureSamplers[texture] = sampler;
 }
 
 void GlGraphicsDevice::ApplyWorldSpace()

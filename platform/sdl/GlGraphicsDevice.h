@@ -36,6 +36,7 @@ public:
     void SetCullMode(CullMode mode) override { cull = mode; }
     void SetFillMode(FillMode mode) override { fill = mode; }
     void SetShadeMode(ShadeMode mode) override { shade = mode; }
+    void SetSamplerMode(SamplerMode mode) override { sampler = mode; }
     void SetDepthWrite(bool on) override { depthWrite = on; }
     void SetDepthTest(bool on) override { depthTest = on; }
     void SetFogEnable(bool on) override { fog = on; }
@@ -45,7 +46,6 @@ public:
     void SetAlphaBlendEnable(bool on) override { alphaBlend = on; }
     void SetBlendFactors(BlendFactor sourceFactor, BlendFactor destinationFactor) override;
     void SetTextureAlphaOp(TextureAlphaOp op) override { alphaOp = op; }
-    void SetSampler(TextureFilter filter, TextureAddress address) override { sampling = {filter, address}; }
     void SetMaterial(const Material& value) override { material = value; }
     void SetTransform(TransformType type, const Matrix& matrix) override;
     void SetViewport(const Viewport& value) override { viewport = value; }
@@ -102,13 +102,6 @@ private:
         std::vector<GlSubset> subsets;
     };
 
-    // GL keeps the sampling with each texture, not with the stage.
-    struct Sampling {
-        TextureFilter filter = TextureFilter::Point;
-        TextureAddress address = TextureAddress::Wrap;
-        bool operator==(const Sampling&) const = default;
-    };
-
     // One vertex as GL reads it: homogeneous position, RGBA bytes, texture coordinates.
     struct DrawVertex {
         float x, y, z, w;
@@ -123,7 +116,7 @@ private:
     void DeleteMeshBuffers(GlMesh& mesh);
     void ApplyRasterStates();
     void ApplyTexture();
-    void ApplySampling();
+    void ApplySampler();
     void ApplyWorldSpace();
     void ApplyScreenSpace();
     void ApplyLighting(bool vertexColors);
@@ -148,6 +141,9 @@ private:
     CullMode cull = CullMode::CounterClockwise;
     FillMode fill = FillMode::Solid;
     ShadeMode shade = ShadeMode::Gouraud;
+    SamplerMode sampler = SamplerMode::WrapNearest;
+    // GL keeps sampling with each texture: the textures sampled otherwise than by default.
+    std::unordered_map<TextureId, SamplerMode> textureSamplers;
     bool depthTest = true, depthWrite = true;
     bool fog = false;
     uint32_t fogColor = 0;
@@ -155,9 +151,6 @@ private:
     bool alphaBlend = false;
     BlendFactor source = BlendFactor::One, destination = BlendFactor::Zero;
     TextureAlphaOp alphaOp = TextureAlphaOp::SelectTexture;
-    Sampling sampling;
-    // The textures whose GL sampling differs from the unfiltered, wrapped one they were made with.
-    std::unordered_map<TextureId, Sampling> textureSampling;
     Material material;
     Matrix world = kIdentityMatrix, view = kIdentityMatrix, projection = kIdentityMatrix;
     Viewport viewport;

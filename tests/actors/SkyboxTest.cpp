@@ -22,15 +22,14 @@ TEST_F(SkyboxTest, FacesCloseTheBoxInTheirTextureOrderSampledSmoothlyAndSetBackA
         ASSERT_EQ(device.draws.size(), box.size());
         for (size_t face = 0; face < box.size(); ++face) {
             const RecordedState& state = device.draws[face].state;
-            EXPECT_EQ(std::tuple(state.texture, state.filter, state.address, state.depthTest),
-                      std::tuple(ids[face], TextureFilter::Linear, TextureAddress::Clamp, false));
+            EXPECT_EQ(std::tuple(state.texture, state.sampler, state.depthTest),
+                      std::tuple(ids[face], SamplerMode::ClampLinear, false));
             EXPECT_EQ(Width(device.draws[face]), 40.0f);
             centres.insert({std::lround(state.world.m[3][0]), std::lround(state.world.m[3][1]),
                             std::lround(state.world.m[3][2])});
         }
         EXPECT_EQ(centres, box);
-        EXPECT_EQ(std::tuple(device.state.filter, device.state.address),
-                  std::tuple(TextureFilter::Point, TextureAddress::Wrap));
+        EXPECT_EQ(device.state.sampler, SamplerMode::WrapNearest);
         device.ClearRecord();
         box.insert({0, 0, 20});  // the full box has the face ahead too
     }
