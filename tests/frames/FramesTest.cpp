@@ -66,8 +66,8 @@ TEST_F(FramesTest, TitleMenuAndStageFramesStayAsPinned)
     const std::map<std::string, std::string> expected = {
         {"title-start", "1dfbe978f09c4dc59b93e41432e6e857"},  {"title-prompt", "8d40978a85326b122342c523e35dbcc1"},
         {"title-blink", "75cd331e7c8af025bd48afc24b6f37f2"},  {"menu", "15d1bdf3324b3acf4e92515a6705d633"},
-        {"stage-entry", "e477f50a1204d354ee03f556facd1bc4"},  {"stage-ground", "90c28f8504696a33e8ff0f97c8750e14"},
-        {"stage-later", "0047a7ae223e89b242f75af2f84ea380"},
+        {"stage-entry", "789c7721017a2797b99f7c7e549a2b05"},  {"stage-ground", "4ded4c9f795a6a4adb1d6a49e04a0d90"},
+        {"stage-later", "afcb2bdf7c0c39262ff861c81ba22c09"},
     };
     for (const auto& [name, digest] : seen)
         EXPECT_EQ(digest, expected.count(name) ? expected.at(name) : "") << name;
