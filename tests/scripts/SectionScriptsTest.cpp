@@ -30,7 +30,9 @@ const Journal kClearCamera = {{1, 0, "camera move 2,1.5,-1 /420"}, {1, 0, "camer
 const Journal kCleared = Journal{{1, 0, "sound clear"}, {1, 0, "lock"}, {1, 0, "card clear"}} + kClearCamera;
 const Journal kFailed = {{1, 0, "lock"}, {1, 0, "card failed"}, {1, 0, "failed banner"}};
 const Journal kToTitle = {{1, 300, "fade out"}, {1, 420, "title"}, {1, 420, "unlock"}, {1, 420, "card none"}};
-// The scene-restart timer is back in the title before the script would be.
+// The ship hit before drill frame 200 is removed 45 dying frames later (step
+// frame 43); the restart timer returns to the title 240 frames after that,
+// before the script would.
 const Journal kLostToTitle = {{1, 283, "title"}, {1, 283, "unlock"}, {1, 283, "card none"}};
 const Journal kFailedUnlocked = {{1, 0, "card failed"}, {1, 0, "failed banner"}};
 
