@@ -117,18 +117,6 @@ TEST(PngToBmp, RgbPictureBecomesBottomUpBgrRowsPaddedToFourBytes)
                                                 3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0}));
 }
 
-TEST(PngToBmp, TranslucentPixelsAreFlattenedOntoBlack)
-{
-    TestPng picture;
-    picture.width = 3;
-    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-    picture.rows = {200, 100, 50, 128, 200, 100, 50, 255, 200, 100, 50, 0};
-    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
-    ASSERT_EQ(LoadLe16(&bmp[28]), 24u);
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 63),
-              (std::vector<unsigned char>{25, 50, 100, 50, 100, 200, 0, 0, 0}));
-}
-
 TEST(PngToBmp, PaletteStaysIndexed)
 {
     TestPng picture;
@@ -150,51 +138,42 @@ TEST(PngToBmp, PaletteStaysIndexed)
     EXPECT_EQ(bmp[119], 0x50);
 }
 
-TEST(PngToBmp, GreyPicturesBecomeRgb)
-{
-    TestPng grey;
-    grey.width = 2;
-    grey.colourType = PNG_COLOR_TYPE_GRAY;
-    grey.rows = {10, 250};
-    std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(grey));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
-              (std::vector<unsigned char>{10, 10, 10, 250, 250, 250}));
-
-    TestPng greyAlpha = grey;
-    greyAlpha.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-    greyAlpha.rows = {100, 128, 250, 0};
-    bmp = ConvertOrFail(EncodeTestPng(greyAlpha));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
-              (std::vector<unsigned char>{50, 50, 50, 0, 0, 0}));
-
-    TestPng oneBit = grey;
-    oneBit.bitDepth = 1;
-    oneBit.rows = {0x40};
-    bmp = ConvertOrFail(EncodeTestPng(oneBit));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
-              (std::vector<unsigned char>{0, 0, 0, 255, 255, 255}));
-}
-
-TEST(PngToBmp, SixteenBitChannelsKeepTheirHighByte)
+TestPng Png(int width, int colourType, std::vector<unsigned char> rows, int bitDepth = 8, double gamma = 0.0)
 {
     TestPng picture;
-    picture.bitDepth = 16;
-    picture.rows = {0x12, 0xFF, 0x34, 0x00, 0x56, 0x80};
-    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 57), (std::vector<unsigned char>{0x56, 0x34, 0x12}));
+    picture.width = width;
+    picture.colourType = colourType;
+    picture.rows = std::move(rows);
+    picture.bitDepth = bitDepth;
+    picture.gamma = gamma;
+    return picture;
 }
 
-TEST(PngToBmp, FileGammaIsCorrectedForAScreenOf2_2)
+TEST(PngToBmp, EveryKindOfPixelBecomesBgr)
 {
-    TestPng picture;
-    picture.rows = {0, 128, 255};
-    std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
-    EXPECT_EQ(bmp[55], 128);
-    picture.gamma = 1.0; // linear samples come out brighter: 255 * (128 / 255) ^ (1 / 2.2)
-    bmp = ConvertOrFail(EncodeTestPng(picture));
-    EXPECT_EQ(bmp[54], 255);
-    EXPECT_NEAR(bmp[55], 186, 1);
-    EXPECT_EQ(bmp[56], 0);
+    const struct {
+        const char* name;
+        TestPng png;
+        std::vector<unsigned char> bgr;  // the first pixels of the bottom row
+    } cases[] = {
+        {"translucent pixels flatten onto black", Png(3, PNG_COLOR_TYPE_RGB_ALPHA,
+                                                     {200, 100, 50, 128, 200, 100, 50, 255, 200, 100, 50, 0}),
+         {25, 50, 100, 50, 100, 200, 0, 0, 0}},
+        {"grey", Png(2, PNG_COLOR_TYPE_GRAY, {10, 250}), {10, 10, 10, 250, 250, 250}},
+        {"grey and alpha", Png(2, PNG_COLOR_TYPE_GRAY_ALPHA, {100, 128, 250, 0}), {50, 50, 50, 0, 0, 0}},
+        {"one-bit grey", Png(2, PNG_COLOR_TYPE_GRAY, {0x40}, 1), {0, 0, 0, 255, 255, 255}},
+        {"16-bit channels keep their high byte", Png(1, PNG_COLOR_TYPE_RGB, {0x12, 0xFF, 0x34, 0x00, 0x56, 0x80}, 16),
+         {0x56, 0x34, 0x12}},
+        {"no gamma chunk: as stored", Png(1, PNG_COLOR_TYPE_RGB, {0, 128, 255}), {255, 128, 0}},
+        // A screen of 2.2: 255 * (128 / 255) ^ (1 / 2.2).
+        {"linear samples come out brighter", Png(1, PNG_COLOR_TYPE_RGB, {0, 128, 255}, 8, 1.0), {255, 186, 0}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(c.png));
+        ASSERT_GE(bmp.size(), 54 + c.bgr.size()) << c.name;
+        EXPECT_EQ(LoadLe16(&bmp[28]), 24u) << c.name;
+        EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 54 + c.bgr.size()), c.bgr) << c.name;
+    }
 }
 
 TEST(PngToBmp, RefusesWhatIsNotAReadablePng)
