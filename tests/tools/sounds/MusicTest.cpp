@@ -16,9 +16,8 @@ protected:
     {
         sink_ = new CollectingSink;
         GenerateMusic(*sink_);
-        for (int id : {110, 111, 113}) {
+        for (int id : {110, 111, 113})
             (*Tracks())[id] = DecodeOgg(sink_->Get("BGM", id));
-        }
     }
 
     static void TearDownTestSuite() { delete sink_; }

@@ -24,9 +24,8 @@ protected:
         sink_ = new CollectingSink;
         GenerateSounds(*sink_);
         decoded_ = new std::map<int, DecodedOgg>;
-        for (const auto& [key, bytes] : sink_->assets) {
+        for (const auto& [key, bytes] : sink_->assets)
             (*decoded_)[key.second] = DecodeOgg(bytes);
-        }
     }
 
     static void TearDownTestSuite()
@@ -49,9 +48,8 @@ std::map<int, DecodedOgg>* SoundEffects::decoded_ = nullptr;
 std::vector<EffectEntry> AllRecipes()
 {
     std::vector<EffectEntry> all = ExplosionEffects();
-    for (const std::vector<EffectEntry>& group : {WeaponEffects(), InterfaceEffects()}) {
+    for (const std::vector<EffectEntry>& group : {WeaponEffects(), InterfaceEffects()})
         all.insert(all.end(), group.begin(), group.end());
-    }
     return all;
 }
 
