@@ -1,11 +1,10 @@
 #include "engine/Profiler.h"
 
 #include "engine/FileUtil.h"
+#include "engine/TextUtil.h"
 #include "platform/System.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -14,18 +13,6 @@ namespace {
 // The longest key and value the original reading buffers held.
 constexpr size_t kMaxKey = 255;
 constexpr size_t kMaxValue = 767;
-
-// strtol rules (leading blanks, sign, digits up to the first other character),
-// clamped to the int range.
-int ParseInt(const char* text)
-{
-    const long value = std::strtol(text, nullptr, 10);
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 // Splits the bytes into lines, without their "\n" or "\r\n" ends.
 std::vector<std::string> SplitLines(const std::vector<unsigned char>& bytes)
@@ -57,7 +44,7 @@ void CProfiler::Load(const char* file, const char* separatorText)
 {
     dirty = false;
     separator = separatorText;
-    path = IsPathAbsolute(file) ? std::string(file) : ProgramFilePath(file);
+    path = ResolveProgramPath(file);
     std::vector<unsigned char> bytes;
     if (!FileExists(path) || !ReadWholeFile(path, &bytes))
         return;
