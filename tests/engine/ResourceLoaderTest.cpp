@@ -3,10 +3,13 @@
 #include "engine/ByteOrder.h"
 #include "platform/Resources.h"
 #include "tests/engine/PngTestUtil.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,6 +87,21 @@ TEST(Unscrambler, ReadResourceGivesAnUnscrambledCopy)
     ClearResources();
 }
 
+using UnscrambleFileTest = TempFolderTest;
+
+TEST_F(UnscrambleFileTest, WritesThePlainBytesBesideTheFileOrFailsCleanly)
+{
+    const std::vector<unsigned char> stored = Scramble({'O', 'g', 'g', 'S', 0, 2, 7});
+    for (const char* file : {"105.ogg", "busy.ogg"})
+        ASSERT_TRUE(WriteFileBytes(folder + file, stored.data(), stored.size()));
+    ASSERT_EQ(mkdir((folder + "busy.ogg_").c_str(), 0700), 0);
+    EXPECT_TRUE(UnscrambleFile((folder + "105.ogg").c_str()));
+    EXPECT_EQ(ReadText(folder + "105.ogg_"), std::string("OggS\0\2\7", 7));
+    EXPECT_FALSE(UnscrambleFile((folder + "busy.ogg").c_str()));
+    EXPECT_FALSE(UnscrambleFile((folder + "missing.ogg").c_str()));
+    EXPECT_FALSE(FileExists(folder + "missing.ogg_"));
+}
+
 // PNG to BMP.
 
 std::vector<unsigned char> ConvertOrFail(const std::vector<unsigned char>& png)
@@ -154,6 +172,21 @@ TEST(PngToBmp, EveryKindOfPixelBecomesBgr)
         EXPECT_EQ(LoadLe16(&bmp[28]), 24u) << c.name;
         EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 54 + c.bgr.size()), c.bgr) << c.name;
     }
+}
+
+TEST(PngToBmp, StoredResourceIsConvertedWithoutUnscrambling)
+{
+    static const std::vector<unsigned char> plain = EncodeTestPng(Png(1, PNG_COLOR_TYPE_RGB, {1, 2, 3}));
+    static const std::vector<unsigned char> scrambled = Scramble(plain);
+    static const EmbeddedResource table[] = {{"TEXTURE", "#101", plain.data(), plain.size()},
+                                             {"TEXTURE", "#102", scrambled.data(), scrambled.size()}};
+    RegisterResources(table, 2);
+    std::vector<unsigned char> bmp;
+    EXPECT_FALSE(ConvertStoredResourceToBmp(&bmp, "TEXTURE", "#102"));
+    EXPECT_FALSE(ConvertStoredResourceToBmp(&bmp, "TEXTURE", "#103"));
+    EXPECT_TRUE(ConvertStoredResourceToBmp(&bmp, "TEXTURE", "#101"));
+    EXPECT_EQ(bmp.size(), 60u);
+    ClearResources();
 }
 
 TEST(PngToBmp, RefusesWhatIsNotAReadablePngOrAbove8192Pixels)
