@@ -64,10 +64,10 @@ TEST_F(FramesTest, TitleMenuAndStageFramesStayAsPinned)
     };
     ASSERT_EQ(RunProgram(gl), 0);
     const std::map<std::string, std::string> expected = {
-        {"title-start", "1dfbe978f09c4dc59b93e41432e6e857"},  {"title-prompt", "8d40978a85326b122342c523e35dbcc1"},
-        {"title-blink", "75cd331e7c8af025bd48afc24b6f37f2"},  {"menu", "15d1bdf3324b3acf4e92515a6705d633"},
-        {"stage-entry", "789c7721017a2797b99f7c7e549a2b05"},  {"stage-ground", "4ded4c9f795a6a4adb1d6a49e04a0d90"},
-        {"stage-later", "afcb2bdf7c0c39262ff861c81ba22c09"},
+        {"title-start", "3d7c1fcbb8d10ff6b940941b1c757259"},  {"title-prompt", "9c61da5f5de7a8efe7708abc79754cd0"},
+        {"title-blink", "c12a059792c61a44305ff3e49d360381"},  {"menu", "1374c6f5adf1bbe01d4b8d17b2689849"},
+        {"stage-entry", "a4e57bf3c9480029c09b828e8b806017"},  {"stage-ground", "b21a04c9b021e46cc4723a16ed33f715"},
+        {"stage-later", "332086b7e9b23ece207e10f763fa1910"},
     };
     for (const auto& [name, digest] : seen)
         EXPECT_EQ(digest, expected.count(name) ? expected.at(name) : "") << name;
