@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the game alone (./test.sh builds and runs everything else) and starts it.
+# Builds the game and its demo alone (./test.sh builds and runs everything
+# else) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)" --target vostrelle
+cmake --build build -j "$(nproc)" --target vostrelle demo
 
 # The settings file lives beside the program. The first run writes one with
 # the login name as score name and the game in a window; an existing file,
