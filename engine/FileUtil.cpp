@@ -79,11 +79,7 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
 
 bool WriteFileBytes(const std::string& path, const void* data, size_t n)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = data == nullptr || std::fwrite(data, 1, n, file) == n;
-    return std::fclose(file) == 0 && written;
+    return ReplaceFileContents(path, data, data == nullptr ? 0 : n);
 }
 
 void AppendTextFile(const std::string& path, const char* text)
@@ -92,14 +88,17 @@ void AppendTextFile(const std::string& path, const char* text)
     WriteText(path, "a", text);
 }
 
-void AppendLog(const char* file, const char* text)
+bool AppendLog(const char* file, const char* text)
 {
     const std::string path = ProgramFilePath(file);
     MakeFolder(GetFolderOfPath(path));
-    if (text[0] == '\0')
-        WriteText(path, "w", text);
-    else
-        WriteText(path, "a", text);
+    return WriteText(path, text[0] == '\0' ? "w" : "a", text);
+}
+
+void ReportFileProblem(const std::string& text)
+{
+    std::fprintf(stderr, "vostrelle: %s\n", text.c_str());
+    AppendLog(kEventsLog, (FormatTimestamp() + " -> " + text + "\n").c_str());
 }
 
 void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out)

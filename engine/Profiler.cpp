@@ -59,8 +59,9 @@ void CProfiler::Load(const char* file, const char* separatorText)
     separator = separatorText;
     path = IsPathAbsolute(file) ? std::string(file) : ProgramFilePath(file);
     std::vector<unsigned char> bytes;
-    if (!FileExists(path) || !ReadWholeFile(path, &bytes))
+    if (!FileExists(path))
         return;
+    unreadable = !ReadWholeFile(path, &bytes);
     for (const std::string& line : SplitLines(bytes)) {
         const size_t at = line.find(separator[0]);
         if (at == std::string::npos)
@@ -69,9 +70,11 @@ void CProfiler::Load(const char* file, const char* separatorText)
     }
 }
 
+// A file that exists but could not be read is never replaced by what little
+// this object knows.
 void CProfiler::Save()
 {
-    if (!dirty)
+    if (!dirty || unreadable)
         return;
     std::string text;
     for (const auto& [key, value] : entries)
@@ -79,6 +82,8 @@ void CProfiler::Save()
     MakeFolder(GetFolderOfPath(path));
     if (ReplaceFileContents(path, text.data(), text.size()))
         dirty = false;
+    else
+        ReportFileProblem("cannot save the settings file " + path);
 }
 
 bool CProfiler::GetBool(const char* key, bool def)

@@ -1,0 +1,34 @@
+// PNG to BMP: a converted picture is a BMP of the PNG's own size that the
+// texture decoder takes, pixel for pixel of that size.
+#include "engine/BmpImage.h"
+#include "engine/ByteOrder.h"
+#include "engine/ResourceLoader.h"
+#include "fuzz/FuzzCheck.h"
+
+#include <vector>
+
+namespace {
+
+uint32_t LoadBe32(const uint8_t* p)
+{
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    std::vector<unsigned char> bmp;
+    if (!ConvertPngToBmp(&bmp, data, size))
+        return 0;
+    FuzzCheck(size >= 24, "a converted picture has its header");
+    const uint32_t width = LoadBe32(data + 16);
+    const uint32_t height = LoadBe32(data + 20);
+    FuzzCheck(bmp.size() >= 54 && LoadLe32(&bmp[2]) == bmp.size(), "the BMP holds its file size");
+    FuzzCheck(LoadLe32(&bmp[18]) == width && LoadLe32(&bmp[22]) == height, "the BMP has the PNG's size");
+    Image image;
+    FuzzCheck(DecodeBmp(&image, bmp.data(), bmp.size(), true), "the texture decoder takes the BMP");
+    FuzzCheck(static_cast<uint32_t>(image.width) == width && static_cast<uint32_t>(image.height) == height,
+              "the image has the PNG's size");
+    return 0;
+}
