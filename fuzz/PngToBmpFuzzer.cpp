@@ -5,6 +5,7 @@
 #include "engine/ResourceLoader.h"
 #include "fuzz/FuzzCheck.h"
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -14,6 +15,24 @@ uint32_t LoadBe32(const uint8_t* p)
     return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
+// The width and height of the IHDR chunk, which the reader takes wherever it
+// comes among the chunks; false when the chunks do not lead to one.
+bool FindHeaderSize(const uint8_t* data, size_t size, uint32_t* width, uint32_t* height)
+{
+    for (size_t at = 8; at + 16 <= size;) {
+        const uint32_t length = LoadBe32(data + at);
+        if (std::memcmp(data + at + 4, "IHDR", 4) == 0) {
+            *width = LoadBe32(data + at + 8);
+            *height = LoadBe32(data + at + 12);
+            return true;
+        }
+        if (length > size - at - 12)
+            return false;
+        at += 12 + size_t{length};
+    }
+    return false;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -21,9 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<unsigned char> bmp;
     if (!ConvertPngToBmp(&bmp, data, size))
         return 0;
-    FuzzCheck(size >= 24, "a converted picture has its header");
-    const uint32_t width = LoadBe32(data + 16);
-    const uint32_t height = LoadBe32(data + 20);
+    uint32_t width = 0, height = 0;
+    FuzzCheck(FindHeaderSize(data, size, &width, &height), "a converted picture has its header");
     FuzzCheck(bmp.size() >= 54 && LoadLe32(&bmp[2]) == bmp.size(), "the BMP holds its file size");
     FuzzCheck(LoadLe32(&bmp[18]) == width && LoadLe32(&bmp[22]) == height, "the BMP has the PNG's size");
     Image image;
