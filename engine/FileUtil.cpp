@@ -60,7 +60,7 @@ bool IsPathAbsolute(const std::string& path) { return !path.empty() && path[0] =
 
 bool FileExists(const std::string& path) { return PathExists(path); }
 
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out, size_t limit)
 {
     out->clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -68,9 +68,9 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
         return false;
     unsigned char block[65536];
     size_t count;
-    while ((count = std::fread(block, 1, sizeof block, file)) > 0)
+    while (out->size() <= limit && (count = std::fread(block, 1, sizeof block, file)) > 0)
         out->insert(out->end(), block, block + count);
-    const bool ok = !std::ferror(file);
+    const bool ok = !std::ferror(file) && out->size() <= limit;
     std::fclose(file);
     if (!ok)
         out->clear();

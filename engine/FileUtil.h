@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,8 @@ bool IsPathAbsolute(const std::string& path);
 
 // True for an existing file or folder.
 bool FileExists(const std::string& path);
-// False, with out empty, on any failure.
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out);
+// False, with out empty, on any failure and for a file longer than limit bytes.
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out, size_t limit = SIZE_MAX);
 // Writes a temporary file beside path and renames it to path once complete:
 // false, with nothing left behind and path as it was, when that fails.
 bool WriteFileBytes(const std::string& path, const void* data, size_t n);

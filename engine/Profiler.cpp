@@ -14,6 +14,9 @@ namespace {
 // The longest key and value the original reading buffers held.
 constexpr size_t kMaxKey = 255;
 constexpr size_t kMaxValue = 767;
+// Far more than every key with its longest value: a larger file is no
+// settings file, and is not read.
+constexpr size_t kMaxFileBytes = 1024 * 1024;
 
 // strtol rules (leading blanks, sign, digits up to the first other character),
 // clamped to the int range.
@@ -61,7 +64,7 @@ void CProfiler::Load(const char* file, const char* separatorText)
     std::vector<unsigned char> bytes;
     if (!FileExists(path))
         return;
-    unreadable = !ReadWholeFile(path, &bytes);
+    unreadable = !ReadWholeFile(path, &bytes, kMaxFileBytes);
     for (const std::string& line : SplitLines(bytes)) {
         const size_t at = line.find(separator[0]);
         if (at == std::string::npos)

@@ -143,6 +143,19 @@ TEST_F(ProfilerFile, AFailedRewriteLeavesTheOriginalUntouched)
     EXPECT_FALSE(FileExists(path + ".tmp"));
 }
 
+TEST_F(ProfilerFile, AFileTooLargeToBeSettingsIsNeitherReadNorReplaced)
+{
+    const std::string huge = "scorename,PILOT\n" + std::string(1024 * 1024, '#');
+    Write(huge);
+    {
+        CProfiler profiler(path.c_str());
+        EXPECT_TRUE(profiler.Unreadable());
+        EXPECT_EQ(Value(profiler, "scorename"), "<missing>");
+        profiler.SetString("scorename", "OTHER");
+    }
+    EXPECT_EQ(Read(), huge);
+}
+
 TEST_F(ProfilerFile, ALinkedFileIsRewrittenInPlaceOfItsTargetWithItsPermissions)
 {
     const std::string target = folder + "real.ini";
