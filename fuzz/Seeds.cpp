@@ -5,6 +5,7 @@
 #include "engine/InputRecord.h"
 #include "engine/OggDecoder.h"
 #include "engine/ResourceLoader.h"
+#include "tests/engine/PngTestUtil.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -66,6 +67,30 @@ void PictureSeeds(const std::string& name, const Bytes& png)
     Bytes bmp;
     if (png.size() <= kMaxSeedBytes && ConvertPngToBmp(&bmp, png.data(), png.size()))
         Write("bmp", name, bmp);
+}
+
+// Small pictures of every colour type and depth, which the assets lack.
+void PictureKindSeeds()
+{
+    const int kinds[][2] = {{PNG_COLOR_TYPE_PALETTE, 1}, {PNG_COLOR_TYPE_PALETTE, 2}, {PNG_COLOR_TYPE_PALETTE, 4},
+                            {PNG_COLOR_TYPE_PALETTE, 8}, {PNG_COLOR_TYPE_GRAY, 8},    {PNG_COLOR_TYPE_GRAY, 16},
+                            {PNG_COLOR_TYPE_GRAY_ALPHA, 8}, {PNG_COLOR_TYPE_RGB, 16},  {PNG_COLOR_TYPE_RGB_ALPHA, 16}};
+    const int channels[] = {1, 0, 3, 1, 2, 0, 4};  // by colour type
+    for (const auto& [type, depth] : kinds) {
+        TestPng picture;
+        picture.width = 5;
+        picture.height = 3;
+        picture.colourType = type;
+        picture.bitDepth = depth;
+        picture.gamma = depth == 16 ? 0.45455 : 0.0;
+        const size_t rowBytes = (static_cast<size_t>(picture.width) * channels[type] * depth + 7) / 8;
+        for (size_t i = 0; i < rowBytes * picture.height; ++i)
+            picture.rows.push_back(static_cast<unsigned char>(i * 37));
+        if (type == PNG_COLOR_TYPE_PALETTE)
+            for (int i = 0; i < (1 << depth); ++i)
+                picture.palette.push_back({static_cast<png_byte>(i), static_cast<png_byte>(255 - i), 0xFF});
+        PictureSeeds("kind_" + std::to_string(type) + "_" + std::to_string(depth) + ".png", EncodeTestPng(picture));
+    }
 }
 
 // The grid targets take the width and height first.
@@ -152,6 +177,7 @@ int main(int argc, char** argv)
     }
     g_out = argv[2];
     AssetSeeds(argv[1]);
+    PictureKindSeeds();
     SettingsSeed();
     ReplaySeed();
     return 0;
