@@ -7,6 +7,7 @@
 namespace {
 
 const Color kWhite{1.0f, 1.0f, 1.0f, 1.0f};
+const Color kRed{1.0f, 0.0f, 0.0f, 1.0f};
 
 }  // namespace
 
@@ -56,3 +57,9 @@ void CColorFilter::Draw()
 void CreateColorFilter(int frames) { g_overlayList.push_back(new CColorFilter(frames)); }
 
 void CreateColorFilterTinted(const Color* c, int frames) { g_overlayList.push_back(new CColorFilter(c, frames)); }
+
+void CreateColorFilterRed(int frames)
+{
+    const int half = frames / 2;
+    g_overlayList.push_back(new CColorFilter(&kRed, half, half));
+}

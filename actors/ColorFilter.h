@@ -22,3 +22,5 @@ public:
 // A white filter fading out over the frames, into the overlay list.
 void CreateColorFilter(int frames);
 void CreateColorFilterTinted(const Color* c, int frames);
+// A red filter fading in over half the frames and out over the other half.
+void CreateColorFilterRed(int frames);

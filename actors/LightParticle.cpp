@@ -44,6 +44,11 @@ void CLightParticle::Draw()
     g_graphics->DrawRect3D(side, side, 1.0f, 1.0f, 1.0f, 1.0f, world);
 }
 
+void SpawnLightParticle(float x, float y, float z, float size)
+{
+    g_effectList.push_back(new CLightParticle(x, y, z, size, &g_zeroVector, kGlowLife));
+}
+
 void SpawnLightParticleGlow(float x, float y, float z, float size)
 {
     g_glowList.push_back(new CLightParticle(x, y, z, size, &g_zeroVector, kGlowLife));

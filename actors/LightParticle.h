@@ -17,6 +17,8 @@ public:
     int zBuffer = 0;
 };
 
+// A still glow of 90 frames in the effect list; nothing in the game spawns one.
+void SpawnLightParticle(float x, float y, float z, float size);
 // A still glow of 90 frames in the glow list, drawn after the particle systems.
 void SpawnLightParticleGlow(float x, float y, float z, float size);
 // A glow that glides to (tx, ty, tz) and arrives as it fades out.

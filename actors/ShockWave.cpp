@@ -3,6 +3,21 @@
 #include "actors/WorldPlacement.h"
 #include "engine/AssetLists.h"
 #include "engine/GraphicsSystem.h"
+#include "engine/ObjectLists.h"
+
+namespace {
+
+constexpr float kStandardSize = 25.0f;
+constexpr int kStandardFrames = 30;
+
+CShockWave* NewShockWave(float x, float y, float z, float size, int frames)
+{
+    auto* wave = new CShockWave(x, y, z, size, frames);
+    g_effectList.push_back(wave);
+    return wave;
+}
+
+}  // namespace
 
 CShockWave::CShockWave(float x, float y, float z, float size, int frames) : size(size)
 {
@@ -27,4 +42,13 @@ void CShockWave::Draw()
     const double fraction = shrink == 0 ? 1.0 - remaining : remaining;
     const float side = static_cast<float>(fraction * size);
     g_graphics->DrawRect3D(side, side, 1.0f, 1.0f, 1.0f, 1.0f, PlaceInWorld(this));
+}
+
+void SpawnShockWave(float x, float y, float z, float size, int frames) { NewShockWave(x, y, z, size, frames); }
+
+void SpawnShockWaveAt(float x, float y, float z) { NewShockWave(x, y, z, kStandardSize, kStandardFrames); }
+
+void SpawnShockWaveShrinking(float x, float y, float z)
+{
+    NewShockWave(x, y, z, kStandardSize, kStandardFrames)->shrink = 1;
 }

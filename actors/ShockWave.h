@@ -15,3 +15,9 @@ public:
     // 0 grows, 1 shrinks.
     int shrink = 0;
 };
+
+// Rings into the effect list; nothing in the game spawns them this way.
+void SpawnShockWave(float x, float y, float z, float size, int frames);
+// Size 25 over 30 frames.
+void SpawnShockWaveAt(float x, float y, float z);
+void SpawnShockWaveShrinking(float x, float y, float z);

@@ -1,5 +1,6 @@
 #include "engine/FileUtil.h"
 
+#include "engine/TextUtil.h"
 #include "platform/System.h"
 
 #include <algorithm>
@@ -42,8 +43,7 @@ std::string ProgramFilePath(const std::string& name) { return GetProgramFolder()
 
 std::string ComposeProgramPath(const char* name, const char* folder, const char* suffix)
 {
-    const char* tail = name[0] != '\0' ? name + 1 : name;
-    return ProgramFilePath(std::string(folder) + '/' + tail + suffix);
+    return ProgramFilePath(std::string(folder) + '/' + CopyTail(name, 1) + suffix);
 }
 
 std::string GetFolderOfPath(const std::string& path) { return path.substr(0, NameStart(path)); }
@@ -117,3 +117,25 @@ std::string FormatTimestamp()
 }
 
 void ShowMessage(const char* text, const char* caption) { ShowSystemMessage(text, caption); }
+
+std::string ResolveProgramPath(const std::string& path)
+{
+    return IsPathAbsolute(path) ? path : ProgramFilePath(path);
+}
+
+void GetProgramFolderString(std::string& out) { out = GetProgramFolder(); }
+
+std::string ReplaceExtension(const std::string& path, const char* ext)
+{
+    return GetFolderOfPath(path) + GetFileNameNoExt(path) + ext;
+}
+
+void CurrentTimeText(std::string& out)
+{
+    const std::tm local = LocalTimeNow();
+    char text[32];
+    std::strftime(text, sizeof text, "%a %b %e %H:%M:%S %Y", &local);
+    out = text;
+}
+
+int GetLocalSecond() { return LocalTimeNow().tm_sec; }

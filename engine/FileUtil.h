@@ -50,3 +50,14 @@ void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out)
 std::string FormatTimestamp();
 
 void ShowMessage(const char* text, const char* caption);
+
+// Helpers no part of the game calls.
+// An absolute path unchanged, any other below the program folder.
+std::string ResolveProgramPath(const std::string& path);
+void GetProgramFolderString(std::string& out);
+// The folder and file name of path without its extension, then ext.
+std::string ReplaceExtension(const std::string& path, const char* ext);
+// The local time in the 24 characters "Www Mmm dd hh:mm:ss yyyy".
+void CurrentTimeText(std::string& out);
+// The seconds of the local time.
+int GetLocalSecond();

@@ -1,6 +1,8 @@
 // The texture and mesh slots of GraphicsSystem behind the game's int handles.
 #include "engine/GraphicsSystem.h"
 
+#include "engine/FileUtil.h"
+#include "engine/ResourceLoader.h"
 #include "engine/TextureLoader.h"
 
 namespace {
@@ -47,15 +49,42 @@ void ReleaseSlot(SlotTable<Record>* table, int* handle)
 
 void GraphicsSystem::LoadTextureResource(int* handle, const char* name)
 {
+    Image image;
+    const bool decoded = DecodePng(&image, ReadResource("TEXTURE", name), true);
+    PutTexture(handle, decoded ? &image : nullptr);
+}
+
+void GraphicsSystem::PutTexture(int* handle, const Image* image)
+{
     ReleaseTexture(handle);
     *handle = -1;
     const int slot = TakeFreeSlot(textures, &textureSearch);
     if (slot < 0)
         return;
     auto holder = std::make_unique<TextureHolder>(device);
-    holder->texture = CreateTextureFromResource(device, "TEXTURE", name, true, &holder->width, &holder->height);
+    if (image)
+        holder->texture = CreateTextureFromImage(device, *image, &holder->width, &holder->height);
     textures[slot] = std::move(holder);
     *handle = slot;
+}
+
+void GraphicsSystem::LoadTextureFile(int* handle, const std::string& path)
+{
+    const std::string file = ResolveProgramPath(path);
+    if (!FileExists(file))
+        return;
+    std::vector<unsigned char> bytes;
+    ReadWholeFile(file, &bytes);
+    Image image;
+    PutTexture(handle, DecodePicture(&image, bytes) ? &image : nullptr);
+}
+
+void GraphicsSystem::LoadTextureFileDecoded(int* handle, const std::string& path)
+{
+    std::vector<unsigned char> png;
+    ReadWholeFile(ResolveProgramPath(path), &png);
+    Image image;
+    PutTexture(handle, DecodePng(&image, png, true) ? &image : nullptr);
 }
 
 void GraphicsSystem::LoadMesh(int* handle, const char* name, const char* type)
@@ -108,4 +137,16 @@ int GraphicsSystem::GetMeshFaceCount(int handle) const
 {
     const CModel* model = FindMesh(handle);
     return model ? model->FaceCount() : 0;
+}
+
+int GraphicsSystem::GetTextureWidth(int handle) const
+{
+    const TextureHolder* holder = FindSlot(textures, handle);
+    return holder ? holder->width : 0;
+}
+
+int GraphicsSystem::GetTextureHeight(int handle) const
+{
+    const TextureHolder* holder = FindSlot(textures, handle);
+    return holder ? holder->height : 0;
 }

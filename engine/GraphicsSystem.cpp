@@ -205,6 +205,14 @@ void GraphicsSystem::SetFlatShading(int on)
     device->SetShadeMode(on == 1 ? ShadeMode::Flat : ShadeMode::Gouraud);
 }
 
+void GraphicsSystem::SetTextureMode(int mode)
+{
+    if (mode == textureMode)
+        return;
+    textureMode = mode;
+    device->SetSamplerMode(mode == 0 ? SamplerMode::ClampLinear : SamplerMode::WrapNearest);
+}
+
 void GraphicsSystem::SetFogColor(int r, int g, int b)
 {
     fogColor = 0xFF000000u | static_cast<uint32_t>(r & 0xFF) << 16 | static_cast<uint32_t>(g & 0xFF) << 8 |

@@ -15,6 +15,8 @@
 #include <memory>
 #include <string>
 
+struct Image;
+
 class GraphicsSystem {
 public:
     static constexpr int kSlotCount = 256;
@@ -40,6 +42,9 @@ public:
     void SetWireframe(int on);
     void SetZBuffer(int on);
     void SetFlatShading(int on);
+    // 0 samples linearly with clamped coordinates, any other mode nearest and
+    // wrapped; nothing in the game changes the sampling.
+    void SetTextureMode(int mode);
 
     void SetFogColor(int r, int g, int b);
     void SetFogRange(float start, float end);
@@ -112,8 +117,19 @@ public:
     int GetMeshMaterialCount(int handle) const;
     int GetMeshVertexCount(int handle) const;
     int GetMeshFaceCount(int handle) const;
+    // 0 for -1 or an empty slot; nothing in the game asks.
+    int GetTextureWidth(int handle) const;
+    int GetTextureHeight(int handle) const;
+    // Picture files, which nothing in the game loads. A relative path is
+    // below the program folder. A PNG or BMP file without colour key; a
+    // missing file loads nothing.
+    void LoadTextureFile(int* handle, const std::string& path);
+    // A PNG file, loaded as the texture resources are, colour key included.
+    void LoadTextureFileDecoded(int* handle, const std::string& path);
 
 private:
+    // A new slot holding the picture's texture, or no texture without a picture.
+    void PutTexture(int* handle, const Image* image);
     void SetWorldTransform(const Matrix& world);
     void DrawColorStrip(const ColorVertex* vertices, int primitiveCount, const Matrix& world);
     void DrawWithAlphaMode(int texture, ColorVertex* strip, float alpha, bool multiplyMode, const Matrix& world);
@@ -142,6 +158,7 @@ private:
     int wireframeState = 0;
     int zBufferState = 0;
     int flatState = 0;
+    int textureMode = 0;
     // Until Init succeeds (and after Release) everything goes to a device that draws nothing.
     NullGraphicsDevice nullDevice;
     GraphicsDevice* device = &nullDevice;

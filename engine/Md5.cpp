@@ -157,3 +157,5 @@ void Md5HexString(char* out, const char* text)
     const std::string hex = Md5Hex(text, std::strlen(text));
     std::memcpy(out, hex.c_str(), 33);
 }
+
+void Md5HexToString(std::string& out, const char* text) { out = Md5Hex(text, std::strlen(text)); }

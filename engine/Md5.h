@@ -21,3 +21,5 @@ void MD5Final(unsigned char digest[16], MD5_CTX* context);
 std::string Md5Hex(const void* data, size_t n);
 // The digest of strlen(text) bytes; out must hold 33 characters.
 void Md5HexString(char* out, const char* text);
+// The same digest text into a string.
+void Md5HexToString(std::string& out, const char* text);

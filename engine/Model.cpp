@@ -5,6 +5,9 @@
 #include "engine/ResourceLoader.h"
 #include "engine/XFile.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 CModel::~CModel()
@@ -18,9 +21,37 @@ CModel::~CModel()
 
 bool CModel::LoadFromResource(const char* name, const char* type)
 {
-    const std::vector<unsigned char> copy = ReadResource(type, name);
     MeshData data;
-    if (!ParseXFile(&data, copy.data(), copy.size()))
+    return LoadFromBytes(ReadResource(type, name), &data);
+}
+
+bool CModel::LoadFromFile(const std::string& path)
+{
+    std::vector<unsigned char> bytes;
+    MeshData data;
+    if (!ReadWholeFile(ResolveProgramPath(path), &bytes) || !LoadFromBytes(bytes, &data))
+        return false;
+    FillBounds(data);
+    return true;
+}
+
+bool CModel::LoadFromResourceViaTempFile(const char* name, const char* type)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "vostrelle-XXXXXX").string();
+    if (!mkdtemp(folder.data()))
+        return false;
+    const std::string path = folder + "/mesh.x";
+    const std::vector<unsigned char> copy = ReadResource(type, name);
+    const bool loaded = WriteFileBytes(path, copy.data(), copy.size()) && LoadFromFile(path);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return loaded;
+}
+
+bool CModel::LoadFromBytes(const std::vector<unsigned char>& bytes, MeshData* out)
+{
+    MeshData& data = *out;
+    if (!ParseXFile(&data, bytes.data(), bytes.size()))
         return false;
     mesh = device->CreateMesh(data);
     if (mesh == kNoMesh)
@@ -51,6 +82,15 @@ void CModel::Draw()
     }
 }
 
+void CModel::DrawUntextured()
+{
+    device->SetTexture(kNoTexture);
+    for (unsigned int i = 0; i < materialCount; ++i) {
+        device->SetMaterial(materials[i]);
+        device->DrawMeshSubset(mesh, static_cast<int>(i));
+    }
+}
+
 void CModel::DrawAlpha(float alpha)
 {
     for (unsigned int i = 0; i < materialCount; ++i) {
@@ -63,5 +103,25 @@ void CModel::DrawAlpha(float alpha)
         device->SetMaterial(material);
         device->SetTexture(kNoTexture);
         device->DrawMeshSubset(mesh, static_cast<int>(i));
+    }
+}
+
+void CModel::FillBounds(const MeshData& data)
+{
+    Vec3 low = data.vertices[0].position;
+    Vec3 high = low;
+    for (const MeshBufferVertex& vertex : data.vertices) {
+        low = {std::min(low.x, vertex.position.x), std::min(low.y, vertex.position.y),
+               std::min(low.z, vertex.position.z)};
+        high = {std::max(high.x, vertex.position.x), std::max(high.y, vertex.position.y),
+                std::max(high.z, vertex.position.z)};
+    }
+    const Vec3 centre = (low + high) * 0.5f;
+    const Vec3 innerLow = (low + centre) * 0.5f;
+    const Vec3 innerHigh = (high + centre) * 0.5f;
+    for (int i = 0; i < 8; ++i) {
+        bounds[i] = {i & 1 ? high.x : low.x, i & 2 ? high.y : low.y, i & 4 ? high.z : low.z};
+        bounds[8 + i] = {i & 1 ? innerHigh.x : innerLow.x, i & 2 ? innerHigh.y : innerLow.y,
+                         i & 4 ? innerHigh.z : innerLow.z};
     }
 }

@@ -32,8 +32,11 @@ public:
     int32_t framesLastSecond = 0;
     int32_t framesThisSecond = 0;
     int32_t now = 0;
+    int32_t spare1 = 0;  // the spare fields keep the counter's eight-int layout
     int32_t nextFrameDue = 0;
     int32_t nextSecondMark = 0;
+    int32_t spare2 = 0;
+    int32_t spare3 = 0;
 };
 
 // Milliseconds between frames, alternating short and long for about 60 per second.

@@ -1,11 +1,10 @@
 #include "engine/Profiler.h"
 
 #include "engine/FileUtil.h"
+#include "engine/TextUtil.h"
 #include "platform/System.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -17,18 +16,6 @@ constexpr size_t kMaxValue = 767;
 // Far more than every key with its longest value: a larger file is no
 // settings file, and is not read.
 constexpr size_t kMaxFileBytes = 1024 * 1024;
-
-// strtol rules (leading blanks, sign, digits up to the first other character),
-// clamped to the int range.
-int ParseInt(const char* text)
-{
-    const long value = std::strtol(text, nullptr, 10);
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 // Splits the bytes into lines, without their "\n" or "\r\n" ends.
 std::vector<std::string> SplitLines(const std::vector<unsigned char>& bytes)
@@ -60,7 +47,7 @@ void CProfiler::Load(const char* file, const char* separatorText)
 {
     dirty = false;
     separator = separatorText;
-    path = IsPathAbsolute(file) ? std::string(file) : ProgramFilePath(file);
+    path = ResolveProgramPath(file);
     std::vector<unsigned char> bytes;
     if (!FileExists(path))
         return;

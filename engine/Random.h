@@ -11,6 +11,8 @@
 class MersenneTwister {
 public:
     void Init(uint32_t seed);
+    // The reference seeding by an array of length words.
+    void InitByArray(const uint32_t* key, int length);
     // Next 32-bit output; a state never seeded seeds itself with 5489 first.
     uint32_t NextInt32();
 
@@ -23,11 +25,23 @@ private:
 };
 
 void InitGenrand(uint32_t seed);
+void InitByArray(const uint32_t* key, int length);
 uint32_t GenrandInt32();
+// GenrandInt32 shifted right by one.
+int32_t GenrandInt31();
 // In [0, 1], both ends possible.
 double GenrandReal1();
+// In [0, 1).
+double GenrandReal2();
+// In (0, 1).
+double GenrandReal3();
+// In [0, 1) with 53-bit resolution, from two draws.
+double GenrandRes53();
 
 void SeedRandom(uint32_t seed);
+// Seeds with the calendar time in seconds; nothing in the game does, since
+// replays need the fixed seed.
+void SeedRandomFromTime();
 // A copy of the game's generator as it stands, for checks that must not draw from it.
 MersenneTwister CopyOfRandomState();
 // Uniform in [0, 1], 1.0 included.

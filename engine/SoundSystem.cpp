@@ -1,5 +1,6 @@
 #include "engine/SoundSystem.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/DeviceLog.h"
@@ -15,7 +16,13 @@ constexpr int kFadeEnd = -5000;
 
 }  // namespace
 
-SoundSystem::SoundSystem(std::unique_ptr<AudioDevice> device) : device_(std::move(device)) {}
+SoundSystem::SoundSystem(std::unique_ptr<AudioDevice> device) : device_(std::move(device)) {
+    next_.fill(-1);
+    if (device_ != nullptr) {
+        deviceList_ = device_->OutputDeviceNames();
+        deviceList_.resize(std::min(deviceList_.size(), kMaxListedDevices));
+    }
+}
 
 SoundSystem::~SoundSystem() {
     Release();
@@ -80,6 +87,7 @@ int SoundSystem::CreateFromWave(const void* image, size_t size) {
         !device_->CreateBuffer(slot, wave.format, wave.samples, wave.bytes)) {
         return -1;
     }
+    sizes_[slot] = wave.bytes;
     return slot;
 }
 
@@ -101,6 +109,7 @@ void SoundSystem::PlayAt(int8_t id, int, const Vec3* position) {
 void SoundSystem::Stop(int8_t id) {
     if (IsLoaded(id)) {
         device_->Stop(id);
+        next_[id] = -1;
     }
 }
 
@@ -161,6 +170,11 @@ void SoundSystem::SetMasterPan(int pan) {
 void SoundSystem::Update() {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int8_t id = static_cast<int8_t>(slot);
+        if (next_[slot] >= 0 && !IsPlaying(id)) {
+            Play(static_cast<int8_t>(next_[slot]), nextLoop_[slot]);
+            currentMusic_ = next_[slot];
+            next_[slot] = -1;
+        }
         if (!fading_[slot] || !IsLoaded(id)) {
             continue;
         }
@@ -186,6 +200,55 @@ void SoundSystem::Release() {
     AppendLog(kDeviceLog, "Release Sound Device.\n");
     device_.reset();
     AppendLog(kDeviceLog, kStepFinished);
+}
+
+void SoundSystem::QueueFollowUp(int8_t id, int8_t next, int loopIndex) {
+    if (IsSlot(id)) {
+        next_[id] = next;
+        nextLoop_[id] = loopIndex;
+    }
+}
+
+void SoundSystem::SetMasterVolume(int volume) {
+    if (device_ != nullptr) {
+        device_->SetMasterVolume(volume - 10000);
+    }
+}
+
+int SoundSystem::GetMasterVolume() const {
+    return device_ != nullptr ? device_->GetMasterVolume() + 10000 : 0;
+}
+
+int SoundSystem::GetMasterPan() const {
+    return device_ != nullptr ? device_->GetMasterPan() : 0;
+}
+
+int SoundSystem::GetPan(int8_t id) const {
+    return IsLoaded(id) ? device_->GetPan(id) : 0;
+}
+
+void SoundSystem::SetFrequency(int8_t id, int frequency) {
+    if (IsLoaded(id)) {
+        device_->SetFrequency(id, frequency);
+    }
+}
+
+int SoundSystem::GetFrequency(int8_t id) const {
+    return IsLoaded(id) ? device_->GetFrequency(id) : 0;
+}
+
+int SoundSystem::CreateEmptyBuffer(int8_t id) {
+    if (!IsLoaded(id)) {
+        return -1;
+    }
+    const int slot = FindFreeSlot();
+    const std::vector<unsigned char> silence(sizes_[id]);
+    const PcmFormat format{1, 16, 22050};
+    if (slot < 0 || !device_->CreateBuffer(slot, format, silence.data(), silence.size())) {
+        return -1;
+    }
+    sizes_[slot] = silence.size();
+    return slot;
 }
 
 SoundSystem* g_sound = nullptr;

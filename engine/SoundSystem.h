@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/VectorMath.h"
 #include "platform/AudioDevice.h"
@@ -18,6 +19,7 @@
 class SoundSystem {
 public:
     static constexpr int kSlotCount = AudioDevice::kBufferCount;
+    static constexpr size_t kMaxListedDevices = 10;
 
     // Without a device every load fails and every play does nothing.
     explicit SoundSystem(std::unique_ptr<AudioDevice> device);
@@ -57,10 +59,27 @@ public:
     void SetPan(int8_t id, int pan);
     void SetMasterPan(int pan);
 
-    // Once per frame: a fading slot loses 10 per frame and stops at -5000.
+    // Once per frame: a slot that has stopped starts its queued follow-up as
+    // the current music; a fading slot loses 10 per frame and stops at -5000.
     void Update();
     // Frees every sound and the device, with its lines in the device log.
     void Release();
+
+    // Operations nothing in the game calls.
+    // The first ten output devices, as they were when the manager was made.
+    void GetDeviceList(std::vector<std::string>* out) const { *out = deviceList_; }
+    // Once id has stopped, Update plays next (with that loop index) as the music.
+    void QueueFollowUp(int8_t id, int8_t next, int loopIndex);
+    // 0 (silent) .. 10000 (full).
+    void SetMasterVolume(int volume);
+    int GetMasterVolume() const;
+    int GetMasterPan() const;
+    int GetPan(int8_t id) const;
+    // Hz; 0 returns to the sound's own rate.
+    void SetFrequency(int8_t id, int frequency);
+    int GetFrequency(int8_t id) const;
+    // A silent mono 22050 Hz 16-bit sound of id's byte size in the next free slot; its index, or -1.
+    int CreateEmptyBuffer(int8_t id);
 
 private:
     static bool IsSlot(int id) { return id >= 0 && id < kSlotCount; }
@@ -71,6 +90,10 @@ private:
     int currentMusic_ = -1;
     int searchIndex_ = 0;
     std::array<bool, kSlotCount> fading_{};
+    std::array<size_t, kSlotCount> sizes_{};
+    std::array<int, kSlotCount> next_;
+    std::array<int, kSlotCount> nextLoop_{};
+    std::vector<std::string> deviceList_;
 };
 
 // The one sound manager, created by the program entry.

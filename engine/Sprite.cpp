@@ -378,10 +378,15 @@ void CSprite::SetRotation(float x, float y, float z)
 void CSprite::GetWorldMatrixEx(Matrix* out, float rx, float ry, float rz, float ox, float oy, float oz)
 {
     const Vec3 angles{rx + rotation.x + spin.x, ry + rotation.y + spin.y, rz + rotation.z + spin.z};
-    *out = RotateAndPlace(MatrixTranslation(ox, oy, oz), angles, position);
+    scratchMatrix = RotateAndPlace(MatrixTranslation(ox, oy, oz), angles, position);
+    *out = scratchMatrix;
 }
 
-void CSprite::GetWorldMatrix(Matrix* out) { *out = RotateAndPlace(MatrixIdentity(), rotation + spin, position); }
+void CSprite::GetWorldMatrix(Matrix* out)
+{
+    scratchMatrix = RotateAndPlace(MatrixIdentity(), rotation + spin, position);
+    *out = scratchMatrix;
+}
 
 void CSprite::SetWait2(int frames) { waitFrames = static_cast<unsigned int>(frames); }
 

@@ -71,6 +71,8 @@ public:
     virtual bool IsInView();
     virtual ~CSprite();
 
+    // The world matrix is built in it.
+    Matrix scratchMatrix = MatrixIdentity();
     float pushFactor = 1.0f;
     Vec3 framePosition;
     Vec3 lastMovement;

@@ -1,17 +1,36 @@
 #include "engine/TextureLoader.h"
 
-#include "engine/BmpImage.h"
 #include "engine/ResourceLoader.h"
+
+#include <cstring>
 
 TextureId CreateTextureFromResource(GraphicsDevice* device, const char* type, const char* name, bool colourKey,
                                     int* width, int* height)
 {
     *width = *height = 0;
-    const std::vector<unsigned char> png = ReadResource(type, name);
-    std::vector<unsigned char> bmp;
     Image image;
-    if (!ConvertPngToBmp(&bmp, png.data(), png.size()) || !DecodeBmp(&image, bmp.data(), bmp.size(), colourKey))
+    if (!DecodePng(&image, ReadResource(type, name), colourKey))
         return kNoTexture;
+    return CreateTextureFromImage(device, image, width, height);
+}
+
+bool DecodePng(Image* image, const std::vector<unsigned char>& png, bool colourKey)
+{
+    std::vector<unsigned char> bmp;
+    return ConvertPngToBmp(&bmp, png.data(), png.size()) && DecodeBmp(image, bmp.data(), bmp.size(), colourKey);
+}
+
+bool DecodePicture(Image* image, const std::vector<unsigned char>& bytes)
+{
+    static const unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (bytes.size() >= sizeof kPngSignature && std::memcmp(bytes.data(), kPngSignature, sizeof kPngSignature) == 0)
+        return DecodePng(image, bytes, false);
+    return DecodeBmp(image, bytes.data(), bytes.size(), false);
+}
+
+TextureId CreateTextureFromImage(GraphicsDevice* device, const Image& image, int* width, int* height)
+{
+    *width = *height = 0;
     const TextureId texture = device->CreateTexture(image.width, image.height, image.pixels.data());
     if (texture != kNoTexture) {
         *width = image.width;

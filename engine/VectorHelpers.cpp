@@ -120,3 +120,20 @@ void RandomEdgePoint(Vec3* out)
         out->x = beyond;
     }
 }
+
+void BuildWorldMatrix(Matrix* out, float rx, float ry, float rz, float tx, float ty, float tz)
+{
+    const Matrix turn = MatrixMultiply(MatrixMultiply(MatrixRotationX(rx), MatrixRotationY(ry)), MatrixRotationZ(rz));
+    *out = MatrixMultiply(turn, MatrixTranslation(tx, ty, tz));
+}
+
+void RotateAboutY(Vec3* v, float angle) { *v = Vec3TransformCoord(*v, MatrixRotationY(angle * kPi)); }
+
+void RotateXYZ(Vec3* v, float x, float y, float z)
+{
+    Matrix turn;
+    BuildWorldMatrix(&turn, x * kPi, y * kPi, z * kPi, 0.0f, 0.0f, 0.0f);
+    *v = Vec3TransformCoord(*v, turn);
+}
+
+void ResetZeroVector() { g_zeroVector = {0.0f, 0.0f, 0.0f}; }

@@ -44,3 +44,12 @@ float HeadingOf(const Vec2* d);
 double AngleBetween(const Vec3* a, const Vec3* b);
 // A random point just outside the visible field, in the plane z = 0.
 void RandomEdgePoint(Vec3* out);
+
+// Helpers no part of the game calls.
+// RotationX × RotationY × RotationZ × Translation, the angles in radians.
+void BuildWorldMatrix(Matrix* out, float rx, float ry, float rz, float tx, float ty, float tz);
+// Turns the point v about y in place.
+void RotateAboutY(Vec3* v, float angle);
+// Turns the point v by RotationX × RotationY × RotationZ of the three angles.
+void RotateXYZ(Vec3* v, float x, float y, float z);
+void ResetZeroVector();

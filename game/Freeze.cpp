@@ -51,6 +51,10 @@ void FadeStop()
     g_fadeDirection = 0;
 }
 
+bool IsFadingIn() { return g_fadeDirection == -1; }
+
+void OnFadeOutDone() {}
+
 void DrawAndStepFade()
 {
     if (g_fadeLevel >= 0.0f) {
@@ -67,6 +71,7 @@ void DrawAndStepFade()
         if (g_fadeLevel >= 1.0f) {
             g_fadeLevel = 1.0f;
             g_fadeDirection = 0;
+            OnFadeOutDone();
         }
     }
 }

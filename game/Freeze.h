@@ -11,6 +11,9 @@ bool IsFrozen();
 void FadeIn();
 void FadeOut();
 void FadeStop();
+bool IsFadingIn();
+// Called once when a fade-out reaches full black.
+void OnFadeOutDone();
 // Draws the black layer at the level it has now, then moves the fade on by one frame.
 void DrawAndStepFade();
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 // PCM layout of a buffer: 8-bit unsigned or 16-bit signed little-endian
 // samples, channels interleaved.
@@ -43,8 +45,16 @@ public:
     virtual int GetVolume(int index) const = 0;
     // -kMaxPan (right silent) .. kMaxPan (left silent); out of range refused.
     virtual bool SetPan(int index, int pan) = 0;
+    virtual int GetPan(int index) const = 0;
     // Play rate in Hz, kMinFrequency..kMaxFrequency; 0 returns to the buffer's own rate.
     virtual bool SetFrequency(int index, int frequency) = 0;
+    virtual int GetFrequency(int index) const = 0;
     // Pan of the whole output, by the same law as a buffer's.
     virtual bool SetMasterPan(int pan) = 0;
+    virtual int GetMasterPan() const = 0;
+    // Volume of the whole output, kMinVolume..0.
+    virtual bool SetMasterVolume(int volume) = 0;
+    virtual int GetMasterVolume() const = 0;
+    // Names of the output devices the system offers.
+    virtual std::vector<std::string> OutputDeviceNames() const = 0;
 };

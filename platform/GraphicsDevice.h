@@ -35,6 +35,9 @@ enum class TransformType { World, View, Projection };
 enum class CullMode { None, CounterClockwise };
 enum class FillMode { Solid, Wireframe };
 enum class ShadeMode { Gouraud, Flat };
+// Sampling of stage 0: nearest texel with wrapped coordinates (the default), or
+// linear filtering with coordinates clamped to the edge.
+enum class SamplerMode { WrapNearest, ClampLinear };
 enum class BlendFactor { Zero, One, SourceAlpha, InverseSourceAlpha, DestinationColor, InverseDestinationColor };
 // Alpha of texture stage 0: texture times vertex (or material) alpha, or the texture's alpha alone.
 enum class TextureAlphaOp { Modulate, SelectTexture };
@@ -117,6 +120,7 @@ public:
     virtual void SetCullMode(CullMode mode) = 0;
     virtual void SetFillMode(FillMode mode) = 0;
     virtual void SetShadeMode(ShadeMode mode) = 0;
+    virtual void SetSamplerMode(SamplerMode mode) = 0;
     virtual void SetDepthWrite(bool on) = 0;
     virtual void SetDepthTest(bool on) = 0;
     // Fog is linear in eye-space depth.

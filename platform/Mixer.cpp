@@ -150,6 +150,12 @@ bool Mixer::SetPan(int index, int pan) {
     return true;
 }
 
+int Mixer::GetPan(int index) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const Voice* voice = Find(index);
+    return voice == nullptr ? 0 : voice->pan;
+}
+
 bool Mixer::SetFrequency(int index, int frequency) {
     std::lock_guard<std::mutex> lock(mutex_);
     Voice* voice = Find(index);
@@ -173,6 +179,31 @@ bool Mixer::SetMasterPan(int pan) {
     std::lock_guard<std::mutex> lock(mutex_);
     masterPan_ = pan;
     return true;
+}
+
+int Mixer::GetFrequency(int index) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const Voice* voice = Find(index);
+    return voice == nullptr ? 0 : voice->frequency;
+}
+
+int Mixer::GetMasterPan() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return masterPan_;
+}
+
+bool Mixer::SetMasterVolume(int volume) {
+    if (volume < kMinVolume || volume > 0) {
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    masterVolume_ = volume;
+    return true;
+}
+
+int Mixer::GetMasterVolume() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return masterVolume_;
 }
 
 // Linear interpolation between neighbouring frames; a looping buffer's last
@@ -234,7 +265,7 @@ void Mixer::Mix(int16_t* out, size_t frames) {
     std::lock_guard<std::mutex> lock(mutex_);
     float masterLeft = 0.0f;
     float masterRight = 0.0f;
-    PanGains(masterPan_, 1.0f, &masterLeft, &masterRight);
+    PanGains(masterPan_, Attenuation(masterVolume_), &masterLeft, &masterRight);
     float sum[2 * kChunkFrames];
     for (size_t done = 0; done < frames;) {
         const size_t count = std::min(kChunkFrames, frames - done);

@@ -32,8 +32,15 @@ public:
     bool SetVolume(int index, int volume) override;
     int GetVolume(int index) const override;
     bool SetPan(int index, int pan) override;
+    int GetPan(int index) const override;
     bool SetFrequency(int index, int frequency) override;
+    int GetFrequency(int index) const override;
     bool SetMasterPan(int pan) override;
+    int GetMasterPan() const override;
+    bool SetMasterVolume(int volume) override;
+    int GetMasterVolume() const override;
+    // A mixer alone outputs nowhere.
+    std::vector<std::string> OutputDeviceNames() const override { return {}; }
 
 private:
     struct Voice {
@@ -56,6 +63,7 @@ private:
 
     const int outputRate_;
     int masterPan_ = 0;
+    int masterVolume_ = 0;
     std::array<Voice, kBufferCount> voices_;
     mutable std::mutex mutex_;
 };

@@ -18,6 +18,7 @@ public:
     void SetCullMode(CullMode) override {}
     void SetFillMode(FillMode) override {}
     void SetShadeMode(ShadeMode) override {}
+    void SetSamplerMode(SamplerMode) override {}
     void SetDepthWrite(bool) override {}
     void SetDepthTest(bool) override {}
     void SetFogEnable(bool) override {}

@@ -121,6 +121,12 @@ void RecordingGraphicsDevice::SetShadeMode(ShadeMode mode)
     state.shade = mode;
 }
 
+void RecordingGraphicsDevice::SetSamplerMode(SamplerMode mode)
+{
+    Record(mode == SamplerMode::WrapNearest ? "SetSamplerMode WrapNearest" : "SetSamplerMode ClampLinear");
+    state.sampler = mode;
+}
+
 void RecordingGraphicsDevice::SetDepthWrite(bool on)
 {
     Record("SetDepthWrite " + std::to_string(on));

@@ -19,6 +19,7 @@ struct RecordedState {
     CullMode cull = CullMode::CounterClockwise;
     FillMode fill = FillMode::Solid;
     ShadeMode shade = ShadeMode::Gouraud;
+    SamplerMode sampler = SamplerMode::WrapNearest;
     TextureId texture = kNoTexture;
     DirectionalLight light;
     Material material;
@@ -65,6 +66,7 @@ public:
     void SetCullMode(CullMode mode) override;
     void SetFillMode(FillMode mode) override;
     void SetShadeMode(ShadeMode mode) override;
+    void SetSamplerMode(SamplerMode mode) override;
     void SetDepthWrite(bool on) override;
     void SetDepthTest(bool on) override;
     void SetFogEnable(bool on) override;

@@ -290,6 +290,7 @@ void GlGraphicsDevice::ReleaseDevice()
     for (auto& [id, mesh] : meshes)
         DeleteMeshBuffers(mesh);
     meshes.clear();
+    textureSamplers.clear();
     SDL_GL_DeleteContext(context);
     context = nullptr;
     vsyncActive = false;
@@ -422,6 +423,7 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
     const GLuint name = id;
     glDeleteTextures(1, &name);
     cache.TextureDeleted();
+    textureSamplers.erase(id);
     if (texture == id)
         texture = kNoTexture;
 }
@@ -450,7 +452,24 @@ void GlGraphicsDevice::ApplyTexture()
     const bool textured = texture != kNoTexture;
     cache.Enable(GL_TEXTURE_2D, true);
     cache.BindTexture(textured ? texture : whiteTexture);
+    if (textured)
+        ApplySampler();
     cache.CombineAlpha(textured && alphaOp == TextureAlphaOp::SelectTexture ? GL_REPLACE : GL_MODULATE);
+}
+
+// Sets the bound texture's sampling when it differs from the mode asked for.
+void GlGraphicsDevice::ApplySampler()
+{
+    const auto found = textureSamplers.find(texture);
+    const SamplerMode current = found == textureSamplers.end() ? SamplerMode::WrapNearest : found->second;
+    if (current == sampler)
+        return;
+    const bool linear = sampler == SamplerMode::ClampLinear;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, linear ? GL_LINEAR : GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, linear ? GL_LINEAR : GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, linear ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, linear ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    textureSamplers[texture] = sampler;
 }
 
 void GlGraphicsDevice::ApplyWorldSpace()

@@ -36,6 +36,7 @@ public:
     void SetCullMode(CullMode mode) override { cull = mode; }
     void SetFillMode(FillMode mode) override { fill = mode; }
     void SetShadeMode(ShadeMode mode) override { shade = mode; }
+    void SetSamplerMode(SamplerMode mode) override { sampler = mode; }
     void SetDepthWrite(bool on) override { depthWrite = on; }
     void SetDepthTest(bool on) override { depthTest = on; }
     void SetFogEnable(bool on) override { fog = on; }
@@ -115,6 +116,7 @@ private:
     void DeleteMeshBuffers(GlMesh& mesh);
     void ApplyRasterStates();
     void ApplyTexture();
+    void ApplySampler();
     void ApplyWorldSpace();
     void ApplyScreenSpace();
     void ApplyLighting(bool vertexColors);
@@ -139,6 +141,9 @@ private:
     CullMode cull = CullMode::CounterClockwise;
     FillMode fill = FillMode::Solid;
     ShadeMode shade = ShadeMode::Gouraud;
+    SamplerMode sampler = SamplerMode::WrapNearest;
+    // GL keeps sampling with each texture: the textures sampled otherwise than by default.
+    std::unordered_map<TextureId, SamplerMode> textureSamplers;
     bool depthTest = true, depthWrite = true;
     bool fog = false;
     uint32_t fogColor = 0;

@@ -51,3 +51,13 @@ void SdlAudioDevice::Callback(void* self, Uint8* stream, int bytes) {
     const size_t frames = static_cast<size_t>(bytes) / (2 * sizeof(int16_t));
     static_cast<SdlAudioDevice*>(self)->Mix(reinterpret_cast<int16_t*>(stream), frames);
 }
+
+std::vector<std::string> SdlAudioDevice::OutputDeviceNames() const {
+    std::vector<std::string> names;
+    const int count = SDL_GetNumAudioDevices(0);
+    for (int i = 0; i < count; ++i) {
+        const char* name = SDL_GetAudioDeviceName(i, 0);
+        names.push_back(name != nullptr ? name : "");
+    }
+    return names;
+}

@@ -18,6 +18,8 @@ public:
     SdlAudioDevice(const SdlAudioDevice&) = delete;
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
 
+    std::vector<std::string> OutputDeviceNames() const override;
+
 private:
     explicit SdlAudioDevice(int outputRate);
     static void Callback(void* self, Uint8* stream, int bytes);

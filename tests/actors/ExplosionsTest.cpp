@@ -88,6 +88,25 @@ TEST_F(ExplosionsTest, RingsGrowOrShrinkOverTheirFrames)
     EXPECT_EQ(device.draws[0].state.texture, ringPicture);
 }
 
+TEST_F(ExplosionsTest, RingAndStillGlowSpawnersUseTheEffectList)
+{
+    SpawnShockWave(1.0f, 2.0f, 3.0f, 7.0f, 12);
+    SpawnShockWaveAt(4.0f, 5.0f, 6.0f);
+    SpawnShockWaveShrinking(7.0f, 8.0f, 9.0f);
+    SpawnLightParticle(1.0f, 2.0f, 3.0f, 0.5f);
+    ASSERT_EQ(g_effectList.size(), 4u);
+    // x, size, frames, shrink
+    const float rings[][4] = {{1.0f, 7.0f, 12, 0}, {4.0f, 25.0f, 30, 0}, {7.0f, 25.0f, 30, 1}};
+    for (int i = 0; i < 3; ++i) {
+        const auto* ring = dynamic_cast<CShockWave*>(g_effectList[i]);
+        ASSERT_NE(ring, nullptr);
+        const float z = ring->position.z, frames = float(ring->dyingLeft), shrink = float(ring->shrink);
+        EXPECT_EQ(std::vector<float>({ring->position.x, z, ring->size, frames, shrink}),
+                  std::vector<float>({rings[i][0], rings[i][0] + 2, rings[i][1], rings[i][2], rings[i][3]}));
+    }
+    EXPECT_EQ(g_effectList[3]->dyingLeft, 90);
+}
+
 TEST_F(ExplosionsTest, RemovingGlowsKeepsTheOtherEffectsInOrder)
 {
     const Vec3 still{};

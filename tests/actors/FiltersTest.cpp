@@ -55,6 +55,15 @@ TEST_F(FiltersTest, FilterFadesInToFullAlphaThenOutWithoutResting)
     EXPECT_TRUE(std::is_sorted(alphas.rbegin(), alphas.rend() - 10));
 }
 
+TEST_F(FiltersTest, RedFilterFadesInAndOutOverHalvesOfItsFrames)
+{
+    CreateColorFilterRed(21);
+    const std::vector<uint32_t> alphas = FadeOf(g_overlayList.at(0));
+    EXPECT_EQ(device.draws[0].screenVertices[0].color & 0xFFFFFF, 0xFF0000u);
+    ASSERT_EQ(alphas.size(), 20u);
+    EXPECT_EQ(alphas[10], 255u);
+}
+
 TEST_F(FiltersTest, BladeShadowFadesFromItsStartingAlpha)
 {
     const Vec3 corners[4] = {{0, 1, 0}, {1, 1, 0}, {0, 0, 0}, {1, 0, 0}};

@@ -1,6 +1,7 @@
 #include "engine/GraphicsSystem.h"
 
 #include "GraphicsTestResources.h"
+#include "engine/BmpWriter.h"
 #include "engine/FileUtil.h"
 #include "engine/Random.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -146,6 +148,11 @@ TEST_F(GraphicsSystemTest, SwitchesReachTheDeviceOnlyWhenTheyChangeExceptTheBlen
     graphics.SetCameraMode(45);
     EXPECT_EQ(device.CountCalls("SetTransform View"), 2);
     EXPECT_EQ(device.CountCalls("SetTransform Projection"), 2);
+    device.ClearRecord();
+    for (int mode : {0, 1, 2, 0, 0})
+        graphics.SetTextureMode(mode);
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"SetSamplerMode WrapNearest", "SetSamplerMode WrapNearest",
+                                                      "SetSamplerMode ClampLinear"}));
 }
 
 TEST_F(GraphicsSystemTest, BlendModesAndCameraModes)
@@ -471,6 +478,52 @@ TEST_F(GraphicsSystemTest, MeshesLoadWithTheirMaterialsAndDrawPerSubset)
     EXPECT_EQ(device.CountCalls("ReleaseMesh"), 1);
     graphics.ReleaseMesh(&mesh);
     EXPECT_EQ(mesh, -1);
+}
+
+TEST_F(GraphicsSystemTest, PictureAndMeshFiles)
+{
+    TestPng picture;
+    picture.width = 2;
+    picture.rows = {0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00};
+    const std::string png = ::testing::TempDir() + "graphics_files.png", bmp = "graphics_files.bmp";
+    const std::vector<unsigned char> pngBytes = EncodeTestPng(picture), bmpBytes = EncodeBmp24({0xFF, 0, 0xFF}, 1, 1);
+    ASSERT_TRUE(WriteFileBytes(png, pngBytes.data(), pngBytes.size()));
+    ASSERT_TRUE(WriteFileBytes(ProgramFilePath(bmp), bmpBytes.data(), bmpBytes.size()));  // a relative path
+    const struct {
+        void (GraphicsSystem::*load)(int*, const std::string&);
+        std::string path;
+        std::vector<uint32_t> pixels;
+    } cases[] = {
+        {&GraphicsSystem::LoadTextureFile, png, {0xFFFF00FF, 0xFF00FF00}},
+        {&GraphicsSystem::LoadTextureFileDecoded, png, {0x00000000, 0xFF00FF00}},
+        {&GraphicsSystem::LoadTextureFile, bmp, {0xFFFF00FF}},
+        {&GraphicsSystem::LoadTextureFile, "missing.png", {0xFFFF00FF}},  // loads nothing
+    };
+    for (const auto& test : cases) {
+        int handle = -1;
+        (graphics.*test.load)(&handle, test.path);
+        EXPECT_EQ(device.lastTexturePixels, test.pixels) << test.path;
+        EXPECT_EQ(graphics.GetTextureWidth(handle) * graphics.GetTextureHeight(handle),
+                  test.path == "missing.png" ? 0 : static_cast<int>(test.pixels.size()));
+    }
+    std::remove(ProgramFilePath(bmp).c_str());
+
+    const std::string x = ::testing::TempDir() + "graphics_files.x";
+    ASSERT_TRUE(WriteFileBytes(x, kTwoMaterialSquare, std::strlen(kTwoMaterialSquare)));
+    resources.AddText("MODEL", "#101", kTwoMaterialSquare);
+    resources.AddPicture("TEXTUREM", "#210", {0xFF00FF});
+    CModel fromFile(&device), viaFile(&device);
+    ASSERT_TRUE(fromFile.LoadFromFile(x));
+    EXPECT_TRUE(viaFile.LoadFromResourceViaTempFile("#101", "MODEL"));
+    EXPECT_FALSE(viaFile.LoadFromResourceViaTempFile("#999", "MODEL"));
+    device.ClearRecord();
+    fromFile.DrawUntextured();
+    ASSERT_EQ(device.draws.size(), 2u);
+    EXPECT_EQ(device.draws[1].state.texture, kNoTexture);
+    // The square spans -1..1 in x and y at z = 0; corner i takes the larger x for bit 0, y for bit 1.
+    const Vec3 corners[] = {fromFile.Bounds()[0], fromFile.Bounds()[5], fromFile.Bounds()[10]};
+    EXPECT_EQ(std::vector<float>({corners[0].x, corners[0].y, corners[1].x, corners[1].y, corners[2].x, corners[2].y}),
+              std::vector<float>({-1, -1, 1, -1, -0.5f, 0.5f}));
 }
 
 }  // namespace

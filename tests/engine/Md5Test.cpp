@@ -24,6 +24,9 @@ TEST(Md5, RfcTestSuite)
         std::memset(out, 'x', sizeof out);
         Md5HexString(out, c[0]);
         EXPECT_STREQ(out, c[1]) << '"' << c[0] << '"';
+        std::string text = "stale";
+        Md5HexToString(text, c[0]);
+        EXPECT_EQ(text, c[1]);
     }
 }
 

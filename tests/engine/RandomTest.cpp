@@ -47,3 +47,25 @@ TEST(Random, RangesOfTheWrappers)
     }
     EXPECT_EQ(RandomInt(0), 0);
 }
+
+TEST(Random, ArraySeedingAndTheOtherOutputsFollowTheReference)
+{
+    // The reference test key and its first two outputs.
+    const uint32_t key[] = {0x123, 0x234, 0x345, 0x456}, a = 1067595299u, b = 955945823u;
+    const std::pair<double (*)(), double> cases[] = {
+        {[] { return static_cast<double>(GenrandInt31()); }, a >> 1},
+        {GenrandReal2, a / 4294967296.0},
+        {GenrandReal3, (a + 0.5) / 4294967296.0},
+        {GenrandRes53, ((a >> 5) * 67108864.0 + (b >> 6)) / 9007199254740992.0},
+    };
+    for (const auto& [draw, expected] : cases) {
+        InitByArray(key, 4);
+        EXPECT_EQ(draw(), expected);
+    }
+    for (int i = 2; i < 999; i++)  // the 53-bit draw took outputs 1 and 2
+        GenrandInt32();
+    EXPECT_EQ(GenrandInt32(), 3460025646u);  // output 1000, then 1001 as a real in [0, 1)
+    EXPECT_NEAR(GenrandReal2(), 0.76275443, 1e-8);
+    InitByArray(nullptr, 0);  // an empty key reads nothing
+    GenrandInt32();
+}

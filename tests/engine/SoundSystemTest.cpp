@@ -130,6 +130,48 @@ TEST(SoundSystemMixTest, LoopIndexAndPanAtAPosition) {
     EXPECT_FALSE(sound.IsPlaying(slot));
 }
 
+TEST(SoundSystemMixTest, FollowUpStartsWhenTheFirstSoundEndsAndWrappers) {
+    auto device = std::make_unique<Mixer>(kRate);
+    Mixer* mixer = device.get();
+    SoundSystem sound(std::move(device));
+    const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
+    const int first = sound.CreateFromWave(wave.data(), wave.size());
+    const int next = sound.CreateFromWave(wave.data(), wave.size());
+    int16_t out[20];
+    for (bool stopped : {false, true}) {  // stopping a sound drops its follow-up
+        sound.QueueFollowUp(first, next, 1);
+        sound.Play(first, 0);
+        sound.Update();
+        EXPECT_FALSE(sound.IsPlaying(next));
+        stopped ? sound.Stop(first) : mixer->Mix(out, 10);
+        sound.Update();
+        mixer->Mix(out, 10);
+        EXPECT_EQ(sound.IsPlaying(next), !stopped);  // looped
+        sound.FadeOutMusic();
+        EXPECT_EQ(sound.IsFading(next), !stopped);  // the music now
+        sound.StopMusic();
+    }
+    sound.SetMasterVolume(8000);  // -20 dB
+    EXPECT_EQ(sound.GetMasterVolume(), 8000);
+    sound.SetFrequency(first, 4000);
+    EXPECT_EQ(sound.GetFrequency(first), 4000);
+    sound.SetFrequency(first, 0);
+    sound.Play(first, 0);
+    mixer->Mix(out, 1);
+    EXPECT_NEAR(out[0], 1000, 1);
+    EXPECT_EQ(sound.GetFrequency(sound.CreateEmptyBuffer(first)), 22050);
+    EXPECT_EQ(sound.CreateEmptyBuffer(-1), -1);
+}
+
+TEST(SoundSystemDeviceListTest, KeepsTheFirstTenOutputDevices) {
+    struct NamedDevice : NullAudioDevice {
+        std::vector<std::string> OutputDeviceNames() const override { return std::vector<std::string>(12, "out"); }
+    };
+    std::vector<std::string> list{"stale"};
+    SoundSystem(std::make_unique<NamedDevice>()).GetDeviceList(&list);
+    EXPECT_EQ(list, std::vector<std::string>(10, "out"));
+}
+
 TEST(SoundSystemNoDeviceTest, LoadsFailAndPlaysDoNothing) {
     SoundSystem sound(nullptr);
     const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);

@@ -116,3 +116,18 @@ TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
     EXPECT_EQ(beyond, end == 0 ? 15.0f - depth * 5.0f : depth * 5.0f - 15.0f);
     EXPECT_EQ(RandomFloat(), next);
 }
+
+TEST(VectorHelpers, TurningPointsAboutAxesInOrder)
+{
+    // About x, then y: (0, 1, 0) goes to +z, then to +x.
+    Vec3 a{1, 0, 0}, b{0, 1, 0}, c{1, 0, 0};
+    RotateXYZ(&a, 0.0f, 0.0f, 0.5f);
+    RotateXYZ(&b, 0.5f, 0.5f, 0.0f);
+    RotateAboutY(&c, 0.5f);
+    Matrix world;
+    BuildWorldMatrix(&world, 0.0f, 0.0f, kPi / 2, 2.0f, 3.0f, 4.0f);
+    const Vec3 got[] = {a, b, c, Vec3TransformCoord({1, 0, 0}, world)};
+    const Vec3 expected[] = {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}, {2, 4, 4}};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(Vec3Length(got[i] - expected[i]), 0.0f, 1e-6f) << i;
+}

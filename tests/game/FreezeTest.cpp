@@ -36,6 +36,7 @@ TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
     device.ClearRecord();
     DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 255);
+    EXPECT_TRUE(IsFadingIn());
     EXPECT_LT(g_fadeLevel, 1.0f);
     const int steps = StepsUntilStill() + 1;
     EXPECT_NEAR(steps, 120, 1);
@@ -46,6 +47,7 @@ TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
     EXPECT_EQ(FadeAlpha(), 0);
 
     FadeOut();
+    EXPECT_FALSE(IsFadingIn());
     EXPECT_NEAR(StepsUntilStill(), 120, 1);
     EXPECT_EQ(g_fadeLevel, 1.0f);
     device.ClearRecord();

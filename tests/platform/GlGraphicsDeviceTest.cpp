@@ -135,6 +135,25 @@ TEST_F(GlGraphicsDeviceTest, TexturesSampleNearestAndTransparentTexelsLetTheBack
     device.ReleaseTexture(texture);
 }
 
+TEST_F(GlGraphicsDeviceTest, ClampLinearSamplingBlendsTexelsButNotAcrossTheEdge)
+{
+    const uint32_t pixels[2] = {0xFF000000, 0xFFFFFFFF};
+    const TextureId texture = device.CreateTexture(2, 1, pixels);
+    device.SetTexture(texture);
+    for (SamplerMode mode : {SamplerMode::ClampLinear, SamplerMode::WrapNearest}) {
+        device.SetSamplerMode(mode);
+        DrawScreenRect(device, 99.5f, 99.5f, 20, 10, 0xFFFFFFFF);
+        const uint32_t middle = Pixel(110, 100) & 0xFF;
+        EXPECT_EQ(Pixel(100, 100), 0u);
+        EXPECT_EQ(Pixel(119, 100), 0xFFFFFFu);
+        if (mode == SamplerMode::ClampLinear)
+            EXPECT_TRUE(middle > 0x40 && middle < 0xC0) << middle;
+        else
+            EXPECT_EQ(middle, 0xFFu);
+    }
+    device.ReleaseTexture(texture);
+}
+
 TEST_F(GlGraphicsDeviceTest, ClockwiseTrianglesAreFrontFaces)
 {
     device.SetLighting(false);

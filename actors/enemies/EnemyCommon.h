@@ -1,0 +1,20 @@
+// Small pieces the enemy kinds share: their paths, their fire and its odds by
+// difficulty, their model drawing and the armoured enemies' death burst.
+#pragma once
+
+#include "actors/Enemy.h"
+
+// The odds of a random fire (1 in n): the base figure, or the harder one at difficulty 0.
+int ByDifficulty(int normal, int difficultyZero);
+
+// Points are moved by the offset, then points and tangents turned about z by the angle.
+void PlacePath(Vec3* points, Vec3* tangents, int count, float angle, const Vec3* offset);
+
+// One spinning shot along the facing at 0.1, with its sound.
+void FireAlongFacing(CEnemy* enemy);
+
+// Camera 45, culling and z-buffer on, no blending; the mesh carried by the world transform.
+void DrawEnemyModel(CEnemy* enemy, int model, int fog);
+
+// 32 glows, a ring of 25 and an explosion, after 64 draws that only advance the sequence.
+void ArmouredDeathBurst(const Vec3& position);
