@@ -19,9 +19,9 @@
 #include "engine/FileUtil.h"
 #include "engine/Md5.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 #include <memory>
 

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cerrno>
+#include <climits>
 #include <chrono>
 #include <cstdio>
 #include <strings.h>
