@@ -82,14 +82,16 @@ void CEnemy::TurnToHeading()
     RotateZVector(&facing, r);
 }
 
-void CEnemy::Explode()
+void CEnemy::Explode() { ExplodeWithSound(g_seEnemyExplode); }
+
+void CEnemy::ExplodeWithSound(int sound)
 {
     if (leftView)
         return;
     const Vec3 drift{0.0f, -0.3f, -0.1f};
     g_effectList.push_back(new CBomb(position.x, position.y, position.z, 5.0f, &drift));
     if (position.z < 20.0f)
-        g_sound->Play(g_seEnemyExplode, 0);
+        g_sound->Play(sound, 0);
 }
 
 void CEnemy::ExplodeWithGround()

@@ -34,6 +34,8 @@ protected:
     // The kinds' deaths, unless the enemy escaped: an explosion drifting
     // down and back, heard only when not too deep...
     void Explode();
+    // ...the same with a sound of the kind's own...
+    void ExplodeWithSound(int sound);
     // ...or one carried with the ground, always heard.
     void ExplodeWithGround();
 

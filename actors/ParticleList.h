@@ -2,6 +2,7 @@
 // steps, how a particle's age becomes its alpha, and how a batch is drawn.
 #pragma once
 
+#include "engine/VectorMath.h"
 #include "platform/GraphicsDevice.h"
 
 #include <vector>
@@ -19,6 +20,14 @@ void StepParticles(std::vector<Particle>* particles)
     for (Particle& p : *particles)
         p.Step();
 }
+
+// The direction scaled to 0.025..0.075 and fanned by up to 0.4 half-turn
+// either way: two draws, the speed then the fan.
+Vec3 DirectedVelocity(const Vec3& direction);
+
+// A point of the 10 x 10 square around the origin in the xy plane: two draws,
+// the first giving y.
+Vec3 RandomFieldPosition();
 
 // 255 at birth falling to 0 at death.
 int ParticleAlpha(int life, int totalLife);

@@ -19,14 +19,34 @@ void CPointParticles::Emit(const Vec3* position, int n)
     for (int i = 0; i < n; ++i) {
         const float speedDraw = RandomFloat();
         const float turnDraw = RandomFloat();
-        PointParticle& p = particles.emplace_back();
-        p.position = *position;
-        p.velocity = {0.0f, 1.0f, 0.0f};
-        VecNormalizeScale(&p.velocity, (speedDraw + 0.5f) * 0.01f);
-        RotateZVector(&p.velocity, 2.0f * turnDraw);
-        p.life = kParticleLife;
-        p.totalLife = kParticleLife;
+        Vec3 velocity{0.0f, 1.0f, 0.0f};
+        VecNormalizeScale(&velocity, (speedDraw + 0.5f) * 0.01f);
+        RotateZVector(&velocity, 2.0f * turnDraw);
+        Add(*position, velocity);
     }
+}
+
+void CPointParticles::EmitDirected(const Vec3* position, const Vec3* direction, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const Vec3 velocity = DirectedVelocity(*direction);
+        Add(*position, velocity);
+    }
+}
+
+void CPointParticles::EmitRandom()
+{
+    const Vec3 position = RandomFieldPosition();
+    Add(position, {});
+}
+
+void CPointParticles::Add(const Vec3& position, const Vec3& velocity)
+{
+    PointParticle& p = particles.emplace_back();
+    p.position = position;
+    p.velocity = velocity;
+    p.life = kParticleLife;
+    p.totalLife = kParticleLife;
 }
 
 void CPointParticles::Update() { StepParticles(&particles); }

@@ -22,11 +22,17 @@ class CPointParticles {
 public:
     // n points drifting slowly away from the position in the xy plane.
     void Emit(const Vec3* position, int n);
+    // n points thrown along the direction, fanned by up to 0.4 half-turn either way.
+    void EmitDirected(const Vec3* position, const Vec3* direction, int n);
+    // One point at rest at a random point of the field.
+    void EmitRandom();
     void Update();
     void Draw();
 
     std::vector<PointParticle> particles;
 
 private:
+    void Add(const Vec3& position, const Vec3& velocity);
+
     std::array<ColorVertex, kDrawnParticles> vertices{};
 };

@@ -61,12 +61,8 @@ void CTriangleParticles::Add(const Vec3& position, const Vec3& velocity, int lif
 void CTriangleParticles::EmitDirected(const Vec3* position, const Vec3* direction, int n)
 {
     for (int i = 0; i < n; ++i) {
-        const float speedDraw = RandomFloat();
-        const float turnDraw = RandomFloat();
-        Vec3 v = *direction;
-        VecNormalizeScale(&v, speedDraw * 0.05f + 0.025f);
-        RotateZVector(&v, turnDraw * 0.8f - 0.4f);
-        Add(*position, v, kParticleLife);
+        const Vec3 velocity = DirectedVelocity(*direction);
+        Add(*position, velocity, kParticleLife);
     }
 }
 
@@ -87,6 +83,12 @@ void CTriangleParticles::Emit(const Vec3* position, int n) { EmitBurst(position,
 void CTriangleParticles::EmitAt(const Vec3* position, const Vec3* velocity)
 {
     Add(*position, *velocity, kParticleLife);
+}
+
+void CTriangleParticles::EmitRandom()
+{
+    const Vec3 position = RandomFieldPosition();
+    Add(position, {0.01f, 0.01f, 0.0f}, kParticleLife);
 }
 
 void CTriangleParticles::Update() { StepParticles(&particles); }

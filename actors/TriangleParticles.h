@@ -34,6 +34,8 @@ public:
     void Emit(const Vec3* position, int n);
     // One spark with the given velocity.
     void EmitAt(const Vec3* position, const Vec3* velocity);
+    // One spark drifting up and right from a random point of the field.
+    void EmitRandom();
     void Update();
     void Draw();
 

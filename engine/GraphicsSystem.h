@@ -43,8 +43,11 @@ public:
     void SetZBuffer(int on);
     void SetFlatShading(int on);
     // 0 samples linearly with clamped coordinates, any other mode nearest and
-    // wrapped; nothing in the game changes the sampling.
+    // wrapped; nothing in the game changes the sampling through it.
     void SetTextureMode(int mode);
+    // The sampling as given, past the texture-mode cache: the sky boxes set
+    // it around their draw.
+    void SetSamplerMode(SamplerMode mode) { device->SetSamplerMode(mode); }
 
     void SetFogColor(int r, int g, int b);
     void SetFogRange(float start, float end);

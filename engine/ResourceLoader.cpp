@@ -2,6 +2,7 @@
 
 #include "engine/BmpImage.h"
 #include "engine/ByteOrder.h"
+#include "engine/FileUtil.h"
 #include "engine/Md5.h"
 #include "platform/Resources.h"
 
@@ -62,16 +63,32 @@ void UnscrambleResource(unsigned char* out, const unsigned char* in, int n)
     }
 }
 
+namespace {
+
+// The unscrambler counts in int; nothing of ours comes near that.
+bool FitsUnscrambler(size_t size) { return size <= static_cast<size_t>(INT32_MAX); }
+
+} // namespace
+
 std::vector<unsigned char> ReadResource(const char* type, const char* name)
 {
     size_t size = 0;
     const unsigned char* stored = LockResourceData(name, type, &size);
-    // The unscrambler counts in int; nothing of ours comes near that.
-    if (stored == nullptr || size > static_cast<size_t>(INT32_MAX))
+    if (stored == nullptr || !FitsUnscrambler(size))
         return {};
     std::vector<unsigned char> copy(size);
     UnscrambleResource(copy.data(), stored, static_cast<int>(size));
     return copy;
+}
+
+bool UnscrambleFile(const char* path)
+{
+    const std::string file = ResolveProgramPath(path);
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(file, &bytes) || !FitsUnscrambler(bytes.size()))
+        return false;
+    UnscrambleResource(bytes.data(), bytes.data(), static_cast<int>(bytes.size()));
+    return WriteFileBytes(file + "_", bytes.data(), bytes.size());
 }
 
 namespace {
@@ -279,4 +296,11 @@ bool ConvertPngToBmp(std::vector<unsigned char>* bmp, const unsigned char* png, 
         return false;
     WriteBmp(bmp, picture);
     return true;
+}
+
+bool ConvertStoredResourceToBmp(std::vector<unsigned char>* bmp, const char* type, const char* name)
+{
+    size_t size = 0;
+    const unsigned char* stored = LockResourceData(name, type, &size);
+    return ConvertPngToBmp(bmp, stored, size);
 }

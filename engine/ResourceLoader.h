@@ -27,7 +27,15 @@ uint32_t ParseHexWord(const char* text);
 // An unscrambled copy of the resource, empty when there is none.
 std::vector<unsigned char> ReadResource(const char* type, const char* name);
 
+// Writes the unscrambled bytes of the file beside it, under its path with "_"
+// appended. A relative path is taken below the program folder. False when the
+// file cannot be read or the copy cannot be written.
+bool UnscrambleFile(const char* path);
+
 // Converts a PNG picture into a BMP image: palette pictures stay indexed,
 // everything else becomes 24-bit with translucent pixels flattened onto
 // black. False, with bmp untouched, for anything that is not a readable PNG.
 bool ConvertPngToBmp(std::vector<unsigned char>* bmp, const unsigned char* png, size_t size);
+
+// ConvertPngToBmp of a resource's stored bytes as they are, not unscrambled.
+bool ConvertStoredResourceToBmp(std::vector<unsigned char>* bmp, const char* type, const char* name);

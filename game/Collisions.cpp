@@ -11,6 +11,7 @@
 #include "actors/Player.h"
 #include "actors/PlayerShot.h"
 #include "actors/ScoreItem.h"
+#include "actors/enemies/Bit.h"
 #include "engine/AssetLists.h"
 #include "engine/FileUtil.h"
 #include "engine/GraphicsSystem.h"
@@ -127,9 +128,10 @@ void HitWithLaser(CLockOnLaser* laser, CEnemy* enemy)
     laser->Die();
 }
 
+// Bits can be shot and cut but never locked.
 void TryLock(CLockOnSite* reticle, CEnemy* enemy)
 {
-    if (!IsControlPossible())
+    if (dynamic_cast<CBit*>(enemy) != nullptr || !IsControlPossible())
         return;
     if (g_lockonSystem->CountLocksOn(enemy->serialId) * kHpPerLock >= enemy->hp)
         return;

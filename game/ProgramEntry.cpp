@@ -10,6 +10,7 @@
 #include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "engine/GraphicsSystem.h"
+#include "engine/Grid.h"
 #include "engine/InputControler.h"
 #include "engine/InputRecord.h"
 #include "engine/ObjectLists.h"
@@ -24,9 +25,10 @@
 #include "game/WindowIcon.h"
 #include "game/WindowPlacements.h"
 #include "platform/ProgramHost.h"
+#include "platform/System.h"
 
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 const char g_windowTitle[] = "ORB-VOSTRELLE Z #501b";
 int g_texLoading = -1;
@@ -47,8 +49,9 @@ bool HasScoreName() { return g_scoreName[0] != '\0' && std::strcmp(g_scoreName, 
 
 void RefuseWithoutScoreName()
 {
-    ShowMessage("config.exe を起動しスコアネームを設定して下さい。", "");
-    std::fprintf(stderr, "Set scorename in %s\n", ProgramFilePath(kSettingsFile).c_str());
+    const std::string text = "A score name must be set before playing: add the line \"scorename,YOURNAME\" to " +
+                             ProgramFilePath(kSettingsFile);
+    ShowMessage(text.c_str(), "");
 }
 
 // The camera and the two scene transforms: moved only by motions and tweens.
@@ -77,6 +80,7 @@ void CreateLongLivedObjects()
 
 void CreateManagers(ProgramHost& host)
 {
+    g_grid = new CGrid;
     g_frameCounter = new CFrameCounter();
     g_graphics = new GraphicsSystem();
     g_sound = new SoundSystem(host.OpenAudio());
@@ -155,10 +159,20 @@ void DeleteLongLivedObjects()
     DeleteObject(g_pointParticles);
     DeleteObject(g_triangleParticles);
     DeleteObject(g_sceneScript);
+    DeleteObject(g_grid);
     for (SpriteList* list : {&g_backLayerList, &g_skyList, &g_enemyList, &g_playerAttackList, &g_enemyShotList,
                              &g_effectList, &g_glowList, &g_systemSpriteList, &g_overlayList})
         list->clear();
 }
+
+// While the program runs, the play time of its replays is measured on the host's clock.
+class HostReplayClock {
+public:
+    explicit HostReplayClock(ProgramHost& host) { SetReplayClock([&host] { return host.Milliseconds(); }); }
+    ~HostReplayClock() { SetReplayClock(MonotonicMilliseconds); }
+    HostReplayClock(const HostReplayClock&) = delete;
+    HostReplayClock& operator=(const HostReplayClock&) = delete;
+};
 
 // A start-up failure leaves at once: the settings stay as they were.
 int Abandon(CProfiler* profile, int exitCode)
@@ -172,6 +186,7 @@ int Abandon(CProfiler* profile, int exitCode)
 
 int RunProgram(ProgramHost& host)
 {
+    const HostReplayClock replayClock(host);
     CProfiler* profile = new CProfiler(kSettingsFile);
     if (profile->Unreadable()) {
         ReportFileProblem("cannot read the settings file " + ProgramFilePath(kSettingsFile));
@@ -194,7 +209,7 @@ int RunProgram(ProgramHost& host)
         SaveWindowPlacements(host.Desktop());
 
     if (!host.StartVideo()) {
-        ShowMessage("Failure to Register Class.", "");
+        ShowMessage("No display found: the game needs a graphical desktop to open its window.", "");
         return Abandon(profile, 1);
     }
     if (!host.CreateWindow(g_windowTitle, kScreenWidth, kScreenHeight))

@@ -25,7 +25,9 @@ namespace {
 int g_playerDifficulty = 0;
 bool g_playerAutomaticReload = false;
 
-int Now() { return static_cast<int>(MonotonicMilliseconds()); }
+std::function<int64_t()> g_replayClock = MonotonicMilliseconds;
+
+int Now() { return static_cast<int>(g_replayClock()); }
 
 // Only scenes with a set-up can be played; anything else is not a replay of this game.
 bool IsPlayableScene(int scene)
@@ -47,6 +49,8 @@ void ReadScoreName()
 }
 
 }  // namespace
+
+void SetReplayClock(std::function<int64_t()> clock) { g_replayClock = std::move(clock); }
 
 void SetPlayback(bool playing)
 {

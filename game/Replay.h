@@ -2,12 +2,18 @@
 // and the file format belong to the recorder, g_inputRecord.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 // The player's name: from the settings, or from a replay while it plays.
 extern char g_scoreName[256];
 // When the current play started (ms).
 extern int g_recordStartTime;
+
+// The clock (ms) the play time is measured on: the program host's while the
+// program runs, the system's monotonic clock otherwise.
+void SetReplayClock(std::function<int64_t()> clock);
 
 // Stopping a playback brings the player's own name back from the settings file.
 void SetPlayback(bool playing);

@@ -155,7 +155,9 @@ void SetMessageBoxHandler(MessageBoxHandler handler) { g_messageBoxHandler = han
 
 void ShowSystemMessage(const char* text, const char* caption)
 {
-    std::fprintf(stderr, "%s: %s\n", caption, text);
+    if (caption[0] != '\0')
+        std::fprintf(stderr, "%s: ", caption);
+    std::fprintf(stderr, "%s\n", text);
     if (g_messageBoxHandler)
         g_messageBoxHandler(text, caption);
 }

@@ -1,5 +1,7 @@
 #include "platform/sdl/GlGraphicsDevice.h"
 
+#include "platform/sdl/GlxDrawableSize.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -137,10 +139,27 @@ bool IsValidMesh(const MeshGeometry& geometry)
 // Displays are called 60 Hz at 59.94 and at 60.
 bool RunsAtAbout60Hz(int refreshRate) { return refreshRate >= 59 && refreshRate <= 61; }
 
+// True when every vertex's colour has the alpha.
+template <typename Vertex>
+bool AllHaveAlpha(const Vertex* vertices, int count, uint32_t alpha)
+{
+    return std::all_of(vertices, vertices + count, [alpha](const Vertex& v) { return v.color >> 24 == alpha; });
+}
+
+// True when box a (x, y, width, height) holds all of box b.
+bool Contains(const std::array<int, 4>& a, const std::array<int, 4>& b)
+{
+    return a[0] <= b[0] && a[1] <= b[1] && a[0] + a[2] >= b[0] + b[2] && a[1] + a[3] >= b[1] + b[3];
+}
+
 }  // namespace
 
 bool GlGraphicsDevice::GlFunctions::Load()
 {
+    // The one entry the device can do without: the picture is then shown as a textured quad.
+    blitFramebuffer = nullptr;
+    if (SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object") || SDL_GL_ExtensionSupported("GL_EXT_framebuffer_blit"))
+        LoadEntry(&blitFramebuffer, "glBlitFramebuffer", "glBlitFramebufferEXT");
     return LoadEntry(&genFramebuffers, "glGenFramebuffers", "glGenFramebuffersEXT") &&
            LoadEntry(&deleteFramebuffers, "glDeleteFramebuffers", "glDeleteFramebuffersEXT") &&
            LoadEntry(&bindFramebuffer, "glBindFramebuffer", "glBindFramebufferEXT") &&
@@ -284,6 +303,8 @@ void GlGraphicsDevice::ReleaseDevice()
 {
     if (!context)
         return;
+    depthClearPending = false;
+    opaqueTextures.clear();
     DestroyFramebuffer();
     ReleaseTexture(whiteTexture);
     whiteTexture = kNoTexture;
@@ -312,63 +333,94 @@ void GlGraphicsDevice::SetTransform(TransformType type, const Matrix& matrix)
         projection = matrix;
 }
 
+std::array<int, 4> GlGraphicsDevice::ScissorBox() const
+{
+    return {viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height};
+}
+
 void GlGraphicsDevice::ApplyScissor()
 {
+    const std::array<int, 4> box = ScissorBox();
     cache.Enable(GL_SCISSOR_TEST, true);
-    cache.Scissor(viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height);
+    cache.Scissor(box[0], box[1], box[2], box[3]);
 }
 
 void GlGraphicsDevice::Clear(unsigned flags, uint32_t argb, float depth)
 {
     if (!context)
         return;
-    ApplyScissor();
-    GLbitfield mask = 0;
+    if (flags & kClearZBuffer) {
+        // A waiting clear that this one covers is never read: it is dropped.
+        if (depthClearPending && !Contains(ScissorBox(), pendingDepthBox))
+            ClearPendingDepth();
+        depthClearPending = true;
+        pendingDepthBox = ScissorBox();
+        pendingDepth = depth;
+    }
     if (flags & kClearTarget) {
+        ApplyScissor();
         const std::array<GLfloat, 4> color = ToFloats(argb);
         glClearColor(color[0], color[1], color[2], color[3]);
-        mask |= GL_COLOR_BUFFER_BIT;
+        glClear(GL_COLOR_BUFFER_BIT);
     }
-    if (flags & kClearZBuffer) {
-        // Clearing depth ignores the depth-write switch, as the original device did.
-        cache.DepthMask(true);
-        glClearDepth(depth);
-        mask |= GL_DEPTH_BUFFER_BIT;
-    }
-    glClear(mask);
+}
+
+void GlGraphicsDevice::ClearPendingDepth()
+{
+    if (!depthClearPending)
+        return;
+    depthClearPending = false;
+    cache.Enable(GL_SCISSOR_TEST, true);
+    cache.Scissor(pendingDepthBox[0], pendingDepthBox[1], pendingDepthBox[2], pendingDepthBox[3]);
+    // Clearing depth ignores the depth-write switch, as the original device did.
+    cache.DepthMask(true);
+    glClearDepth(pendingDepth);
+    glClear(GL_DEPTH_BUFFER_BIT);
 }
 
 void GlGraphicsDevice::Present(int offsetX, int offsetY)
 {
     if (!context)
         return;
-    gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
-    DrawPicture(offsetX, offsetY);
-    SDL_GL_SwapWindow(window.Handle());
-    gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    SetConstantStates();
-}
-
-void GlGraphicsDevice::DrawPicture(int offsetX, int offsetY)
-{
     int drawableWidth = 0, drawableHeight = 0;
-    SDL_GL_GetDrawableSize(window.Handle(), &drawableWidth, &drawableHeight);
-    glViewport(0, 0, drawableWidth, drawableHeight);
-    glDisable(GL_SCISSOR_TEST);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-
+    if (!GlxDrawableSize(&drawableWidth, &drawableHeight))
+        SDL_GL_GetDrawableSize(window.Handle(), &drawableWidth, &drawableHeight);
     const float scale = std::min(static_cast<float>(drawableWidth) / static_cast<float>(width),
                                  static_cast<float>(drawableHeight) / static_cast<float>(height));
-    const float left = (static_cast<float>(drawableWidth) - scale * static_cast<float>(width)) / 2.0f +
-                       scale * static_cast<float>(offsetX);
-    const float bottom = (static_cast<float>(drawableHeight) - scale * static_cast<float>(height)) / 2.0f -
-                         scale * static_cast<float>(offsetY);
-    const float x0 = left / static_cast<float>(drawableWidth) * 2.0f - 1.0f;
-    const float y0 = bottom / static_cast<float>(drawableHeight) * 2.0f - 1.0f;
-    const float x1 = x0 + scale * static_cast<float>(width) / static_cast<float>(drawableWidth) * 2.0f;
-    const float y1 = y0 + scale * static_cast<float>(height) / static_cast<float>(drawableHeight) * 2.0f;
+    const int pictureWidth = static_cast<int>(std::lround(scale * static_cast<float>(width)));
+    const int pictureHeight = static_cast<int>(std::lround(scale * static_cast<float>(height)));
+    const int left = (drawableWidth - pictureWidth) / 2 + static_cast<int>(std::lround(scale * offsetX));
+    const int bottom = (drawableHeight - pictureHeight) / 2 - static_cast<int>(std::lround(scale * offsetY));
+    const bool smooth = scale != std::floor(scale);
 
+    gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
+    cache.Enable(GL_SCISSOR_TEST, false);
+    if (left > 0 || bottom > 0 || left + pictureWidth < drawableWidth || bottom + pictureHeight < drawableHeight) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (gl.blitFramebuffer) {
+        gl.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+        gl.blitFramebuffer(0, 0, width, height, left, bottom, left + pictureWidth, bottom + pictureHeight,
+                           GL_COLOR_BUFFER_BIT, smooth ? GL_LINEAR : GL_NEAREST);
+    } else {
+        glViewport(0, 0, drawableWidth, drawableHeight);
+        DrawPicture(static_cast<float>(left) / static_cast<float>(drawableWidth) * 2.0f - 1.0f,
+                    static_cast<float>(bottom) / static_cast<float>(drawableHeight) * 2.0f - 1.0f,
+                    static_cast<float>(left + pictureWidth) / static_cast<float>(drawableWidth) * 2.0f - 1.0f,
+                    static_cast<float>(bottom + pictureHeight) / static_cast<float>(drawableHeight) * 2.0f - 1.0f,
+                    smooth);
+    }
+    SDL_GL_SwapWindow(window.Handle());
+    gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    // The blit sets no state of the cache's; the textured quad sets many.
+    if (!gl.blitFramebuffer)
+        SetConstantStates();
+}
+
+// The picture as a textured quad between x0, y0 and x1, y1 of GL's window coordinates.
+void GlGraphicsDevice::DrawPicture(float x0, float y0, float x1, float y1, bool smooth)
+{
     glDisable(GL_LIGHTING);
     glDisable(GL_FOG);
     glDisable(GL_DEPTH_TEST);
@@ -381,7 +433,7 @@ void GlGraphicsDevice::DrawPicture(int offsetX, int offsetY)
     glLoadIdentity();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, colorTexture);
-    const GLint filter = scale == std::floor(scale) ? GL_NEAREST : GL_LINEAR;
+    const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -413,6 +465,9 @@ TextureId GlGraphicsDevice::CreateTexture(int textureWidth, int textureHeight, c
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  rgba.data());
+    const size_t count = static_cast<size_t>(textureWidth) * static_cast<size_t>(textureHeight);
+    if (std::all_of(pixels, pixels + count, [](uint32_t argb) { return argb >> 24 == 0xFF; }))
+        opaqueTextures.insert(id);
     return id;
 }
 
@@ -422,22 +477,51 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
         return;
     const GLuint name = id;
     glDeleteTextures(1, &name);
+    opaqueTextures.erase(id);
     cache.TextureDeleted();
     textureSamplers.erase(id);
     if (texture == id)
         texture = kNoTexture;
 }
 
-void GlGraphicsDevice::ApplyRasterStates()
+bool GlGraphicsDevice::BlendsBySourceAlpha() const
 {
+    return alphaBlend && source == BlendFactor::SourceAlpha && destination == BlendFactor::InverseSourceAlpha;
+}
+
+// The vertices' alpha reaches the picture unless the texture's alone is taken.
+bool GlGraphicsDevice::AlphaFromVertices() const
+{
+    return texture == kNoTexture || alphaOp == TextureAlphaOp::Modulate;
+}
+
+// True when the draw leaves every pixel as it was: it blends by a source alpha
+// that is 0 throughout and writes no depth.
+bool GlGraphicsDevice::BlendsNothingIn(bool verticesTransparent) const
+{
+    return verticesTransparent && AlphaFromVertices() && BlendsBySourceAlpha() && !(depthTest && depthWrite);
+}
+
+bool GlGraphicsDevice::SourceOpaque(bool verticesOpaque) const
+{
+    const bool textureOpaque = texture == kNoTexture || opaqueTextures.count(texture) != 0;
+    return textureOpaque && (verticesOpaque || !AlphaFromVertices());
+}
+
+void GlGraphicsDevice::ApplyRasterStates(bool sourceOpaque)
+{
+    if (depthTest)
+        ClearPendingDepth();
     cache.Enable(GL_CULL_FACE, cull != CullMode::None);
     cache.PolygonMode(fill == FillMode::Wireframe ? GL_LINE : GL_FILL);
     cache.ShadeModel(shade == ShadeMode::Flat ? GL_FLAT : GL_SMOOTH);
     cache.Enable(GL_DEPTH_TEST, depthTest);
     if (depthTest)
         cache.DepthMask(depthWrite);
-    cache.Enable(GL_BLEND, alphaBlend);
-    if (alphaBlend)
+    // Blending by a source alpha of 1 gives the source: GL need not read what is beneath.
+    const bool blend = alphaBlend && !(sourceOpaque && BlendsBySourceAlpha());
+    cache.Enable(GL_BLEND, blend);
+    if (blend)
         cache.BlendFunc(GlFactor(source), GlFactor(destination));
     ApplyScissor();
     ApplyTexture();
@@ -517,8 +601,9 @@ void GlGraphicsDevice::ApplyLighting(bool vertexColors)
 void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, const ColorVertex* vertices)
 {
     const int count = VertexCountOf(type, primitiveCount);
-    if (!context || count == 0)
+    if (!context || count == 0 || BlendsNothingIn(AllHaveAlpha(vertices, count, 0)))
         return;
+    const bool opaque = SourceOpaque(AllHaveAlpha(vertices, count, 0xFF));
     converted.resize(count);
     for (int i = 0; i < count; ++i) {
         const ColorVertex& in = vertices[i];
@@ -526,7 +611,7 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
         out = {in.x, in.y, in.z, 1.0f, {}, in.u, in.v};
         ToRgba(in.color, out.rgba);
     }
-    ApplyRasterStates();
+    ApplyRasterStates(opaque);
     ApplyWorldSpace();
     ApplyLighting(true);
     // No normal: only the ambient and emissive terms light these vertices.
@@ -537,8 +622,9 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
 void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, const ScreenVertex* vertices)
 {
     const int count = VertexCountOf(type, primitiveCount);
-    if (!context || count == 0)
+    if (!context || count == 0 || BlendsNothingIn(AllHaveAlpha(vertices, count, 0)))
         return;
+    const bool opaque = SourceOpaque(AllHaveAlpha(vertices, count, 0xFF));
     converted.resize(count);
     for (int i = 0; i < count; ++i) {
         const ScreenVertex& in = vertices[i];
@@ -548,7 +634,7 @@ void GlGraphicsDevice::DrawPrimitive(PrimitiveType type, int primitiveCount, con
         out = {in.x * w, in.y * w, in.z * w, w, {}, in.u, in.v};
         ToRgba(in.color, out.rgba);
     }
-    ApplyRasterStates();
+    ApplyRasterStates(opaque);
     ApplyScreenSpace();
     DrawConverted(type, primitiveCount);
 }
@@ -630,7 +716,8 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
     const GlSubset& range = buffers.subsets[subset];
     if (range.indexCount == 0 || IsOutOfView(range))
         return;
-    ApplyRasterStates();
+    // Lit, a mesh has its material's alpha; unlit, it is white.
+    ApplyRasterStates(SourceOpaque(!lighting || material.diffuse.a >= 1.0f));
     ApplyWorldSpace();
     ApplyLighting(false);
     cache.EnableArray(GL_VERTEX_ARRAY, true);

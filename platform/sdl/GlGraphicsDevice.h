@@ -3,6 +3,9 @@
 // what changed since the draw before. Meshes live in GL buffers. The picture
 // is drawn into a framebuffer of the requested size and shown scaled to the
 // window (aspect kept, black around it), moved by the present offset.
+// Work that cannot change a pixel is left out: draws that blend nothing in,
+// blending where the source is opaque, and depth clears that no
+// depth-tested draw reads.
 #pragma once
 
 #include "platform/GraphicsDevice.h"
@@ -11,7 +14,9 @@
 
 #include <SDL_opengl.h>
 
+#include <array>
 #include <unordered_map>
+#include <unordered_set>
 
 class GlGraphicsDevice : public GraphicsDevice {
 public:
@@ -86,6 +91,8 @@ private:
         PFNGLBINDBUFFERPROC bindBuffer = nullptr;
         PFNGLBUFFERDATAPROC bufferData = nullptr;
         PFNGLDRAWRANGEELEMENTSPROC drawRangeElements = nullptr;
+        // Null where the driver has no framebuffer blit.
+        PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
         bool Load();
     };
 
@@ -114,16 +121,23 @@ private:
     bool CreateWhiteTexture();
     void SetConstantStates();
     void DeleteMeshBuffers(GlMesh& mesh);
-    void ApplyRasterStates();
+    void ApplyRasterStates(bool sourceOpaque);
     void ApplyTexture();
     void ApplySampler();
     void ApplyWorldSpace();
     void ApplyScreenSpace();
     void ApplyLighting(bool vertexColors);
+    std::array<int, 4> ScissorBox() const;
     void ApplyScissor();
     bool IsOutOfView(const GlSubset& subset) const;
+    bool BlendsBySourceAlpha() const;
+    bool AlphaFromVertices() const;
+    bool BlendsNothingIn(bool verticesTransparent) const;
+    // True when the draw's alpha is 1 throughout.
+    bool SourceOpaque(bool verticesOpaque) const;
+    void ClearPendingDepth();
     void DrawConverted(PrimitiveType type, int primitiveCount);
-    void DrawPicture(int offsetX, int offsetY);
+    void DrawPicture(float x0, float y0, float x1, float y1, bool smooth);
 
     SdlWindow& window;
     SDL_GLContext context = nullptr;
@@ -156,7 +170,15 @@ private:
     Viewport viewport;
     TextureId texture = kNoTexture;
 
+    // A depth clear waits for the first depth-tested draw, and is dropped when
+    // another clear covers it first: the scissor box it clears and its depth.
+    bool depthClearPending = false;
+    std::array<int, 4> pendingDepthBox{};
+    float pendingDepth = 1.0f;
+
     std::vector<DrawVertex> converted;
     std::unordered_map<MeshId, GlMesh> meshes;
+    // Textures whose every texel is opaque.
+    std::unordered_set<TextureId> opaqueTextures;
     MeshId lastMesh = kNoMesh;
 };

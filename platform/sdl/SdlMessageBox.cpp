@@ -8,13 +8,12 @@
 
 namespace {
 
-// The headless video drivers have no screen to show a box on.
 bool HasDisplay()
 {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver)
         driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-    return !driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
+    return !driver || !IsHeadlessVideoDriver(driver);
 }
 
 void ShowSdlMessageBox(const char* text, const char* caption)
@@ -24,5 +23,10 @@ void ShowSdlMessageBox(const char* text, const char* caption)
 }
 
 }  // namespace
+
+bool IsHeadlessVideoDriver(const char* driver)
+{
+    return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
 
 void InstallSdlMessageBox() { SetMessageBoxHandler(ShowSdlMessageBox); }

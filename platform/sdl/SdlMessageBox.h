@@ -4,3 +4,6 @@
 // From now on messages shown through ShowSystemMessage also appear in an SDL
 // message box (they are printed to stderr in any case).
 void InstallSdlMessageBox();
+
+// True for SDL's video drivers that have no screen (offscreen, dummy).
+bool IsHeadlessVideoDriver(const char* driver);

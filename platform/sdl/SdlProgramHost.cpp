@@ -7,6 +7,7 @@
 #include "platform/sdl/X11DesktopWindows.h"
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -23,6 +24,12 @@ private:
     SdlInput& target;
 };
 
+bool IsSet(const char* variable)
+{
+    const char* value = SDL_getenv(variable);
+    return value && value[0] != '\0';
+}
+
 }  // namespace
 
 SdlProgramHost::SdlProgramHost() : desktop(OpenX11DesktopWindows()) { InstallSdlMessageBox(); }
@@ -35,10 +42,23 @@ SdlProgramHost::~SdlProgramHost()
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+// Without a display SDL would try every driver, with noise from their
+// libraries, and fall back on one without a screen; the game takes one only
+// when SDL_VIDEODRIVER asks for it, never silently.
 bool SdlProgramHost::StartVideo()
 {
-    videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-    return videoStarted;
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (!asked && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY"))
+        return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && IsHeadlessVideoDriver(driver) && !(asked && std::strstr(asked, driver))) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    videoStarted = true;
+    return true;
 }
 
 bool SdlProgramHost::CreateWindow(const char* title, int width, int height)

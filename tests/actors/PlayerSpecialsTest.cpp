@@ -1,6 +1,7 @@
 #include "actors/ColorFilter.h"
 #include "actors/LightParticle.h"
 #include "actors/LockOnLaser.h"
+#include "engine/Random.h"
 #include "tests/actors/PlayerScene.h"
 
 namespace playertest {
@@ -46,13 +47,33 @@ TEST_F(PlayerSpecials, RaySpecialSendsSixteenLasersAtTheListInTurn)
         EXPECT_EQ(lasers[i]->slot, -1);
         EXPECT_EQ(lasers[i]->multiplier, 48);
         EXPECT_EQ(lasers[i]->power, 10);
-        const float x = lasers[i]->velocity.x;
-        EXPECT_TRUE((x >= 1.0f && x <= 3.0f) || (x >= -3.0f && x <= -1.0f));
     }
     EXPECT_EQ(Plays(g_seRaySpecial), 16);
     EXPECT_EQ(player->rayAmmo, 64);
     player->Update();
     EXPECT_EQ(ObjectsOf<CLockOnLaser>(g_playerAttackList).size(), 16u);
+}
+
+TEST_F(PlayerSpecials, RaySpecialLaunchesEachLaserFromASideCoinThenThreeDraws)
+{
+    AddTarget(0.0f, 3.0f, 40);
+    player->roll = 0.5f;  // half turns: a quarter round
+    SeedRandom(77);
+    player->RaySpecial();
+    const auto lasers = ObjectsOf<CLockOnLaser>(g_playerAttackList);
+    ASSERT_EQ(lasers.size(), 16u);
+    SeedRandom(77);
+    for (const CLockOnLaser* laser : lasers) {
+        const int side = RandomInt(2);
+        const float rx = RandomFloat();
+        const float ry = RandomFloat();
+        const float rz = RandomFloat();
+        // Turned a quarter round: x comes from y and y from -x.
+        const float x = side != 0 ? 3.0f - 2.0f * rx : 2.0f * rx - 3.0f;
+        EXPECT_NEAR(laser->velocity.x, -(2.0f * ry - 4.0f), 1e-5f);
+        EXPECT_NEAR(laser->velocity.y, x, 1e-5f);
+        EXPECT_FLOAT_EQ(laser->velocity.z, 2.0f * rz - 1.0f);
+    }
 }
 
 TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)

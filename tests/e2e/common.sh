@@ -25,11 +25,11 @@ fail() {
   exit 1
 }
 
-# start_xvfb: a display of our own for the rest of the test.
+# start_xvfb [screen]: a display of our own for the rest of the test.
 start_xvfb() {
   local displayfd display
   exec {displayfd}<> <(:)
-  Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp 2>"$dir/xvfb.log" &
+  Xvfb -displayfd "$displayfd" -screen 0 "${1:-1024x768x24}" -nolisten tcp 2>"$dir/xvfb.log" &
   pids+=($!)
   read -r -t 10 -u "$displayfd" display || fail "Xvfb did not start"
   export DISPLAY=":$display"

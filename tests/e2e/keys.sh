@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The program on an X server (Xvfb), played with real key presses (xdotool):
-# a credit, a start, flying and shooting, a screenshot, start and credit
+# a credit, a start, flying and every other key of the play, a screenshot, start and credit
 # together (the play's replay is written), that replay copied to "demo" and
 # started by the blade in the title, a screenshot of the playback, Esc.
 set -euo pipefail
@@ -59,6 +59,7 @@ sleep 0.2
 xdotool keyup x Right keydown Left
 sleep 1
 xdotool keyup Left z
+for key in Shift_L s d Control_L a; do press "$key"; done
 press F11
 wait_for 5 test "$(snapshots)" -ge 1 || fail "no screenshot"
 play_shot=$(ls "$dir"/snapshot/*.bmp | head -1)
@@ -67,6 +68,13 @@ play_shot=$(ls "$dir"/snapshot/*.bmp | head -1)
 
 press 1 3
 wait_for 5 compgen -G "$dir/replay/*_0.dat" >/dev/null || fail "no replay written"
+# Each gameplay key reached the recording: the seven flags after the two
+# floats of the 15-byte frame records (shot, ray, blade, dash, reload, the
+# rolls) are each set in some frame.
+for flag in 0 1 2 3 4 5 6; do
+  od -An -v -tu1 -w15 -j 84 "$dir"/replay/*_0.dat | awk -v f=$(( 9 + flag )) '$f == 1 { seen = 1 } END { exit !seen }' ||
+    fail "input flag $flag never recorded"
+done
 mkdir "$dir/demo"
 cp "$dir"/replay/*_0.dat "$dir/demo/"
 # Back to the normal course and automatic reload on: the demo brings its own.

@@ -23,27 +23,17 @@ Image Decode(const std::vector<unsigned char>& bmp, bool colourKey)
     return image;
 }
 
-TEST(BmpImage, TrueColourRowsComeOutTopFirstAndOpaque)
+TEST(BmpImage, TrueColourRowsComeOutTopFirstOpaqueAndKeyedOnExactMagentaOnly)
 {
-    TestPng picture;
-    picture.width = 3;
-    picture.height = 2;
-    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-    picture.rows = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255,
-                    255, 0, 255, 255, 1, 2, 3, 255, 200, 100, 50, 128};
-    const Image image = Decode(BmpOf(picture), false);
+    const Image image = Decode(BmpOf(Png(3, PNG_COLOR_TYPE_RGB_ALPHA,
+                                         {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255,
+                                          255, 0, 255, 255, 1, 2, 3, 255, 200, 100, 50, 128}, 8, 2)),
+                               false);
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.pixels, (std::vector<uint32_t>{0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
                                                    0xFFFF00FF, 0xFF010203, 0xFF643219}));
-}
-
-TEST(BmpImage, ColourKeyClearsExactMagentaOnly)
-{
-    TestPng picture;
-    picture.width = 3;
-    picture.rows = {255, 0, 255, 254, 0, 255, 255, 1, 255};
-    const std::vector<unsigned char> bmp = BmpOf(picture);
+    const std::vector<unsigned char> bmp = BmpOf(Png(3, PNG_COLOR_TYPE_RGB, {255, 0, 255, 254, 0, 255, 255, 1, 255}));
     EXPECT_EQ(Decode(bmp, true).pixels, (std::vector<uint32_t>{0x00000000, 0xFFFE00FF, 0xFFFF01FF}));
     EXPECT_EQ(Decode(bmp, false).pixels, (std::vector<uint32_t>{0xFFFF00FF, 0xFFFE00FF, 0xFFFF01FF}));
 }
@@ -52,11 +42,7 @@ TEST(BmpImage, ColourKeyClearsExactMagentaOnly)
 TEST(BmpImage, PalettePixelsAreLookedUpAtEveryDepth)
 {
     for (int bits : {1, 2, 4, 8}) {
-        TestPng picture;
-        picture.width = 5;
-        picture.height = 2;
-        picture.colourType = PNG_COLOR_TYPE_PALETTE;
-        picture.bitDepth = bits;
+        TestPng picture = Png(5, PNG_COLOR_TYPE_PALETTE, {}, bits, 2);
         const int entries = 1 << bits;
         for (int i = 0; i < entries; ++i)
             picture.palette.push_back({static_cast<png_byte>(i), 0, static_cast<png_byte>(255 - i)});
@@ -81,13 +67,8 @@ TEST(BmpImage, PalettePixelsAreLookedUpAtEveryDepth)
 
 std::vector<unsigned char> PaletteBmp()
 {
-    TestPng picture;
-    picture.width = 2;
-    picture.height = 2;
-    picture.colourType = PNG_COLOR_TYPE_PALETTE;
-    picture.bitDepth = 8;
+    TestPng picture = Png(2, PNG_COLOR_TYPE_PALETTE, {0, 1, 2, 1}, 8, 2);
     picture.palette = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
-    picture.rows = {0, 1, 2, 1};
     return BmpOf(picture);
 }
 

@@ -42,9 +42,8 @@ protected:
 };
 
 TEST_F(InputControlerTest, KeysGiveAxesAndButtons) {
-    for (int key : {kLeft, kRight, kUp, kDown, kShot}) {
+    for (int key : {kLeft, kRight, kUp, kDown, kShot})
         Hold(key, true);
-    }
     input_->Update(false);
     EXPECT_EQ(input_->current.x, -1.0f);  // left wins
     EXPECT_EQ(input_->current.y, 1.0f);   // up wins

@@ -42,18 +42,16 @@ struct Reference {
 
 int16_t To16Bits(float sample) {
     const float value = sample * 32767.0f;
-    if (value >= 32767.0f) {
+    if (value >= 32767.0f)
         return 32767;
-    }
     return value <= -32768.0f ? int16_t{-32768} : static_cast<int16_t>(value);
 }
 
 Reference DecodeWithVorbisfile(const std::vector<unsigned char>& ogg) {
     Reference r;
     VorbisFileReader reader(ogg);
-    if (!reader.IsOpen()) {
+    if (!reader.IsOpen())
         return r;
-    }
     const vorbis_info* info = ov_info(reader.File(), -1);
     r.rate = info->rate;
     r.channels = info->channels;
@@ -63,9 +61,8 @@ Reference DecodeWithVorbisfile(const std::vector<unsigned char>& ogg) {
     long frames = 0;
     while ((frames = ov_read_float(reader.File(), &pcm, 4096, &link)) > 0) {
         for (long i = 0; i < frames; ++i) {
-            for (int c = 0; c < r.channels; ++c) {
+            for (int c = 0; c < r.channels; ++c)
                 r.samples.push_back(To16Bits(pcm[c][i]));
-            }
         }
     }
     return r;
@@ -141,9 +138,8 @@ TEST(OggDecoderTest, StreamBecomesAPcmWaveImageOfItsLength) {
 // clamp to the limits, never wrap to the other sign.
 TEST(OggDecoderTest, OvershootClampsToTheSampleRange) {
     std::vector<float> square;
-    for (int i = 0; i < 8000; ++i) {
+    for (int i = 0; i < 8000; ++i)
         square.push_back(i % 100 < 50 ? 1.0f : -1.0f);
-    }
     const Decoded d = Decode(EncodeOgg(square, 1, 8000, 3));
     ASSERT_TRUE(d.ok);
     const int16_t* s = d.Samples();
@@ -192,9 +188,8 @@ TEST(OggDecoderTest, DamagedHeadersGiveNoImageAndACutStreamWhatWasDecoded) {
     const std::vector<unsigned char> ogg =
         EncodeOgg(Sine(200000, 1, 0.5f, 0.01f), 1, 8000, 9, &headerBytes);
     std::vector<std::vector<unsigned char>> damaged;
-    for (size_t cut : {size_t{0}, size_t{30}, size_t{58}, size_t{200}, headerBytes - 1}) {
+    for (size_t cut : {size_t{0}, size_t{30}, size_t{58}, size_t{200}, headerBytes - 1})
         damaged.emplace_back(ogg.begin(), ogg.begin() + cut);
-    }
     damaged.emplace_back(5000, 0x5A);
     damaged.push_back(ogg);
     damaged.back()[29] ^= 0xFF;  // inside "vorbis" of the identification packet

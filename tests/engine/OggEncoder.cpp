@@ -27,9 +27,8 @@ struct Encoder {
             vorbis_bitrate_addblock(&block);
             while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
                 ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page)) {
+                while (ogg_stream_pageout(&stream, &page))
                     AppendPage(page, &out);
-                }
             }
         }
     }
@@ -53,21 +52,18 @@ std::vector<unsigned char> EncodeOgg(const std::vector<float>& samples, int chan
     ogg_stream_packetin(&e.stream, &comments);
     ogg_stream_packetin(&e.stream, &codebooks);
     ogg_page page;
-    while (ogg_stream_flush(&e.stream, &page)) {
+    while (ogg_stream_flush(&e.stream, &page))
         AppendPage(page, &e.out);
-    }
-    if (headerBytes != nullptr) {
+    if (headerBytes != nullptr)
         *headerBytes = e.out.size();
-    }
 
     const size_t frames = samples.size() / channels;
     for (size_t done = 0; done < frames;) {
         const size_t count = std::min<size_t>(1024, frames - done);
         float** buffer = vorbis_analysis_buffer(&e.dsp, static_cast<int>(count));
         for (size_t i = 0; i < count; ++i) {
-            for (int c = 0; c < channels; ++c) {
+            for (int c = 0; c < channels; ++c)
                 buffer[c][i] = samples[(done + i) * channels + c];
-            }
         }
         vorbis_analysis_wrote(&e.dsp, static_cast<int>(count));
         e.Drain();
@@ -75,9 +71,8 @@ std::vector<unsigned char> EncodeOgg(const std::vector<float>& samples, int chan
     }
     vorbis_analysis_wrote(&e.dsp, 0);
     e.Drain();
-    while (ogg_stream_flush(&e.stream, &page)) {
+    while (ogg_stream_flush(&e.stream, &page))
         AppendPage(page, &e.out);
-    }
 
     ogg_stream_clear(&e.stream);
     vorbis_block_clear(&e.block);

@@ -3,6 +3,7 @@
 
 #include <png.h>
 
+#include <utility>
 #include <vector>
 
 struct TestPng {
@@ -15,6 +16,18 @@ struct TestPng {
     std::vector<png_color> palette;
     double gamma = 0.0; // written as a gAMA chunk when set
 };
+
+// A picture of packed rows, top row first; its height is what the rows fill.
+inline TestPng Png(int width, int colourType, std::vector<unsigned char> rows, int bitDepth = 8, int height = 1)
+{
+    TestPng picture;
+    picture.width = width;
+    picture.height = height;
+    picture.colourType = colourType;
+    picture.bitDepth = bitDepth;
+    picture.rows = std::move(rows);
+    return picture;
+}
 
 inline void AppendPngBytes(png_structp png, png_bytep data, png_size_t n)
 {

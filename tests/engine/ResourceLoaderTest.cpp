@@ -3,10 +3,13 @@
 #include "engine/ByteOrder.h"
 #include "platform/Resources.h"
 #include "tests/engine/PngTestUtil.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,6 +87,21 @@ TEST(Unscrambler, ReadResourceGivesAnUnscrambledCopy)
     ClearResources();
 }
 
+using UnscrambleFileTest = TempFolderTest;
+
+TEST_F(UnscrambleFileTest, WritesThePlainBytesBesideTheFileOrFailsCleanly)
+{
+    const std::vector<unsigned char> stored = Scramble({'O', 'g', 'g', 'S', 0, 2, 7});
+    for (const char* file : {"105.ogg", "busy.ogg"})
+        ASSERT_TRUE(WriteFileBytes(folder + file, stored.data(), stored.size()));
+    ASSERT_EQ(mkdir((folder + "busy.ogg_").c_str(), 0700), 0);
+    EXPECT_TRUE(UnscrambleFile((folder + "105.ogg").c_str()));
+    EXPECT_EQ(ReadText(folder + "105.ogg_"), std::string("OggS\0\2\7", 7));
+    EXPECT_FALSE(UnscrambleFile((folder + "busy.ogg").c_str()));
+    EXPECT_FALSE(UnscrambleFile((folder + "missing.ogg").c_str()));
+    EXPECT_FALSE(FileExists(folder + "missing.ogg_"));
+}
+
 // PNG to BMP.
 
 std::vector<unsigned char> ConvertOrFail(const std::vector<unsigned char>& png)
@@ -95,49 +113,27 @@ std::vector<unsigned char> ConvertOrFail(const std::vector<unsigned char>& png)
 
 TEST(PngToBmp, RgbPictureBecomesBottomUpBgrRowsPaddedToFourBytes)
 {
-    TestPng picture;
-    picture.width = 3;
-    picture.height = 2;
-    picture.rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19};
-    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
+    const std::vector<unsigned char> bmp = ConvertOrFail(
+        EncodeTestPng(Png(3, PNG_COLOR_TYPE_RGB, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19}, 8, 2)));
     ASSERT_EQ(bmp.size(), 80u);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(LoadLe32(&bmp[2]), 80u);
-    EXPECT_EQ(LoadLe32(&bmp[10]), 54u);
-    EXPECT_EQ(LoadLe32(&bmp[14]), 40u);
-    EXPECT_EQ(LoadLe32(&bmp[18]), 3u);
-    EXPECT_EQ(LoadLe32(&bmp[22]), 2u);
+    EXPECT_EQ(LoadLe16(&bmp[0]), 'B' | 'M' << 8);
+    // offset: value of the file and info headers
+    const std::pair<int, uint32_t> fields[] = {{2, 80},  {10, 54}, {14, 40}, {18, 3},
+                                               {22, 2},  {34, 24}, {46, 0}};
+    for (const auto& [offset, value] : fields)
+        EXPECT_EQ(LoadLe32(&bmp[offset]), value) << offset;
     EXPECT_EQ(LoadLe16(&bmp[26]), 1u);
     EXPECT_EQ(LoadLe16(&bmp[28]), 24u);
-    EXPECT_EQ(LoadLe32(&bmp[34]), 24u);
-    EXPECT_EQ(LoadLe32(&bmp[46]), 0u);
-    const std::vector<unsigned char> rows(bmp.begin() + 54, bmp.begin() + 78);
-    EXPECT_EQ(rows, (std::vector<unsigned char>{13, 12, 11, 16, 15, 14, 19, 18, 17, 0, 0, 0,
-                                                3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0}));
-}
-
-TEST(PngToBmp, TranslucentPixelsAreFlattenedOntoBlack)
-{
-    TestPng picture;
-    picture.width = 3;
-    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-    picture.rows = {200, 100, 50, 128, 200, 100, 50, 255, 200, 100, 50, 0};
-    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
-    ASSERT_EQ(LoadLe16(&bmp[28]), 24u);
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 63),
-              (std::vector<unsigned char>{25, 50, 100, 50, 100, 200, 0, 0, 0}));
+    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 78),
+              (std::vector<unsigned char>{13, 12, 11, 16, 15, 14, 19, 18, 17, 0, 0, 0,
+                                          3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0}));
 }
 
 TEST(PngToBmp, PaletteStaysIndexed)
 {
-    TestPng picture;
-    picture.width = 3;
-    picture.colourType = PNG_COLOR_TYPE_PALETTE;
-    picture.bitDepth = 4;
+    TestPng picture = Png(3, PNG_COLOR_TYPE_PALETTE, {0x1F, 0x50}, 4);
     for (int i = 0; i < 16; ++i)
         picture.palette.push_back({static_cast<png_byte>(i), static_cast<png_byte>(i * 2), static_cast<png_byte>(i * 3)});
-    picture.rows = {0x1F, 0x50};
     const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
     EXPECT_EQ(LoadLe16(&bmp[28]), 4u);
     EXPECT_EQ(LoadLe32(&bmp[46]), 16u);
@@ -146,101 +142,77 @@ TEST(PngToBmp, PaletteStaysIndexed)
     EXPECT_EQ(bmp.size(), 124u);
     // Entry 5 is blue, green, red, 0.
     EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 74, bmp.begin() + 78), (std::vector<unsigned char>{15, 10, 5, 0}));
-    EXPECT_EQ(bmp[118], 0x1F);
-    EXPECT_EQ(bmp[119], 0x50);
+    EXPECT_EQ(LoadLe16(&bmp[118]), 0x501Fu);
 }
 
-TEST(PngToBmp, GreyPicturesBecomeRgb)
+TEST(PngToBmp, EveryKindOfPixelBecomesBgr)
 {
-    TestPng grey;
-    grey.width = 2;
-    grey.colourType = PNG_COLOR_TYPE_GRAY;
-    grey.rows = {10, 250};
-    std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(grey));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
-              (std::vector<unsigned char>{10, 10, 10, 250, 250, 250}));
-
-    TestPng greyAlpha = grey;
-    greyAlpha.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-    greyAlpha.rows = {100, 128, 250, 0};
-    bmp = ConvertOrFail(EncodeTestPng(greyAlpha));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
-              (std::vector<unsigned char>{50, 50, 50, 0, 0, 0}));
-
-    TestPng oneBit = grey;
-    oneBit.bitDepth = 1;
-    oneBit.rows = {0x40};
-    bmp = ConvertOrFail(EncodeTestPng(oneBit));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 60),
-              (std::vector<unsigned char>{0, 0, 0, 255, 255, 255}));
+    TestPng linear = Png(1, PNG_COLOR_TYPE_RGB, {0, 128, 255});
+    linear.gamma = 1.0;
+    const struct {
+        const char* name;
+        TestPng png;
+        std::vector<unsigned char> bgr;  // the first pixels of the bottom row
+    } cases[] = {
+        {"translucent pixels flatten onto black",
+         Png(3, PNG_COLOR_TYPE_RGB_ALPHA, {200, 100, 50, 128, 200, 100, 50, 255, 200, 100, 50, 0}),
+         {25, 50, 100, 50, 100, 200, 0, 0, 0}},
+        {"grey", Png(2, PNG_COLOR_TYPE_GRAY, {10, 250}), {10, 10, 10, 250, 250, 250}},
+        {"grey and alpha", Png(2, PNG_COLOR_TYPE_GRAY_ALPHA, {100, 128, 250, 0}), {50, 50, 50, 0, 0, 0}},
+        {"one-bit grey", Png(2, PNG_COLOR_TYPE_GRAY, {0x40}, 1), {0, 0, 0, 255, 255, 255}},
+        {"16-bit channels keep their high byte", Png(1, PNG_COLOR_TYPE_RGB, {0x12, 0xFF, 0x34, 0x00, 0x56, 0x80}, 16),
+         {0x56, 0x34, 0x12}},
+        {"no gamma chunk: as stored", Png(1, PNG_COLOR_TYPE_RGB, {0, 128, 255}), {255, 128, 0}},
+        // A screen of 2.2: 255 * (128 / 255) ^ (1 / 2.2).
+        {"linear samples come out brighter", linear, {255, 186, 0}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(c.png));
+        ASSERT_GE(bmp.size(), 54 + c.bgr.size()) << c.name;
+        EXPECT_EQ(LoadLe16(&bmp[28]), 24u) << c.name;
+        EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 54 + c.bgr.size()), c.bgr) << c.name;
+    }
 }
 
-TEST(PngToBmp, SixteenBitChannelsKeepTheirHighByte)
+TEST(PngToBmp, StoredResourceIsConvertedWithoutUnscrambling)
 {
-    TestPng picture;
-    picture.bitDepth = 16;
-    picture.rows = {0x12, 0xFF, 0x34, 0x00, 0x56, 0x80};
-    const std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
-    EXPECT_EQ(std::vector<unsigned char>(bmp.begin() + 54, bmp.begin() + 57), (std::vector<unsigned char>{0x56, 0x34, 0x12}));
-}
-
-TEST(PngToBmp, FileGammaIsCorrectedForAScreenOf2_2)
-{
-    TestPng picture;
-    picture.rows = {0, 128, 255};
-    std::vector<unsigned char> bmp = ConvertOrFail(EncodeTestPng(picture));
-    EXPECT_EQ(bmp[55], 128);
-    picture.gamma = 1.0; // linear samples come out brighter: 255 * (128 / 255) ^ (1 / 2.2)
-    bmp = ConvertOrFail(EncodeTestPng(picture));
-    EXPECT_EQ(bmp[54], 255);
-    EXPECT_NEAR(bmp[55], 186, 1);
-    EXPECT_EQ(bmp[56], 0);
-}
-
-TEST(PngToBmp, RefusesWhatIsNotAReadablePng)
-{
-    TestPng picture;
-    picture.width = 4;
-    picture.height = 4;
-    picture.rows.assign(48, 7);
-    const std::vector<unsigned char> png = EncodeTestPng(picture);
-    std::vector<unsigned char> bmp = {42};
-    EXPECT_FALSE(ConvertPngToBmp(&bmp, png.data(), 0));
-    EXPECT_FALSE(ConvertPngToBmp(&bmp, png.data(), 7));
-    std::vector<unsigned char> badSignature = png;
-    badSignature[1] = 'Q';
-    EXPECT_FALSE(ConvertPngToBmp(&bmp, badSignature.data(), badSignature.size()));
-    std::vector<unsigned char> badCrc = png;
-    badCrc[29] ^= 1; // inside the IHDR checksum
-    EXPECT_FALSE(ConvertPngToBmp(&bmp, badCrc.data(), badCrc.size()));
-    EXPECT_EQ(bmp, std::vector<unsigned char>{42});
-}
-
-TEST(PngToBmp, RefusesPicturesAbove8192Pixels)
-{
-    TestPng picture;
-    picture.width = 8193;
-    picture.rows.assign(3 * 8193, 0);
+    static const std::vector<unsigned char> plain = EncodeTestPng(Png(1, PNG_COLOR_TYPE_RGB, {1, 2, 3}));
+    static const std::vector<unsigned char> scrambled = Scramble(plain);
+    static const EmbeddedResource table[] = {{"TEXTURE", "#101", plain.data(), plain.size()},
+                                             {"TEXTURE", "#102", scrambled.data(), scrambled.size()}};
+    RegisterResources(table, 2);
     std::vector<unsigned char> bmp;
-    std::vector<unsigned char> png = EncodeTestPng(picture);
-    EXPECT_FALSE(ConvertPngToBmp(&bmp, png.data(), png.size()));
-    picture.width = 8192;
-    picture.rows.resize(3 * 8192);
-    png = EncodeTestPng(picture);
-    EXPECT_TRUE(ConvertPngToBmp(&bmp, png.data(), png.size()));
+    EXPECT_FALSE(ConvertStoredResourceToBmp(&bmp, "TEXTURE", "#102"));
+    EXPECT_FALSE(ConvertStoredResourceToBmp(&bmp, "TEXTURE", "#103"));
+    EXPECT_TRUE(ConvertStoredResourceToBmp(&bmp, "TEXTURE", "#101"));
+    EXPECT_EQ(bmp.size(), 60u);
+    ClearResources();
+}
+
+TEST(PngToBmp, RefusesWhatIsNotAReadablePngOrAbove8192Pixels)
+{
+    const std::vector<unsigned char> png = EncodeTestPng(Png(4, PNG_COLOR_TYPE_RGB, std::vector<unsigned char>(48, 7), 8, 4));
+    std::vector<unsigned char> badSignature = png, badCrc = png;
+    badSignature[1] = 'Q';
+    badCrc[29] ^= 1;  // inside the IHDR checksum
+    const std::vector<unsigned char> wide = EncodeTestPng(Png(8193, PNG_COLOR_TYPE_RGB, std::vector<unsigned char>(3 * 8193)));
+    std::vector<unsigned char> bmp = {42};
+    for (const auto& [bytes, size] : {std::pair{&png, size_t{0}}, {&png, size_t{7}}, {&badSignature, badSignature.size()},
+                                      {&badCrc, badCrc.size()}, {&wide, wide.size()}})
+        EXPECT_FALSE(ConvertPngToBmp(&bmp, bytes->data(), size)) << size;
+    EXPECT_EQ(bmp, std::vector<unsigned char>{42});
+    const std::vector<unsigned char> widest = EncodeTestPng(Png(8192, PNG_COLOR_TYPE_RGB, std::vector<unsigned char>(3 * 8192)));
+    EXPECT_TRUE(ConvertPngToBmp(&bmp, widest.data(), widest.size()));
 }
 
 // Each prefix and each single corrupted byte is read from a buffer of exactly
 // its size, so that the sanitizers catch any read beyond it.
 TEST(PngToBmp, SurvivesEveryTruncationAndCorruption)
 {
-    TestPng picture;
-    picture.width = 5;
-    picture.height = 3;
-    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    std::vector<unsigned char> rows;
     for (int i = 0; i < 60; ++i)
-        picture.rows.push_back(static_cast<unsigned char>(i * 13));
-    const std::vector<unsigned char> png = EncodeTestPng(picture);
+        rows.push_back(static_cast<unsigned char>(i * 13));
+    const std::vector<unsigned char> png = EncodeTestPng(Png(5, PNG_COLOR_TYPE_RGB_ALPHA, rows, 8, 3));
     std::vector<unsigned char> bmp;
     for (size_t n = 0; n < png.size(); ++n) {
         const std::vector<unsigned char> prefix(png.begin(), png.begin() + static_cast<long>(n));

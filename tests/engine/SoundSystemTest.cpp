@@ -64,9 +64,8 @@ TEST_F(SoundSystemTest, FadeStopsTheMusicAfterFiveHundredFrames) {
     const int music = LoadTone();
     sound_->PlayMusic(music, 1);
     sound_->FadeOutMusic();
-    for (int frame = 0; frame < 499; ++frame) {
+    for (int frame = 0; frame < 499; ++frame)
         sound_->Update();
-    }
     EXPECT_TRUE(sound_->IsPlaying(music));
     EXPECT_EQ(sound_->GetVolume(music), -4990);
     sound_->Update();

@@ -2,120 +2,86 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
-void ExpectNear(const Vec3& v, float x, float y, float z)
+void ExpectNear(const Vec3& v, const Vec3& expected)
 {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
+    EXPECT_NEAR(v.x, expected.x, 1e-5f);
+    EXPECT_NEAR(v.y, expected.y, 1e-5f);
+    EXPECT_NEAR(v.z, expected.z, 1e-5f);
 }
 
-void ExpectNear(const Matrix& a, const Matrix& b)
+TEST(VectorMath, PointsAndNormalsThroughTheTransforms)
 {
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j)
-            EXPECT_NEAR(a.m[i][j], b.m[i][j], 1e-5f) << "at " << i << "," << j;
+    const Matrix quarterZ = MatrixRotationZ(kPi / 2);
+    const Matrix turnThenMove = MatrixMultiply(quarterZ, MatrixTranslation(10, 20, 30));
+    Matrix halfW = MatrixIdentity();
+    halfW.m[3][3] = 2.0f;
+    const Matrix view = MatrixLookAtLH({0, 0, -10}, {0, 0, 0}, {0, 1, 0});
+    const Matrix side = MatrixLookAtLH({0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    const Matrix perspective = MatrixPerspectiveFovLH(kPi / 2, 2.0f, 1.0f, 11.0f);
+    const struct {
+        const char* name;
+        Vec3 in;
+        Matrix m;
+        bool point;  // else a normal
+        Vec3 out;
+    } cases[] = {
+        {"a quarter turn about z takes +x to +y (row vectors, left-handed)", {1, 0, 0}, quarterZ, false, {0, 1, 0}},
+        {"and +y to -x", {0, 1, 0}, quarterZ, false, {-1, 0, 0}},
+        {"about x, +y to +z", {0, 1, 0}, MatrixRotationX(kPi / 2), false, {0, 0, 1}},
+        {"about y, +z to +x", {0, 0, 1}, MatrixRotationY(kPi / 2), false, {1, 0, 0}},
+        {"the left matrix of a product applies first", {1, 0, 0}, turnThenMove, true, {10, 21, 30}},
+        {"normals ignore the translation", {1, 0, 0}, turnThenMove, false, {0, 1, 0}},
+        {"points are divided by w", {2, 4, 6}, halfW, true, {1, 2, 3}},
+        {"the view takes the eye to the origin", {0, 0, -10}, view, true, {0, 0, 0}},
+        {"and looks down +z", {1, 2, 0}, view, true, {1, 2, 10}},
+        {"looking along +x, +x is depth", {5, 0, 0}, side, true, {0, 0, 5}},
+        {"and +z is to the left", {0, 0, 1}, side, true, {-1, 0, 0}},
+        {"the near plane is depth 0", {0, 0, 1}, perspective, true, {0, 0, 0}},
+        {"the far plane is depth 1", {0, 0, 11}, perspective, true, {0, 0, 1}},
+        // cot(45°) / aspect 2 across, 1 up; depth 11 / 10 * (1 - 1 / 2).
+        {"and the edges of the view are 1", {4, 2, 2}, perspective, true, {1, 1, 0.55f}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectNear(c.point ? Vec3TransformCoord(c.in, c.m) : Vec3TransformNormal(c.in, c.m), c.out);
+    }
 }
 
-TEST(VectorMath, RotationsTurnAxesTheLeftHandedWay)
-{
-    // A quarter turn about z takes +x to +y and +y to -x (row vectors).
-    ExpectNear(Vec3TransformNormal({1, 0, 0}, MatrixRotationZ(kPi / 2)), 0, 1, 0);
-    ExpectNear(Vec3TransformNormal({0, 1, 0}, MatrixRotationZ(kPi / 2)), -1, 0, 0);
-    // About x: +y to +z. About y: +z to +x.
-    ExpectNear(Vec3TransformNormal({0, 1, 0}, MatrixRotationX(kPi / 2)), 0, 0, 1);
-    ExpectNear(Vec3TransformNormal({0, 0, 1}, MatrixRotationY(kPi / 2)), 1, 0, 0);
-}
-
-TEST(VectorMath, MultiplyAppliesLeftMatrixFirst)
-{
-    const Matrix m = MatrixMultiply(MatrixRotationZ(kPi / 2), MatrixTranslation(10, 20, 30));
-    ExpectNear(Vec3TransformCoord({1, 0, 0}, m), 10, 21, 30);
-    // Normals ignore the translation.
-    ExpectNear(Vec3TransformNormal({1, 0, 0}, m), 0, 1, 0);
-}
-
-TEST(VectorMath, TransformCoordDividesByW)
-{
-    Matrix m = MatrixIdentity();
-    m.m[3][3] = 2.0f;
-    ExpectNear(Vec3TransformCoord({2, 4, 6}, m), 1, 2, 3);
-}
-
-TEST(VectorMath, InverseUndoesAndSingularFails)
+TEST(VectorMath, InverseTransposeAndNormalize)
 {
     const Matrix m = MatrixMultiply(MatrixMultiply(MatrixRotationX(0.3f), MatrixRotationY(1.1f)),
                                     MatrixTranslation(1, -2, 3));
     Matrix inv;
     ASSERT_TRUE(MatrixInverse(&inv, m));
-    ExpectNear(MatrixMultiply(m, inv), MatrixIdentity());
-
+    const Matrix product = MatrixMultiply(m, inv);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(product.m[i / 4][i % 4], i % 5 == 0 ? 1.0f : 0.0f, 1e-5f) << i;
     Matrix untouched = MatrixIdentity();
     EXPECT_FALSE(MatrixInverse(&untouched, MatrixScaling(1, 0, 1)));
     EXPECT_EQ(untouched, MatrixIdentity());
-}
 
-TEST(VectorMath, TransposeSwapsRowsAndColumns)
-{
     const Matrix t = MatrixTranspose(MatrixTranslation(1, 2, 3));
-    EXPECT_EQ(t.m[0][3], 1.0f);
-    EXPECT_EQ(t.m[1][3], 2.0f);
-    EXPECT_EQ(t.m[2][3], 3.0f);
+    ExpectNear({t.m[0][3], t.m[1][3], t.m[2][3]}, {1, 2, 3});
     EXPECT_EQ(t.m[3][0], 0.0f);
-}
 
-TEST(VectorMath, NormalizeOfZeroIsZero)
-{
-    const Vec3 z = Vec3Normalize({0, 0, 0});
-    EXPECT_EQ(z.x, 0.0f);
-    EXPECT_EQ(z.y, 0.0f);
-    EXPECT_EQ(z.z, 0.0f);
-    const Vec2 z2 = Vec2Normalize({0, 0});
-    EXPECT_EQ(z2.x, 0.0f);
-    EXPECT_EQ(z2.y, 0.0f);
-    ExpectNear(Vec3Normalize({3, 0, 4}), 0.6f, 0, 0.8f);
+    const Vec3 zero = Vec3Normalize({0, 0, 0});
+    EXPECT_TRUE(zero.x == 0.0f && zero.y == 0.0f && zero.z == 0.0f);
+    const Vec2 zero2 = Vec2Normalize({0, 0});
+    EXPECT_TRUE(zero2.x == 0.0f && zero2.y == 0.0f);
+    ExpectNear(Vec3Normalize({3, 0, 4}), {0.6f, 0, 0.8f});
 }
 
 TEST(VectorMath, HermiteWithZeroTangentsEasesBetweenEnds)
 {
     const Vec3 p0{0, 0, 0}, p1{4, 8, -4}, zero{};
-    ExpectNear(Vec3Hermite(p0, zero, p1, zero, 0.0f), 0, 0, 0);
-    ExpectNear(Vec3Hermite(p0, zero, p1, zero, 1.0f), 4, 8, -4);
+    ExpectNear(Vec3Hermite(p0, zero, p1, zero, 0.0f), p0);
+    ExpectNear(Vec3Hermite(p0, zero, p1, zero, 1.0f), p1);
     // 3s² − 2s³ at s = 0.25 is 0.15625.
-    ExpectNear(Vec3Hermite(p0, zero, p1, zero, 0.25f), 0.625f, 1.25f, -0.625f);
+    ExpectNear(Vec3Hermite(p0, zero, p1, zero, 0.25f), {0.625f, 1.25f, -0.625f});
     // Tangents: the s³ − 2s² + s weight at 0.5 is 0.125, the s³ − s² weight −0.125.
-    ExpectNear(Vec3Hermite(p0, {8, 0, 0}, p0, {0, 8, 0}, 0.5f), 1, -1, 0);
+    ExpectNear(Vec3Hermite(p0, {8, 0, 0}, p0, {0, 8, 0}, 0.5f), {1, -1, 0});
 }
 
-TEST(VectorMath, LookAtLHMovesEyeToOriginLookingDownZ)
-{
-    const Vec3 eye{0, 0, -10};
-    const Matrix view = MatrixLookAtLH(eye, {0, 0, 0}, {0, 1, 0});
-    ExpectNear(Vec3TransformCoord(eye, view), 0, 0, 0);
-    ExpectNear(Vec3TransformCoord({0, 0, 0}, view), 0, 0, 10);
-    ExpectNear(Vec3TransformCoord({1, 2, 0}, view), 1, 2, 10);
-
-    // Looking along +x from the origin: +x is depth, +z comes out to the left (-x view).
-    const Matrix side = MatrixLookAtLH({0, 0, 0}, {1, 0, 0}, {0, 1, 0});
-    ExpectNear(Vec3TransformCoord({5, 0, 0}, side), 0, 0, 5);
-    ExpectNear(Vec3TransformCoord({0, 0, 1}, side), -1, 0, 0);
-}
-
-TEST(VectorMath, PerspectiveFovLHMapsNearAndFarToZeroAndOne)
-{
-    const Matrix p = MatrixPerspectiveFovLH(kPi / 2, 2.0f, 1.0f, 11.0f);
-    EXPECT_NEAR(p.m[0][0], 0.5f, 1e-6f);  // cot(45°) / aspect
-    EXPECT_NEAR(p.m[1][1], 1.0f, 1e-6f);
-    EXPECT_NEAR(p.m[2][2], 1.1f, 1e-6f);  // zf / (zf − zn)
-    EXPECT_NEAR(p.m[3][2], -1.1f, 1e-6f); // −zn·zf / (zf − zn)
-    EXPECT_EQ(p.m[2][3], 1.0f);
-    EXPECT_EQ(p.m[3][3], 0.0f);
-    EXPECT_NEAR(Vec3TransformCoord({0, 0, 1}, p).z, 0.0f, 1e-6f);
-    EXPECT_NEAR(Vec3TransformCoord({0, 0, 11}, p).z, 1.0f, 1e-6f);
-    EXPECT_NEAR(Vec3TransformCoord({4, 2, 2}, p).x, 1.0f, 1e-6f);
-}
-
-} // namespace
+}  // namespace

@@ -10,16 +10,14 @@ VorbisFileReader::VorbisFileReader(const std::vector<unsigned char>& ogg) : ogg_
 }
 
 VorbisFileReader::~VorbisFileReader() {
-    if (open_) {
+    if (open_)
         ov_clear(&file_);
-    }
 }
 
 size_t VorbisFileReader::Read(void* out, size_t size, size_t count, void* source) {
     auto* reader = static_cast<VorbisFileReader*>(source);
-    if (size == 0) {
+    if (size == 0)
         return 0;
-    }
     const size_t n = std::min(count, (reader->ogg_.size() - reader->position_) / size);
     std::memcpy(out, reader->ogg_.data() + reader->position_, n * size);
     reader->position_ += n * size;
@@ -32,9 +30,8 @@ int VorbisFileReader::Seek(void* source, ogg_int64_t offset, int whence) {
     const ogg_int64_t base = whence == SEEK_SET   ? 0
                              : whence == SEEK_CUR ? static_cast<ogg_int64_t>(reader->position_)
                                                   : size;
-    if (base + offset < 0 || base + offset > size) {
+    if (base + offset < 0 || base + offset > size)
         return -1;
-    }
     reader->position_ = static_cast<size_t>(base + offset);
     return 0;
 }

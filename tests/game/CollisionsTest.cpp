@@ -241,24 +241,34 @@ TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
 
 TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
 {
-    CEnemy* large = AddEnemy(0.0f, 2.0f, 161, 0);
-    CEnemy* small = AddEnemy(2.0f, 2.0f, 100, 0);
-    auto* firstVolume = new CInvisibleCollision(0.0f, 2.0f, 0.0f, 0.5f, 50);
-    auto* secondVolume = new CInvisibleCollision(2.0f, 2.0f, 0.0f, 0.5f, 50);
-    firstVolume->mode = secondVolume->mode = COLLISION_BLADE;
-    g_player->blade->hitFlag = false;
+    // Every contact costs energy, 64 above 160 hit points, where it also fills the gauge.
+    const struct {
+        int firstHp, energy, gauge;
+    } cases[] = {{161, 256 - 64 - 8, 20 + 5}, {160, 256 - 8 - 8, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstHp);
+        g_player->bladeEnergy = 256;
+        g_player->specialGauge = 0;
+        CEnemy* first = AddEnemy(0.0f, 2.0f, c.firstHp, 0);
+        CEnemy* small = AddEnemy(2.0f, 2.0f, 100, 0);
+        CInvisibleCollision firstVolume(0.0f, 2.0f, 0.0f, 0.5f, 50);
+        CInvisibleCollision secondVolume(2.0f, 2.0f, 0.0f, 0.5f, 50);
+        firstVolume.mode = secondVolume.mode = COLLISION_BLADE;
+        g_player->blade->hitFlag = false;
 
-    TestAttackAgainstEnemies(firstVolume);
-    TestAttackAgainstEnemies(secondVolume);
-    EXPECT_EQ(large->hp, 111);
-    EXPECT_EQ(small->hp, 100);
-    EXPECT_EQ(g_player->bladeEnergy, 256 - 64 - 8);
-    EXPECT_EQ(g_player->specialGauge, 20 + 5);
-    EXPECT_EQ(g_lastHitEnemy->hp, 111);
-    EXPECT_TRUE(Gone(firstVolume));
-    EXPECT_FALSE(Gone(secondVolume));
-    delete firstVolume;
-    delete secondVolume;
+        TestAttackAgainstEnemies(&firstVolume);
+        TestAttackAgainstEnemies(&secondVolume);
+        EXPECT_EQ(first->hp, c.firstHp - 50);
+        EXPECT_EQ(small->hp, 100);
+        EXPECT_EQ(g_player->bladeEnergy, c.energy);
+        EXPECT_EQ(g_player->specialGauge, c.gauge);
+        EXPECT_EQ(g_lastHitEnemy->hp, c.firstHp - 50);
+        EXPECT_TRUE(Gone(&firstVolume));
+        EXPECT_FALSE(Gone(&secondVolume));
+        for (CSprite* enemy : g_enemyList)
+            delete enemy;
+        g_enemyList.clear();
+    }
 }
 
 TEST_F(CollisionsTest, TheReticleLocksWhileHitPointsRemainForMoreLocks)

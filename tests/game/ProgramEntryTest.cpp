@@ -1,5 +1,6 @@
 #include "actors/Player.h"
 #include "engine/GraphicsSystem.h"
+#include "engine/InputControler.h"
 #include "engine/InputRecord.h"
 #include "engine/ObjectLists.h"
 #include "game/MainLoop.h"
@@ -15,7 +16,9 @@ namespace {
 using Frames = std::vector<InputState>;
 using S = InputState;
 
-constexpr char kNoScoreName[] = "config.exe を起動しスコアネームを設定して下さい。";
+std::string g_boxText;
+
+void CaptureBox(const char* text, const char*) { g_boxText = text; }
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -105,11 +108,20 @@ TEST_F(ProgramEntryTest, WithoutAScoreNameTheGameSaysSoAndDoesNotStart)
         if (c.settings)
             WriteSettings(c.settings);
         host.windowTitle.clear();
+        g_boxText.clear();
+        SetMessageBoxHandler(CaptureBox);
         testing::internal::CaptureStderr();
         EXPECT_EQ(RunFrames({}), 0);
         const std::string errors = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(errors.find(kNoScoreName) != std::string::npos, !c.starts);
+        SetMessageBoxHandler(nullptr);
         EXPECT_EQ(!host.windowTitle.empty(), c.starts);
+        if (c.starts)
+            continue;
+        // The box and the terminal say the same: what to add, and where.
+        EXPECT_EQ(errors, g_boxText + "\n");
+        EXPECT_NE(g_boxText.find("score name must be set"), std::string::npos);
+        EXPECT_NE(g_boxText.find("\"scorename,YOURNAME\" to " + File("vostrelle.ini")), std::string::npos);
+        EXPECT_EQ(g_boxText.find(".exe"), std::string::npos);
     }
     EXPECT_FALSE(FileExists(File("vostrelle.ini.tmp")));
 }
@@ -122,7 +134,7 @@ TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSett
         bool ScriptedHost::*broken;
         int exitCode;
         const char* message;
-    } cases[] = {{"no video", &ScriptedHost::videoWorks, 1, "Failure to Register Class."},
+    } cases[] = {{"no display", &ScriptedHost::videoWorks, 1, "No display found"},
                  {"no window", &ScriptedHost::windowWorks, 0, nullptr},
                  {"no drawing device", &ScriptedHost::graphicsWorks, 0, "Failure to Initializing Direct3D8."}};
     for (const auto& c : cases) {
@@ -141,6 +153,44 @@ TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSett
         EXPECT_EQ(ReadText("vostrelle.ini"), settings);
         EXPECT_EQ(g_player, nullptr);
         EXPECT_TRUE(g_systemSpriteList.empty());
+    }
+}
+
+TEST_F(ProgramEntryTest, KeysAndButtonsComeFromTheirSettingsOrTheirDefaults)
+{
+    using C = CInputControler;
+    const struct {
+        const char* setting;  // null: fixed
+        int C::*field;
+        int byDefault;
+    } bindings[] = {{nullptr, &C::upKey, 200},          {nullptr, &C::downKey, 0xD0},
+                    {nullptr, &C::leftKey, 0xCB},       {nullptr, &C::rightKey, 0xCD},
+                    {"shotkey", &C::shotKey, 0x2C},     {"raykey", &C::rayKey, 0x2D},
+                    {"bladekey", &C::bladeKey, 0x1E},   {"dashkey", &C::dashKey, 0x2A},
+                    {"leftrollkey", &C::leftrollKey, 0x1F}, {"rightrollkey", &C::rightrollKey, 0x20},
+                    {"creditkey", &C::creditKey, 4},    {"startkey", &C::startKey, 2},
+                    {"reloadkey", &C::reloadKey, 0x1D}, {"shot", &C::shotButton, 0},
+                    {"ray", &C::rayButton, 1},          {"dash", &C::dashButton, 7},
+                    {"blade", &C::bladeButton, 3},      {"reload", &C::reloadButton, 6},
+                    {"leftroll", &C::leftrollButton, 4}, {"rightroll", &C::rightrollButton, 5},
+                    {"credit", &C::creditButton, 8},    {"start", &C::startButton, 9}};
+    for (const bool set : {false, true}) {
+        SCOPED_TRACE(set ? "every setting distinct" : "defaults");
+        std::string settings = "scorename,tester\r\nwindowmode,0\r\n";
+        for (size_t i = 0; set && i < std::size(bindings); ++i)
+            if (bindings[i].setting)
+                settings += std::string(bindings[i].setting) + "," + std::to_string(100 + i) + "\r\n";
+        WriteSettings(settings);
+        std::vector<int> seen;
+        RunFrames({InputState()}, [&](int) {
+            for (const auto& b : bindings)
+                seen.push_back(g_input->*b.field);
+        });
+        ASSERT_EQ(seen.size(), std::size(bindings));
+        for (size_t i = 0; i < std::size(bindings); ++i) {
+            SCOPED_TRACE(bindings[i].setting ? bindings[i].setting : "arrow");
+            EXPECT_EQ(seen[i], set && bindings[i].setting ? static_cast<int>(100 + i) : bindings[i].byDefault);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "engine/ObjectLists.h"
 #include "game/Freeze.h"
 #include "game/TitleMenu.h"
+#include "platform/System.h"
 #include "tests/game/ProgramRun.h"
 
 #include <climits>
@@ -79,6 +80,7 @@ TEST_F(TitleMenuAndCreditsTest, CabinetButtonsAndMenuFollowTheTable)
         {"start without credit", "", Tap(kStart), {0, -2, 0, 1, 0, -1, 0, true}},
         {"start spends a credit", "", Tap(kCredit) + Tap(kStart), {0, 0, 0, 1, 0, -1, 0, true}},
         {"start and credit fresh together in the title are a credit", "", Tap(kBoth), {1, -2, 0, 1, 0, -1, 0, true}},
+        {"even with a credit in", "", Tap(kCredit) + Tap(kBoth), {2, -2, 0, 1, 0, -1, 0, true}},
         {"start again during a play does nothing", "", Tap(kCredit, 2) + Tap(kStart, 2), {1, 0, 0, 1, 0, -1, 0, true}},
         {"start and credit return to the title", "", Tap(kCredit) + Tap(kStart) + Repeat(kRest, 5) + Tap(kBoth),
          {0, -2, 0, 1, 0, -1, 0, true}},
@@ -143,15 +145,36 @@ TEST_F(TitleMenuAndCreditsTest, FrozenFramesSkipTheCabinetAndAreNotCounted)
     EXPECT_EQ(framesCounted, 2);
 }
 
-TEST_F(TitleMenuAndCreditsTest, APlayIsRecordedFrameByFrameFromItsStart)
+TEST_F(TitleMenuAndCreditsTest, ACreditHeldAcrossAFreezeDuringAPlaybackCountsOnceAfterIt)
 {
     WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
-    size_t recorded = 0;
-    RunFrames(Tap(kCredit) + Frames{kStart} + Repeat(Held({}, 1.0f, 0.0f), 9), [&](int) {
-        recorded = g_inputRecord->Frames().size();
+    MakeFolder(File("demo"));
+    InputRecord demo;
+    demo.SaveFile(File("demo/a.dat"), 0, "demo", 0, 0, 0, 0, 0);
+    int credits = -1;
+    RunFrames(Frames{kRest, Held({&InputState::blade}), kRest} + Repeat(kCredit, 5), [&](int frame) {
+        if (frame == 2)
+            SetFreeze(4, nullptr);
+        credits = g_replayPlaying ? g_credits : -1;
     });
-    // The start frame itself is the first record.
-    EXPECT_EQ(recorded, 10u);
+    // During a playback the frozen frames move nothing to the previous state,
+    // so the press made while frozen is fresh in the first frame after.
+    EXPECT_EQ(credits, 1);
+}
+
+TEST_F(TitleMenuAndCreditsTest, APlayIsRecordedFrameByFrameWithItsWholeSecondsOfPlay)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    RunFrames(Tap(kCredit) + Frames{kStart} + Repeat(kRight, 9) + Frames{kBoth}, [&](int frame) {
+        if (frame == 5)
+            host.clock += 61'500;
+    });
+    const std::vector<std::string> replays = FilesIn("replay");
+    ASSERT_EQ(replays.size(), 1u);
+    InputRecord record;
+    ASSERT_NE(record.LoadFile(replays[0]), ReplayLoadResult::Unusable);
+    EXPECT_EQ(record.Frames().size(), 10u);  // the start frame itself is the first
+    EXPECT_EQ(record.Header().playTime, 61 * 60);
 }
 
 }  // namespace

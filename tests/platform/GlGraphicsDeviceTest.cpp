@@ -19,10 +19,12 @@ ScreenVertex Screen(float x, float y, uint32_t color, float u = 0.0f, float v = 
 }
 
 // A rectangle as a strip in the order the game draws them.
-void DrawScreenRect(GraphicsDevice& device, float x, float y, float w, float h, uint32_t color)
+void DrawScreenRect(GraphicsDevice& device, float x, float y, float w, float h, uint32_t color, float z = 0.0f)
 {
-    const ScreenVertex strip[4] = {Screen(x, y, color, 0, 0), Screen(x + w, y, color, 1, 0),
-                                   Screen(x, y + h, color, 0, 1), Screen(x + w, y + h, color, 1, 1)};
+    ScreenVertex strip[4] = {Screen(x, y, color, 0, 0), Screen(x + w, y, color, 1, 0),
+                             Screen(x, y + h, color, 0, 1), Screen(x + w, y + h, color, 1, 1)};
+    for (ScreenVertex& v : strip)
+        v.z = z;
     device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
 }
 
@@ -187,6 +189,9 @@ TEST_F(GlGraphicsDeviceTest, PresentMovesThePictureByTheOffsetOverBlack)
     if (std::string(SDL_GetCurrentVideoDriver()) != "offscreen")
         GTEST_SKIP() << "the window's picture is only kept by the offscreen driver";
     device.Clear(kClearTarget, 0xFFFF0000, 1.0f);
+    // Whichever buffer comes back from the swap has shown the picture unmoved.
+    for (int i = 0; i < 3; ++i)
+        device.Present(0, 0);
     device.Present(10, 5);
     EXPECT_EQ(WindowPixel(9, 5), 0u);
     EXPECT_EQ(WindowPixel(10, 5), 0xFF0000u);
@@ -194,6 +199,75 @@ TEST_F(GlGraphicsDeviceTest, PresentMovesThePictureByTheOffsetOverBlack)
     EXPECT_EQ(WindowPixel(639, 479), 0xFF0000u);
     // The picture itself stays where it was drawn.
     EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
+}
+
+// Draws of alpha 0 are left out only where they cannot change a pixel.
+TEST_F(GlGraphicsDeviceTest, TransparentDrawsStillDrawWhatTheirStatesLetThrough)
+{
+    const uint32_t greenTexel = 0xFF00FF00;
+    const TextureId green = device.CreateTexture(1, 1, &greenTexel);
+    struct Case {
+        const char* name;
+        std::function<void()> states;
+        uint32_t lastVertexAlpha;
+        bool changes;  // the pixel by the last vertex
+    };
+    const Case cases[] = {
+        {"blended away", [] {}, 0, false},
+        {"one vertex not transparent", [] {}, 0xFF, true},
+        {"added", [&] { SetBlend(BlendFactor::One, BlendFactor::One); }, 0, true},
+        {"alpha from the texture", [&] {
+             device.SetTexture(green);
+             device.SetTextureAlphaOp(TextureAlphaOp::SelectTexture);
+         }, 0, true},
+        {"depth tested, not written", [&] { device.SetDepthTest(true); }, 0, false},
+    };
+    for (const Case& c : cases) {
+        device.Clear(kClearTarget, 0xFF000080, 1.0f);
+        SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+        device.SetTexture(kNoTexture);
+        device.SetTextureAlphaOp(TextureAlphaOp::Modulate);
+        c.states();
+        const uint32_t red = 0x00FF0000;
+        const ScreenVertex strip[4] = {Screen(0, 0, red), Screen(100, 0, red), Screen(0, 100, red),
+                                       Screen(100, 100, red | c.lastVertexAlpha << 24)};
+        device.DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
+        EXPECT_EQ(Pixel(98, 98) != 0x000080u, c.changes) << c.name;
+        device.SetDepthTest(false);
+    }
+}
+
+TEST_F(GlGraphicsDeviceTest, TransparentDrawThatWritesDepthHidesWhatIsBehind)
+{
+    SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+    device.SetDepthTest(true);
+    device.SetDepthWrite(true);
+    DrawScreenRect(device, 0, 0, 100, 100, 0x00FFFFFF);
+    device.SetAlphaBlendEnable(false);
+    DrawScreenRect(device, 0, 0, 100, 100, 0xFF808080, 0.5f);
+    EXPECT_EQ(Pixel(50, 50), 0u);
+}
+
+// A depth clear counts wherever it cleared, however many clears and draws
+// come between it and the next depth-tested draw.
+TEST_F(GlGraphicsDeviceTest, DepthClearsOfPartsOfThePictureAllCount)
+{
+    device.SetDepthTest(true);
+    device.SetDepthWrite(true);
+    DrawScreenRect(device, 0, 0, 640, 480, 0xFF0000FF, 0.2f);
+    device.SetViewport({0, 0, 100, 100, 0.0f, 1.0f});
+    device.Clear(kClearZBuffer, 0, 1.0f);
+    device.SetViewport({200, 0, 100, 100, 0.0f, 1.0f});
+    device.Clear(kClearZBuffer, 0, 1.0f);
+    device.SetViewport({0, 0, 640, 480, 0.0f, 1.0f});
+    device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+    device.SetDepthTest(false);
+    DrawScreenRect(device, 400, 0, 10, 10, 0xFFFFFFFF);
+    device.SetDepthTest(true);
+    DrawScreenRect(device, 0, 0, 640, 480, 0xFF00FF00, 0.5f);
+    EXPECT_EQ(Pixel(50, 50), 0x00FF00u);
+    EXPECT_EQ(Pixel(250, 50), 0x00FF00u);
+    EXPECT_EQ(Pixel(150, 50), 0u);
 }
 
 class GlLightingTest : public GlGraphicsDeviceTest {
@@ -243,6 +317,18 @@ TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbient)
     device.DrawMeshSubset(mesh, 0);
     // diffuse × (ambient 0.667 + light 0.5 × N·L 1); specular stays off.
     ExpectNear(Pixel(320, 240), 0x773B00);
+}
+
+TEST_F(GlLightingTest, MeshBlendsByItsMaterialsAlpha)
+{
+    device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
+    Material glass;
+    glass.diffuse = {0, 0, 0, 0.5f};
+    glass.emissive = {1, 1, 1, 1};
+    device.SetMaterial(glass);
+    SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
+    device.DrawMeshSubset(SquareMesh(-20, 20, 10, 20, -20, 10), 0);
+    ExpectNear(Pixel(320, 240), 0x8080FF);
 }
 
 TEST_F(GlLightingTest, VertexColourGivesTheDiffuseAndItsAlphaEmissiveAndAmbientTheColour)

@@ -33,9 +33,8 @@ std::vector<int16_t> MixFrames(Mixer* mixer, size_t frames) {
 // Left channel of each output frame.
 std::vector<int16_t> Left(const std::vector<int16_t>& out) {
     std::vector<int16_t> left;
-    for (size_t i = 0; i < out.size(); i += 2) {
+    for (size_t i = 0; i < out.size(); i += 2)
         left.push_back(out[i]);
-    }
     return left;
 }
 

@@ -19,9 +19,8 @@ TEST(SdlAudioDeviceTest, MixesInTheBackgroundUntilABufferEnds) {
     ASSERT_TRUE(device->CreateBuffer(7, {1, 16, 22050}, pcm.data(), pcm.size()));
     device->Play(7, false);
     const Uint32 start = SDL_GetTicks();
-    while (device->IsPlaying(7) && SDL_GetTicks() - start < 5000) {
+    while (device->IsPlaying(7) && SDL_GetTicks() - start < 5000)
         SDL_Delay(10);
-    }
     EXPECT_FALSE(device->IsPlaying(7));
 }
 

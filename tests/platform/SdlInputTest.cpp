@@ -58,9 +58,8 @@ TEST(SdlInputTest, KeyTableFollowsKeyEvents) {
     EXPECT_EQ(keys[0x2C], 0x80);
     EXPECT_EQ(keys[0xCB], 0x80);
     int held = 0;
-    for (unsigned char key : keys) {
+    for (unsigned char key : keys)
         held += key != 0;
-    }
     EXPECT_EQ(held, 2);
 
     input.HandleEvent(KeyEvent(SDL_KEYUP, SDL_SCANCODE_Z));

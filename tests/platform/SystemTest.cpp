@@ -12,14 +12,23 @@ void Capture(const char* text, const char* caption) { g_shown = std::string(capt
 
 }  // namespace
 
-TEST(System, MessagesGoToTheInstalledHandler)
+TEST(System, MessagesGoToStderrAndToTheInstalledHandler)
 {
-    ShowSystemMessage("before", "");
-    EXPECT_EQ(g_shown, "");
-    SetMessageBoxHandler(Capture);
-    ShowSystemMessage("config.exe を起動しスコアネームを設定して下さい。", "");
-    EXPECT_EQ(g_shown, "|config.exe を起動しスコアネームを設定して下さい。");
-    SetMessageBoxHandler(nullptr);
-    ShowSystemMessage("after", "x");
-    EXPECT_EQ(g_shown, "|config.exe を起動しスコアネームを設定して下さい。");
+    const struct {
+        MessageBoxHandler handler;
+        const char* text;
+        const char* caption;
+        const char* printed;
+        const char* shown;
+    } cases[] = {{nullptr, "before", "", "before\n", ""},
+                 {Capture, "plain", "", "plain\n", "|plain"},  // no caption, no stray separator
+                 {Capture, "titled", "Title", "Title: titled\n", "Title|titled"},
+                 {nullptr, "after", "x", "x: after\n", "Title|titled"}};
+    for (const auto& c : cases) {
+        SetMessageBoxHandler(c.handler);
+        testing::internal::CaptureStderr();
+        ShowSystemMessage(c.text, c.caption);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.printed);
+        EXPECT_EQ(g_shown, c.shown);
+    }
 }

@@ -1,6 +1,7 @@
 // The embedded resources as the game reads them: every picture at the size
 // it is drawn, the window icon, and the ground grids.
 #include "assets/EmbeddedAssets.h"
+#include "engine/ByteOrder.h"
 #include "engine/ResourceLoader.h"
 #include "platform/Resources.h"
 
@@ -42,11 +43,6 @@ protected:
     void TearDown() override { ClearResources(); }
 };
 
-uint32_t LittleEndian32(const std::vector<unsigned char>& bytes, size_t offset)
-{
-    return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<uint32_t>(bytes[offset + 3]) << 24;
-}
-
 // Width and height of the texture after unscrambling and PNG to BMP, as the
 // texture loader sees it; (0, 0) when it does not convert.
 std::pair<int, int> TextureSize(int id)
@@ -56,7 +52,7 @@ std::pair<int, int> TextureSize(int id)
     std::vector<unsigned char> bmp;
     if (png.empty() || !ConvertPngToBmp(&bmp, png.data(), png.size()))
         return {0, 0};
-    return {static_cast<int>(LittleEndian32(bmp, 18)), static_cast<int>(LittleEndian32(bmp, 22))};
+    return {static_cast<int>(LoadLe32(&bmp[18])), static_cast<int>(LoadLe32(&bmp[22]))};
 }
 
 std::string StoredText(const char* type, const char* name)

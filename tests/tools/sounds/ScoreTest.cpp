@@ -24,9 +24,8 @@ std::string ErrorOf(const std::string& text)
 std::vector<int> Pitches(const std::vector<PlayedNote>& notes)
 {
     std::vector<int> pitches;
-    for (const PlayedNote& note : notes) {
+    for (const PlayedNote& note : notes)
         pitches.push_back(note.pitch);
-    }
     return pitches;
 }
 

@@ -74,9 +74,8 @@ TEST(Synth, LowPassKeepsLowsAndCutsHighs)
         StateVariableFilter filter;
         filter.Tune(1000.0, 0.0, 44100);
         std::vector<float> out;
-        for (int i = 0; i < 44100; ++i) {
+        for (int i = 0; i < 44100; ++i)
             out.push_back(filter.Process(static_cast<float>(std::sin(kTwoPi * frequency * i / 44100)), FilterMode::LowPass));
-        }
         const double gain = 2.0 * Magnitude(out, frequency, 44100);
         EXPECT_TRUE(frequency < 1000.0 ? gain > 0.9 : gain < 0.03) << frequency << " Hz: " << gain;
     }
@@ -87,9 +86,8 @@ TEST(Synth, EnvelopeRisesHoldsAndReleases)
     VoiceEnvelope envelope({0.01, 0.05, 0.5, 0.1}, 0.2, 1000);
     ASSERT_EQ(envelope.Frames(), 301u);
     std::vector<float> levels;
-    for (size_t i = 0; i < envelope.Frames(); ++i) {
+    for (size_t i = 0; i < envelope.Frames(); ++i)
         levels.push_back(envelope.Next());
-    }
     EXPECT_FLOAT_EQ(levels[9], 1.0f);
     EXPECT_NEAR(levels[199], 0.5f, 0.01f);
     EXPECT_LT(levels[300], 0.001f);
@@ -121,9 +119,8 @@ TEST(Synth, EncoderKeepsTheExactLength)
         PcmSound sound;
         sound.sampleRate = 22050;
         sound.channels = channels;
-        for (int i = 0; i < 12345 * channels; ++i) {
+        for (int i = 0; i < 12345 * channels; ++i)
             sound.samples.push_back(0.5f * static_cast<float>(std::sin(i * 0.05)));
-        }
         const DecodedOgg decoded = DecodeOgg(EncodeOggVorbis(sound, 0.3f));
         ASSERT_TRUE(decoded.valid);
         EXPECT_EQ(decoded.channels, channels);
@@ -140,9 +137,8 @@ TEST(Synth, EncoderKeepsTheExactLength)
 TEST(Synth, LoudnessFollowsTheTargetUnderTheCeiling)
 {
     std::vector<float> tone;
-    for (int i = 0; i < 44100; ++i) {
+    for (int i = 0; i < 44100; ++i)
         tone.push_back(static_cast<float>(std::sin(kTwoPi * 1000.0 * i / 44100)));
-    }
     ScaleToLoudness(tone, 44100, 1, -20.0f, 0.9f);
     EXPECT_NEAR(ShortTermLoudness(tone, 44100), -20.0f, 0.1f);
     ScaleToLoudness(tone, 44100, 1, 0.0f, 0.9f);

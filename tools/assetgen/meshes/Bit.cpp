@@ -12,22 +12,22 @@ namespace {
 Shape Orb()
 {
     std::vector<Vec2> profile;
-    for (int i = 0; i <= 8; ++i) {
-        const float a = kPi * static_cast<float>(i) / 8.0f;
+    for (int i = 0; i <= 5; ++i) {
+        const float a = kPi * static_cast<float>(i) / 5.0f;
         profile.push_back({0.15f * std::sin(a), -0.15f * std::cos(a)});
     }
-    return Lathe(profile, 12, Axis::Y);
+    return Lathe(profile, 8, Axis::Y);
 }
 
-Shape Ring() { return Torus(0.24f, 0.03f, 16, 5); }
+Shape Ring() { return Torus(0.24f, 0.03f, 12, 4); }
 
-Shape Eye() { return Lathe({{0.0f, 0.10f}, {0.075f, 0.12f}, {0.06f, 0.175f}, {0.0f, 0.185f}}, 10, Axis::Y); }
+Shape Eye() { return Lathe({{0.0f, 0.10f}, {0.075f, 0.12f}, {0.06f, 0.175f}, {0.0f, 0.185f}}, 6, Axis::Y); }
 
 Shape Vanes()
 {
     Shape vanes;
     const Shape vane =
-        Plate({{0.10f, -0.06f}, {0.10f, -0.20f}, {0.17f, -0.26f}, {0.17f, -0.14f}}, -0.012f, 0.012f, 0.008f);
+        Extrude({{0.10f, -0.06f}, {0.10f, -0.20f}, {0.17f, -0.26f}, {0.17f, -0.14f}}, -0.012f, 0.012f, Axis::Z);
     // One vane up toward the camera, two below to the sides.
     for (int i = 0; i < 3; ++i) {
         const float a = kPi * (0.5f + 2.0f * static_cast<float>(i) / 3.0f);

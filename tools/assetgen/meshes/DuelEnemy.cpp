@@ -40,14 +40,14 @@ Shape Spikes()
 Shape Dome()
 {
     std::vector<Vec2> profile = {{0.19f, 0.0f}};
-    for (int i = 0; i <= 4; ++i) {
-        const float a = 0.5f * kPi * static_cast<float>(i) / 4.0f;
+    for (int i = 0; i <= 3; ++i) {
+        const float a = 0.5f * kPi * static_cast<float>(i) / 3.0f;
         profile.push_back({0.17f * std::cos(a), -0.08f - 0.11f * std::sin(a)});
     }
-    return Lathe(profile, 16, Axis::Z, kPi / 16.0f);
+    return Lathe(profile, 10, Axis::Z, kPi / 10.0f);
 }
 
-Shape Eye() { return Lathe({{0.0f, -0.16f}, {0.07f, -0.19f}, {0.05f, -0.225f}, {0.0f, -0.235f}}, 12, Axis::Z); }
+Shape Eye() { return Lathe({{0.0f, -0.16f}, {0.07f, -0.19f}, {0.05f, -0.225f}, {0.0f, -0.235f}}, 8, Axis::Z); }
 
 Shape Studs()
 {

@@ -11,15 +11,25 @@
 
 namespace {
 
-// A square pad with sloped edges, top at −0.08.
-Shape Pad(float size) { return BevelledPlate(ChamferedRect(size, size, 0.08f), -0.08f, 0.02f, 0.04f, Axis::Z); }
+// Every part is as plain as its few pixels allow: a pad or a tank is a few
+// pixels across, a lamp one or two.
 
-// A pillar of the outline from the pad up to height h (toward −z).
-Shape Pillar(const Outline& outline, float h) { return BevelledPlate(outline, -h, -0.05f, 0.03f, Axis::Z); }
+// The outline at w0 narrowing by inset to w1: its sloped sides catch the light apart from its top.
+Shape Frustum(const Outline& outline, float w0, float w1, float inset)
+{
+    return Stack({{outline, w0}, {Inset(outline, inset), w1}}, Axis::Z);
+}
 
+// A square pad with cut corners and sloped edges, top at −0.08.
+Shape Pad(float size) { return Frustum(ChamferedRect(size, size, 0.08f), 0.0f, -0.08f, 0.04f); }
+
+// A pillar of the outline from inside the pad up to height h (toward −z).
+Shape Pillar(const Outline& outline, float h) { return Frustum(outline, -0.05f, -h, 0.03f); }
+
+// A double cone: a bright point at the top of its post.
 Shape Lamp(Vec2 at, float h)
 {
-    return Moved(Lathe({{0.0f, -h - 0.07f}, {0.05f, -h - 0.04f}, {0.05f, -h + 0.01f}, {0.0f, -h + 0.02f}}, 6, Axis::Z),
+    return Moved(Lathe({{0.0f, -h - 0.07f}, {0.07f, -h - 0.04f}, {0.0f, -h + 0.02f}}, 4, Axis::Z, kPi / 4.0f),
                  {at.x, at.y, 0.0f});
 }
 
@@ -44,13 +54,10 @@ Mesh BuildTile(const Tile& tile)
 
 } // namespace
 
-// A fuel tank lying along y on the pad.
+// A fuel tank lying along y on the pad, its ridge up like a cylinder's.
 Shape Tank(float x, float y0, float y1, float r)
 {
-    return Moved(
-        Lathe({{0.0f, y0}, {0.7f * r, y0 + 0.3f * r}, {r, y0 + r}, {r, y1 - r}, {0.7f * r, y1 - 0.3f * r}, {0.0f, y1}},
-              8, Axis::Y, kPi / 8.0f),
-        {x, 0.0f, -0.05f - r});
+    return Moved(Extrude(Circle(4, r), y0, y1, Axis::Y), {x, 0.0f, -0.05f - r});
 }
 
 // A defence post: a block-house with a lamp tower, two fuel tanks beside it:
@@ -59,8 +66,9 @@ Mesh BuildGroundTile()
 {
     Tile tile;
     tile.concrete = Pad(0.9f);
-    const Shape house = Moved(Pillar(ChamferedRect(0.46f, 0.56f, 0.10f), 0.26f), {0.12f, 0.0f, 0.0f});
-    const Shape tower = Moved(Pillar(Circle(8, 0.13f, kPi / 8.0f), 0.52f), {0.12f, 0.08f, 0.0f});
+    const Outline block = {{0.23f, -0.28f}, {0.23f, 0.28f}, {-0.23f, 0.28f}, {-0.23f, -0.28f}};
+    const Shape house = Moved(Pillar(block, 0.26f), {0.12f, 0.0f, 0.0f});
+    const Shape tower = Moved(Pillar(Circle(6, 0.13f), 0.52f), {0.12f, 0.08f, 0.0f});
     tile.structure =
         Merged(Merged(house, tower), Merged(Tank(-0.26f, -0.36f, 0.30f, 0.085f), Tank(-0.06f, -0.36f, -0.02f, 0.06f)));
     tile.lamps =

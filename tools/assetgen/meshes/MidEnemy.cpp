@@ -45,13 +45,13 @@ Shape Bridge()
 
 Shape Emitter()
 {
-    return Merged(Lathe({{0.0f, 0.30f}, {0.07f, 0.36f}, {0.07f, 0.50f}, {0.045f, 0.56f}, {0.0f, 0.60f}}, 8, Axis::Y),
+    return Merged(Lathe({{0.0f, 0.30f}, {0.07f, 0.36f}, {0.07f, 0.50f}, {0.045f, 0.56f}, {0.0f, 0.60f}}, 6, Axis::Y),
                   Box({-0.07f, -0.02f, -0.28f}, {0.07f, 0.02f, -0.22f}));
 }
 
 Shape Exhausts()
 {
-    const Shape right = Lathe({{0.06f, -0.52f}, {0.06f, -0.60f}, {0.0f, -0.66f}}, 8, Axis::Y);
+    const Shape right = Lathe({{0.06f, -0.52f}, {0.06f, -0.60f}, {0.0f, -0.66f}}, 6, Axis::Y);
     return Paired(Moved(right, {0.62f, 0.0f, 0.0f}));
 }
 

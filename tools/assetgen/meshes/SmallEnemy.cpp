@@ -32,7 +32,8 @@ Shape Body()
                        {0.0f, -0.24f, 0.07f}});
 }
 
-Shape Claws() { return Paired(Plate(kClaw, -0.05f, 0.04f, 0.025f)); }
+// At its few dozen pixels a bevel would be less than a pixel: plain slabs.
+Shape Claws() { return Paired(Extrude(kClaw, -0.05f, 0.04f, Axis::Z)); }
 
 Shape Eye()
 {
@@ -43,11 +44,11 @@ Shape Eye()
                        {0.0f, 0.06f, -0.12f}});
 }
 
-Shape Drive() { return Lathe({{0.055f, -0.20f}, {0.055f, -0.30f}, {0.0f, -0.36f}}, 8, Axis::Y); }
+Shape Drive() { return Lathe({{0.055f, -0.20f}, {0.055f, -0.30f}, {0.0f, -0.36f}}, 6, Axis::Y); }
 
 Shape Fins()
 {
-    return Paired(Plate({{0.04f, -0.18f}, {0.12f, -0.30f}, {0.13f, -0.40f}, {0.04f, -0.30f}}, -0.02f, 0.02f, 0.01f));
+    return Paired(Extrude({{0.04f, -0.18f}, {0.12f, -0.30f}, {0.13f, -0.40f}, {0.04f, -0.30f}}, -0.02f, 0.02f, Axis::Z));
 }
 
 } // namespace

@@ -147,12 +147,15 @@ Picture ReloadLabel(bool automatic)
     c.FillCircle(8, 8, 4.2f, palette::kEdgeDark);
     c.FillCircle(8, 8, 3.2f, lamp);
     c.FillCircle(7.2f, 7.2f, 1.2f, Hex(0xFFFFFF));
-    DrawLabel(c, "RLD", 7.5f, palette::kTextDim, 15, 11, Align::Left);
+    // The mode takes what the label leaves, with a gap that keeps the two words apart.
+    const int labelWidth = DrawLabel(c, "RLD", 7.5f, palette::kTextDim, 14, 11, Align::Left, Face::CondensedBold);
+    const int modeLeft = 14 + labelWidth + 3;
     const std::string mode = automatic ? "AUTO" : "MANUAL";
     TextLook look;
     look.top = automatic ? Hex(0xB8FFD2) : Hex(0xFFDFA0);
     look.bottom = Scaled(look.top, 0.85f);
-    DrawText(c, mode, FitWidth(mode, TextStyle{Face::CondensedBold, 9.0f, 0.0f}, 32), look, 61, 12, Align::Right);
+    const TextStyle style = FitWidth(mode, TextStyle{Face::CondensedBold, 9.0f, 0.0f}, 61 - modeLeft);
+    DrawText(c, mode, style, look, 61, 12, Align::Right);
     return c.Keyed();
 }
 

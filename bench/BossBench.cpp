@@ -1,0 +1,121 @@
+// Frame costs of the stage 1 boss's densest moments under the whole frame
+// pass: arg 3, phase 3 with its four spiral emitters, two drifting emitters of
+// each kind beside them and the enemy shots they build up; arg 1, the
+// rotating cross, whose burst shots linger. Once on the null device, once
+// drawn by the OpenGL device offscreen with the game's own pictures and
+// meshes (run with LP_NUM_THREADS=2, as the goal assumes).
+#include "actors/enemies/DanmakuBoss.h"
+#include "actors/enemies/DanmakuEmitter.h"
+#include "engine/AssetLists.h"
+#include "game/FramePass.h"
+#include "game/Scenes.h"
+#include "platform/sdl/GlGraphicsDevice.h"
+#include "tests/common/TestWorld.h"
+#include "tests/engine/GraphicsTestResources.h"
+#include "tools/assetgen/MemorySink.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <list>
+#include <string>
+
+namespace {
+
+// The boss fighting a ship that cannot be hurt, its shots built up.
+class DanmakuScene {
+public:
+    DanmakuScene(int phase, GraphicsDevice* device = nullptr) : world(device)
+    {
+        world.ListTransforms();
+        SetScene(113, -1);
+        g_player->EnableControl();
+        g_player->Activate();
+        g_player->SetPosition(0.0f, -4.5f, 0.0f);
+        g_player->countdown = 1000000;
+        auto* boss = new CEnemybDanmaku;
+        g_enemyList.push_back(boss);
+        while (boss->phase != 0)
+            Frame(false);
+        boss->hp = boss->maxHp * 7 / 10;  // no threshold of phase 1 or 3 is crossed
+        boss->SetPhase(phase);
+        for (int type : {2, 3, 2, 3})
+            if (phase == 3)
+                g_enemyList.push_back(new CEnemyBitDanmaku(type, &boss->position, &boss->position));
+        for (int i = 0; i < 600; ++i)
+            Frame(false);
+    }
+
+    void Report(benchmark::State& state) const
+    {
+        state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+        state.counters["enemies"] = static_cast<double>(g_enemyList.size());
+        state.counters["enemyShots"] = static_cast<double>(g_enemyShotList.size());
+    }
+
+private:
+    TestWorld world;
+};
+
+void BM_DanmakuBossFrame(benchmark::State& state)
+{
+    DanmakuScene scene(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        Frame(false);
+    scene.Report(state);
+}
+BENCHMARK(BM_DanmakuBossFrame)->Arg(3)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The asset generator's pictures and meshes, stored as the program stores them.
+class GameAssets {
+public:
+    GameAssets()
+    {
+        MemorySink sink;
+        GeneratePictures(sink);
+        GenerateMeshes(sink);
+        for (auto& [key, bytes] : sink.resources) {
+            const size_t space = key.find(' ');
+            const std::string& type = names.emplace_back(key.substr(0, space));
+            const std::string& name = names.emplace_back(key.substr(space + 1));
+            if (type != "ICON")
+                resources.Add(type.c_str(), name.c_str(), bytes);
+        }
+    }
+
+private:
+    std::list<std::string> names;
+    GraphicsTestResources resources;
+};
+
+void BM_GlDanmakuBossFrame(benchmark::State& state)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    SdlWindow window;
+    if (!window.Create("bench", 640, 480)) {
+        state.SkipWithError("no OpenGL context");
+        return;
+    }
+    GlGraphicsDevice device{window};
+    GameAssets assets;
+    DanmakuScene scene(static_cast<int>(state.range(0)), &device);
+    LoadMasterTextures();
+    LoadMoreTextures();
+    LoadMasterModels();
+    double worst = 0.0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        Frame(false);
+        glFinish();
+        worst = std::max(worst, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    scene.Report(state);
+    state.counters["worstMs"] = worst;
+    const char* threads = std::getenv("LP_NUM_THREADS");
+    state.SetLabel(std::string("LP_NUM_THREADS=") + (threads ? threads : "unset"));
+}
+BENCHMARK(BM_GlDanmakuBossFrame)->Arg(3)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
