@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -18,17 +20,27 @@ inline void FuzzCheck(bool holds, const char* what)
     std::abort();
 }
 
+// The scratch files of this process, removed when it ends normally.
+class ScratchFiles {
+public:
+    ~ScratchFiles()
+    {
+        for (const std::string& path : paths_)
+            std::remove(path.c_str());
+    }
+    const std::string& Add(std::string path) { return paths_.emplace_back(std::move(path)); }
+
+private:
+    std::vector<std::string> paths_;
+};
+
 // A file of this process in a memory-backed folder where there is one, so
-// that the targets that need files do not wear a disk.
+// that the targets that need files do not wear a disk. Call once per name.
 inline std::string FuzzScratchPath(const char* name)
 {
-    static const std::string folder = [] {
-        std::FILE* probe = std::fopen("/dev/shm/.vostrelle_probe", "w");
-        if (probe == nullptr)
-            return std::string("/tmp/");
-        std::fclose(probe);
-        std::remove("/dev/shm/.vostrelle_probe");
-        return std::string("/dev/shm/");
-    }();
-    return folder + "vostrelle_fuzz_" + std::to_string(::getpid()) + "_" + name;
+    static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm/" : "/tmp/";
+    static ScratchFiles files;
+    const std::string path = folder + "vostrelle_fuzz_" + std::to_string(getpid()) + "_" + name;
+    files.Add(path + ".tmp");
+    return files.Add(path);
 }

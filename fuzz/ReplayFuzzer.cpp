@@ -29,7 +29,7 @@ bool IsRecordable(const InputState& s)
 void CheckRewrite(const InputRecord& record)
 {
     const ReplayHeader& header = record.Header();
-    const std::string copy = FuzzScratchPath("copy.dat");
+    static const std::string copy = FuzzScratchPath("copy.dat");
     InputRecord saver;
     for (const InputState& state : record.Frames())
         saver.Append(&state);
@@ -48,7 +48,7 @@ void CheckRewrite(const InputRecord& record)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string path = FuzzScratchPath("replay.dat");
+    static const std::string path = FuzzScratchPath("replay.dat");
     FuzzCheck(WriteFileBytes(path, data, size), "the replay file is written");
     InputRecord record;
     InputState before;

@@ -40,7 +40,7 @@ std::vector<std::string> LoadAndRewrite(const std::string& path, const char* mar
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string path = FuzzScratchPath("vostrelle.ini");
+    static const std::string path = FuzzScratchPath("vostrelle.ini");
     FuzzCheck(WriteFileBytes(path, data, size), "the settings file is written");
     const std::vector<std::string> first = LoadAndRewrite(path, "0");
     const std::vector<unsigned char> rewritten = ReadAll(path);
