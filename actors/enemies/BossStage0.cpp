@@ -1,8 +1,8 @@
 #include "actors/enemies/BossStage0.h"
 
 #include "actors/EnemyShot.h"
-#include "actors/LightParticle.h"
 #include "actors/enemies/Beam.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
@@ -105,14 +105,8 @@ void CEnemyb::StepCharge()
     if (chargeFrames <= 0)
         return;
     chargeFrames -= 1;
-    if (chargeFrames % 4 == 0) {
-        const float rx = RandomFloat();
-        const float ry = RandomFloat();
-        const float rz = RandomFloat();
-        SpawnLightParticleMoving(position.x - 2.0f + 4.0f * rx, position.y - 2.0f + 4.0f * ry,
-                                 position.z - 2.0f + 4.0f * rz, position.x, position.y, position.z, 1.0f,
-                                 kChargeGlowLife);
-    }
+    if (chargeFrames % 4 == 0)
+        SpawnChargeGlow(position, kChargeGlowLife);
     if (chargeFrames == 0)
         CreateBeam(position.x, position.y, position.z, &facing);
 }

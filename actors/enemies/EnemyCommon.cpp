@@ -70,3 +70,12 @@ void ArmouredDeathBurst(const Vec3& position)
     SpawnBomb(&position);
     g_sound->Play(g_seBigExplode, 0);
 }
+
+void SpawnChargeGlow(const Vec3& centre, int life)
+{
+    const float rx = RandomFloat();
+    const float ry = RandomFloat();
+    const float rz = RandomFloat();
+    SpawnLightParticleMoving(centre.x - 2.0f + 4.0f * rx, centre.y - 2.0f + 4.0f * ry, centre.z - 2.0f + 4.0f * rz,
+                             centre.x, centre.y, centre.z, 1.0f, life);
+}

@@ -16,5 +16,8 @@ void FireAlongFacing(CEnemy* enemy);
 // Camera 45, culling and z-buffer on, no blending; the mesh carried by the world transform.
 void DrawEnemyModel(CEnemy* enemy, int model, int fog);
 
+// A charge: one glow from a random point of the 4-unit cube about the centre, drawn into it.
+void SpawnChargeGlow(const Vec3& centre, int life);
+
 // 32 glows, a ring of 25 and an explosion, after 64 draws that only advance the sequence.
 void ArmouredDeathBurst(const Vec3& position);

@@ -1,7 +1,6 @@
 #include "actors/enemies/MidEnemies.h"
 
 #include "actors/EnemyShot.h"
-#include "actors/LightParticle.h"
 #include "actors/WorldPlacement.h"
 #include "actors/enemies/Beam.h"
 #include "actors/enemies/EnemyCommon.h"
@@ -225,14 +224,8 @@ void CEnemym0b::Charge()
     if (chargeFrames <= 0)
         return;
     --chargeFrames;
-    if (chargeFrames % 4 == 0) {
-        const float x = RandomFloat();
-        const float y = RandomFloat();
-        const float z = RandomFloat();
-        SpawnLightParticleMoving(position.x - 2.0f + 4.0f * x, position.y - 2.0f + 4.0f * y,
-                                 position.z - 2.0f + 4.0f * z, position.x, position.y, position.z, 1.0f,
-                                 kChargeFrames);
-    }
+    if (chargeFrames % 4 == 0)
+        SpawnChargeGlow(position, kChargeFrames);
     if (chargeFrames != 0)
         return;
     if (CanShoot() && !IsPushed())
