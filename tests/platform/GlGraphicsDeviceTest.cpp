@@ -67,14 +67,10 @@ protected:
     GlGraphicsDevice device{window};
 };
 
-TEST_F(GlGraphicsDeviceTest, ScreenRectangleCoversExactlyItsPixels)
+TEST_F(GlGraphicsDeviceTest, ScreenRectanglesPointsAndLinesLandOnTheirPixels)
 {
     DrawScreenRect(device, 10, 20, 20, 5, 0xFFFFFFFF);
     ExpectRectCovers(device, 10, 20, 20, 5, 0xFFFFFF);
-}
-
-TEST_F(GlGraphicsDeviceTest, ScreenPointsAndLinesLandOnTheirPixels)
-{
     const ScreenVertex point = Screen(100, 50, 0xFFFFFFFF);
     device.DrawPrimitive(PrimitiveType::PointList, 1, &point);
     const ScreenVertex line[2] = {Screen(200, 60, 0xFF00FF00), Screen(210, 60, 0xFF00FF00)};
