@@ -60,7 +60,7 @@ bool IsPathAbsolute(const std::string& path) { return !path.empty() && path[0] =
 
 bool FileExists(const std::string& path) { return PathExists(path); }
 
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out, size_t limit)
 {
     out->clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -68,9 +68,9 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
         return false;
     unsigned char block[65536];
     size_t count;
-    while ((count = std::fread(block, 1, sizeof block, file)) > 0)
+    while (out->size() <= limit && (count = std::fread(block, 1, sizeof block, file)) > 0)
         out->insert(out->end(), block, block + count);
-    const bool ok = !std::ferror(file);
+    const bool ok = !std::ferror(file) && out->size() <= limit;
     std::fclose(file);
     if (!ok)
         out->clear();
@@ -79,11 +79,7 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out)
 
 bool WriteFileBytes(const std::string& path, const void* data, size_t n)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = data == nullptr || std::fwrite(data, 1, n, file) == n;
-    return std::fclose(file) == 0 && written;
+    return ReplaceFileContents(path, data, data == nullptr ? 0 : n);
 }
 
 void AppendTextFile(const std::string& path, const char* text)
@@ -92,14 +88,17 @@ void AppendTextFile(const std::string& path, const char* text)
     WriteText(path, "a", text);
 }
 
-void AppendLog(const char* file, const char* text)
+bool AppendLog(const char* file, const char* text)
 {
     const std::string path = ProgramFilePath(file);
     MakeFolder(GetFolderOfPath(path));
-    if (text[0] == '\0')
-        WriteText(path, "w", text);
-    else
-        WriteText(path, "a", text);
+    return WriteText(path, text[0] == '\0' ? "w" : "a", text);
+}
+
+void ReportFileProblem(const std::string& text)
+{
+    std::fprintf(stderr, "vostrelle: %s\n", text.c_str());
+    AppendLog(kEventsLog, (FormatTimestamp() + " -> " + text + "\n").c_str());
 }
 
 void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,18 +26,23 @@ bool IsPathAbsolute(const std::string& path);
 
 // True for an existing file or folder.
 bool FileExists(const std::string& path);
-// False, with out empty, on any failure.
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out);
-// False when the file cannot be written completely.
+// False, with out empty, on any failure and for a file longer than limit bytes.
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out, size_t limit = SIZE_MAX);
+// Writes a temporary file beside path and renames it to path once complete:
+// false, with nothing left behind and path as it was, when that fails.
 bool WriteFileBytes(const std::string& path, const void* data, size_t n);
 // Creates the file's folder (one level) and appends text; does nothing when
 // the file cannot be opened.
 void AppendTextFile(const std::string& path, const char* text);
 // Appends text to a file relative to the program folder ("log\\d3d9.txt"),
-// creating its folder first. An empty text empties the file. No line end is added.
-void AppendLog(const char* file, const char* text);
+// creating its folder first. An empty text empties the file. No line end is
+// added. False when the file cannot be written.
+bool AppendLog(const char* file, const char* text);
 // The log of play events: starts, replays, lost ships.
 inline constexpr char kEventsLog[] = "log\\events.txt";
+// Something the player should know about a file the game could not use: one
+// line on stderr and, where it can be written, in the events log.
+void ReportFileProblem(const std::string& text);
 // Appends the full paths of the regular files in folder, sorted by name.
 void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out);
 

@@ -59,6 +59,8 @@ public:
     // Reads a replay file into the header and the frame list. A file that is
     // not a replay leaves the record as it was.
     ReplayLoadResult LoadFile(const std::string& path);
+    // Takes a header and frames read by ReadReplayFile, as LoadFile would.
+    void Assign(const ReplayHeader& header, std::vector<InputState> frames);
     const ReplayHeader& Header() const { return header_; }
 
 private:
@@ -66,6 +68,12 @@ private:
     int readCursor_ = 0;
     ReplayHeader header_;
 };
+
+// Reads a replay file without touching any record. Unusable, with header and
+// frames untouched, for a file that is not a replay: one that cannot be read,
+// is cut short, or claims more frames than it holds or than a day of play.
+// BadChecksum gives the header and no frames.
+ReplayLoadResult ReadReplayFile(const std::string& path, ReplayHeader* header, std::vector<InputState>* frames);
 
 // The replay recorder, created by the program entry.
 extern InputRecord* g_inputRecord;

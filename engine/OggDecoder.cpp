@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "engine/ByteOrder.h"
+#include "engine/WaveReader.h"
 
 namespace {
 
@@ -185,8 +186,11 @@ bool OggDecoding::ReadFurtherHeaders() {
     return true;
 }
 
+// A stream whose image the WAVE reader would refuse is not decoded at all.
 bool OggDecoding::StartSynthesis() {
-    if (info_.channels < 1 || info_.rate < 1 || vorbis_synthesis_init(&dsp_, &info_) != 0) {
+    if (info_.channels < 1 || info_.rate < 1 ||
+        !IsReadablePcm(static_cast<uint64_t>(info_.channels), 16, static_cast<uint64_t>(info_.rate)) ||
+        vorbis_synthesis_init(&dsp_, &info_) != 0) {
         return false;
     }
     vorbis_block_init(&dsp_, &block_);

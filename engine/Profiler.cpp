@@ -13,6 +13,9 @@ namespace {
 // The longest key and value the original reading buffers held.
 constexpr size_t kMaxKey = 255;
 constexpr size_t kMaxValue = 767;
+// Far more than every key with its longest value: a larger file is no
+// settings file, and is not read.
+constexpr size_t kMaxFileBytes = 1024 * 1024;
 
 // Splits the bytes into lines, without their "\n" or "\r\n" ends.
 std::vector<std::string> SplitLines(const std::vector<unsigned char>& bytes)
@@ -46,8 +49,9 @@ void CProfiler::Load(const char* file, const char* separatorText)
     separator = separatorText;
     path = ResolveProgramPath(file);
     std::vector<unsigned char> bytes;
-    if (!FileExists(path) || !ReadWholeFile(path, &bytes))
+    if (!FileExists(path))
         return;
+    unreadable = !ReadWholeFile(path, &bytes, kMaxFileBytes);
     for (const std::string& line : SplitLines(bytes)) {
         const size_t at = line.find(separator[0]);
         if (at == std::string::npos)
@@ -56,9 +60,11 @@ void CProfiler::Load(const char* file, const char* separatorText)
     }
 }
 
+// A file that exists but could not be read is never replaced by what little
+// this object knows.
 void CProfiler::Save()
 {
-    if (!dirty)
+    if (!dirty || unreadable)
         return;
     std::string text;
     for (const auto& [key, value] : entries)
@@ -66,6 +72,8 @@ void CProfiler::Save()
     MakeFolder(GetFolderOfPath(path));
     if (ReplaceFileContents(path, text.data(), text.size()))
         dirty = false;
+    else
+        ReportFileProblem("cannot save the settings file " + path);
 }
 
 bool CProfiler::GetBool(const char* key, bool def)

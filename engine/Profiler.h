@@ -25,12 +25,17 @@ public:
     virtual void SetString(const char* key, const std::string& value);
     virtual void SetStringBuf(const char* key, const char* value);
 
+    // The file exists but could not be read: every getter gives its default
+    // and the file is never rewritten.
+    bool Unreadable() const { return unreadable; }
+
 private:
     void Load(const char* file, const char* separatorText);
     void Save();
 
     std::map<std::string, std::string> entries;
     bool dirty = false;
+    bool unreadable = false;
     std::string path;
     std::string separator;
 };

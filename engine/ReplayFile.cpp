@@ -19,6 +19,7 @@
 #include "engine/FileUtil.h"
 #include "engine/Md5.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +31,11 @@ constexpr size_t kHeaderSize = 84;
 constexpr size_t kRecordSize = 15;
 constexpr size_t kNameLimit = 16;
 constexpr int32_t kReplayVersion = 501;
+// A day of play at 60 frames a second: no recording comes near it.
+constexpr int32_t kMaxFrames = 60 * 60 * 60 * 24;
+// Records are read and decoded this many at a time, so that memory follows
+// what the file really holds, not what its header claims.
+constexpr size_t kRecordsPerRead = 4096;
 
 enum HeaderOffset : size_t {
     kVersionAt = 0,
@@ -186,7 +192,7 @@ bool InputRecord::SaveFile(const std::string& path, int scene, const char* name,
     return WriteFileBytes(path, bytes.data(), bytes.size());
 }
 
-ReplayLoadResult InputRecord::LoadFile(const std::string& path)
+ReplayLoadResult ReadReplayFile(const std::string& path, ReplayHeader* header, std::vector<InputState>* frames)
 {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
@@ -195,23 +201,43 @@ ReplayLoadResult InputRecord::LoadFile(const std::string& path)
     unsigned char headerBytes[kHeaderSize];
     if (size < static_cast<long>(kHeaderSize) || std::fread(headerBytes, 1, kHeaderSize, file.get()) != kHeaderSize)
         return ReplayLoadResult::Unusable;
-    const ReplayHeader header = DecodeHeader(headerBytes);
-    const int64_t needed = static_cast<int64_t>(kHeaderSize) + static_cast<int64_t>(kRecordSize) * header.frames;
-    if (header.frames < 0 || needed > size)
+    const ReplayHeader read = DecodeHeader(headerBytes);
+    const int64_t needed = static_cast<int64_t>(kHeaderSize) + static_cast<int64_t>(kRecordSize) * read.frames;
+    if (read.frames < 0 || read.frames > kMaxFrames || needed > size)
         return ReplayLoadResult::Unusable;
-    std::vector<unsigned char> records(kRecordSize * static_cast<size_t>(header.frames));
-    if (std::fread(records.data(), 1, records.size(), file.get()) != records.size())
-        return ReplayLoadResult::Unusable;
-
-    Clear();
-    header_ = header;
-    char expected[33];
-    ComputeChecksum(expected, header.score, header.hits, header.playTime, header.frames, header.name);
-    if (std::strcmp(expected, header.checksum) != 0)
-        return ReplayLoadResult::BadChecksum;
-    for (int i = 0; i < header.frames; ++i) {
-        const InputState state = DecodeFrame(&records[kRecordSize * static_cast<size_t>(i)]);
-        Append(&state);
+    std::vector<InputState> decoded;
+    std::vector<unsigned char> block(kRecordSize * kRecordsPerRead);
+    for (size_t left = static_cast<size_t>(read.frames); left > 0;) {
+        const size_t count = std::min(left, kRecordsPerRead);
+        if (std::fread(block.data(), kRecordSize, count, file.get()) != count)
+            return ReplayLoadResult::Unusable;
+        for (size_t i = 0; i < count; ++i)
+            decoded.push_back(DecodeFrame(&block[kRecordSize * i]));
+        left -= count;
     }
+    *header = read;
+    char expected[33];
+    InputRecord::ComputeChecksum(expected, read.score, read.hits, read.playTime, read.frames, read.name);
+    frames->clear();
+    if (std::strcmp(expected, read.checksum) != 0)
+        return ReplayLoadResult::BadChecksum;
+    *frames = std::move(decoded);
     return ReplayLoadResult::Loaded;
+}
+
+ReplayLoadResult InputRecord::LoadFile(const std::string& path)
+{
+    ReplayHeader header;
+    std::vector<InputState> frames;
+    const ReplayLoadResult result = ReadReplayFile(path, &header, &frames);
+    if (result != ReplayLoadResult::Unusable)
+        Assign(header, std::move(frames));
+    return result;
+}
+
+void InputRecord::Assign(const ReplayHeader& header, std::vector<InputState> frames)
+{
+    header_ = header;
+    frames_ = std::move(frames);
+    readCursor_ = static_cast<int>(frames_.size());
 }

@@ -163,6 +163,25 @@ bool CopyPalette(png_structp png, png_infop info, PngPicture* picture)
     return true;
 }
 
+// Every pixel of an indexed picture names an entry of its palette; libpng
+// itself lets a larger index through.
+bool IndexesFitPalette(const PngPicture& picture)
+{
+    const unsigned bits = static_cast<unsigned>(picture.bitDepth);
+    if (picture.palette.size() >= (size_t{1} << bits))
+        return true;
+    const unsigned perByte = 8 / bits;
+    const unsigned mask = (1u << bits) - 1;
+    for (const png_bytep row : picture.rows) {
+        for (png_uint_32 x = 0; x < picture.width; ++x) {
+            const unsigned shift = 8 - bits * (x % perByte + 1);
+            if (((row[x / perByte] >> shift) & mask) >= picture.palette.size())
+                return false;
+        }
+    }
+    return true;
+}
+
 // libpng leaves this frame by longjmp: nothing in it may need destruction.
 bool ReadPng(png_structp png, png_infop info, PngPicture* picture)
 {
@@ -189,7 +208,7 @@ bool ReadPng(png_structp png, png_infop info, PngPicture* picture)
         picture->rows[y] = picture->pixels.data() + picture->rowBytes * y;
     png_read_image(png, picture->rows.data());
     png_read_end(png, nullptr);
-    return !picture->indexed || CopyPalette(png, info, picture);
+    return !picture->indexed || (CopyPalette(png, info, picture) && IndexesFitPalette(*picture));
 }
 
 unsigned char Flatten(unsigned colour, unsigned alpha, unsigned background)

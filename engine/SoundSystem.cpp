@@ -45,8 +45,10 @@ void SoundSystem::LoadFile(int* slot, const std::string& path) {
     if (*slot != -1 || !FileExists(path)) {
         return;
     }
+    // Vorbis takes fewer bytes than the samples it decodes to: a longer file
+    // could only fail once decoded.
     std::vector<unsigned char> ogg;
-    ReadWholeFile(path, &ogg);
+    ReadWholeFile(path, &ogg, kMaxWaveImageBytes);
     *slot = LoadOgg(ogg.data(), ogg.size());
 }
 

@@ -41,8 +41,7 @@ bool ReadPcmFormat(const unsigned char* fmt, PcmFormat* out) {
     const uint32_t rate = LoadLe32(fmt + 4);
     const uint16_t blockAlign = LoadLe16(fmt + 12);
     const uint16_t bits = LoadLe16(fmt + 14);
-    if (tag != kFormatPcm || channels < 1 || (bits != 8 && bits != 16) || rate == 0 ||
-        rate > INT32_MAX || blockAlign != channels * (bits / 8)) {
+    if (tag != kFormatPcm || !IsReadablePcm(channels, bits, rate) || blockAlign != channels * (bits / 8)) {
         return false;
     }
     *out = {channels, bits, static_cast<int>(rate)};
@@ -50,6 +49,10 @@ bool ReadPcmFormat(const unsigned char* fmt, PcmFormat* out) {
 }
 
 }  // namespace
+
+bool IsReadablePcm(uint64_t channels, uint64_t bits, uint64_t rate) {
+    return channels >= 1 && (bits == 8 || bits == 16) && rate >= 1 && rate <= INT32_MAX;
+}
 
 bool ReadWave(const unsigned char* image, size_t size, WaveData* out) {
     if (image == nullptr || size < 12 || std::memcmp(image, "RIFF", 4) != 0 ||

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "platform/AudioDevice.h"
 
@@ -10,6 +11,10 @@ struct WaveData {
     const unsigned char* samples = nullptr;  // inside the image
     size_t bytes = 0;
 };
+
+// The PCM layouts the reader takes: at least one channel, 8 or 16 bits, a
+// rate from 1 to 2^31 - 1.
+bool IsReadablePcm(uint64_t channels, uint64_t bits, uint64_t rate);
 
 // Accepts a RIFF "WAVE" image whose "fmt " chunk (16 bytes or more) describes
 // PCM with at least one channel, 8 or 16 bits, a matching block alignment and

@@ -14,6 +14,10 @@ constexpr size_t kHeaderSize = 16;
 // Frames nested deeper than this are refused rather than recursed into.
 constexpr int kMaxFrameDepth = 64;
 constexpr uint32_t kNoNormal = UINT32_MAX;
+// Material references and texture names cost little text but much memory;
+// no mesh of ours comes near these limits.
+constexpr uint32_t kMaxMaterials = 4096;
+constexpr size_t kMaxTextureName = 259;
 
 enum class TokenKind { End, Name, Number, String, Guid, Open, Close, Other, Invalid };
 
@@ -214,10 +218,11 @@ private:
 
     XTokenizer tokens_;
     std::map<std::string, MeshMaterial, std::less<>> namedMaterials_;
+    uint32_t materialTotal_ = 0;
 };
 
 MeshPart BuildPart(const RawMesh& raw);
-void TransformPart(MeshPart* part, const Matrix& transform);
+bool TransformPart(MeshPart* part, const Matrix& transform);
 
 // After the object's type: an optional name, the opening brace and an
 // optional GUID.
@@ -291,7 +296,8 @@ bool XParser::ParseFrame(int depth, std::vector<MeshPart>* parts)
     if (!parsed)
         return false;
     for (MeshPart& part : inner) {
-        TransformPart(&part, transform);
+        if (!TransformPart(&part, transform))
+            return false;
         parts->push_back(std::move(part));
     }
     return true;
@@ -375,8 +381,9 @@ bool XParser::ParseMaterialList(RawMesh* mesh)
 {
     uint32_t materialCount = 0;
     uint32_t indexCount = 0;
-    if (!ReadCount(&materialCount, 3) || !ReadCount(&indexCount, 1))
+    if (!ReadCount(&materialCount, 3) || materialCount > kMaxMaterials - materialTotal_ || !ReadCount(&indexCount, 1))
         return false;
+    materialTotal_ += materialCount;
     const size_t faceCount = mesh->FaceCount();
     if (indexCount > faceCount || (indexCount == 0 && faceCount > 0))
         return false;
@@ -387,14 +394,17 @@ bool XParser::ParseMaterialList(RawMesh* mesh)
         mesh->faceMaterials.resize(faceCount, mesh->faceMaterials.back());
     mesh->hasMaterialList = true;
     mesh->materials.clear();
-    // A failed material fails the whole file, so each is parsed in place.
+    // A failed material fails the whole file, so each is parsed in place; one
+    // more than the count is refused before it is made.
     const bool parsed = ParseChildren(
-        [this, mesh](std::string_view type) {
+        [this, mesh, materialCount](std::string_view type) {
             if (type != "Material")
                 return OpenBody(nullptr) && SkipBody();
-            return ParseMaterialObject(&mesh->materials.emplace_back());
+            return mesh->materials.size() < materialCount && ParseMaterialObject(&mesh->materials.emplace_back());
         },
-        [this, mesh] { return ParseReference(&mesh->materials.emplace_back()); });
+        [this, mesh, materialCount] {
+            return mesh->materials.size() < materialCount && ParseReference(&mesh->materials.emplace_back());
+        });
     return parsed && mesh->materials.size() == materialCount;
 }
 
@@ -425,7 +435,7 @@ bool XParser::ParseMaterial(MeshMaterial* material)
 bool XParser::ParseTextureFilename(MeshMaterial* material)
 {
     const Token token = tokens_.Next();
-    if (token.kind != TokenKind::String)
+    if (token.kind != TokenKind::String || token.text.size() > kMaxTextureName)
         return false;
     if (material->textureFileName.empty())
         material->textureFileName.assign(token.text);
@@ -555,9 +565,11 @@ MeshPart BuildPart(const RawMesh& raw)
     return part;
 }
 
+bool IsFinite(const Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
 // Normals go through the inverse transpose so that scaled frames keep them
-// perpendicular to their faces.
-void TransformPart(MeshPart* part, const Matrix& transform)
+// perpendicular to their faces. False when a vertex leaves the float range.
+bool TransformPart(MeshPart* part, const Matrix& transform)
 {
     Matrix inverse;
     const Matrix normalTransform =
@@ -566,7 +578,10 @@ void TransformPart(MeshPart* part, const Matrix& transform)
         const Vec4 moved = Vec3Transform(vertex.position, transform);
         vertex.position = {moved.x, moved.y, moved.z};
         vertex.normal = Vec3Normalize(Vec3TransformNormal(vertex.normal, normalTransform));
+        if (!IsFinite(vertex.position) || !IsFinite(vertex.normal))
+            return false;
     }
+    return true;
 }
 
 // Concatenates the parts and sorts their triangles by material, keeping the

@@ -188,13 +188,20 @@ int RunProgram(ProgramHost& host)
 {
     const HostReplayClock replayClock(host);
     CProfiler* profile = new CProfiler(kSettingsFile);
+    if (profile->Unreadable()) {
+        ReportFileProblem("cannot read the settings file " + ProgramFilePath(kSettingsFile));
+        delete profile;
+        return 0;
+    }
     profile->GetStringBuf("scorename", g_scoreName, sizeof g_scoreName, "");
     if (!HasScoreName()) {
         RefuseWithoutScoreName();
         delete profile;
         return 0;
     }
-    AppendLog(kDeviceLog, "");
+    if (!AppendLog(kDeviceLog, ""))
+        ReportFileProblem("the program folder " + GetProgramFolder() +
+                          " cannot be written: no logs, replays, screenshots or settings are kept");
     CreateLongLivedObjects();
     const bool fullScreen = profile->GetBool("windowmode", true);
     const bool vsync = profile->GetBool("vsync", false) && fullScreen;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 char g_scoreName[256] = {};
 int g_recordStartTime = 0;
@@ -74,14 +75,16 @@ void BeginRecording()
 
 bool StartReplay(const std::string& path)
 {
-    if (g_inputRecord->LoadFile(path) == ReplayLoadResult::Unusable)
+    ReplayHeader header;
+    std::vector<InputState> frames;
+    if (ReadReplayFile(path, &header, &frames) == ReplayLoadResult::Unusable || !IsPlayableScene(header.scene)) {
+        ReportFileProblem("cannot play the demo " + path + ": not a replay of this game");
         return false;
-    const ReplayHeader header = g_inputRecord->Header();
-    if (!IsPlayableScene(header.scene))
-        return false;
+    }
     g_playerDifficulty = g_globalDifficulty;
     g_playerAutomaticReload = g_player->automaticReload;
     BeginRecording();
+    g_inputRecord->Assign(header, std::move(frames));
     g_inputRecord->Rewind();
     std::strcpy(g_scoreName, header.name);
     g_globalDifficulty = header.difficulty;
@@ -106,6 +109,8 @@ void SaveReplay()
     g_inputRecord->Rewind();
     if (saved)
         AppendLog(kEventsLog, (GetFileNameWithExt(path) + " -> Save Replay File.\n").c_str());
+    else
+        ReportFileProblem("cannot save the replay " + path);
 }
 
 int PlayerDifficulty() { return g_replayPlaying ? g_playerDifficulty : g_globalDifficulty; }

@@ -14,4 +14,6 @@ void TakeScreenshot()
     const std::string path = UniqueFilePath(folder + "/", FormatTimestamp(), ".bmp");
     if (g_graphics->SaveBackBufferBmp(path))
         g_sound->Play(g_seSnapshot, 0);
+    else
+        ReportFileProblem("cannot save the screenshot " + path);
 }

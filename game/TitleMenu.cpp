@@ -3,6 +3,10 @@
 #include "actors/Player.h"
 #include "engine/ObjectLists.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 int g_startScene = 0;
 int g_titleMenuRow = 0;
 int g_titleMenuValues[2] = {0, 0};
@@ -34,23 +38,26 @@ void ApplyCourse(int value)
     g_startScene = kCourses[value].startScene;
 }
 
+// A settings file can hold any int: the sum is taken wide and kept in range,
+// which changes no value whose sum fits.
+int SaturatingAdd(int a, int b)
+{
+    return static_cast<int>(std::clamp<int64_t>(int64_t{a} + b, INT_MIN, INT_MAX));
+}
+
 }  // namespace
 
 void InitTitleMenu()
 {
     g_titleMenuValues[kMenuRowAutomaticReload] = g_player->automaticReload ? 1 : 0;
-    g_titleMenuValues[kMenuRowCourse] = g_globalDifficulty + 1;
+    g_titleMenuValues[kMenuRowCourse] = SaturatingAdd(g_globalDifficulty, 1);
 }
 
 void MenuStep(int delta)
 {
     const int row = g_titleMenuRow;
     int& value = g_titleMenuValues[row];
-    value += delta;
-    if (value < 0)
-        value = 0;
-    if (value > g_titleMenuMax[row])
-        value = g_titleMenuMax[row];
+    value = std::clamp(SaturatingAdd(value, delta), 0, g_titleMenuMax[row]);
     if (row == kMenuRowAutomaticReload || delta == 0)
         ApplyAutomaticReload(g_titleMenuValues[kMenuRowAutomaticReload]);
     if (row == kMenuRowCourse || delta == 0)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <chrono>
 #include <cstdio>
 #include <strings.h>
@@ -14,6 +15,9 @@
 namespace {
 
 MessageBoxHandler g_messageBoxHandler = nullptr;
+
+// Longer chains of symbolic links are loops to the system too.
+constexpr int kMaxLinkHops = 40;
 
 bool IsRegularFile(const std::string& path)
 {
@@ -88,15 +92,44 @@ std::vector<std::string> ListRegularFiles(const std::string& folder)
     return names;
 }
 
+namespace {
+
+// The file a path finally names: a symbolic link is followed (a relative
+// target is taken from the link's folder) even when its target does not
+// exist yet, so that a rewrite replaces the target, not the link.
+std::string FollowLinks(std::string path)
+{
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path;
+        std::string target(static_cast<size_t>(PATH_MAX), '\0');
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0)
+            return path;
+        target.resize(static_cast<size_t>(length));
+        path = target[0] == '/' ? target : path.substr(0, path.rfind('/') + 1) + target;
+    }
+    return path;
+}
+
+}  // namespace
+
 bool ReplaceFileContents(const std::string& path, const void* data, size_t n)
 {
-    const std::string temp = path + ".tmp";
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    const std::string target = FollowLinks(path);
+    const std::string temp = target + ".tmp";
+    struct stat existing;
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    unlink(temp.c_str());
+    // Private until it has the mode of the file it replaces.
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, exists ? 0600 : 0666);
     if (fd < 0)
         return false;
-    const bool written = WriteAll(fd, data, n) && fsync(fd) == 0;
+    const bool moded = !exists || fchmod(fd, existing.st_mode & 07777) == 0;
+    const bool written = moded && WriteAll(fd, data, n) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!written || !closed || std::rename(temp.c_str(), target.c_str()) != 0) {
         unlink(temp.c_str());
         return false;
     }

@@ -21,8 +21,10 @@ bool MakeFolder(const std::string& path);
 // case-insensitively, ties by bytes. Nothing when the folder cannot be read.
 std::vector<std::string> ListRegularFiles(const std::string& folder);
 
-// Writes the bytes to "<path>.tmp", flushes them to disk and renames the
-// result over path. On any failure path is left as it was.
+// Writes the bytes to "<file>.tmp", flushes them to disk and renames the
+// result over the file, where file is what path names after its symbolic
+// links, and an existing file keeps its permissions. On any failure the file
+// is left as it was and no temporary file remains.
 bool ReplaceFileContents(const std::string& path, const void* data, size_t n);
 
 // Milliseconds since the first call; never goes backwards.

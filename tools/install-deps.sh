@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils
+  clang libclang-rt-dev
 )
 
 missing=()

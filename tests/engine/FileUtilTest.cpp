@@ -51,6 +51,10 @@ TEST_F(FileUtilTemp, WriteReadAndFailures)
     ASSERT_TRUE(ReadWholeFile(path, &read));
     EXPECT_EQ(read, std::vector<unsigned char>(bytes, bytes + sizeof bytes));
 
+    EXPECT_TRUE(ReadWholeFile(path, &read, sizeof bytes));
+    EXPECT_FALSE(ReadWholeFile(path, &read, sizeof bytes - 1));
+    EXPECT_TRUE(read.empty());
+    EXPECT_FALSE(ReadWholeFile("/dev/zero", &read, 100000));  // a file without end
     EXPECT_FALSE(ReadWholeFile(folder + "missing", &read));
     EXPECT_TRUE(read.empty());
     EXPECT_FALSE(ReadWholeFile(folder, &read));

@@ -12,6 +12,8 @@
 #include "engine/ByteOrder.h"
 #include "engine/WaveReader.h"
 
+#include <ogg/ogg.h>
+
 namespace {
 
 struct Decoded {
@@ -171,6 +173,16 @@ TEST(OggDecoderTest, LongStreamGrowsTheImageBeyondFourMegabytesWithoutLosingData
     ExpectSameSamples(d, DecodeWithVorbisfile(ogg), frames);
 }
 
+// The stream with another rate in its identification packet, which sits
+// alone on the first page; the page's checksum is mended.
+std::vector<unsigned char> WithRate(std::vector<unsigned char> ogg, uint32_t rate) {
+    EXPECT_EQ(ogg[26], 1);  // one segment
+    StoreLe32(&ogg[40], rate);
+    ogg_page page{ogg.data(), 28, ogg.data() + 28, ogg[27]};
+    ogg_page_checksum_set(&page);
+    return ogg;
+}
+
 TEST(OggDecoderTest, DamagedHeadersGiveNoImageAndACutStreamWhatWasDecoded) {
     size_t headerBytes = 0;
     const std::vector<unsigned char> ogg =
@@ -181,6 +193,7 @@ TEST(OggDecoderTest, DamagedHeadersGiveNoImageAndACutStreamWhatWasDecoded) {
     damaged.emplace_back(5000, 0x5A);
     damaged.push_back(ogg);
     damaged.back()[29] ^= 0xFF;  // inside "vorbis" of the identification packet
+    damaged.push_back(WithRate(ogg, 0x80000000u));  // a rate the WAVE reader refuses
     for (const std::vector<unsigned char>& stream : damaged) {
         WaveImage image;
         size_t size = 1234;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -123,14 +124,55 @@ TEST_F(ProfilerFile, MissingFileIsCreatedWhenSomethingIsSet)
 
 TEST_F(ProfilerFile, AFailedRewriteLeavesTheOriginalUntouched)
 {
-    Write("scorename,PILOT\n");
+    const std::string original = "scorename,PILOT\n";
+    Write(original);
     // A folder in the way of the temporary file makes the rewrite fail, even for root.
     ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0700), 0);
     {
         CProfiler profiler(path.c_str());
         profiler.SetString("scorename", "OTHER");
     }
-    EXPECT_EQ(Read(), "scorename,PILOT\n");
+    EXPECT_EQ(Read(), original);
+    ASSERT_EQ(rmdir((path + ".tmp").c_str()), 0);
+    {
+        const FullDisk full(original.size());
+        CProfiler profiler(path.c_str());
+        profiler.SetString("scorename", "A LONGER NAME");
+    }
+    EXPECT_EQ(Read(), original);
+    EXPECT_FALSE(FileExists(path + ".tmp"));
+}
+
+TEST_F(ProfilerFile, AFileTooLargeToBeSettingsIsNeitherReadNorReplaced)
+{
+    const std::string huge = "scorename,PILOT\n" + std::string(1024 * 1024, '#');
+    Write(huge);
+    {
+        CProfiler profiler(path.c_str());
+        EXPECT_TRUE(profiler.Unreadable());
+        EXPECT_EQ(Value(profiler, "scorename"), "<missing>");
+        profiler.SetString("scorename", "OTHER");
+    }
+    EXPECT_EQ(Read(), huge);
+}
+
+TEST_F(ProfilerFile, ALinkedFileIsRewrittenInPlaceOfItsTargetWithItsPermissions)
+{
+    const std::string target = folder + "real.ini";
+    ASSERT_TRUE(WriteFileBytes(target, "a,1\n", 4));
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    ASSERT_EQ(symlink("real.ini", path.c_str()), 0);
+    {
+        CProfiler profiler(path.c_str());
+        profiler.SetString("a", "2");
+    }
+    struct stat link, file;
+    ASSERT_EQ(lstat(path.c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    ASSERT_EQ(stat(target.c_str(), &file), 0);
+    EXPECT_EQ(file.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadText(target), "a,2\r\n");
+    EXPECT_FALSE(FileExists(target + ".tmp"));
 }
 
 TEST(Profiler, RelativePathsAreBelowTheProgramFolder)

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -27,4 +31,28 @@ protected:
     }
 
     std::string folder;  // ends in '/'
+};
+
+// A disk that is full after bytes bytes of any one file: writes beyond fail
+// (for root too) until the object is gone.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
 };

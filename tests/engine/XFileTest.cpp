@@ -197,7 +197,10 @@ TEST(XFile, RefusesMalformedFiles)
 {
     MeshData mesh;
     ASSERT_TRUE(Parse(&mesh, kSmall));
-    const std::pair<const char*, const char*> faults[] = {
+    std::string manyReferences = "{ 4097; 2; 0,0;;";
+    for (int i = 0; i < 4097; ++i)
+        manyReferences += " { M }";
+    const std::pair<std::string, std::string> faults[] = {
         {"txt ", "bin "}, {"txt ", "tzip"}, {"txt ", "bzip"}, {"xof 03", "xof 02"},
         {"4; 0;0;0;", "9; 0;0;0;"},                  // more positions than given
         {"4; 0;0;0;", "4000000000; 0;0;0;"},         // a count beyond the text
@@ -215,6 +218,8 @@ TEST(XFile, RefusesMalformedFiles)
         {"1;1;1;1;;", "1;x;1;1;;"},                  // not a number
         {"1;1;1;1;;", "1;1e99;1;1;;"},               // not a float
         {"\"1.png\"", "\"1.png"},                    // an unterminated string
+        {"\"1.png\"", "\"" + std::string(256, 'a') + ".png\""},  // a texture name longer than a path
+        {"{ 1; 2; 0,0;; { M }", manyReferences},       // cheap references to more materials than any mesh has
     };
     for (const auto& [from, to] : faults)
         EXPECT_FALSE(Parse(&mesh, Replace(kSmall, from, to))) << from << " -> " << to;
@@ -227,6 +232,9 @@ TEST(XFile, RefusesMalformedFiles)
     deep += "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;; }";
     deep += std::string(100, '}');
     EXPECT_FALSE(Parse(&mesh, deep));
+    // A frame that scales a vertex past the float range.
+    EXPECT_FALSE(Parse(&mesh, "xof 0303txt 0032\nFrame { FrameTransformMatrix { 1e38,0,0,0, 0,1,0,0, 0,0,1,0, "
+                              "0,0,0,1;; } Mesh { 3; 10;0;0;, 0;1;0;, 0;0;0;; 1; 3;0,1,2;; } }"));
     // The mesh of the last good parse is left as it was.
     EXPECT_EQ(mesh.indices.size(), 6u);
     EXPECT_EQ(mesh.materials[0].textureFileName, "1.png");

@@ -265,19 +265,56 @@ TEST_F(ProgramEntryTest, FilesInDemoThatAreNoReplaysLeaveTheTitleUnchanged)
         SCOPED_TRACE(name);
         WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,0\r\n");
         WriteDemo(name, bytes);
-        int scene = 0, difficulty = 0;
+        int scene = 0, difficulty = 0, demoScore = 0;
         bool playing = true;
+        testing::internal::CaptureStderr();
         RunFrames(Frames{InputState(), Held({&S::blade})}, [&](int) {
             scene = g_scene;
             playing = g_replayPlaying;
             difficulty = g_globalDifficulty;
+            demoScore = g_inputRecord->Header().score;
         });
+        const std::string errors = testing::internal::GetCapturedStderr();
         EXPECT_EQ(scene, -2);
         EXPECT_FALSE(playing);
         EXPECT_EQ(difficulty, 0);
+        EXPECT_NE(demoScore, 10);  // the recorder did not take the file's header
+        EXPECT_EQ(Lines(errors), std::vector<std::string>{"vostrelle: cannot play the demo " + File("demo/") + name +
+                                                          ": not a replay of this game"});
         std::remove(File(std::string("demo/") + name).c_str());
     }
     EXPECT_EQ(ReadText("log/events.txt").find("Start Replay"), std::string::npos);
+    EXPECT_NE(ReadText("log/events.txt").find(" -> cannot play the demo "), std::string::npos);
+}
+
+TEST_F(ProgramEntryTest, SettingsThatCannotBeReadAndAFolderThatCannotBeWrittenAreSaidInOneLine)
+{
+    const struct {
+        const char* name;
+        const char* inTheWay;  // a folder where a file belongs, or files where folders belong
+        const char* line;
+        bool starts;
+    } cases[] = {
+        {"unreadable settings", "mkdir vostrelle.ini", "vostrelle: cannot read the settings file ", false},
+        {"unwritable folder", "touch log replay snapshot", "vostrelle: the program folder ", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string clear = "cd '" + GetProgramFolder() + "' && rm -rf vostrelle.ini log replay snapshot && ";
+        ASSERT_EQ(std::system((clear + c.inTheWay).c_str()), 0);
+        if (c.starts)
+            WriteSettings("scorename,tester\r\nwindowmode,1\r\n");
+        host.windowTitle.clear();
+        host.onPoll = [](int poll) { return poll < 1 ? HostEvent::Screenshot : HostEvent::Quit; };
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunProgram(host), 0);
+        const std::vector<std::string> lines = Lines(testing::internal::GetCapturedStderr());
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines[0].rfind(c.line, 0), 0u) << lines[0];
+        EXPECT_EQ(lines.size(), c.starts ? 2u : 1u);  // and the screenshot that could not be kept
+        EXPECT_EQ(!host.windowTitle.empty(), c.starts);
+        EXPECT_EQ(ReadText("log/events.txt").find(lines[0].substr(11)) != std::string::npos, !c.starts);
+    }
 }
 
 TEST_F(ProgramEntryTest, ADemoThatFailsItsChecksumStillPlaysItsSceneWithoutInput)

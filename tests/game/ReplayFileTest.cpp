@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -232,13 +234,33 @@ TEST_F(ReplayFileTest, RecordValuesAreBoundedAndTextFieldsTerminated)
     EXPECT_EQ(std::strlen(record.Header().checksum), 32u);
 }
 
-TEST_F(ReplayFileTest, ASaveThatCannotBeWrittenFailsQuietly)
+TEST_F(ReplayFileTest, ASaveThatCannotBeWrittenFailsAndLeavesNothingBehind)
 {
     InputRecord record;
     InputState state;
-    record.Append(&state);
+    for (int i = 0; i < 10; ++i)
+        record.Append(&state);
     EXPECT_FALSE(record.SaveFile(Path("no/such/folder/x.dat"), 0, "abc", 0, 0, 0, 0, 0));
-    EXPECT_EQ(record.Frames().size(), 1u);
+    {
+        const FullDisk full(100);  // the header fits, the frames do not
+        EXPECT_FALSE(record.SaveFile(Path("full.dat"), 0, "abc", 0, 0, 0, 0, 0));
+    }
+    std::vector<std::string> left;
+    ListFilesInFolder(folder, &left);
+    EXPECT_TRUE(left.empty());
+    EXPECT_EQ(record.Frames().size(), 10u);
+}
+
+TEST_F(ReplayFileTest, AHeaderClaimingMoreThanADayOfFramesIsRefusedBeforeAnythingIsRead)
+{
+    Bytes bytes = Read(SaveSample());
+    bytes.resize(84);
+    PutLe32(bytes, 80, 0x7FFFFFFF);
+    Write(Path("sparse.dat"), bytes);
+    // As long as the frames it claims, but without a byte of them on disk.
+    ASSERT_EQ(truncate(Path("sparse.dat").c_str(), 84 + 15 * int64_t{0x7FFFFFFF}), 0);
+    InputRecord record;
+    EXPECT_EQ(record.LoadFile(Path("sparse.dat")), ReplayLoadResult::Unusable);
 }
 
 }  // namespace

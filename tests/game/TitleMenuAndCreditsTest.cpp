@@ -6,6 +6,8 @@
 #include "platform/System.h"
 #include "tests/game/ProgramRun.h"
 
+#include <climits>
+
 namespace {
 
 using Frames = std::vector<InputState>;
@@ -100,6 +102,12 @@ TEST_F(TitleMenuAndCreditsTest, CabinetButtonsAndMenuFollowTheTable)
          {0, -2, 0, 0, 1, 0, 0, false}},
         {"a stored difficulty of 5 is course 6", "globaldifficulty,5\r\n", {}, {0, -2, 0, 1, 6, -1, 14, true}},
         {"a course beyond the table changes nothing", "globaldifficulty,20\r\n", {}, {0, -2, 0, 1, 21, 20, 0, true}},
+        {"the largest stored difficulty stays beyond the table", "globaldifficulty,2147483647\r\n", {},
+         {0, -2, 0, 1, INT_MAX, INT_MAX, 0, true}},
+        {"a step down from the largest ends at course 10", "globaldifficulty,2147483647\r\n", Tap(kRight) + Tap(kDown),
+         {0, -2, 1, 1, 10, -1, 17, true}},
+        {"a step up from the smallest ends at course 0", "globaldifficulty,-2147483648\r\n", Tap(kRight) + Tap(kUp),
+         {0, -2, 1, 1, 0, -1, 0, true}},
         {"the blade with no demo folder stays in the title", "", Tap(Held({&InputState::blade})),
          {0, -2, 0, 1, 0, -1, 0, true}},
     };
