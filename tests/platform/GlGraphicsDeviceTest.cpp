@@ -67,14 +67,10 @@ protected:
     GlGraphicsDevice device{window};
 };
 
-TEST_F(GlGraphicsDeviceTest, ScreenRectangleCoversExactlyItsPixels)
+TEST_F(GlGraphicsDeviceTest, ScreenRectanglesPointsAndLinesLandOnTheirPixels)
 {
     DrawScreenRect(device, 10, 20, 20, 5, 0xFFFFFFFF);
     ExpectRectCovers(device, 10, 20, 20, 5, 0xFFFFFF);
-}
-
-TEST_F(GlGraphicsDeviceTest, ScreenPointsAndLinesLandOnTheirPixels)
-{
     const ScreenVertex point = Screen(100, 50, 0xFFFFFFFF);
     device.DrawPrimitive(PrimitiveType::PointList, 1, &point);
     const ScreenVertex line[2] = {Screen(200, 60, 0xFF00FF00), Screen(210, 60, 0xFF00FF00)};
@@ -340,10 +336,14 @@ TEST_F(GlLightingTest, VertexColourGivesTheDiffuseAndItsAlphaEmissiveAndAmbientT
     // emissive + ambient × 0.667, clamped; no normal, so no light term.
     ExpectNear(Pixel(320, 240), 0x55AAFF);
 
-    device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+    // Without a texture the lit colour and its alpha pass on in either alpha mode.
     SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
-    DrawQuadAt(10, 0x80000000);
-    ExpectNear(Pixel(320, 240), 0x2B5580);
+    for (TextureAlphaOp op : {TextureAlphaOp::Modulate, TextureAlphaOp::SelectTexture}) {
+        device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
+        device.SetTextureAlphaOp(op);
+        DrawQuadAt(10, 0x80000000);
+        ExpectNear(Pixel(320, 240), 0x2B5580);
+    }
 }
 
 TEST_F(GlLightingTest, FogIsLinearInEyeDepth)
@@ -501,18 +501,6 @@ TEST_F(GlStateChangesTest, EveryDrawComesOutTheSameWhateverWasDrawnBefore)
     EXPECT_EQ(DrawInOrder({0, 1, 2, 3, 4, 5}, false), alone);
     EXPECT_EQ(DrawInOrder({5, 4, 3, 2, 1, 0}, false), alone);
     EXPECT_EQ(DrawInOrder({3, 0, 5, 2, 4, 1}, true), alone);
-}
-
-// Without a texture the stage passes the lit colour and its alpha on, in
-// either alpha mode.
-TEST_F(GlStateChangesTest, UntexturedDrawsKeepTheirOwnAlpha)
-{
-    for (TextureAlphaOp op : {TextureAlphaOp::Modulate, TextureAlphaOp::SelectTexture}) {
-        device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
-        SetStates(true, kNoTexture, op, false, {1, 1, 1, 1});
-        DrawColorSquareAt(0, 0, 0x80000000);
-        ExpectNear(Pixel(320, 240), 0x8080FF);
-    }
 }
 
 TEST_F(GlStateChangesTest, TexturesAndMeshesMadeAfterOthersWereReleasedDrawTheirOwn)

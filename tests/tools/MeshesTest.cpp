@@ -199,6 +199,8 @@ Extent Measure(const Mesh& mesh)
     return e;
 }
 
+float PlanRadius(const Extent& e) { return e.planRadius; }
+
 TEST(MeshCatalog, HoldsEveryModelTheGameNamesWithItsMaterialCount)
 {
     const std::map<int, size_t> expected = {{101, 5}, {103, 3}, {104, 3}, {106, 4}, {110, 3},
@@ -210,64 +212,50 @@ TEST(MeshCatalog, HoldsEveryModelTheGameNamesWithItsMaterialCount)
     EXPECT_EQ(actual, expected);
 }
 
-TEST(MeshCatalog, PlayerShipFitsItsMuzzleFlareAndGunOffsets)
-{
-    const Extent e = Measure(Build(101));
-    EXPECT_LE(e.max.y, 1.0f) << "the muzzle flash is drawn 1 unit ahead";
-    EXPECT_GT(e.max.y, 0.8f);
-    EXPECT_LE(e.min.y, -0.7f) << "the engine flare sits at y -0.7";
-    EXPECT_GT(e.min.y, -0.9f);
-    EXPECT_GT(e.max.x, 0.6f) << "the paired shots leave at x +-0.2 from inside the wings";
-    EXPECT_LT(e.max.x, 1.0f);
-    EXPECT_LT(e.min.z, 0.0f) << "the top faces the camera";
-}
-
-TEST(MeshCatalog, EnemiesAreSizedByTheirHitRadii)
+TEST(MeshCatalog, ModelsAreSizedForHowTheGameUsesThem)
 {
     const struct {
         int id;
+        const char* why;
+        float (*measure)(const Extent&);
         float low, high;
-    } radii[] = {{103, 0.3f, 0.5f}, {106, 0.25f, 0.33f}, {120, 0.25f, 0.33f}, {104, 0.3f, 0.5f},
-                 {110, 0.5f, 1.0f}, {122, 1.5f, 2.5f},   {121, 0.2f, 0.35f}};
-    for (const auto& r : radii) {
-        SCOPED_TRACE(r.id);
-        const float radius = Measure(Build(r.id)).planRadius;
-        EXPECT_GE(radius, r.low);
-        EXPECT_LE(radius, r.high);
+    } rows[] = {
+        {101, "the muzzle flash is drawn 1 unit ahead", [](const Extent& e) { return e.max.y; }, 0.8f, 1.0f},
+        {101, "the engine flare sits at y -0.7", [](const Extent& e) { return e.min.y; }, -0.9f, -0.7f},
+        {101, "the paired shots leave at x +-0.2 from inside the wings", [](const Extent& e) { return e.max.x; }, 0.6f, 1.0f},
+        {101, "the top faces the camera", [](const Extent& e) { return e.min.z; }, -1e9f, -1e-9f},
+        // Enemies by their hit radii.
+        {103, "hit radius", PlanRadius, 0.3f, 0.5f},
+        {106, "hit radius", PlanRadius, 0.25f, 0.33f},
+        {120, "hit radius", PlanRadius, 0.25f, 0.33f},
+        {104, "hit radius", PlanRadius, 0.3f, 0.5f},
+        {110, "hit radius", PlanRadius, 0.5f, 1.0f},
+        {122, "hit radius", PlanRadius, 1.5f, 2.5f},
+        {121, "hit radius", PlanRadius, 0.2f, 0.35f},
+        {124, "a shell of the aura radius", [](const Extent& e) { return e.nearest; }, 1.45f, 1.55f},
+        {124, "a shell of the aura radius", [](const Extent& e) { return e.farthest; }, 1.45f, 1.55f},
+        {118, "the camera, 10 from the centre, stays inside", [](const Extent& e) { return e.nearest; }, 11.0f, 1e9f},
+        {115, "below the play plane", [](const Extent& e) { return e.min.z; }, 1e-9f, 1e9f},
+        {119, "fits beside the briefing", [](const Extent& e) { return e.farthest; }, 0.0f, 1.1f},
+    };
+    for (const auto& row : rows) {
+        const float value = row.measure(Measure(Build(row.id)));
+        EXPECT_GE(value, row.low) << "#" << row.id << ": " << row.why;
+        EXPECT_LE(value, row.high) << "#" << row.id << ": " << row.why;
     }
-}
-
-TEST(MeshCatalog, AuraIsAShellOfTheAuraRadius)
-{
-    const Extent e = Measure(Build(124));
-    EXPECT_NEAR(e.nearest, 1.5f, 0.05f);
-    EXPECT_NEAR(e.farthest, 1.5f, 0.05f);
-}
-
-TEST(MeshCatalog, GroundTilesStandInTheirCellAndRiseTowardTheCamera)
-{
+    // Ground tiles stand in their cell and rise toward the camera.
     for (int id : {116, 111, 112}) {
         SCOPED_TRACE(id);
         const Extent e = Measure(Build(id));
-        EXPECT_GE(e.min.x, -0.5f);
-        EXPECT_LE(e.max.x, 0.5f);
-        EXPECT_GE(e.min.y, -0.5f);
-        EXPECT_LE(e.max.y, 0.5f);
+        EXPECT_TRUE(e.min.x >= -0.5f && e.max.x <= 0.5f && e.min.y >= -0.5f && e.max.y <= 0.5f);
         EXPECT_LE(e.max.z, 0.05f);
         EXPECT_LT(e.min.z, -0.2f);
     }
-}
-
-TEST(MeshCatalog, WireGroundsSurroundOrUnderlieTheFieldAndGlow)
-{
-    EXPECT_GT(Measure(Build(118)).nearest, 11.0f) << "the camera, 10 from the centre, stays inside";
-    EXPECT_GT(Measure(Build(115)).min.z, 0.0f) << "below the play plane";
+    // Fog is off on the wire grounds: their lines show their glow.
     for (int id : {118, 115})
         for (const ModelMaterial& m : Build(id).materials)
-            EXPECT_GT(m.emissive.x + m.emissive.y + m.emissive.z, 0.3f) << "fog is off; lines show their glow";
+            EXPECT_GT(m.emissive.x + m.emissive.y + m.emissive.z, 0.3f) << id;
 }
-
-TEST(MeshCatalog, SectionModelFitsBesideTheBriefing) { EXPECT_LE(Measure(Build(119)).farthest, 1.1f); }
 
 TEST(MeshCatalog, SolidMeshesAreOpaqueAndTheAlphaOnlyMeshesUntextured)
 {

@@ -4,6 +4,8 @@
 #include "engine/WaveReader.h"
 #include "tests/engine/VorbisFileReader.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 
 DecodedOgg DecodeOgg(const std::vector<unsigned char>& bytes)
@@ -49,4 +51,16 @@ DecodedOgg DecodeAsTheGameDoes(const std::vector<unsigned char>& bytes)
         decoded.samples.push_back(static_cast<float>(value) / 32767.0f);
     }
     return decoded;
+}
+
+void ExpectTheGameDecodesAlike(const std::vector<unsigned char>& bytes, const DecodedOgg& reference)
+{
+    const DecodedOgg game = DecodeAsTheGameDoes(bytes);
+    ASSERT_TRUE(game.valid);
+    EXPECT_EQ(game.channels, reference.channels);
+    EXPECT_EQ(game.sampleRate, reference.sampleRate);
+    ASSERT_EQ(game.samples.size(), reference.samples.size());
+    for (size_t i = 0; i < game.samples.size(); ++i) {
+        ASSERT_NEAR(game.samples[i], reference.samples[i], 2.0f / 32767.0f) << "at " << i;
+    }
 }

@@ -19,3 +19,6 @@ struct DecodedOgg {
 
 DecodedOgg DecodeOgg(const std::vector<unsigned char>& bytes);
 DecodedOgg DecodeAsTheGameDoes(const std::vector<unsigned char>& bytes);
+
+// The game's decoding of the stream matches the reference to within its 16-bit steps.
+void ExpectTheGameDecodesAlike(const std::vector<unsigned char>& bytes, const DecodedOgg& reference);

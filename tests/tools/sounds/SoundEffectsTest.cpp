@@ -17,33 +17,29 @@ const std::set<int> kEffectIds = {101, 102, 103, 105, 106, 107, 108, 109, 110, 1
                                   138, 139, 140, 141, 142, 146, 147, 148, 149, 152, 153, 154, 155, 157,
                                   158, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168, 170, 171};
 
-class SoundEffects : public testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        sink_ = new CollectingSink;
-        GenerateSounds(*sink_);
-        decoded_ = new std::map<int, DecodedOgg>;
-        for (const auto& [key, bytes] : sink_->assets)
-            (*decoded_)[key.second] = DecodeOgg(bytes);
-    }
+// Every effect generated once, decoded by libvorbisfile, by id.
+const std::map<int, DecodedOgg>& Decoded()
+{
+    static const std::map<int, DecodedOgg> decoded = [] {
+        CollectingSink sink;
+        GenerateSounds(sink);
+        std::map<int, DecodedOgg> byId;
+        EXPECT_EQ(sink.duplicates, 0);
+        for (const auto& [key, bytes] : sink.assets) {
+            SCOPED_TRACE(key.second);
+            EXPECT_EQ(key.first, "SE");
+            const DecodedOgg& decoded = byId[key.second] = DecodeOgg(bytes);
+            ExpectTheGameDecodesAlike(bytes, decoded);
+            EXPECT_TRUE(IsEmbeddedAs(key.first, key.second, bytes));
+        }
+        return byId;
+    }();
+    return decoded;
+}
 
-    static void TearDownTestSuite()
-    {
-        delete sink_;
-        delete decoded_;
-    }
+const DecodedOgg& Decoded(int id) { return Decoded().at(id); }
 
-    static const DecodedOgg& Decoded(int id) { return decoded_->at(id); }
-
-    static float Loudness(int id) { return ShortTermLoudness(Decoded(id).samples, Decoded(id).sampleRate); }
-
-    static CollectingSink* sink_;
-    static std::map<int, DecodedOgg>* decoded_;
-};
-
-CollectingSink* SoundEffects::sink_ = nullptr;
-std::map<int, DecodedOgg>* SoundEffects::decoded_ = nullptr;
+float Loudness(int id) { return ShortTermLoudness(Decoded(id).samples, Decoded(id).sampleRate); }
 
 std::vector<EffectEntry> AllRecipes()
 {
@@ -53,20 +49,12 @@ std::vector<EffectEntry> AllRecipes()
     return all;
 }
 
-TEST_F(SoundEffects, GivesEveryEffectOfTheGameOnce)
+// Each is the build's, decodes alike in the game, and is short mono audio that does not clip.
+TEST(SoundEffects, GivesEveryEffectOfTheGameOnce)
 {
-    EXPECT_EQ(sink_->duplicates, 0);
     std::set<int> ids;
-    for (const auto& [key, bytes] : sink_->assets) {
-        EXPECT_EQ(key.first, "SE");
-        ids.insert(key.second);
-    }
-    EXPECT_EQ(ids, kEffectIds);
-}
-
-TEST_F(SoundEffects, EveryEffectIsShortMonoAudioThatDoesNotClip)
-{
-    for (const auto& [id, decoded] : *decoded_) {
+    for (const auto& [id, decoded] : Decoded()) {
+        ids.insert(id);
         ASSERT_TRUE(decoded.valid) << id;
         EXPECT_EQ(decoded.channels, 1) << id;
         EXPECT_EQ(decoded.sampleRate, 44100) << id;
@@ -75,24 +63,10 @@ TEST_F(SoundEffects, EveryEffectIsShortMonoAudioThatDoesNotClip)
         EXPECT_LT(PeakLevel(decoded.samples), 1.0f) << id;
         EXPECT_GT(RmsLevel(decoded.samples), 0.001f) << id;
     }
+    EXPECT_EQ(ids, kEffectIds);
 }
 
-TEST_F(SoundEffects, TheGameDecodesEveryEffect)
-{
-    for (const auto& [key, bytes] : sink_->assets) {
-        const DecodedOgg game = DecodeAsTheGameDoes(bytes);
-        const DecodedOgg& reference = Decoded(key.second);
-        ASSERT_TRUE(game.valid) << key.second;
-        EXPECT_EQ(game.channels, reference.channels) << key.second;
-        EXPECT_EQ(game.sampleRate, reference.sampleRate) << key.second;
-        ASSERT_EQ(game.samples.size(), reference.samples.size()) << key.second;
-        for (size_t i = 0; i < game.samples.size(); ++i) {
-            ASSERT_NEAR(game.samples[i], reference.samples[i], 2.0f / 32767.0f) << key.second << " at " << i;
-        }
-    }
-}
-
-TEST_F(SoundEffects, FrequentSoundsAreShortAndLight)
+TEST(SoundEffects, FrequentSoundsAreShortAndLight)
 {
     // The shot restarts every fourth frame (67 ms).
     EXPECT_LT(Decoded(115).Seconds(), 0.067);
@@ -106,7 +80,7 @@ TEST_F(SoundEffects, FrequentSoundsAreShortAndLight)
     }
 }
 
-TEST_F(SoundEffects, WarningToneRepeatsBackToBack)
+TEST(SoundEffects, WarningToneRepeatsBackToBack)
 {
     // Restarted whenever it ends: it must sound at once and end in a rest.
     const DecodedOgg& tone = Decoded(165);
@@ -116,12 +90,6 @@ TEST_F(SoundEffects, WarningToneRepeatsBackToBack)
     EXPECT_GT(RmsLevel(start), 0.05f);
     EXPECT_LT(RmsLevel(end), 0.005f);
     EXPECT_LT(tone.Seconds(), 0.4);
-}
-
-TEST_F(SoundEffects, AreWhatTheBuildEmbedded)
-{
-    for (const auto& [key, bytes] : sink_->assets)
-        EXPECT_TRUE(IsEmbeddedAs(key.first, key.second, bytes)) << key.second;
 }
 
 TEST(SoundEffectRecipes, RenderFiniteCentredAudioAtTheirLoudness)
