@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tests/actors/TileMesh.h"
+#include "tests/actors/VecNear.h"
 #include "tests/common/RecordedWorldTest.h"
 
 #include <deque>

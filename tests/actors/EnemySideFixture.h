@@ -3,6 +3,7 @@
 // the enemy side plays.
 #pragma once
 
+#include "tests/actors/VecNear.h"
 #include "tests/common/RecordedWorldTest.h"
 
 #include <vector>

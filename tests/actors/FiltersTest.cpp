@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(FiltersTest, FilterWithoutFadeInStartsOpaqueOverThePlayfieldAndFadesOut)
+TEST_F(FiltersTest, FiltersFadeInWhenAskedThenOutWithoutRestingOverThePlayfield)
 {
     CreateColorFilter(15);
     ASSERT_EQ(g_overlayList.size(), 1u);
@@ -35,33 +35,24 @@ TEST_F(FiltersTest, FilterWithoutFadeInStartsOpaqueOverThePlayfieldAndFadesOut)
     EXPECT_EQ(first.screenVertices[3].y, 480.0f);
     EXPECT_EQ(first.screenVertices[0].color, 0xFFFFFFFFu);
     EXPECT_FALSE(first.state.depthTest);
-
     const std::vector<uint32_t> alphas = FadeOf(g_overlayList[0]);
     ASSERT_EQ(alphas.size(), 15u);
     EXPECT_EQ(alphas.back(), 255u / 15u);
-}
-
-TEST_F(FiltersTest, FilterFadesInToFullAlphaThenOutWithoutResting)
-{
     const Color red{1.0f, 0.0f, 0.0f, 1.0f};
     CColorFilter filter(&red, 10, 20);
-    const std::vector<uint32_t> alphas = FadeOf(&filter);
-    ASSERT_EQ(alphas.size(), 30u);
-    EXPECT_EQ(alphas[0], 0u);
-    EXPECT_EQ(alphas[9], 229u);
-    EXPECT_EQ(alphas[10], 255u);
-    EXPECT_EQ(alphas[11], 242u);
-    EXPECT_TRUE(std::is_sorted(alphas.begin(), alphas.begin() + 11));
-    EXPECT_TRUE(std::is_sorted(alphas.rbegin(), alphas.rend() - 10));
-}
-
-TEST_F(FiltersTest, RedFilterFadesInAndOutOverHalvesOfItsFrames)
-{
+    const std::vector<uint32_t> fade = FadeOf(&filter);
+    ASSERT_EQ(fade.size(), 30u);
+    EXPECT_EQ(fade[0], 0u);
+    EXPECT_EQ(fade[9], 229u);
+    EXPECT_EQ(fade[10], 255u);
+    EXPECT_EQ(fade[11], 242u);
+    EXPECT_TRUE(std::is_sorted(fade.begin(), fade.begin() + 11));
+    EXPECT_TRUE(std::is_sorted(fade.rbegin(), fade.rend() - 10));
     CreateColorFilterRed(21);
-    const std::vector<uint32_t> alphas = FadeOf(g_overlayList.at(0));
+    const std::vector<uint32_t> halves = FadeOf(g_overlayList.back());
     EXPECT_EQ(device.draws[0].screenVertices[0].color & 0xFFFFFF, 0xFF0000u);
-    ASSERT_EQ(alphas.size(), 20u);
-    EXPECT_EQ(alphas[10], 255u);
+    ASSERT_EQ(halves.size(), 20u);
+    EXPECT_EQ(halves[10], 255u);
 }
 
 TEST_F(FiltersTest, BladeShadowFadesFromItsStartingAlpha)

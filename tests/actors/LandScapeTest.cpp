@@ -27,41 +27,31 @@ protected:
     CLandScape ground;
 };
 
-TEST_F(LandScapeTest, GridReadsTopRowFirstWithEitherLineEnd)
+TEST_F(LandScapeTest, GridReadsTopRowFirstWithEitherLineEndAndTheStageGroundScrollsWithoutEnd)
 {
     for (const char* text : {"120\r\n0x3\r\n", "120\n0x3\n"}) {
         AddMap("#102", text);
         ground.SetupScene(11, 3, 2);
-        EXPECT_EQ(ground.Cell(0, 1), 1) << text;
-        EXPECT_EQ(ground.Cell(1, 1), 2);
-        EXPECT_EQ(ground.Cell(1, 0), 0);
-        EXPECT_EQ(ground.Cell(2, 0), 3);
+        EXPECT_EQ(std::vector({ground.Cell(0, 1), ground.Cell(1, 1), ground.Cell(1, 0), ground.Cell(2, 0)}),
+                  std::vector({1, 2, 0, 3})) << text;
     }
     // A resource shorter than the grid leaves the cells it does not reach empty.
     std::fill(std::begin(ground.cells), std::end(ground.cells), 7);
     AddMap("#102", "12\r\n");
     ground.SetupScene(11, 150, 100);
     EXPECT_EQ(ground.gridWidth, 100);
-    EXPECT_EQ(ground.Cell(0, 99), 1);
-    EXPECT_EQ(ground.Cell(1, 99), 2);
-    EXPECT_EQ(ground.Cell(2, 99), 0);
-    EXPECT_EQ(ground.Cell(99, 0), 0);
-}
-
-TEST_F(LandScapeTest, StageGroundScrollsWithoutEnd)
-{
+    EXPECT_EQ(std::vector({ground.Cell(0, 99), ground.Cell(1, 99), ground.Cell(2, 99), ground.Cell(99, 0)}),
+              std::vector({1, 2, 0, 0}));
     AddMap("#102", std::string(100 * 100, '0'));
     ground.SetupScene(11, 100, 100);
     EXPECT_EQ(ground.position.x, 50.0f);
     EXPECT_EQ(device.state.fogColor, 0xFF40528Au);
     ground.position = {-0.5f, 100.25f, 0.0f};
     ground.Draw();
-    EXPECT_EQ(ground.position.x, 99.5f);
-    EXPECT_EQ(ground.position.y, 0.25f);
+    EXPECT_TRUE(Near(ground.position, {99.5f, 0.25f, 0.0f}, 0.0));
     ground.position = {-250.0f, 320.0f, 0.0f};
     ground.Draw();
-    EXPECT_EQ(ground.position.x, 50.0f);
-    EXPECT_EQ(ground.position.y, 20.0f);
+    EXPECT_TRUE(Near(ground.position, {50.0f, 20.0f, 0.0f}, 0.0));
 }
 
 TEST_F(LandScapeTest, SmallGridRepeatsInBothDirections)
@@ -111,7 +101,6 @@ TEST_F(LandScapeTest, SectionModelIsWireframeWithoutFogAndNoGroundDrawsNothing)
     EXPECT_EQ(device.draws[0].state.fill, FillMode::Wireframe);
     EXPECT_FALSE(device.draws[0].state.fog);
     EXPECT_EQ(device.state.fill, FillMode::Solid);
-
     ground.velocity = {0.0f, 0.5f, 0.0f};
     ground.SetupScene(-1, 0, 0);
     EXPECT_EQ(ground.velocity.y, 0.0f);

@@ -55,7 +55,7 @@ TEST_F(LockOnLaserTest, AVolleyHomesInWithinItsSpeedCapsAndTakesTheMultipliersIn
     }
 }
 
-TEST_F(LockOnLaserTest, TheLaunchMovesItOnceThenItIsHeldBackFromAgeTwelveToEighteen)
+TEST_F(LockOnLaserTest, TheLaunchMovesItOnceThenItIsHeldBackFromAgeTwelveToEighteenAndTurnsAtOnceFromSixty)
 {
     CLockOnLaser& laser = *FireAt(AddEnemy(0.0f, 30.0f, 0.0f), Vec3{0.0f, 3.0f, 0.0f});
     laser.Update();
@@ -72,27 +72,22 @@ TEST_F(LockOnLaserTest, TheLaunchMovesItOnceThenItIsHeldBackFromAgeTwelveToEight
     laser.Update();  // age 19: free again, gaining the steering step per frame
     EXPECT_NEAR(Speed(laser), 0.3f, 1e-6);
     EXPECT_FLOAT_EQ(laser.trail[1].y, laser.position.y - 0.2f);
+    CEnemy* far = AddEnemy(0.0f, 10.0f, 0.0f);
+    CLockOnLaser late(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, far->serialId, 0, 4);
+    late.age = 58;
+    late.Update();  // age 59: a step of 0.1 across
+    EXPECT_LT(late.velocity.y, 0.11f);
+    late.Update();  // age 60: a step of 1.0 toward the target
+    EXPECT_GT(late.velocity.y, 0.4f);
 }
 
-TEST_F(LockOnLaserTest, FromAgeSixtyItTurnsAtOnce)
-{
-    CEnemy* enemy = AddEnemy(0.0f, 10.0f, 0.0f);
-    CLockOnLaser laser(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
-    laser.age = 58;
-    laser.Update();  // age 59: a step of 0.1 across
-    EXPECT_LT(laser.velocity.y, 0.11f);
-    laser.Update();  // age 60: a step of 1.0 toward the target
-    EXPECT_GT(laser.velocity.y, 0.4f);
-}
-
-TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesAtTheEdge)
+TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFreesItsSlotAndBursts)
 {
     CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
     CLockOnLaser& laser = *FireAt(enemy, Vec3{0.0f, 0.5f, 0.0f});
     const float firstDraw = ReferenceDraws(1)[0];
     enemy->Die();  // a dying target is lost; its death has freed the slot
     EXPECT_EQ(lockon->active[0], 0);
-
     laser.Update();
     EXPECT_FLOAT_EQ(Speed(laser), 0.6f);
     laser.Update();
@@ -109,25 +104,19 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesAtTheEdge)
     EXPECT_TRUE(sparks.particles.empty());
     EXPECT_TRUE(g_effectList.empty());
     EXPECT_EQ(RandomFloat(), firstDraw);
-}
-
-TEST_F(LockOnLaserTest, DyingOnItsTargetFreesItsSlotAndBurstsIntoSparks)
-{
-    CEnemy* enemy = AddEnemy(0.0f, 5.0f, 0.0f);
-    CLockOnLaser& laser = *FireAt(enemy, Vec3{0.0f, 3.0f, 0.0f});
-    g_effectList.push_back(new CLockedMarker(enemy->serialId, 0));
-    laser.Update();
-    laser.Update();
-    const Vec3 at = laser.position;
+    CEnemy* target = AddEnemy(0.0f, 5.0f, 0.0f);
+    CLockOnLaser& hit = *FireAt(target, Vec3{0.0f, 3.0f, 0.0f});
+    g_effectList.push_back(new CLockedMarker(target->serialId, 0));
+    hit.Update();
+    hit.Update();
+    const Vec3 at = hit.position;
     const std::vector<float> draws = ReferenceDraws(7);
-
-    laser.Die();
+    hit.Die();
     EXPECT_EQ(lockon->active[0], 0);
     EXPECT_EQ(g_effectList[0]->state, STATE_DEAD);
     // 2 sparks at each of the 16 trail points (the oldest still the launch point), then 16 along the flight.
     ASSERT_EQ(sparks.particles.size(), 48u);
-    EXPECT_FLOAT_EQ(sparks.particles[0].velocity.x, -0.01f + 0.02f * draws[0]);
-    EXPECT_FLOAT_EQ(sparks.particles[0].velocity.y, -0.01f + 0.02f * draws[1]);
+    EXPECT_TRUE(Near(sparks.particles[0].velocity, {-0.01f + 0.02f * draws[0], -0.01f + 0.02f * draws[1], 0.0f}));
     EXPECT_FLOAT_EQ(sparks.particles[1].velocity.x, -0.01f + 0.02f * draws[5]);
     EXPECT_EQ(sparks.particles[31].position.y, 0.0f);
     auto* glow = dynamic_cast<CLightParticle*>(g_effectList.at(1));
@@ -135,21 +124,19 @@ TEST_F(LockOnLaserTest, DyingOnItsTargetFreesItsSlotAndBurstsIntoSparks)
     EXPECT_FLOAT_EQ(glow->size, 5.0f);
     EXPECT_EQ(glow->dyingFrames, 30);
     EXPECT_EQ(glow->position.y, at.y);
-
     for (int i = 0; i < 29; ++i)
-        laser.Update();
-    EXPECT_EQ(laser.position.y, at.y);  // stands still while its trail fades
-    EXPECT_EQ(laser.state, STATE_DYING);
-    laser.Update();
-    EXPECT_EQ(laser.state, STATE_DEAD);
-
-    // A special laser holds no slot; a slot taken by another target is left alone.
+        hit.Update();
+    EXPECT_EQ(hit.position.y, at.y);  // stands still while its trail fades
+    EXPECT_EQ(hit.state, STATE_DYING);
+    hit.Update();
+    EXPECT_EQ(hit.state, STATE_DEAD);
+    // A special hit holds no slot; a slot taken by another target is left alone.
     lockon->ReleaseAll();
-    lockon->Lock(enemy->serialId);
-    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, enemy->serialId, -1, 48);
+    lockon->Lock(target->serialId);
+    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, target->serialId, -1, 48);
     EXPECT_EQ(special.power, 10);
     special.Die();
-    CLockOnLaser stale(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, enemy->serialId + 1, 0, 4);
+    CLockOnLaser stale(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, target->serialId + 1, 0, 4);
     stale.Die();
     EXPECT_EQ(lockon->active[0], 1);
 }
@@ -171,9 +158,7 @@ TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAndAFullLockKnocksBack)
     EXPECT_FALSE(AnyPlayed());
     EXPECT_FLOAT_EQ(enemy->impulse.x, 0.05f);
     // (-0.05, 0, 0) turned by the heading of +x, three quarters of a turn.
-    EXPECT_NEAR(enemy->spin.x, 0.0f, 1e-8);
-    EXPECT_NEAR(enemy->spin.y, 0.05f, 1e-8);
-
+    EXPECT_TRUE(Near(enemy->spin, {0.0f, 0.05f, 0.0f}, 1e-8));
     CLockOnLaser deep(0.0f, 0.0f, 20.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
     deep.OnHit(enemy);
     EXPECT_FALSE(AnyPlayed());
@@ -191,7 +176,6 @@ TEST_F(LockOnLaserTest, TheTrailFadesAlongItsLengthAndWhileDying)
     EXPECT_EQ(strip.colorVertices[15].color >> 24, 15u);  // 255 × 1/16
     EXPECT_FLOAT_EQ(strip.state.material.emissive.r, 0.5f);
     EXPECT_FLOAT_EQ(strip.state.material.emissive.b, 1.0f);
-
     laser.Die();
     for (int i = 0; i < 15; ++i)
         laser.Update();
@@ -202,7 +186,6 @@ TEST_F(LockOnLaserTest, TheTrailFadesAlongItsLengthAndWhileDying)
     EXPECT_EQ(fading.colorVertices[0].color >> 24, 127u);  // half its dying time left
     EXPECT_FLOAT_EQ(fading.state.material.emissive.r, 1.0f);
     EXPECT_FLOAT_EQ(fading.state.material.emissive.g, 0.25f);
-
     CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, -1, 48);
     device.ClearRecord();
     special.Draw();

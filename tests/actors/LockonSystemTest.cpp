@@ -47,7 +47,7 @@ TEST_F(LockonSystemTest, TheIntervalRefusesOnlyLockedTargetsForTwelveFrames)
     EXPECT_EQ(lockon->CountLocksOn(100), 2);
 }
 
-TEST_F(LockonSystemTest, EightSlotsAndTheFullLockSound)
+TEST_F(LockonSystemTest, EightSlotsTheFullLockSoundAndEightLocksOnOneTargetAFullLockFiredOrNot)
 {
     for (int slot = 0; slot < 7; ++slot) {
         EXPECT_EQ(lockon->Lock(100 + slot), slot);
@@ -58,21 +58,16 @@ TEST_F(LockonSystemTest, EightSlotsAndTheFullLockSound)
     EXPECT_FALSE(Played(g_seLock));
     EXPECT_TRUE(lockon->IsFull());
     EXPECT_FALSE(lockon->IsFullLock());
-
     Frames(1);
     EXPECT_EQ(lockon->Lock(300), -1);  // no free slot: nothing changes
     EXPECT_FALSE(AnyPlayed());
     EXPECT_EQ(lockon->intervalCounter, 11);
-
     lockon->fired[3] = 1;
     EXPECT_FALSE(lockon->IsFull());
     lockon->ReleaseSlot(7);
     EXPECT_EQ(lockon->Lock(300), 7);
     EXPECT_TRUE(Played(g_seLock));  // one slot fired: not a full lock
-}
-
-TEST_F(LockonSystemTest, EightLocksOnOneTargetAreAFullLockFiredOrNot)
-{
+    lockon->ReleaseAll();
     for (int slot = 0; slot < 8; ++slot) {
         EXPECT_EQ(lockon->Lock(42), slot);
         Frames(12);
@@ -109,7 +104,6 @@ TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
     Frames(12);
     LockWithMarker(7);  // slot 2
     LockWithMarker(9);  // slot 3
-
     lockon->ReleaseSlotIfTarget(3, 7);  // slot 3 holds 9: nothing happens
     EXPECT_EQ(Marker(3)->state, STATE_ACTIVE);
     lockon->ReleaseSlot(1);
@@ -126,7 +120,7 @@ TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
     EXPECT_EQ(lockon->CountLocksOn(7), 0);
 }
 
-TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemy)
+TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemyAndAMarkerSitsOnItsOwn)
 {
     CEnemy* enemy = AddEnemy(1.0f, 2.0f, 0.0f);
     CLockOnSite site;
@@ -137,7 +131,6 @@ TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemy)
     ASSERT_EQ(device.draws.size(), 1u);
     EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -5.0f);  // side 10 at first
     EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][1], 2.0f);
-
     for (int i = 0; i < 12; ++i)
         square->Update();
     device.ClearRecord();
@@ -149,27 +142,21 @@ TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemy)
     for (int i = 0; i < 12; ++i)
         square->Update();
     EXPECT_EQ(square->state, STATE_DEAD);  // 24 frames in all
-
     // Without its enemy a square goes at once (and is not drawn).
     CLockOnSquare orphan(enemy->serialId + 1000);
     device.ClearRecord();
     orphan.Draw();
     EXPECT_TRUE(device.draws.empty());
     EXPECT_EQ(orphan.state, STATE_DEAD);
-}
-
-TEST_F(LockonSystemTest, AMarkerSitsOnItsEnemyAndDiesWithIt)
-{
-    CEnemy* enemy = AddEnemy(-1.0f, 3.0f, 2.0f);
-    CLockedMarker marker(enemy->serialId, 4);
+    CEnemy* marked = AddEnemy(-1.0f, 3.0f, 2.0f);
+    CLockedMarker marker(marked->serialId, 4);
     marker.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
     EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.675f);  // 1.35 wide
     EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][0], -1.0f);
     EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][2], 2.0f);
-
-    delete g_enemyList[0];
-    g_enemyList.clear();
+    delete g_enemyList.back();
+    g_enemyList.pop_back();
     device.ClearRecord();
     marker.Draw();
     EXPECT_TRUE(device.draws.empty());

@@ -5,6 +5,7 @@
 
 #include "engine/AssetLists.h"
 #include "platform/NullAudioDevice.h"
+#include "tests/actors/VecNear.h"
 #include "tests/common/TestWorld.h"
 
 #include <gtest/gtest.h>

@@ -20,7 +20,6 @@ TEST_F(PlayerSpecials, GaugeIsCappedAndEachSpecialNeedsItsWeapon)
     EXPECT_TRUE(player->CanRaySpecial() && player->CanShotSpecial());
     player->bladeEnabled = false;
     EXPECT_FALSE(player->CanBladeSpecial());
-
     player->gaugeCharging = true;
     player->specialGauge = 0;
     Frames(30);
@@ -84,7 +83,6 @@ TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)
     strong->iconTexture = 12;
     player->ArmShotSpecial(1);
     player->Update();
-
     EXPECT_EQ(strong->hp, 640 - 320);
     EXPECT_EQ(weak->hp, 100);
     EXPECT_EQ(behind->hp, 2000);
@@ -101,7 +99,6 @@ TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)
     EXPECT_LT(strong->impulse.x, 0.0f);
     EXPECT_GT(strong->impulse.y, 0.0f);
     EXPECT_EQ(player->score, 0);
-
     player->ArmShotSpecial(1);
     player->Update();
     EXPECT_EQ(strong->state, STATE_DYING);
@@ -125,7 +122,6 @@ TEST_F(PlayerSpecials, ShotSpecialWithNothingAheadOrAScorelessKillPaysNothing)
     player->ShotSpecial();
     EXPECT_TRUE(g_effectList.empty());
     EXPECT_EQ(Plays(g_seShotSpecial), 0);
-
     CSprite* worthless = AddTarget(0.0f, 2.0f, 200, 0);
     player->ShotSpecial();
     EXPECT_EQ(worthless->state, STATE_DYING);
@@ -156,7 +152,6 @@ TEST_F(PlayerSpecials, AuraLastsSixSecondsWithSmokeOnEvenFramesAndCancelsShotsIt
     EXPECT_FLOAT_EQ(player->aura->hitRadius, 1.5f);
     Frames(9);
     EXPECT_EQ(g_pointParticles->particles.size(), 5u);
-
     // What the frame pass does with an enemy shot inside the aura.
     CSprite shot;
     shot.SetPosition(1.0f, 0.4f, 0.0f);
@@ -168,7 +163,6 @@ TEST_F(PlayerSpecials, AuraLastsSixSecondsWithSmokeOnEvenFramesAndCancelsShotsIt
     player->Activate();
     player->Draw();
     EXPECT_FALSE(player->auraHit);
-
     Frames(349);
     EXPECT_TRUE(player->HasAura());
     Frame();

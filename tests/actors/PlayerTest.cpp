@@ -18,19 +18,16 @@ TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)
     player->SetRoll(1.99f);
     player->RotateRoll(0.02f);
     EXPECT_NEAR(player->roll, 0.01f, 1e-6);
-
     player->reticleDistance = 7.45f;
     player->MoveSite(0.15f);
     EXPECT_FLOAT_EQ(player->reticleDistance, 7.5f);
     player->reticleDistance = 1.55f;
     player->MoveSite(-0.15f);
     EXPECT_FLOAT_EQ(player->reticleDistance, 1.5f);
-
     // The reticle sits ahead along the roll and turns with it.
     player->SetRoll(0.5f);
     player->SetPosition(1.0f, 2.0f, 0.0f);
-    EXPECT_NEAR(player->reticle->position.x, 1.0f - 1.5f, 1e-6);
-    EXPECT_NEAR(player->reticle->position.y, 2.0f, 1e-6);
+    EXPECT_TRUE(Near(player->reticle->position, {1.0f - 1.5f, 2.0f, 0.0f}, 1e-6));
     EXPECT_FLOAT_EQ(player->reticle->rotation.z, 0.5f);
 }
 
@@ -41,9 +38,7 @@ TEST_F(PlayerShip, SteeringBandsDriveTheTiltAndTheBladeSigns)
     player->bladeSweepSign = -1;
     player->Steer(0.0f, 0.0f);
     EXPECT_FLOAT_EQ(player->forwardSpeed, 0.475f);
-    EXPECT_EQ(player->bladeHalfSign, -1);
-    EXPECT_EQ(player->bladeSweepSign, -1);
-
+    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(-1, -1));
     // 0.35 is in the second band: x drives forward, y sideways; x < 0 is the front half.
     player->SetRoll(0.35f);
     player->forwardSpeed = 0.0f;
@@ -51,9 +46,7 @@ TEST_F(PlayerShip, SteeringBandsDriveTheTiltAndTheBladeSigns)
     player->Steer(-0.09f, 0.09f);
     EXPECT_FLOAT_EQ(player->forwardSpeed, -0.08f);
     EXPECT_FLOAT_EQ(player->sideSpeed, 0.08f);
-    EXPECT_EQ(player->bladeSweepSign, 1);
-    EXPECT_EQ(player->bladeHalfSign, 1);
-
+    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(1, 1));
     // 1.65 is back in the first band; the speeds stop at their limits.
     player->SetRoll(1.65f);
     for (int i = 0; i < 20; ++i)
@@ -61,25 +54,21 @@ TEST_F(PlayerShip, SteeringBandsDriveTheTiltAndTheBladeSigns)
     EXPECT_FLOAT_EQ(player->forwardSpeed, 1.0f);
     EXPECT_FLOAT_EQ(player->sideSpeed, 0.75f);
     EXPECT_EQ(player->bladeHalfSign, 1);
-
     // Third band: both reversed.
     player->SetRoll(1.0f);
     player->Steer(0.09f, -0.09f);
-    EXPECT_EQ(player->bladeSweepSign, -1);
-    EXPECT_EQ(player->bladeHalfSign, 1);
+    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(-1, 1));
     // Fourth band: y reversed for the sweep, x > 0 is the front half.
     player->SetRoll(1.5f);
     player->Steer(0.09f, -0.09f);
-    EXPECT_EQ(player->bladeSweepSign, 1);
-    EXPECT_EQ(player->bladeHalfSign, 1);
+    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(1, 1));
 }
 
 TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
 {
     player->SetPosition(4.45f, -4.45f, 0.0f);
     player->Translate(0.09f, -0.09f, 0.0f);
-    EXPECT_FLOAT_EQ(player->position.x, 4.5f);
-    EXPECT_FLOAT_EQ(player->position.y, -4.5f);
+    EXPECT_TRUE(Near(player->position, {4.5f, -4.5f, 0.0f}));
     player->SetOnEntryPath(true);
     player->Translate(0.0f, -0.09f, 0.0f);
     EXPECT_FLOAT_EQ(player->position.y, -4.59f);
@@ -87,7 +76,6 @@ TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
     player->SetAutoLevel(true);
     player->Translate(0.09f, 0.0f, 0.0f);
     EXPECT_FLOAT_EQ(player->position.x, 4.59f);
-
     // Levelling eases the roll 2.5 % of the way back each frame, the short way round.
     player->SetRoll(1.6f);
     player->Update();
@@ -101,19 +89,16 @@ TEST_F(PlayerShip, DashAlongOneAxisKeepsTheOtherAndSlowsDown)
 {
     player->SetVelocity(0.0f, 0.05f, 0.0f);
     player->Dash(-0.7f, 0.0f);
-    EXPECT_FLOAT_EQ(player->velocity.x, -0.3f);
-    EXPECT_FLOAT_EQ(player->velocity.y, 0.05f);
+    EXPECT_TRUE(Near(player->velocity, {-0.3f, 0.05f, 0.0f}));
     EXPECT_FLOAT_EQ(player->slowDown, 0.9f);
     EXPECT_EQ(Plays(g_seDash), 1);
     const auto rings = ObjectsOf<CShockWave>(g_effectList);
     ASSERT_EQ(rings.size(), 1u);
     EXPECT_FLOAT_EQ(rings[0]->size, 20.0f);
     EXPECT_EQ(rings[0]->dyingFrames, 15);
-    EXPECT_FLOAT_EQ(rings[0]->rotation.y, 0.5f);
-    EXPECT_FLOAT_EQ(rings[0]->rotation.z, 0.0f);
+    EXPECT_TRUE(Near(rings[0]->rotation, {0.0f, 0.5f, 0.0f}));
     EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames, 30);
     EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
-
     player->Dash(0.0f, 1.0f);
     player->Dash(0.3f, 0.3f);
     player->Dash(-0.3f, 0.3f);
@@ -150,17 +135,14 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     const float vy = RandomFloat() - 0.5f;
     const float vz = RandomFloat() - 0.5f;
     const float speed = 0.06f + 0.14f * RandomFloat();
-
     EXPECT_EQ(player->state, STATE_DYING);
     EXPECT_EQ(Plays(g_sePlayerDie), 1);
     const auto glows = ObjectsOf<CLightParticle>(g_effectList);
     ASSERT_EQ(glows.size(), 32u);
     const float length = std::sqrt(vx * vx + vy * vy + vz * vz);
-    EXPECT_NEAR(glows[0]->velocity.x, vx / length * speed, 1e-6);
-    EXPECT_NEAR(glows[0]->velocity.z, vz / length * speed, 1e-6);
+    EXPECT_TRUE(Near(glows[0]->velocity, Vec3{vx, vy, vz} * (speed / length), 1e-6));
     EXPECT_FLOAT_EQ(glows[0]->size, 0.5f);
     EXPECT_EQ(glows[0]->dyingFrames, 60);
-
     Frames(44);
     EXPECT_EQ(player->state, STATE_DYING);
     Frame();
@@ -173,15 +155,12 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     EXPECT_LT(player->position.z, -7.4f);
     EXPECT_GT(player->position.x, -3.0f);
     EXPECT_GT(player->rotation.y, 0.99f);
-
     // Ninety steps of the path, the first in the frame of the respawn.
     Frames(87);
     EXPECT_EQ(player->state, STATE_APPEARING);
     Frame();
     EXPECT_EQ(player->state, STATE_ACTIVE);
-    EXPECT_EQ(player->position.x, 0.0f);
-    EXPECT_EQ(player->position.y, -2.5f);
-    EXPECT_EQ(player->position.z, 0.0f);
+    EXPECT_TRUE(Near(player->position, {0.0f, -2.5f, 0.0f}, 0.0));
     EXPECT_FALSE(player->onEntryPath);
     EXPECT_TRUE(player->IsControllable());
     Frames(119);

@@ -33,14 +33,12 @@ TEST_F(PlayerWeapons, HeldShotOpensWithOneFastShotThenPairsAfterEightAndEveryFou
     player->SetPosition(1.0f, -2.0f, 0.0f);
     std::vector<CPlayerShot*> shots;
     const std::vector<int> fired = HoldShot(this, player, 77, &shots);
-
     // The reset leaves the shot reloading for 60 frames.
     EXPECT_EQ(fired, (std::vector<int>{60, 68, 72, 76}));
     EXPECT_EQ(player->shotAmmo, 512 - 1 - 2 * 3);
     EXPECT_EQ(Plays(g_seShot), 4);
     EXPECT_EQ(Plays(g_seShotEmpty) + Plays(g_seRefused), 0);
     ASSERT_EQ(shots.size(), 7u);
-
     EXPECT_EQ(shots[0]->level, 4);
     EXPECT_FLOAT_EQ(shots[0]->hitRadius, 0.5f);
     EXPECT_FLOAT_EQ(shots[0]->velocity.y, 0.4f);
@@ -62,10 +60,8 @@ TEST_F(PlayerWeapons, BothShotsOfAPairAreTurnedTheSameWay)
     ASSERT_EQ(shots.size(), 2u);
     // Offsets of 0.2 turned by roll - 0.015 half-turns, left first.
     const float angle = (0.5f - 0.015f) * kPi;
-    EXPECT_NEAR(shots[0]->position.x, -0.2f * std::cos(angle), 1e-6);
-    EXPECT_NEAR(shots[0]->position.y, -0.2f * std::sin(angle), 1e-6);
-    EXPECT_NEAR(shots[1]->position.x, 0.2f * std::cos(angle), 1e-6);
-    EXPECT_NEAR(shots[1]->position.y, 0.2f * std::sin(angle), 1e-6);
+    EXPECT_TRUE(Near(shots[0]->position, {-0.2f * std::cos(angle), -0.2f * std::sin(angle), 0.0f}, 1e-6));
+    EXPECT_TRUE(Near(shots[1]->position, {0.2f * std::cos(angle), 0.2f * std::sin(angle), 0.0f}, 1e-6));
     // Flying along the roll: a quarter turn sends them towards -x.
     EXPECT_NEAR(shots[0]->velocity.x, -0.3f, 1e-6);
     EXPECT_NEAR(shots[0]->velocity.y, 0.0f, 1e-6);
@@ -93,7 +89,6 @@ TEST_F(PlayerWeapons, LastRoundFiresThePairClicksEmptyAndReloadingRestartsAfterS
     EXPECT_EQ(Plays(g_seShotEmpty), 1);
     Frames(10);
     EXPECT_FALSE(player->CanShoot());
-
     // What the automatic reload does in the next frame.
     ASSERT_TRUE(player->CanReloadShot());
     player->ReloadShot();
@@ -103,7 +98,6 @@ TEST_F(PlayerWeapons, LastRoundFiresThePairClicksEmptyAndReloadingRestartsAfterS
     ASSERT_EQ(magazines.size(), 1u);
     const Vec3 v = magazines[0]->velocity;
     EXPECT_TRUE(v.x >= -0.04f && v.x <= 0.04f && v.y >= -0.12f && v.y <= -0.04f && v.z >= -0.05f && v.z <= 0.0f);
-
     for (int frame = 0; frame < 59; ++frame) {
         EXPECT_FALSE(player->CanShoot() || player->CanRay() || player->CanReloadRay());
         player->ShotClick();
@@ -143,13 +137,11 @@ TEST_F(PlayerWeapons, RayFiresOneLaserPerUnfiredLockUntilTheChargesRunOut)
     EXPECT_EQ(Plays(g_seRayFire), 1);
     player->RayClick();
     EXPECT_EQ(Plays(g_seRayEmpty), 1);
-
     player->rayAmmo = 10;
     locks.active[6] = 0;
     player->FireRay();
     EXPECT_EQ(player->rayAmmo, 10);
     EXPECT_EQ(Plays(g_seRayFire), 1);
-
     // Eight locks on one target: full-lock lasers with the whole table.
     locks.ReleaseAll();
     for (int slot = 0; slot < CLockonSystem::kSlotCount; ++slot) {
@@ -172,13 +164,11 @@ TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeAndNeedsHalfTheMaximum)
     EXPECT_FALSE(player->CanBlade());
     player->bladeEnergy = 128;
     EXPECT_TRUE(player->CanBlade());
-
     player->bladeGauge = 0.5f;
     player->bladeEnergy = 120;
     Frames(20);
     EXPECT_EQ(player->bladeEnergy, 128);
     EXPECT_TRUE(player->CanBlade());
-
     player->UseBladeEnergy(64);
     EXPECT_EQ(player->bladeEnergy, 64);
     EXPECT_FLOAT_EQ(player->bladeGauge, 0.4975f);
@@ -199,7 +189,6 @@ TEST_F(PlayerWeapons, BladeReloadSkipsOneHundredNinetyTwoDrawsBeforeTheCartridge
     for (int i = 0; i < 192; ++i)
         RandomFloat();
     const float fall = RandomFloat();
-
     EXPECT_FLOAT_EQ(player->bladeGauge, 1.0f);
     EXPECT_FALSE(player->CanReloadBlade());
     EXPECT_EQ(Plays(g_seReloadBlade), 1);
@@ -225,7 +214,6 @@ TEST_F(PlayerWeapons, SpentShotsSparkUnlessTheyLeftTheView)
     CPlayerShot* shot = ObjectsOf<CPlayerShot>(g_playerAttackList).at(0);
     shot->Die();
     EXPECT_EQ(g_triangleParticles->particles.size(), 2u);
-
     // At 0.4 a frame the next opening shot leaves the narrow view after about 15 frames.
     Frames(8);
     player->SetShotBurst(0);

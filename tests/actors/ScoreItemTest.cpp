@@ -6,7 +6,7 @@ namespace {
 
 class ScoreItemTest : public EnemySideFixture {};
 
-TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheField)
+TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheFieldShowingWhereItComesDown)
 {
     const Vec3 at{0.5f, 0.0f, 0.0f};
     SpawnScoreItem(&at);
@@ -24,7 +24,6 @@ TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheField)
     EXPECT_EQ(topFrame, 50);
     EXPECT_NEAR(top, 1.275f, 1e-4);  // 0.05 + 0.049 + ... + 0.001
     EXPECT_FLOAT_EQ(item.position.x, 0.5f);
-
     while (item.position.y > -0.5f)
         item.Update();
     const float fall = item.velocity.y;
@@ -34,33 +33,24 @@ TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheField)
         item.Update();
     EXPECT_LT(item.position.y, -5.0f);
     EXPECT_GT(item.position.y - fall, -5.0f);
-}
-
-TEST_F(ScoreItemTest, DroppedLowItRisesUnpulledUntilAboveMinusHalf)
-{
-    CScoreItem item(0.0f, -1.02f, 0.0f);
+    CScoreItem low(0.0f, -1.02f, 0.0f);
     for (int i = 0; i < 10; ++i)
-        item.Update();
-    EXPECT_FLOAT_EQ(item.velocity.y, 0.05f);
-    item.Update();
-    EXPECT_FLOAT_EQ(item.velocity.y, 0.049f);
-}
-
-TEST_F(ScoreItemTest, AboveTheFieldItShowsWhereItWillComeDown)
-{
-    CScoreItem item(2.0f, 4.5f, 0.0f);
-    item.Draw();
+        low.Update();
+    EXPECT_FLOAT_EQ(low.velocity.y, 0.05f);
+    low.Update();
+    EXPECT_FLOAT_EQ(low.velocity.y, 0.049f);
+    CScoreItem high(2.0f, 4.5f, 0.0f);
+    high.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
     EXPECT_EQ(device.draws[0].type, PrimitiveType::LineStrip);  // the green outline
     EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.2f);
     EXPECT_FLOAT_EQ(device.draws[0].state.material.emissive.g, 1.0f);
     EXPECT_FLOAT_EQ(device.draws[0].state.material.emissive.r, 0.0f);
-
     for (int i = 0; i < 20; ++i)
-        item.Update();
-    ASSERT_GT(item.position.y, 5.0f);
+        high.Update();
+    ASSERT_GT(high.position.y, 5.0f);
     device.ClearRecord();
-    item.Draw();
+    high.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
     EXPECT_EQ(device.draws[0].type, PrimitiveType::TriangleStrip);  // the marker on the top edge
     EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.375f);

@@ -30,7 +30,7 @@ TEST_F(SimpleSceneryTest, MessageLineShowsItsRowAtFullAlphaForExactlyItsFrames)
     EXPECT_EQ(draw.screenVertices[3].v, 67.0f);
 }
 
-TEST_F(SimpleSceneryTest, StartSoundPlaysOnlyAfterAStartDelay)
+TEST_F(SimpleSceneryTest, StartSoundWaitsForItsDelayAndABackgroundTileChainsItsSuccessorOnce)
 {
     int texture = -1;
     LoadPicture(&texture, "#340");
@@ -39,17 +39,12 @@ TEST_F(SimpleSceneryTest, StartSoundPlaysOnlyAfterAStartDelay)
     DrawAndUpdate(g_overlayList[0]);
     EXPECT_FALSE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
     EXPECT_EQ(device.draws.size(), 1u);
-
     SpawnSimpleSprite(texture, 200, 100, 0, 0, 2, 1, 2, tone);
     device.ClearRecord();
     DrawAndUpdate(g_overlayList[1]);
     DrawAndUpdate(g_overlayList[1]);
     EXPECT_TRUE(device.draws.empty());
     EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
-}
-
-TEST_F(SimpleSceneryTest, BackgroundTileChainsItsSuccessorOnceAndLeavesAtTheBottom)
-{
     SpawnSimpleBG(7, 0, 0);
     CSprite* tile = g_backLayerList[0];
     tile->Update();
