@@ -144,24 +144,20 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFre
 TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAndAFullLockKnocksBack)
 {
     CEnemy* enemy = AddEnemy(2.0f, 0.0f, 0.0f);
-    CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, -1, 48);
-    special.OnHit(enemy);
-    EXPECT_TRUE(Played(g_seLaserHit));
-    CLockOnLaser normal(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
-    normal.OnHit(enemy);
-    EXPECT_TRUE(Played(g_seLaserHit2));
-    EXPECT_FALSE(enemy->IsPushed());
-    CLockOnLaser full(0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
-    full.fullLock = true;
-    full.OnHit(enemy);
-    EXPECT_TRUE(Played(g_seLaserHit3));
-    EXPECT_FALSE(AnyPlayed());
+    struct Hit { float z; int slot, multiplier; bool fullLock; int* sound; };
+    const Hit hits[] = {{0.0f, -1, 48, false, &g_seLaserHit}, {0.0f, 0, 4, false, &g_seLaserHit2},
+                        {20.0f, 0, 4, false, nullptr}, {0.0f, 0, 4, true, &g_seLaserHit3}};
+    for (const Hit& hit : hits) {
+        CLockOnLaser laser(0.0f, 0.0f, hit.z, 0.5f, 0.0f, 0.0f, enemy->serialId, hit.slot, hit.multiplier);
+        laser.fullLock = hit.fullLock;
+        laser.OnHit(enemy);
+        EXPECT_TRUE(hit.sound == nullptr || Played(*hit.sound)) << hit.multiplier;
+        EXPECT_FALSE(AnyPlayed()) << hit.z;
+        EXPECT_EQ(enemy->IsPushed(), hit.fullLock);
+    }
     EXPECT_FLOAT_EQ(enemy->impulse.x, 0.05f);
     // (-0.05, 0, 0) turned by the heading of +x, three quarters of a turn.
     EXPECT_TRUE(Near(enemy->spin, {0.0f, 0.05f, 0.0f}, 1e-8));
-    CLockOnLaser deep(0.0f, 0.0f, 20.0f, 0.5f, 0.0f, 0.0f, enemy->serialId, 0, 4);
-    deep.OnHit(enemy);
-    EXPECT_FALSE(AnyPlayed());
 }
 
 TEST_F(LockOnLaserTest, TheTrailFadesAlongItsLengthAndWhileDying)
