@@ -157,7 +157,7 @@ TEST_F(PlayerWeapons, RayFiresOneLaserPerUnfiredLockUntilTheChargesRunOut)
     EXPECT_TRUE(full[9]->velocity.y <= -2.0f && full[9]->velocity.y >= -4.0f);  // launched backwards
 }
 
-TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeAndNeedsHalfTheMaximum)
+TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeNeedsHalfTheMaximumAndTheReloadSkips192Draws)
 {
     Frames(60);
     player->bladeEnergy = 127;
@@ -177,11 +177,6 @@ TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeAndNeedsHalfTheMaximum)
     player->UseBladeEnergy(200);
     EXPECT_EQ(player->bladeEnergy, 0);
     EXPECT_EQ(player->bladeGauge, 0.0f);
-}
-
-TEST_F(PlayerWeapons, BladeReloadSkipsOneHundredNinetyTwoDrawsBeforeTheCartridge)
-{
-    Frames(60);
     player->bladeGauge = 0.25f;
     SeedRandom(77);
     player->ReloadBlade();
