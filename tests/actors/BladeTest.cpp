@@ -29,11 +29,7 @@ bool MadeDraws(uint32_t seed, int n)
 
 TEST_F(BladeSwing, EachHalfAndSweepStartsAndEndsWhereItsRowSays)
 {
-    struct Row {
-        int sweep, half;
-        float start, end;
-        Vec3 impulse, spin;
-    };
+    struct Row { int sweep, half; float start, end; Vec3 impulse, spin; };
     const Row rows[] = {
         {1, -1, 0.5f + 0.25f, 0.5f - 0.75f, {0.06f, -0.09f, 0.0f}, {0.2f, 0.0f, 0.0f}},
         {-1, 0, 0.5f - 0.25f, 0.5f + 0.75f, {-0.06f, -0.09f, 0.0f}, {0.2f, 0.0f, 0.0f}},
@@ -46,8 +42,7 @@ TEST_F(BladeSwing, EachHalfAndSweepStartsAndEndsWhereItsRowSays)
         EXPECT_FLOAT_EQ(blade.angle, row.start);
         EXPECT_FLOAT_EQ(blade.endAngle, row.end);
         // Both vectors turned a quarter turn by the roll: (x, y) becomes (-y, x).
-        EXPECT_NEAR(blade.hitImpulse.x, -row.impulse.y, 1e-6);
-        EXPECT_NEAR(blade.hitImpulse.y, row.impulse.x, 1e-6);
+        EXPECT_TRUE(Near(blade.hitImpulse, {-row.impulse.y, row.impulse.x, 0.0f}, 1e-6));
         EXPECT_NEAR(blade.hitSpin.y, row.spin.x, 1e-6);
         EXPECT_TRUE(blade.active);
         Swing(&blade, 1);

@@ -169,7 +169,7 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     EXPECT_FALSE(player->IsInvulnerable());
 }
 
-TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSeconds)
+TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSecondsRemovedWithoutTheOtherSprites)
 {
     player->EnableControl();
     player->lives = 0;
@@ -188,10 +188,6 @@ TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSeconds)
     EXPECT_EQ(reseters[0]->state, STATE_DYING);
     reseters[0]->Update();
     EXPECT_EQ(reseters[0]->state, STATE_DEAD);
-}
-
-TEST_F(PlayerShip, RemovingReseterKeepsTheOtherSystemSprites)
-{
     CSprite* camera = new CSprite();
     g_systemSpriteList.push_back(camera);
     SpawnReseter(-2, 0);
