@@ -7,7 +7,7 @@ namespace {
 
 using ExplosionsTest = EffectsFixture;
 
-TEST_F(ExplosionsTest, BombShowsEachPictureForTwoFramesWhileMovingRingsGrowOrShrink)
+TEST_F(ExplosionsTest, EffectsPlayTheirFramesBombPicturesRingsGrowingOrShrinkingAndAMovingGlowArriving)
 {
     const std::vector<TextureId> pictures = LoadPictures(g_texExplosion, 16, 141);
     const Vec3 v{0.1f, 0.0f, 0.0f};
@@ -24,10 +24,6 @@ TEST_F(ExplosionsTest, BombShowsEachPictureForTwoFramesWhileMovingRingsGrowOrShr
     EXPECT_EQ(Width(device.draws[0]), 5.0f);
     EXPECT_EQ(device.draws[0].state.destination, BlendFactor::One);
     EXPECT_FALSE(device.draws[0].state.fog);
-}
-
-TEST_F(ExplosionsTest, MovingGlowArrivesAsItFadesOut)
-{
     const TextureId glowPicture = LoadPicture(&g_texGlow, "#239");
     SpawnLightParticleMoving(0.0f, 0.0f, 0.0f, 3.0f, -2.0f, 1.0f, 2.0f, 30);
     ASSERT_EQ(g_effectList.size(), 1u);

@@ -54,7 +54,7 @@ TEST_F(LandScapeTest, GridReadsTopRowFirstWithEitherLineEndAndTheStageGroundScro
     EXPECT_TRUE(Near(ground.position, {50.0f, 20.0f, 0.0f}, 0.0));
 }
 
-TEST_F(LandScapeTest, SmallGridRepeatsInBothDirections)
+TEST_F(LandScapeTest, SmallGridRepeatsInBothDirectionsAndOnlyTilesWithinTheViewConeAreDrawn)
 {
     // One tile per 3 × 3 block; value 3 has no model and draws nothing.
     AddMap("#102", "003\n000\n100\n");
@@ -72,12 +72,8 @@ TEST_F(LandScapeTest, SmallGridRepeatsInBothDirections)
     EXPECT_LT(leftmost, -20.0f);
     EXPECT_TRUE(device.draws[0].state.fog);
     EXPECT_EQ(device.draws[0].state.cull, CullMode::CounterClockwise);
-}
-
-TEST_F(LandScapeTest, OnlyTilesWithinTheViewConeAreDrawn)
-{
     // Looking straight at a flat ground 20 units away, the cone takes the
-    // tiles less than 30 units from the point under the camera.
+    // cone less than 30 units from the point under the camera.
     AddMap("#102", std::string(10 * 10, '1'));
     ground.SetupScene(11, 10, 10);
     ground.position = {};
@@ -85,9 +81,9 @@ TEST_F(LandScapeTest, OnlyTilesWithinTheViewConeAreDrawn)
     for (int y = -60; y <= 60; ++y)
         for (int x = -60; x <= 60; ++x)
             inside += x * x + y * y < 900 ? 1 : 0;
-    const std::vector<Vec3> tiles = DrawnTiles();
-    EXPECT_EQ(static_cast<int>(tiles.size()), inside);
-    for (const Vec3& tile : tiles)
+    const std::vector<Vec3> cone = DrawnTiles();
+    EXPECT_EQ(static_cast<int>(cone.size()), inside);
+    for (const Vec3& tile : cone)
         EXPECT_LT(tile.x * tile.x + tile.y * tile.y, 900.0f);
 }
 

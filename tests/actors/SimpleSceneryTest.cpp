@@ -6,7 +6,7 @@ namespace {
 
 using SimpleSceneryTest = EffectsFixture;
 
-TEST_F(SimpleSceneryTest, MessageLineShowsItsRowAtFullAlphaForExactlyItsFrames)
+TEST_F(SimpleSceneryTest, MessageLineShowsItsRowForExactlyItsFramesAStartSoundWaitsATileChainsItsSuccessor)
 {
     const TextureId sheet = LoadPicture(&g_texMessageText[1], "#337");
     ShowMessageLine(1, 3);
@@ -28,21 +28,18 @@ TEST_F(SimpleSceneryTest, MessageLineShowsItsRowAtFullAlphaForExactlyItsFrames)
     // The picture is one texel high: v counts texel rows.
     EXPECT_EQ(draw.screenVertices[0].v, 54.0f);
     EXPECT_EQ(draw.screenVertices[3].v, 67.0f);
-}
-
-TEST_F(SimpleSceneryTest, StartSoundWaitsForItsDelayAndABackgroundTileChainsItsSuccessorOnce)
-{
+    device.ClearRecord();
     int texture = -1;
     LoadPicture(&texture, "#340");
     const int tone = world.LoadTone();
     SpawnSimpleSprite(texture, 200, 100, 0, 0, 2, 1, 0, tone);
-    DrawAndUpdate(g_overlayList[0]);
+    DrawAndUpdate(g_overlayList[1]);
     EXPECT_FALSE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
     EXPECT_EQ(device.draws.size(), 1u);
     SpawnSimpleSprite(texture, 200, 100, 0, 0, 2, 1, 2, tone);
     device.ClearRecord();
-    DrawAndUpdate(g_overlayList[1]);
-    DrawAndUpdate(g_overlayList[1]);
+    DrawAndUpdate(g_overlayList[2]);
+    DrawAndUpdate(g_overlayList[2]);
     EXPECT_TRUE(device.draws.empty());
     EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(tone)));
     SpawnSimpleBG(7, 0, 0);
