@@ -96,7 +96,7 @@ TEST_F(EnemyShotTest, DrawnAsABillboardOfItsLookThroughItsOwnMatrix)
     EXPECT_FLOAT_EQ(device.draws[1].colorVertices[0].y, 0.15f);
 }
 
-TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirection)
+TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionAndASpreadDrawsAnAngleThenASpeedPerShot)
 {
     const Vec3 from{1.0f, 2.0f, 3.0f};
     const Vec3 down{0.0f, -2.0f, 0.0f};
@@ -118,19 +118,15 @@ TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirection)
     g_targetPosition = Vec3{3.0f, 0.0f, 0.0f};
     FireAimedShot(0.0f, 0.0f, 4.0f, 0.5f);  // at the player, in three dimensions
     EXPECT_TRUE(Near(Shot(6)->velocity, {0.3f, 0.0f, -0.4f}));
-}
-
-TEST_F(EnemyShotTest, FireSpreadDrawsAnAngleThenASpeedPerShot)
-{
     const std::vector<float> draws = ReferenceDraws(6);
     FireSpread(Vec3{}, Vec3{0.0f, -1.0f, 0.0f}, 0);  // nothing, and no draw
     FireSpread(Vec3{0.0f, 1.0f, 0.0f}, Vec3{0.0f, -1.0f, 0.0f}, 3);
-    ASSERT_EQ(g_enemyShotList.size(), 3u);
+    ASSERT_EQ(g_enemyShotList.size(), 10u);
     for (size_t i = 0; i < 3; ++i) {
         const double turn = (0.2 * draws[2 * i] - 0.1) * M_PI;
         const double speed = 0.1 * draws[2 * i + 1] + 0.05;
-        EXPECT_NEAR(Shot(i)->velocity.x, speed * std::sin(turn), 1e-6);
-        EXPECT_NEAR(Shot(i)->velocity.y, -speed * std::cos(turn), 1e-6);
+        EXPECT_NEAR(Shot(7 + i)->velocity.x, speed * std::sin(turn), 1e-6);
+        EXPECT_NEAR(Shot(7 + i)->velocity.y, -speed * std::cos(turn), 1e-6);
     }
 }
 

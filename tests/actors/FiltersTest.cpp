@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(FiltersTest, FiltersFadeInWhenAskedThenOutWithoutRestingOverThePlayfield)
+TEST_F(FiltersTest, FiltersShadowsAndPanelsFadeInWhenAskedThenOutOverThePlayfield)
 {
     CreateColorFilter(15);
     ASSERT_EQ(g_overlayList.size(), 1u);
@@ -53,10 +53,6 @@ TEST_F(FiltersTest, FiltersFadeInWhenAskedThenOutWithoutRestingOverThePlayfield)
     EXPECT_EQ(device.draws[0].screenVertices[0].color & 0xFFFFFF, 0xFF0000u);
     ASSERT_EQ(halves.size(), 20u);
     EXPECT_EQ(halves[10], 255u);
-}
-
-TEST_F(FiltersTest, BladeShadowFadesFromItsStartingAlpha)
-{
     const Vec3 corners[4] = {{0, 1, 0}, {1, 1, 0}, {0, 0, 0}, {1, 0, 0}};
     CRectangleShadow shadow(corners, 0.8f, 0.2f, 0.4f, 0.6f, 4);
     EXPECT_EQ(FadeOf(&shadow), (std::vector<uint32_t>{204, 153, 102, 51}));
@@ -64,31 +60,28 @@ TEST_F(FiltersTest, BladeShadowFadesFromItsStartingAlpha)
     EXPECT_EQ(last.colorVertices[1].x, 1.0f);
     EXPECT_EQ(last.state.material.emissive.b, 0.6f);
     EXPECT_FALSE(last.state.depthTest);
-}
-
-TEST_F(FiltersTest, CinemaScopeGrowsHoldsAndShrinksOnlyWhileUpdated)
-{
+    device.ClearRecord();
     CCinemaScope panel(170, 90, 300, 90);
     panel.Draw();
     EXPECT_TRUE(device.draws.empty());
     std::vector<float> widths;
-    std::vector<uint32_t> alphas;
+    std::vector<uint32_t> panelAlphas;
     while (panel.state != STATE_DEAD) {
         device.ClearRecord();
         panel.Update();
         if (!device.draws.empty()) {
             widths.push_back(Width(device.draws[0]));
-            alphas.push_back(AlphaByte(device.draws[0]));
+            panelAlphas.push_back(AlphaByte(device.draws[0]));
             EXPECT_EQ(device.draws[0].screenVertices[0].x, 160.0f);
         }
     }
     ASSERT_EQ(widths.size(), 479u);
     EXPECT_EQ(widths.front(), 1.0f);
     EXPECT_EQ(widths.back(), 1.0f);
-    EXPECT_LE(alphas.front(), 3u);
-    EXPECT_LE(alphas.back(), 3u);
+    EXPECT_LE(panelAlphas.front(), 3u);
+    EXPECT_LE(panelAlphas.back(), 3u);
     EXPECT_EQ(std::count(widths.begin(), widths.end(), 170.0f), 301);
-    EXPECT_EQ(std::count(alphas.begin(), alphas.end(), 191u), 301);
+    EXPECT_EQ(std::count(panelAlphas.begin(), panelAlphas.end(), 191u), 301);
     EXPECT_TRUE(std::is_sorted(widths.begin(), widths.begin() + 90));
 }
 

@@ -16,7 +16,7 @@ protected:
     std::vector<TextureId> small, large;
 };
 
-TEST_F(HudNumbersTest, DigitStringsEndOrStartAtXLeaveGapsAndTheResultsCounterWaitsForItsDelay)
+TEST_F(HudNumbersTest, DigitStringsLeaveGapsTheResultsCounterWaitsAndAScoreNumberDriftsAndFades)
 {
     DrawDigitsRight(155, 8, "123");
     ASSERT_EQ(device.draws.size(), 3u);
@@ -32,10 +32,7 @@ TEST_F(HudNumbersTest, DigitStringsEndOrStartAtXLeaveGapsAndTheResultsCounterWai
     EXPECT_EQ(BlitX(device.draws[0]), 15.0f);
     EXPECT_EQ(BlitX(device.draws[1]), 25.0f);
     EXPECT_EQ(device.draws[1].state.texture, small[5]);
-}
-
-TEST_F(HudNumbersTest, ScoreNumberDriftsFromItsKillAndFades)
-{
+    device.ClearRecord();
     const Vec3 at{};
     Vec3 direction{3.0f, 4.0f, 0.0f};
     CreateDigitalNumber(&at, &direction, 0);
