@@ -64,7 +64,7 @@ TEST_F(EnemyShotTest, ABurstShotSlowsToAStopThenDriftsSlowlyAnyWayAnAccelerating
     EXPECT_EQ(fast.velocity.y, top);
 }
 
-TEST_F(EnemyShotTest, AShotKilledInViewSoundsAndSparksOneLeavingTheViewDoesNot)
+TEST_F(EnemyShotTest, AShotKilledInViewSoundsAndSparksOneLeavingTheViewDoesNotAndEachIsABillboard)
 {
     CEnemyShot killed(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     killed.Die();
@@ -79,10 +79,6 @@ TEST_F(EnemyShotTest, AShotKilledInViewSoundsAndSparksOneLeavingTheViewDoesNot)
     EXPECT_EQ(escaping.state, STATE_DEAD);
     EXPECT_FALSE(AnyPlayed());
     EXPECT_EQ(sparks.particles.size(), 2u);
-}
-
-TEST_F(EnemyShotTest, DrawnAsABillboardOfItsLookThroughItsOwnMatrix)
-{
     g_worldTransform->SetPosition(0.0f, 0.0f, 7.0f);  // not applied to shots
     CEnemyShot spinning(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     spinning.Draw();
@@ -96,7 +92,7 @@ TEST_F(EnemyShotTest, DrawnAsABillboardOfItsLookThroughItsOwnMatrix)
     EXPECT_FLOAT_EQ(device.draws[1].colorVertices[0].y, 0.15f);
 }
 
-TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionAndASpreadDrawsAnAngleThenASpeedPerShot)
+TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionASpreadDrawsAngleThenSpeedAndClearingDeletesOnlyShots)
 {
     const Vec3 from{1.0f, 2.0f, 3.0f};
     const Vec3 down{0.0f, -2.0f, 0.0f};
@@ -128,15 +124,11 @@ TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionAndASpreadDrawsAnAngleTh
         EXPECT_NEAR(Shot(7 + i)->velocity.x, speed * std::sin(turn), 1e-6);
         EXPECT_NEAR(Shot(7 + i)->velocity.y, -speed * std::cos(turn), 1e-6);
     }
-}
-
-TEST_F(EnemyShotTest, ClearingDeletesOnlyTheShotsSilently)
-{
     g_enemyShotList.push_back(new CLockOnSite);
     FireShotAt(0.0f, 0.0f, 0.0f, Vec3{0.0f, 1.0f, 0.0f}, 0.1f);
     FireShotAt(0.0f, 0.0f, 0.0f, Vec3{0.0f, 1.0f, 0.0f}, 0.1f);
     g_enemyShotList.push_back(new CSprite);
-    const SpriteList kept{g_enemyShotList[0], g_enemyShotList[3]};
+    const SpriteList kept{g_enemyShotList[10], g_enemyShotList[13]};
     ClearEnemyShots();
     EXPECT_EQ(g_enemyShotList, kept);
     EXPECT_FALSE(AnyPlayed());
