@@ -30,13 +30,11 @@ protected:
         input_->creditButton = 8;
         input_->startButton = 9;
     }
-
     void Hold(int key, bool held) { device_->keys[key] = held ? 0x80 : 0; }
     void Stick(int x, int y) {
         device_->controller.x = x;
         device_->controller.y = y;
     }
-
     NullInputDevice* device_ = nullptr;
     std::unique_ptr<CInputControler> input_;
 };
@@ -48,7 +46,6 @@ TEST_F(InputControlerTest, KeysGiveAxesAndButtons) {
     EXPECT_EQ(input_->current.x, -1.0f);  // left wins
     EXPECT_EQ(input_->current.y, 1.0f);   // up wins
     EXPECT_EQ(input_->current.shot, 1);
-
     Hold(kLeft, false);
     Hold(kUp, false);
     device_->keys[kShot] = 0x7F;  // only bit 0x80 counts
@@ -93,13 +90,11 @@ TEST_F(InputControlerTest, ReplayTakesGameplayFromTheRecordAndCreditLive) {
     EXPECT_EQ(input_->current.credit, 1);
     EXPECT_EQ(input_->current.shot, 1);
     EXPECT_EQ(input_->current.x, 0.25f);
-
     // Still held: the press is fresh in one frame only.
     input_->Update(true);
     EXPECT_EQ(input_->previous.credit, 1);
     input_->SetState(&recorded);
     EXPECT_EQ(input_->previous.shot, 1);
-
     Hold(kCredit, false);
     device_->controller.buttons[9] = 0x80;
     input_->Update(true);
@@ -138,7 +133,6 @@ TEST_F(InputControlerTest, LostKeyboardKeepsTheFrameAndSkipsTheController) {
     EXPECT_EQ(input_->current.x, 0.0f);
     EXPECT_EQ(input_->current.y, -1.0f);
     EXPECT_EQ(input_->previous.shot, 1);
-
     // A lost controller leaves the keys alone in that frame.
     device_->keyboardLost = false;
     device_->controllerLost = true;
@@ -164,13 +158,11 @@ TEST(InputControlerSetUpTest, StepsAndMissingDevicesAreLogged) {
               "Enumerate/Create Control Device.\n -> Finished.\nSetup Control Device.\n"
               " -> Finished.\nSetup Axes.\n -> Finished.\nSetup Buffering.\n -> Finished.\n"
               "Release Control Device.\n -> Finished.\nRelease KeyBoard Device.\n -> Finished.\n");
-
     CInputControler(std::make_unique<NullInputDevice>());
     EXPECT_EQ(ReadLog(),
               "Create DirectInput8 Object.\n -> Finished.\nCreate Keyboard Device.\n -> Finished.\n"
               "Enumerate/Create Control Device.\n -> Finished. (There is NO Control Device)\n"
               "Control Device is NULL.\nRelease KeyBoard Device.\n -> Finished.\n");
-
     device = std::make_unique<NullInputDevice>();
     device->keyboardPresent = false;
     device->controllerPresent = true;

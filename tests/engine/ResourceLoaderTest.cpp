@@ -50,13 +50,10 @@ TEST(Unscrambler, StreamDependsOnLengthAndPosition)
     const unsigned char zeros[25] = {};
     UnscrambleResource(out, zeros, 0);
     EXPECT_EQ(out[0], 0xAA);
-
     UnscrambleResource(out, zeros, 3);
     EXPECT_EQ(std::vector<unsigned char>(out, out + 4), (std::vector<unsigned char>{0x67, 0x47, 0x01, 0xAA}));
-
     UnscrambleResource(out, zeros, 4);
     EXPECT_EQ(LoadLe32(out), 4u + 0x4c37e1bdu);
-
     UnscrambleResource(out, zeros, 25);
     const unsigned char expected25[25] = {0xb9, 0x1b, 0xc2, 0xd7, 0x8f, 0x2e, 0xd7, 0x11, 0x4c,
                                           0x10, 0x0f, 0x5e, 0xec, 0x2b, 0xd1, 0x35, 0xc2, 0x3e,

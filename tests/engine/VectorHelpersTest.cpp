@@ -51,7 +51,6 @@ TEST(VectorHelpers, AngleBetweenAndZeroVectors)
     EXPECT_NEAR(AngleBetween(&a, &zero), 3.14159265358979 / 2, 1e-12);
     const Vec3 odd{0.1f, 0.7f, 0.3f};
     EXPECT_FALSE(std::isnan(AngleBetween(&odd, &odd)));
-
     Vec3 v = zero;
     VecNormalizeScale(&v, 5);
     EXPECT_EQ(v.x, 0.0f);
@@ -84,7 +83,6 @@ TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
         ASSERT_LE(std::fabs(p.x), 15.0f);
         ASSERT_LE(std::fabs(p.y), 15.0f);
     }
-
     // Coin, position along the edge, second coin, depth beyond the edge.
     SeedRandom(99);
     const int side = RandomInt(2);
