@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -153,23 +154,21 @@ TEST_F(GraphicsSystemTest, SwitchesReachTheDeviceOnlyWhenTheyChangeExceptTheBlen
 
 TEST_F(GraphicsSystemTest, BlendModesAndCameraModes)
 {
-    struct Row {
+    const struct {
         int mode;
         BlendFactor source, destination;
         TextureAlphaOp op;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {0, BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha, TextureAlphaOp::Modulate},
         {1, BlendFactor::One, BlendFactor::One, TextureAlphaOp::SelectTexture},
         {2, BlendFactor::InverseDestinationColor, BlendFactor::Zero, TextureAlphaOp::SelectTexture},
         {3, BlendFactor::DestinationColor, BlendFactor::Zero, TextureAlphaOp::SelectTexture},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         graphics.SetBlendMode(row.mode);
         EXPECT_TRUE(device.state.alphaBlend);
-        EXPECT_EQ(device.state.source, row.source) << row.mode;
-        EXPECT_EQ(device.state.destination, row.destination) << row.mode;
-        EXPECT_EQ(device.state.alphaOp, row.op) << row.mode;
+        EXPECT_EQ(std::tuple(device.state.source, device.state.destination, device.state.alphaOp),
+                  std::tuple(row.source, row.destination, row.op)) << row.mode;
     }
     graphics.SetBlendMode(-1);
     EXPECT_FALSE(device.state.alphaBlend);
@@ -191,6 +190,7 @@ TEST_F(GraphicsSystemTest, FogValuesGoOutAtOnceAndWithTheSwitch)
     graphics.SetFogRange(10.0f, 50.0f);
     EXPECT_EQ(device.state.fogStart, 10.0f);
     device.state.fogColor = 0;
+    device.state.fogEnd = 0;
     graphics.SetFog(1);
     EXPECT_EQ(device.state.fogColor, 0xFF40528Au);
     EXPECT_EQ(device.state.fogEnd, 50.0f);
@@ -265,31 +265,28 @@ TEST_F(GraphicsSystemTest, BillboardAlphaModes)
     ASSERT_EQ(device.draws.size(), 3u);
     for (int pass : {0, 2}) {
         const RecordedDraw& invert = device.draws[pass];
-        EXPECT_EQ(invert.state.destination, BlendFactor::Zero);
-        EXPECT_EQ(invert.state.source, BlendFactor::InverseDestinationColor);
+        EXPECT_EQ(std::tuple(invert.state.source, invert.state.destination),
+                  std::tuple(BlendFactor::InverseDestinationColor, BlendFactor::Zero));
         EXPECT_EQ(invert.state.texture, kNoTexture);
         EXPECT_EQ(invert.colorVertices[0].color, 0x01010101u);
     }
     const RecordedDraw& add = device.draws[1];
-    EXPECT_EQ(add.state.source, BlendFactor::One);
-    EXPECT_EQ(add.state.destination, BlendFactor::One);
+    EXPECT_EQ(std::tuple(add.state.source, add.state.destination), std::tuple(BlendFactor::One, BlendFactor::One));
     EXPECT_EQ(add.state.texture, id);
     EXPECT_EQ(add.state.world, world);
     EXPECT_EQ(add.state.material.emissive.a, 1.0f);
     EXPECT_EQ(Floats({add.colorVertices[0].x, add.colorVertices[0].y}), Floats({-1, 0.5f}));
     EXPECT_EQ(add.colorVertices[3].u, 1.0f);
-    struct Mode {
-        float alpha;
-        BlendFactor source;
-        uint32_t alphaByte;
-    };
-    for (const Mode& m : {Mode{-2.0f, BlendFactor::DestinationColor, 2}, Mode{0.0f, BlendFactor::One, 0},
-                          Mode{0.5f, BlendFactor::SourceAlpha, 127}, Mode{-0.5f, BlendFactor::SourceAlpha, 129}}) {
+    const std::tuple<float, BlendFactor, uint32_t> modes[] = {{-2.0f, BlendFactor::DestinationColor, 2},
+                                                              {0.0f, BlendFactor::One, 0},
+                                                              {0.5f, BlendFactor::SourceAlpha, 127},
+                                                              {-0.5f, BlendFactor::SourceAlpha, 129}};
+    for (const auto& [alpha, source, alphaByte] : modes) {
         device.ClearRecord();
-        graphics.DrawBillboard(texture, 1.0f, 1.0f, m.alpha, world);
+        graphics.DrawBillboard(texture, 1.0f, 1.0f, alpha, world);
         ASSERT_EQ(device.draws.size(), 1u);
-        EXPECT_EQ(device.draws[0].state.source, m.source) << m.alpha;
-        EXPECT_EQ(AlphaByte(device.draws[0].colorVertices[2]), m.alphaByte) << m.alpha;
+        EXPECT_EQ(std::tuple(device.draws[0].state.source, AlphaByte(device.draws[0].colorVertices[2])),
+                  std::tuple(source, alphaByte)) << alpha;
     }
     // The multiplying mode belongs to billboards: a quad takes -2.0 as an opacity.
     device.ClearRecord();
@@ -457,11 +454,9 @@ TEST_F(GraphicsSystemTest, MeshesLoadWithTheirMaterialsAndDrawPerSubset)
 
 TEST_F(GraphicsSystemTest, PictureAndMeshFiles)
 {
-    TestPng picture;
-    picture.width = 2;
-    picture.rows = {0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00};
     const std::string png = ::testing::TempDir() + "graphics_files.png", bmp = "graphics_files.bmp";
-    const std::vector<unsigned char> pngBytes = EncodeTestPng(picture), bmpBytes = EncodeBmp24({0xFF, 0, 0xFF}, 1, 1);
+    const std::vector<unsigned char> pngBytes = EncodeTestPng(Png(2, PNG_COLOR_TYPE_RGB, {0xFF, 0, 0xFF, 0, 0xFF, 0})),
+                                     bmpBytes = EncodeBmp24({0xFF, 0, 0xFF}, 1, 1);
     ASSERT_TRUE(WriteFileBytes(png, pngBytes.data(), pngBytes.size()));
     ASSERT_TRUE(WriteFileBytes(ProgramFilePath(bmp), bmpBytes.data(), bmpBytes.size()));  // a relative path
     const struct {

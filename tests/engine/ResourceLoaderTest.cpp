@@ -33,12 +33,10 @@ TEST(Unscrambler, KeyComesFromTheDigestOfTheConstant)
 
 TEST(Unscrambler, ParseHexWordReadsEightDigitsOfAnyCase)
 {
-    EXPECT_EQ(ParseHexWord("3f4c37e1"), 0x3f4c37e1u);
-    EXPECT_EQ(ParseHexWord("ABCDEF01"), 0xabcdef01u);
-    EXPECT_EQ(ParseHexWord("ff"), 0xffu);
-    EXPECT_EQ(ParseHexWord("123456789"), 0x12345678u);
-    EXPECT_EQ(ParseHexWord("1g2"), 0x102u);
-    EXPECT_EQ(ParseHexWord(""), 0u);
+    const std::pair<const char*, uint32_t> words[] = {{"3f4c37e1", 0x3f4c37e1}, {"ABCDEF01", 0xabcdef01}, {"ff", 0xff},
+                                                      {"123456789", 0x12345678}, {"1g2", 0x102}, {"", 0}};
+    for (const auto& [text, value] : words)
+        EXPECT_EQ(ParseHexWord(text), value) << text;
 }
 
 TEST(Unscrambler, StreamDependsOnLengthAndPosition)
