@@ -201,7 +201,7 @@ TEST(Sprite, IsInViewAndHitTestBoundaries)
     EXPECT_FALSE(HitTest(&a, &b));
 }
 
-TEST(Sprite, TimersRunInOrderOnTheCurrentState)
+TEST(Sprite, TimersRunInOrderOnTheCurrentStateAndDamageKills)
 {
     CSprite s, quick;
     s.appearFrames = s.dyingFrames = 2;
@@ -219,22 +219,19 @@ TEST(Sprite, TimersRunInOrderOnTheCurrentState)
         quick.Die();
         EXPECT_EQ(quick.state, STATE_DEAD);
     }
-}
-
-TEST(Sprite, DamageClampsAtZeroAndKills)
-{
-    CSprite s;
-    s.hp = 30;
-    s.dyingFrames = 20;
-    s.Damage(10);
-    EXPECT_EQ(s.hp, 20);
-    EXPECT_EQ(s.state, STATE_ACTIVE);
-    s.Damage(50);
-    EXPECT_EQ(s.hp, 0);
-    EXPECT_EQ(s.state, STATE_DYING);
-    EXPECT_EQ(s.dyingLeft, 20);
-    EXPECT_DOUBLE_EQ(s.DyingRatio(), 1.0);
-    EXPECT_EQ(s.LifeRatio(), 0.0);
+    // Damage clamps at zero and kills.
+    CSprite hit;
+    hit.hp = 30;
+    hit.dyingFrames = 20;
+    hit.Damage(10);
+    EXPECT_EQ(hit.hp, 20);
+    EXPECT_EQ(hit.state, STATE_ACTIVE);
+    hit.Damage(50);
+    EXPECT_EQ(hit.hp, 0);
+    EXPECT_EQ(hit.state, STATE_DYING);
+    EXPECT_EQ(hit.dyingLeft, 20);
+    EXPECT_DOUBLE_EQ(hit.DyingRatio(), 1.0);
+    EXPECT_EQ(hit.LifeRatio(), 0.0);
 }
 
 TEST(Sprite, KilledOnAPathCoastsWithItsLastMovement)

@@ -91,13 +91,8 @@ TEST(XFile, FacesBecomeFansAndMeshesWithoutMaterialsGetAWhiteOne)
 {
     MeshData mesh;
     ASSERT_TRUE(Parse(&mesh, R"(xof 0303txt 0032
-Mesh {
- 10;
- 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;, 5;5;5;, 2;0;0;, 3;0;0;, 3;1;0;, 2.5;2;0;, 2;1;0;;
- 2;
- 4;0,1,2,3;,
- 5;5,6,7,8,9;;
-})"));
+Mesh { 10; 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;, 5;5;5;, 2;0;0;, 3;0;0;, 3;1;0;, 2.5;2;0;, 2;1;0;;
+ 2; 4;0,1,2,3;, 5;5,6,7,8,9;; })"));
     // The unused position 4 is dropped.
     EXPECT_EQ(mesh.vertices.size(), 9u);
     EXPECT_EQ(mesh.indices, (std::vector<uint32_t>{0, 1, 2, 0, 2, 3, 4, 5, 6, 4, 6, 7, 4, 7, 8}));
