@@ -50,7 +50,7 @@ TEST_F(BladeSwing, EachHalfAndSweepStartsAndEndsWhereItsRowSays)
     }
 }
 
-TEST_F(BladeSwing, FullSwingLastsTenStepsWithThirtyVolumesAndThreeDrawsEach)
+TEST_F(BladeSwing, FullSwingLastsTenStepsWithThirtyVolumesAndThreeDrawsEachAfterAHitNoVolumesButDraws)
 {
     CBlade* blade = player->blade;
     blade->SetPosition(1.0f, 1.0f, 0.0f);
@@ -77,17 +77,12 @@ TEST_F(BladeSwing, FullSwingLastsTenStepsWithThirtyVolumesAndThreeDrawsEach)
     Swing(blade, 3);
     EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 30u);
     EXPECT_TRUE(MadeDraws(5, 30));
-}
-
-TEST_F(BladeSwing, AfterAHitTheSwingMakesNoVolumesButStillDraws)
-{
-    CBlade* blade = player->blade;
     SeedRandom(5);
     blade->StartSwing(-1, 1, 0.0f);
     Swing(blade, 2);
     blade->hitFlag = true;
     Swing(blade, 8);
-    EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 6u);
+    EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 36u);
     EXPECT_TRUE(MadeDraws(5, 30));
 }
 

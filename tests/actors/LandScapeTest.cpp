@@ -73,7 +73,7 @@ TEST_F(LandScapeTest, SmallGridRepeatsInBothDirectionsAndOnlyTilesWithinTheViewC
     EXPECT_TRUE(device.draws[0].state.fog);
     EXPECT_EQ(device.draws[0].state.cull, CullMode::CounterClockwise);
     // Looking straight at a flat ground 20 units away, the cone takes the
-    // cone less than 30 units from the point under the camera.
+    // tiles less than 30 units from the point under the camera.
     AddMap("#102", std::string(10 * 10, '1'));
     ground.SetupScene(11, 10, 10);
     ground.position = {};

@@ -130,7 +130,7 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFre
     EXPECT_EQ(hit.state, STATE_DYING);
     hit.Update();
     EXPECT_EQ(hit.state, STATE_DEAD);
-    // A special hit holds no slot; a slot taken by another target is left alone.
+    // A special laser holds no slot; a slot taken by another target is left alone.
     lockon->ReleaseAll();
     lockon->Lock(target->serialId);
     CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, target->serialId, -1, 48);

@@ -9,7 +9,7 @@ namespace {
 
 using PlayerSpecials = PlayerScene;
 
-TEST_F(PlayerSpecials, GaugeIsCappedAndEachSpecialNeedsItsWeapon)
+TEST_F(PlayerSpecials, GaugeIsCappedEachSpecialNeedsItsWeaponAndTheRaySpecialSendsSixteenLasersInTurn)
 {
     player->specialGauge = 2800;
     player->AddSpecialGauge(500);
@@ -24,11 +24,7 @@ TEST_F(PlayerSpecials, GaugeIsCappedAndEachSpecialNeedsItsWeapon)
     player->specialGauge = 0;
     Frames(30);
     EXPECT_EQ(player->specialGauge, 300);
-}
-
-// Armed together with the 45-frame freeze, a special runs in the first update after it.
-TEST_F(PlayerSpecials, RaySpecialSendsSixteenLasersAtTheListInTurn)
-{
+    // Armed together with the 45-frame freeze, a special runs in the first update after it.
     player->ArmRaySpecial(1);
     player->Update();
     EXPECT_EQ(Plays(g_seRaySpecial), 0);  // nothing to aim at
