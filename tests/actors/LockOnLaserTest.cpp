@@ -141,7 +141,7 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFre
     EXPECT_EQ(lockon->active[0], 1);
 }
 
-TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAndAFullLockKnocksBack)
+TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAFullLockKnocksBackAndTrailsFadeAlongTheirLength)
 {
     CEnemy* enemy = AddEnemy(2.0f, 0.0f, 0.0f);
     struct Hit { float z; int slot, multiplier; bool fullLock; int* sound; };
@@ -158,10 +158,6 @@ TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAndAFullLockKnocksBack)
     EXPECT_FLOAT_EQ(enemy->impulse.x, 0.05f);
     // (-0.05, 0, 0) turned by the heading of +x, three quarters of a turn.
     EXPECT_TRUE(Near(enemy->spin, {0.0f, 0.05f, 0.0f}, 1e-8));
-}
-
-TEST_F(LockOnLaserTest, TheTrailFadesAlongItsLengthAndWhileDying)
-{
     CLockOnLaser laser(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, 0, 4);
     laser.Draw();
     ASSERT_EQ(device.draws.size(), 5u);  // a thick strip

@@ -28,7 +28,7 @@ std::vector<int> HoldShot(PlayerScene* scene, CPlayer* player, int frames, std::
 
 using PlayerWeapons = PlayerScene;
 
-TEST_F(PlayerWeapons, HeldShotOpensWithOneFastShotThenPairsAfterEightAndEveryFourFrames)
+TEST_F(PlayerWeapons, HeldShotOpensWithOneFastShotThenPairsAfterEightAndEveryFourAndReopensAfterARelease)
 {
     player->SetPosition(1.0f, -2.0f, 0.0f);
     std::vector<CPlayerShot*> shots;
@@ -48,6 +48,10 @@ TEST_F(PlayerWeapons, HeldShotOpensWithOneFastShotThenPairsAfterEightAndEveryFou
         EXPECT_FLOAT_EQ(shots[i]->velocity.y, 0.3f);
         EXPECT_EQ(shots[i]->power, 1);
     }
+    // Released after the pair at 76, it reopens with a single shot four frames later.
+    player->SetShotBurst(0);
+    EXPECT_EQ(HoldShot(this, player, 6, &shots), (std::vector<int>{3}));
+    EXPECT_EQ(shots.back()->level, 4);
 }
 
 TEST_F(PlayerWeapons, BothShotsOfAPairAreTurnedTheSameWay)
@@ -65,16 +69,6 @@ TEST_F(PlayerWeapons, BothShotsOfAPairAreTurnedTheSameWay)
     // Flying along the roll: a quarter turn sends them towards -x.
     EXPECT_NEAR(shots[0]->velocity.x, -0.3f, 1e-6);
     EXPECT_NEAR(shots[0]->velocity.y, 0.0f, 1e-6);
-}
-
-TEST_F(PlayerWeapons, ReleasingTheButtonReopensWithASingleShotAfterFourFrames)
-{
-    std::vector<CPlayerShot*> shots;
-    HoldShot(this, player, 69, &shots);  // the opening shot and one pair
-    player->SetShotBurst(0);
-    const std::vector<int> fired = HoldShot(this, player, 6, &shots);
-    EXPECT_EQ(fired, (std::vector<int>{3}));  // four frames after the pair at 68
-    EXPECT_EQ(shots.back()->level, 4);
 }
 
 TEST_F(PlayerWeapons, LastRoundFiresThePairClicksEmptyAndReloadingRestartsAfterSixtyFrames)
