@@ -13,7 +13,7 @@ protected:
     CEnemyShot* Shot(size_t index) { return dynamic_cast<CEnemyShot*>(g_enemyShotList.at(index)); }
 };
 
-TEST_F(EnemyShotTest, SpinningAndOrientedShotsTurnAsTheyFlyRoundOnesLeaveFast)
+TEST_F(EnemyShotTest, EachKindTurnsAndMovesAsItFliesSpinningOrientedRoundBurstAndAccelerating)
 {
     CEnemyShot spinning(ENEMY_SHOT_SPINNING, 0.0f, 0.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     EXPECT_FLOAT_EQ(spinning.rotation.z, 0.05f);  // every velocity turns it
@@ -33,10 +33,6 @@ TEST_F(EnemyShotTest, SpinningAndOrientedShotsTurnAsTheyFlyRoundOnesLeaveFast)
     round.Update();
     EXPECT_NEAR(round.position.y, -0.37f, 1e-6);
     EXPECT_EQ(round.rotation.z, 0.0f);
-}
-
-TEST_F(EnemyShotTest, ABurstShotSlowsToAStopThenDriftsSlowlyAnyWayAnAcceleratingOneGrowsUpToSpeedOne)
-{
     const float turn = ReferenceDraws(1)[0];
     CEnemyShot shot(ENEMY_SHOT_BURST, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f, 0.0f);
     for (int i = 0; i < 21; ++i)

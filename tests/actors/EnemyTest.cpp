@@ -124,7 +124,7 @@ TEST_F(EnemyTest, DyingFreesItsLocksAndMarkersAtOnce)
     EXPECT_EQ(g_effectList[2]->state, STATE_DEAD);
 }
 
-TEST_F(EnemyTest, TheReticleCatchesADeepEnemyWhereItAppearsOnScreen)
+TEST_F(EnemyTest, TheReticleCatchesADeepEnemyOnScreenAndAKilledKindExplodesButAnEscapedOneDoesNot)
 {
     // Camera mode 45: eye at z -10, vertical field of view 0.9299114 rad, square aspect.
     const double focal = 1.0 / std::tan(0.9299114 / 2.0);
@@ -144,10 +144,6 @@ TEST_F(EnemyTest, TheReticleCatchesADeepEnemyWhereItAppearsOnScreen)
     reticle.state = STATE_ACTIVE;
     enemy->state = STATE_APPEARING;
     EXPECT_FALSE(HitTestEnemy(enemy, &reticle));
-}
-
-TEST_F(EnemyTest, AKilledKindLeavesAnExplosionAndAnEscapedOneNothing)
-{
     TestKind near(false);
     near.SetPosition(1.0f, 2.0f, 0.0f);
     near.Remove();

@@ -54,7 +54,7 @@ TEST_F(LandScapeTest, GridReadsTopRowFirstWithEitherLineEndAndTheStageGroundScro
     EXPECT_TRUE(Near(ground.position, {50.0f, 20.0f, 0.0f}, 0.0));
 }
 
-TEST_F(LandScapeTest, SmallGridRepeatsInBothDirectionsAndOnlyTilesWithinTheViewConeAreDrawn)
+TEST_F(LandScapeTest, SmallGridRepeatsOnlyTilesInTheViewConeAreDrawnTheSectionIsWireframeNoGroundNothing)
 {
     // One tile per 3 × 3 block; value 3 has no model and draws nothing.
     AddMap("#102", "003\n000\n100\n");
@@ -85,10 +85,6 @@ TEST_F(LandScapeTest, SmallGridRepeatsInBothDirectionsAndOnlyTilesWithinTheViewC
     EXPECT_EQ(static_cast<int>(cone.size()), inside);
     for (const Vec3& tile : cone)
         EXPECT_LT(tile.x * tile.x + tile.y * tile.y, 900.0f);
-}
-
-TEST_F(LandScapeTest, SectionModelIsWireframeWithoutFogAndNoGroundDrawsNothing)
-{
     ground.SetupScene(10, 0, 0);
     world.graphics.SetFog(1);
     device.ClearRecord();
