@@ -1,16 +1,14 @@
-#include "EnemyKindFixture.h"
-
+#include "EnemiesFixture.h"
 #include "actors/Bomb.h"
 #include "actors/LockOnSite.h"
 #include "actors/PlayerShot.h"
-#include "actors/enemies/Bit.h"
 #include "game/Collisions.h"
 
 #include <cmath>
 
 namespace {
 
-using BitTest = EnemyKindFixture;
+using BitTest = EnemiesFixture;
 
 TEST_F(BitTest, StartsAtWholeNumbersFarOutsideThenFliesInOverFourHundredEightyFrames)
 {

@@ -1,18 +1,9 @@
-#include "BossFixture.h"
-
+#include "EnemiesFixture.h"
 #include "actors/EnemyShot.h"
 
 namespace {
 
-class BossDeathTest : public BossFixture {
-protected:
-    static void ClearOverlays()
-    {
-        for (CSprite* sprite : g_overlayList)
-            delete sprite;
-        g_overlayList.clear();
-    }
-};
+using BossDeathTest = EnemiesFixture;
 
 TEST_F(BossDeathTest, ReportsItsFirstDeathOnlyNeverWhileLeavingAndVanishesUnseenOutside)
 {
@@ -38,8 +29,7 @@ TEST_F(BossDeathTest, ReportsItsFirstDeathOnlyNeverWhileLeavingAndVanishesUnseen
         EXPECT_EQ(Played(g_seBossDie), row.flashes > 0);
         EXPECT_EQ(g_enemyList.size() + g_enemyShotList.size(), row.flashes > 0 ? 1u : 3u);
         EXPECT_TRUE(sparks.particles.empty());
-        ClearEnemySide();
-        ClearOverlays();
+        Clear();
         deaths.clear();
     }
 }
@@ -49,11 +39,8 @@ TEST_F(BossDeathTest, DyingShowEndsInAStarThenTheRemovalFlashesBurstsAndSweepsTh
     const TextureId flash = LoadPicture(&g_texBossFlash, "#115");
     CBoss* boss = AddBoss(0);
     boss->Damage(boss->maxHp);
-    ClearOverlays();
-    struct Row {
-        int left, triangles;
-        float width;
-    };
+    Clear({&g_overlayList});
+    struct Row { int left, triangles; float width; };
     for (const Row& row : {Row{150, 0, (1.0f - 0.45f * 1.0526316f) * 15.0f}, Row{16, 0, 14.947368f}, Row{15, 3, 15.0f},
                            Row{3, 3, 9.0f}}) {
         SCOPED_TRACE(row.left);

@@ -1,8 +1,6 @@
-#include "BossFixture.h"
-
+#include "EnemiesFixture.h"
 #include "actors/EnemyShot.h"
 #include "actors/enemies/DanmakuEmitter.h"
-#include "engine/VectorHelpers.h"
 
 namespace {
 
@@ -12,7 +10,7 @@ void ExpectVelocity(const CSprite* sprite, Vec3 v, float halfTurns = 0.0f)
     EXPECT_NEAR(Vec3Length(sprite->velocity - v), 0.0f, 1e-6);
 }
 
-class DanmakuBossTest : public BossFixture {
+class DanmakuBossTest : public EnemiesFixture {
 protected:
     // Entered: at its place and in phase 0.
     DanmakuBossTest() { RunWhilePhase(boss); }
@@ -82,7 +80,7 @@ TEST_F(DanmakuBossTest, TheCrossTurnsFromNoughtOnEachPhaseAndTheSweepsFanTwelveF
     }
 }
 
-TEST_F(BossFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothing)
+TEST_F(EnemiesFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothing)
 {
     struct Row {
         int type, volleyFrames;
@@ -113,11 +111,11 @@ TEST_F(BossFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothin
         } else {
             EXPECT_TRUE(emitter->IsStill());
         }
-        ClearEnemySide();
+        Clear();
     }
 }
 
-TEST_F(BossFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)
+TEST_F(EnemiesFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)
 {
     const Vec3 start{};
     auto* emitter = new CEnemyBitDanmaku(3, &start, &start);

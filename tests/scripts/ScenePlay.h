@@ -1,8 +1,6 @@
-// Whole scenes played headless as the main loop plays them, from the first
-// frame to the title, with a journal of what happened on which frame of which
-// step: steps, message lines, sounds, locks, fades, pictures, motions started
-// and enemies spawned. Every play is recorded, saved, loaded and played back,
-// and the playback must repeat the play's whole state frame by frame.
+// Whole scenes played headless from the first frame to the title, journalling
+// on which frame of which step the steps, lines, sounds, locks, fades, pictures,
+// motions and spawns came. Every play's saved replay must repeat its whole state.
 #pragma once
 
 #include "actors/AnalogNumber.h"
@@ -63,10 +61,8 @@ inline std::string KindOf(CSprite* s)
 
 inline CSprite* EnemyOfKind(const char* kind)
 {
-    for (CSprite* s : g_enemyList)
-        if (KindOf(s) == kind)
-            return s;
-    return nullptr;
+    const auto found = std::ranges::find_if(g_enemyList, [kind](CSprite* s) { return KindOf(s) == kind; });
+    return found == g_enemyList.end() ? nullptr : *found;
 }
 
 class CountingAudio : public NullAudioDevice {
@@ -132,10 +128,7 @@ protected:
         for (const Waves& w : waves) {
             std::vector<int> seen, expected;
             std::erase_if(rest, [&](const Entry& e) {
-                const bool wave = e.step == w.step && e.what == w.what;
-                if (wave)
-                    seen.push_back(e.frame);
-                return wave;
+                return e.step == w.step && e.what == w.what && (seen.push_back(e.frame), true);
             });
             for (int f = w.first; f <= w.last; f += w.period)
                 expected.push_back(f);
