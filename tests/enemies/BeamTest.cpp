@@ -1,6 +1,6 @@
-#include "EnemiesFixture.h"
 #include "actors/InvisibleCollision.h"
 #include "actors/enemies/Beam.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <array>
 #include <tuple>

@@ -1,8 +1,8 @@
-#include "EnemiesFixture.h"
 #include "actors/Bomb.h"
 #include "actors/LockOnSite.h"
 #include "actors/PlayerShot.h"
 #include "game/Collisions.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
-#include "EnemiesFixture.h"
 #include "actors/enemies/Beam.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "EnemiesFixture.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
 #include "tests/actors/TileMesh.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
-#include "EnemiesFixture.h"
 #include "actors/EnemyShot.h"
 #include "actors/enemies/Beam.h"
 #include "actors/enemies/MidEnemies.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <set>
 

@@ -1,9 +1,9 @@
-#include "EnemiesFixture.h"
 #include "actors/Bomb.h"
 #include "actors/EnemyShot.h"
 #include "actors/ScoreItem.h"
 #include "actors/ShockWave.h"
 #include "actors/enemies/PatternEnemies.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 

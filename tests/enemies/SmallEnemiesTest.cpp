@@ -1,8 +1,8 @@
-#include "EnemiesFixture.h"
 #include "actors/Bomb.h"
 #include "actors/ScoreItem.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 

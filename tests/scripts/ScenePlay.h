@@ -27,8 +27,7 @@
 #include <typeinfo>
 
 struct Entry {
-    int step;
-    int frame;  // the step frame the scripts saw
+    int step, frame;  // the frame: the step frame the scripts saw
     std::string what;
     bool operator==(const Entry&) const = default;
 };
@@ -36,11 +35,7 @@ using Journal = std::vector<Entry>;
 inline void PrintTo(const Entry& e, std::ostream* os) { *os << e.step << "/" << e.frame << " " << e.what; }
 
 // Spawns of one kind on every period of a step, from first to last.
-struct Waves {
-    int step;
-    const char* what;
-    int first, period, last;
-};
+struct Waves { int step; const char* what; int first, period, last; };
 
 // The keys held on each frame of a play, and how the test helps it along.
 struct Pilot {
@@ -212,9 +207,7 @@ private:
         if (g_fadeDirection == 1 && b.fade != 1)
             add("fade out");
         if (g_sectionCard != b.card)
-            add(g_sectionCard == -1              ? "card none"
-                : g_sectionCard == g_texClearCard ? "card clear"
-                                                  : "card failed");
+            add(g_sectionCard == -1 ? "card none" : g_sectionCard == g_texClearCard ? "card clear" : "card failed");
         if (g_player->flareActive && !b.flare)
             add("flare");
         NoteMotions(b, add);
