@@ -88,8 +88,7 @@ TEST_P(SectionScriptsTest, BriefingDrillAndEndingOnTheirFrames)
     EXPECT_EQ(OneOffs(Play(c.scene, -1, pilot), duel ? std::vector<Waves>{} : waves), c.expected);
     EXPECT_EQ(auraAfterTheEnd == 0, duel);
     // Scene 17's opponent only gathers light, in the centre; the others fire rings from (0, 3).
-    if (duel)
-        EXPECT_EQ(duelist, c.scene == 17 ? std::make_pair(1, 0.0f) : std::make_pair(0, 3.0f));
+    EXPECT_EQ(duelist, !duel ? std::pair(0, 0.0f) : c.scene == 17 ? std::pair(1, 0.0f) : std::pair(0, 3.0f));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, SectionScriptsTest, ::testing::ValuesIn(kCases));
