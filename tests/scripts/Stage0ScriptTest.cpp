@@ -62,8 +62,8 @@ TEST_F(Stage0Test, TimeOutAtSceneFrame15000SendsTheBossAwayAndEndsWithoutBonus)
         {8, 0, "failed banner"}, {8, 120, "camera move -1,-5,1 /360"}, {8, 120, "camera turn -0.1,0,0 /360"},
         {8, 120, "camera speed 0,0,-1 /360"}, {8, 120, "ship move 0,0,0 /600"}, {8, 240, "first line 0/24"},
         {8, 300, "results"}, {8, 300, "number 0"}, {8, 480, "line 0/20"}, {8, 720, "line 0/21 60"},
-        {8, 780, "fade out"},
-        {8, 780, "line 0/22 60"}, {8, 840, "line 0/23 60"}, {8, 1020, "title"}, {8, 1020, "unlock"},
+        {8, 780, "fade out"}, {8, 780, "line 0/22 60"}, {8, 840, "line 0/23 60"}, {8, 1020, "title"},
+        {8, 1020, "unlock"},
     };
     // The harder course: rows every 90 frames, a mid enemy every 600.
     const std::vector<Waves> waves = {{0, "CEnemy0 x3", 90, 90, 810}, {3, "CEnemym x1", 600, 600, 3600},
