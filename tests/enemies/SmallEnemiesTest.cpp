@@ -40,18 +40,20 @@ TEST_F(SmallEnemiesTest, RandomFireOddsFollowTheDifficulty)
         Reset();
         g_globalDifficulty = row.difficulty;
         CEnemy* enemy = row.hovering ? Add<CEnemy>(new CEnemy2(0, 0.0f, &kOrigin)) : Add(new CEnemy0(0.0f, &kOrigin));
-        if (row.hovering) {
-            dynamic_cast<CEnemy2*>(enemy)->SetPhase(1);
-        } else {
+        if (!row.hovering) {
             enemy->StopMotion();  // held in view
             enemy->SetPosition(0.0f, 0.0f, 0.0f);
         }
+        // Long enough (the hover restarted) that a slightly wrong chance shows.
         size_t expected = 0;
-        for (int k = 0; k < 120; ++k, enemy->Update())
+        for (int k = 0; k < 600; ++k, enemy->Update()) {
+            if (row.hovering && k % 120 == 0)
+                dynamic_cast<CEnemy2*>(enemy)->SetPhase(1);
             expected += Fires(k, row.n) ? 1 : 0;
+        }
         EXPECT_GT(expected, 0u);
         EXPECT_EQ(g_enemyShotList.size(), expected) << row.n;
-        EXPECT_EQ(DrawsMade(), 120);
+        EXPECT_EQ(DrawsMade(), 600);
     }
 }
 
