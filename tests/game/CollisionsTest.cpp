@@ -26,25 +26,8 @@ protected:
 
     static inline int* const kSounds[] = {&g_seWarningTone, &g_seScoreItem};
 
-    CEnemy* AddEnemy(float x, float y, int hp, int score)
-    {
-        auto* enemy = new CEnemy();
-        enemy->SetPosition(x, y, 0.0f);
-        enemy->hp = enemy->maxHp = hp;
-        enemy->score = score;
-        enemy->hitRadius = 0.5f;
-        g_enemyList.push_back(enemy);
-        return enemy;
-    }
-
     // Killed or spent: dying, or already dead when it has no dying time.
     static bool Gone(const CSprite* sprite) { return sprite->state == STATE_DYING || sprite->state == STATE_DEAD; }
-
-    template <class T>
-    static int CountOf(const SpriteList& list)
-    {
-        return static_cast<int>(ObjectsOf<T>(list).size());
-    }
 
     // The red (rear cone) and green (outside the field) guide lines drawn since the record was cleared.
     int LinesOfRed(float red) const
@@ -85,7 +68,7 @@ TEST_F(CollisionsTest, ScoreItemsPayByTheHeightOfTheCatch)
         EXPECT_EQ(g_player->score, pay) << "caught at " << height;
         EXPECT_TRUE(Gone(item));
     }
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 6);
+    EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), 6u);
     EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(g_seScoreItem)));
 }
 
@@ -167,26 +150,25 @@ TEST_F(CollisionsTest, TheWarningToneRepeatsWhileTheConeIsOccupiedAndStopsWhenFr
 
 TEST_F(CollisionsTest, LaserKillsAreMultipliedUpTo500Points)
 {
-    CEnemy* small = AddEnemy(0.0f, 3.0f, 20, 500);
-    auto* laser = new CLockOnLaser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, small->serialId, -1, 64);
-    laser->power = 20;
-    TestAttackAgainstEnemies(laser);
-    EXPECT_TRUE(Gone(small));
-    EXPECT_EQ(g_player->score, 32000);
-    EXPECT_EQ(g_player->killCount, 1);
-    EXPECT_EQ(g_player->specialGauge, 35);
-    EXPECT_TRUE(Gone(laser));
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
-    delete laser;
-
-    CEnemy* big = AddEnemy(2.0f, 3.0f, 20, 600);
-    laser = new CLockOnLaser(2.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, big->serialId, -1, 4);
-    laser->power = 20;
-    TestAttackAgainstEnemies(laser);
-    EXPECT_EQ(g_player->score, 32600);
-    EXPECT_EQ(g_player->specialGauge, 35 + 15);
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
-    delete laser;
+    // Five gauge points and five more for each halving of the multiplier down to 1.
+    const struct {
+        int score, multiplier, pay, gauge;
+        size_t numbers;  // shown so far
+    } kills[] = {{500, 64, 32000, 35, 1}, {600, 4, 600, 15, 1}};
+    for (const auto& k : kills) {
+        SCOPED_TRACE(k.score);
+        g_player->score = g_player->specialGauge = 0;
+        CEnemy* enemy = AddEnemy(0.0f, 3.0f, 20, k.score);
+        CLockOnLaser laser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, enemy->serialId, -1, k.multiplier);
+        laser.power = 20;
+        TestAttackAgainstEnemies(&laser);
+        EXPECT_TRUE(Gone(enemy));
+        EXPECT_TRUE(Gone(&laser));
+        EXPECT_EQ(g_player->score, k.pay);
+        EXPECT_EQ(g_player->specialGauge, k.gauge);
+        EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), k.numbers);
+    }
+    EXPECT_EQ(g_player->killCount, 2);
 }
 
 TEST_F(CollisionsTest, ALaserHurtsOnlyItsTargetButAnyTouchIsRecorded)
@@ -215,28 +197,26 @@ TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
 {
     const Vec3 up{0.0f, 0.5f, 0.0f};
     CEnemy* first = AddEnemy(-2.0f, 2.0f, 1, 100);
-    auto* opening = new CPlayerShot(-2.0f, 2.0f, 0.0f, &up, 4);
-    TestAttackAgainstEnemies(opening);
+    CPlayerShot opening(-2.0f, 2.0f, 0.0f, &up, 4);
+    TestAttackAgainstEnemies(&opening);
     EXPECT_TRUE(Gone(first));
     EXPECT_EQ(g_player->score, 400);
     EXPECT_EQ(g_player->specialGauge, 40);
-    EXPECT_TRUE(Gone(opening));
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
+    EXPECT_TRUE(Gone(&opening));
+    EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), 1u);
 
     AddEnemy(2.0f, 2.0f, 1, 100);
-    auto* paired = new CPlayerShot(2.0f, 2.0f, 0.0f, &up, 1);
-    TestAttackAgainstEnemies(paired);
+    CPlayerShot paired(2.0f, 2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&paired);
     EXPECT_EQ(g_player->score, 500);
     EXPECT_EQ(g_player->killCount, 2);
     EXPECT_EQ(g_player->specialGauge, 40);
 
     CEnemy* tough = AddEnemy(0.0f, -2.0f, 5, 100);
-    auto* spent = new CPlayerShot(0.0f, -2.0f, 0.0f, &up, 1);
-    TestAttackAgainstEnemies(spent);
+    CPlayerShot spent(0.0f, -2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&spent);
     EXPECT_EQ(tough->hp, 4);
-    EXPECT_TRUE(Gone(spent));
-    for (CSprite* shot : {static_cast<CSprite*>(opening), static_cast<CSprite*>(paired), static_cast<CSprite*>(spent)})
-        delete shot;
+    EXPECT_TRUE(Gone(&spent));
 }
 
 TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
@@ -282,7 +262,7 @@ TEST_F(CollisionsTest, TheReticleLocksWhileHitPointsRemainForMoreLocks)
             g_lockonSystem->CountDown();
     }
     EXPECT_EQ(g_lockonSystem->CountLocksOn(enemy->serialId), 2);
-    EXPECT_EQ(CountOf<CLockedMarker>(g_effectList), 2);
+    EXPECT_EQ(ObjectsOf<CLockedMarker>(g_effectList).size(), 2u);
     EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
 
     CEnemy* locked = AddEnemy(3.0f, 3.0f, 100, 100);
@@ -297,14 +277,13 @@ TEST_F(CollisionsTest, EnemiesSkippedByAttacksAreNeitherHitNorRecordedButStillHu
     CEnemy* ghost = AddEnemy(0.0f, 0.0f, 10, 100);
     ghost->skippedByPlayerAttacks = true;
     const Vec3 up{0.0f, 0.5f, 0.0f};
-    auto* shot = new CPlayerShot(0.0f, 0.0f, 0.0f, &up, 1);
-    TestAttackAgainstEnemies(shot);
+    CPlayerShot shot(0.0f, 0.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&shot);
     EXPECT_EQ(ghost->hp, 10);
-    EXPECT_FALSE(Gone(shot));
+    EXPECT_FALSE(Gone(&shot));
     EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
     RearConeFor(ghost);
     EXPECT_EQ(g_player->state, STATE_DYING);
-    delete shot;
 }
 
 TEST_F(CollisionsTest, EnemyShotsKillTheShipAndAreCancelledByTheAura)

@@ -116,12 +116,9 @@ TEST_F(FramePassTest, AttacksRunTheirSubStepsAndAreTestedAfterEach)
     shot->SetVelocitySteps(0.0f, 3.0f, 0.0f, 3);
     shot->hitRadius = 0.5f;
     shot->power = 10;
-    auto* enemy = new CEnemy();
-    enemy->SetPosition(0.0f, 3.0f, 0.0f);
-    enemy->hp = enemy->maxHp = 100;
+    CEnemy* enemy = AddEnemy(0.0f, 3.0f, 100, 0);
     enemy->hitRadius = 0.4f;
     enemy->velocity = {};
-    g_enemyList.push_back(enemy);
 
     Frame(false);
     EXPECT_EQ(journal, (Journal{"attack.Draw", "attack.Update still", "attack.SubStep", "attack.SubStep",
@@ -152,20 +149,6 @@ TEST_F(FramePassTest, AFinishedReseterEntersItsSceneEvenFromThatScene)
     EXPECT_EQ(g_sceneFrame, 240);
     // The title was set up again: it fades in anew.
     EXPECT_EQ(g_fadeDirection, -1);
-}
-
-TEST_F(FramePassTest, AFreezeStartedBetweenFramesHolds45Frames)
-{
-    SetFreeze(45, nullptr);
-    int frozen = 0;
-    while (IsFrozen()) {
-        Frame(false);
-        ++frozen;
-    }
-    EXPECT_EQ(frozen, 45);
-    EXPECT_EQ(g_stepFrame, 0);
-    Frame(false);
-    EXPECT_EQ(g_stepFrame, 1);
 }
 
 }  // namespace

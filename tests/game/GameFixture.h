@@ -51,6 +51,17 @@ protected:
         return probe;
     }
 
+    CEnemy* AddEnemy(float x, float y, int hp, int score)
+    {
+        auto* enemy = new CEnemy();
+        enemy->SetPosition(x, y, 0.0f);
+        enemy->hp = enemy->maxHp = hp;
+        enemy->score = score;
+        enemy->hitRadius = 0.5f;
+        g_enemyList.push_back(enemy);
+        return enemy;
+    }
+
     // The top left pixels of every blit or quad of the texture since the record was cleared.
     std::vector<std::pair<float, float>> PlacesOf(TextureId texture) const
     {
