@@ -90,7 +90,7 @@ TEST_F(FreezeTest, ResultsAppearOneAfterAnotherWithTheirNumbersEndingAt632)
     }
 }
 
-TEST_F(FreezeTest, ScenesWithoutAScriptDoNothing)
+TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0AndScenesWithoutAScriptDoNothing)
 {
     g_groundTransform->rotation = {};
     for (int scene : {-255, -1, 111, 112, 113}) {
@@ -101,12 +101,7 @@ TEST_F(FreezeTest, ScenesWithoutAScriptDoNothing)
         EXPECT_EQ(g_scene, scene);
         EXPECT_EQ(g_groundTransform->rotation.y, 0.0f);
     }
-}
-
-TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0)
-{
     g_scene = -2;
-    g_sceneStep = 0;
     g_stepFrame = 0;
     world.sceneScript.Run();
     EXPECT_FLOAT_EQ(g_groundTransform->rotation.x, 0.499987f);

@@ -13,7 +13,7 @@ namespace {
 
 class ScenesTest : public GameFixture {};
 
-TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCounter)
+TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCounterAndTheTitleSetsUpOnStep0)
 {
     const std::vector<float> draws = ReferenceDraws(2);
     SeedRandom(7);  // the scene must seed anew
@@ -28,10 +28,8 @@ TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCou
     EXPECT_EQ(g_sceneFrame, 4);
     EXPECT_EQ(g_stepFrame, -1);
     EXPECT_EQ(RandomFloat(), draws[1]);
-}
 
-TEST_F(ScenesTest, TheTitleIsSetUpOnlyForSteps0AndMinus1)
-{
+    // The title is set up only for steps 0 and -1.
     g_fadeDirection = 0;
     SetScene(-2, 5);
     EXPECT_EQ(g_scene, -2);
