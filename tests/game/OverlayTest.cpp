@@ -141,7 +141,7 @@ TEST_F(OverlayTest, LivesGaugeLockSlotsAndTheLastHitsShareOfHitPoints)
     EXPECT_TRUE(HasRect(168.0f, 22.0f, 0.0f));
 }
 
-TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValue)
+TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValueAndWithoutCreditsThePromptBlinks)
 {
     g_scene = -2;
     g_credits = 1;
@@ -166,12 +166,8 @@ TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValue)
     g_titleMenuValues[1] = 0;
     Draw();
     EXPECT_EQ(PlacesOf(cursor), At({{186, 81}, {246, 81}}));
-}
 
-TEST_F(OverlayTest, WithoutCreditsTheTitlePromptBlinks)
-{
-    g_scene = -2;
-    g_credits = 0;
+    g_credits = 0;  // no menu: a blinking prompt
     for (int frame : {-1, 0, 60, 61, 119, 120}) {
         g_sceneFrame = frame;
         Draw();
