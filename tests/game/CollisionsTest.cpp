@@ -106,33 +106,32 @@ TEST_F(CollisionsTest, TouchingAnEnemyKillsOnlyAVulnerablePlayer)
 
 TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
 {
-    CEnemy* behind = AddEnemy(0.0f, -2.0f, 100, 100);
-    CEnemy* ahead = AddEnemy(0.0f, 2.0f, 100, 100);
-    EXPECT_TRUE(RearConeFor(behind));
-    EXPECT_FALSE(RearConeFor(ahead));
-    EXPECT_EQ(LinesOfRed(0.5f), 1);
-
-    g_player->roll = 1.0f;
-    EXPECT_FALSE(RearConeFor(behind));
-    EXPECT_TRUE(RearConeFor(ahead));
-    g_player->roll = 0.0f;
-
-    behind->position.z = 1.0f;
-    device.ClearRecord();
-    EXPECT_TRUE(RearConeFor(behind));
-    EXPECT_EQ(LinesOfRed(0.5f), 0);
-    behind->position = {0.0f, -3.6f, 0.0f};
-    EXPECT_FALSE(RearConeFor(behind));
-
-    CEnemy* outside = AddEnemy(6.0f, 0.0f, 100, 100);
-    EXPECT_FALSE(RearConeFor(outside));
-    EXPECT_EQ(LinesOfRed(0.0f), 1);
-
-    g_controlLocked = true;
-    device.ClearRecord();
-    EXPECT_FALSE(RearConeFor(ahead));
-    RearConeFor(outside);
-    EXPECT_TRUE(device.draws.empty());
+    const struct {
+        const char* name;
+        Vec3 at;
+        float roll;
+        bool locked, cone;
+        int red, green;  // guide lines
+    } cases[] = {{"behind", {0.0f, -2.0f, 0.0f}, 0.0f, false, true, 1, 0},
+                 {"ahead", {0.0f, 2.0f, 0.0f}, 0.0f, false, false, 0, 0},
+                 {"behind a rolled ship", {0.0f, -2.0f, 0.0f}, 1.0f, false, false, 0, 0},
+                 {"ahead of a rolled ship", {0.0f, 2.0f, 0.0f}, 1.0f, false, true, 1, 0},
+                 {"behind, off the plane", {0.0f, -2.0f, 1.0f}, 0.0f, false, true, 0, 0},
+                 {"behind, out of reach", {0.0f, -3.6f, 0.0f}, 0.0f, false, false, 0, 0},
+                 {"outside the field", {6.0f, 0.0f, 0.0f}, 0.0f, false, false, 0, 1},
+                 {"behind, controls locked", {0.0f, -2.0f, 0.0f}, 0.0f, true, false, 0, 0},
+                 {"outside, controls locked", {6.0f, 0.0f, 0.0f}, 0.0f, true, false, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_player->roll = c.roll;
+        g_controlLocked = c.locked;
+        CEnemy* enemy = AddEnemy(c.at.x, c.at.y, 100, 100);
+        enemy->position.z = c.at.z;
+        device.ClearRecord();
+        EXPECT_EQ(RearConeFor(enemy), c.cone);
+        EXPECT_EQ(LinesOfRed(0.5f), c.red);
+        EXPECT_EQ(LinesOfRed(0.0f), c.green);
+    }
 }
 
 TEST_F(CollisionsTest, TheWarningToneRepeatsWhileTheConeIsOccupiedAndStopsWhenFrozen)
