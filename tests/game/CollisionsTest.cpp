@@ -18,7 +18,11 @@ class CollisionsTest : public GameFixture {
 protected:
     void SetUp() override
     {
-        PutPlayerInPlay(0.0f, 0.0f);
+        // In play: active, under control, vulnerable.
+        g_player->EnableControl();
+        g_player->Activate();
+        g_player->SetPosition(0.0f, 0.0f, 0.0f);
+        g_targetPosition = g_player->position;
         g_player->specialGauge = 0;
         world.LoadTones(kSounds);
         device.ClearRecord();

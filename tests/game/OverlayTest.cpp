@@ -57,6 +57,17 @@ protected:
         });
     }
 
+    // The top left pixels of every blit or quad of the texture since the record was cleared.
+    Places PlacesOf(TextureId texture) const
+    {
+        Places places;
+        for (const RecordedDraw& draw : device.draws) {
+            if (draw.state.texture == texture && !draw.screenVertices.empty())
+                places.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
+        }
+        return places;
+    }
+
     // The first draw of the texture since the record was cleared.
     const RecordedDraw* DrawOf(TextureId texture) const
     {

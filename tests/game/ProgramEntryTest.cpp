@@ -252,10 +252,9 @@ TEST_F(ProgramEntryTest, FilesInDemoThatAreNoReplaysLeaveTheTitleUnchanged)
         bytes[at] = value;
         return bytes;
     };
-    const std::pair<const char*, std::vector<unsigned char>> files[] = {{"short.dat", {good.begin(), good.begin() + 40}},
-                                                                      {"huge.dat", with(83, 0x7F)},
-                                                                      {"scene5.dat", with(56, 5)},
-                                                                      {"empty.ini", {}}};
+    const std::pair<const char*, std::vector<unsigned char>> files[] = {
+        {"short.dat", {good.begin(), good.begin() + 40}}, {"huge.dat", with(83, 0x7F)}, {"scene5.dat", with(56, 5)},
+        {"empty.ini", {}}};
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
         WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,0\r\n");
