@@ -20,15 +20,6 @@ protected:
         AddProbe(g_systemSpriteList, "system");
         AddProbe(g_overlayList, "overlay");
     }
-
-    // The title script turns the ground every frame it runs.
-    void ShowTitleAt(int stepFrame)
-    {
-        g_scene = -2;
-        g_sceneStep = 0;
-        g_stepFrame = stepFrame;
-        g_sceneFrame = stepFrame;
-    }
 };
 
 TEST_F(FramePassTest, ListsAreWalkedInTheirOrderDrawingBeforeUpdating)
@@ -50,7 +41,9 @@ TEST_F(FramePassTest, ListsAreWalkedInTheirOrderDrawingBeforeUpdating)
 TEST_F(FramePassTest, FrozenFramesDrawButMoveNothingAndCountTheFreezeDownLoadingFramesHoldTheCounters)
 {
     AddProbeToEveryList();
-    ShowTitleAt(5);
+    g_scene = -2;  // its script turns the ground every frame it runs
+    g_sceneStep = 0;
+    g_stepFrame = g_sceneFrame = 5;
     g_groundTransform->rotation = {};
     const Vec3 sparkAt{1.0f, 1.0f, 0.0f}, sparkVelocity{0.1f, 0.0f, 0.0f};
     g_triangleParticles->EmitAt(&sparkAt, &sparkVelocity);

@@ -10,9 +10,11 @@ namespace {
 
 class FreezeTest : public GameFixture {
 protected:
-    // The alpha byte of the fade's black layer in the last draw.
-    int FadeAlpha() const
+    // Draws and steps the fade; the alpha byte of its black layer.
+    int FadeAlpha()
     {
+        device.ClearRecord();
+        DrawAndStepFade();
         const RecordedDraw& draw = device.draws.back();
         EXPECT_EQ(draw.screenVertices[0].x, 160.0f);
         return static_cast<int>(draw.screenVertices[0].color >> 24);
@@ -33,8 +35,6 @@ protected:
 TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
 {
     FadeIn();
-    device.ClearRecord();
-    DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 255);
     EXPECT_TRUE(IsFadingIn());
     EXPECT_LT(g_fadeLevel, 1.0f);
@@ -42,16 +42,12 @@ TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
     EXPECT_NEAR(steps, 120, 1);
     EXPECT_EQ(g_fadeLevel, 0.0f);
     // Still a black layer, fully transparent.
-    device.ClearRecord();
-    DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 0);
 
     FadeOut();
     EXPECT_FALSE(IsFadingIn());
     EXPECT_NEAR(StepsUntilStill(), 120, 1);
     EXPECT_EQ(g_fadeLevel, 1.0f);
-    device.ClearRecord();
-    DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 255);
 }
 

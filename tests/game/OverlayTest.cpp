@@ -5,6 +5,7 @@
 #include "tests/game/GameFixture.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <tuple>
 
@@ -41,10 +42,10 @@ protected:
         g_scene = 0;
     }
 
-    void Draw()
+    void Draw(const std::function<void()>& draw = DrawOverlay)
     {
         device.ClearRecord();
-        DrawOverlay();
+        draw();
     }
 
     // A flat rectangle (no texture) drawn as a strip, by its top left corner and width.
@@ -204,8 +205,7 @@ TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
 {
     AddEnemy(0.0f, 0.0f, 1, 0);
     AddEnemy(1.0f, 1.0f, 1, 0)->position.z = 25.0f;
-    device.ClearRecord();
-    DrawRadar(true);
+    Draw([] { DrawRadar(true); });
     Places points;
     int redOutlines = 0;
     for (const RecordedDraw& draw : device.draws) {
@@ -222,8 +222,7 @@ TEST_F(OverlayTest, TheSpecialsHitStopDarkensFlashesAndSlidesTheCutInIn)
 {
     SetFreeze(45, nullptr);
     g_freezeFrames = 44;
-    device.ClearRecord();
-    DrawHitStopLayer();
+    Draw(DrawHitStopLayer);
     EXPECT_TRUE(HasRect(0.0f, 0.0f, 640.0f));
     ASSERT_EQ(PlacesOf(cutIn).size(), 1u);
     EXPECT_NEAR(DrawOf(cutIn)->screenVertices[1].x - DrawOf(cutIn)->screenVertices[0].x, 32.0f, 1.0f);
@@ -232,8 +231,7 @@ TEST_F(OverlayTest, TheSpecialsHitStopDarkensFlashesAndSlidesTheCutInIn)
     EXPECT_NEAR(flashed->colorVertices[1].x - flashed->colorVertices[0].x, 50.0f / 45.0f, 1e-5f);
 
     g_freezeFrames = 33;
-    device.ClearRecord();
-    DrawHitStopLayer();
+    Draw(DrawHitStopLayer);
     ASSERT_NE(DrawOf(cutIn), nullptr);
     EXPECT_EQ(DrawOf(cutIn)->screenVertices[1].x - DrawOf(cutIn)->screenVertices[0].x, 360.0f);
 }
@@ -243,8 +241,7 @@ TEST_F(OverlayTest, ABossHitStopFlashesAtTheBossWithoutCutIn)
     const Vec3 boss{1.0f, 2.0f, 0.0f};
     SetFreeze(45, &boss);
     g_freezeFrames = 20;
-    device.ClearRecord();
-    DrawHitStopLayer();
+    Draw(DrawHitStopLayer);
     EXPECT_TRUE(PlacesOf(cutIn).empty());
     EXPECT_FALSE(HasRect(0.0f, 0.0f, 640.0f));
     const RecordedDraw* flashed = DrawOf(flash);
