@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include <cmath>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -196,10 +196,7 @@ TEST_F(ReplayFileTest, FilesThatAreNoReplaysLeaveTheRecordAlone)
 TEST_F(ReplayFileTest, RecordValuesAreBoundedAndTextFieldsTerminated)
 {
     Bytes bytes = Read(SaveSample());
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    uint32_t nanBits;
-    std::memcpy(&nanBits, &nan, sizeof nanBits);
-    PutLe32(bytes, 84, nanBits);
+    PutLe32(bytes, 84, std::bit_cast<uint32_t>(std::numeric_limits<float>::quiet_NaN()));
     PutLe32(bytes, 88, 0x40A00000);  // 5.0
     bytes[84 + 15 + 8] = 7;
     PutLe32(bytes, 84 + 15 + 4, 0xC0A00000);  // -5.0
