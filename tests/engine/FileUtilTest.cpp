@@ -50,7 +50,6 @@ TEST_F(FileUtilTemp, WriteReadAndFailures)
     std::vector<unsigned char> read = {9, 9};
     ASSERT_TRUE(ReadWholeFile(path, &read));
     EXPECT_EQ(read, std::vector<unsigned char>(bytes, bytes + sizeof bytes));
-
     EXPECT_TRUE(ReadWholeFile(path, &read, sizeof bytes));
     EXPECT_FALSE(ReadWholeFile(path, &read, sizeof bytes - 1));
     EXPECT_TRUE(read.empty());
@@ -82,13 +81,11 @@ TEST_F(FileUtilTemp, ListsRegularFilesSortedAndAppends)
     mkdir((folder + "sub").c_str(), 0777);
     symlink("b.dat", (folder + "link.dat").c_str());
     symlink("sub", (folder + "linkdir").c_str());
-
     std::vector<std::string> out = {"kept"};
     ListFilesInFolder(folder, &out);
     const std::vector<std::string> expected = {"kept", folder + "A.dat", folder + "a.dat", folder + "b.dat",
                                                folder + "link.dat"};
     EXPECT_EQ(out, expected);
-
     std::vector<std::string> none;
     ListFilesInFolder(folder + "sub", &none);
     ListFilesInFolder(folder + "missing", &none);
@@ -104,7 +101,6 @@ TEST(FileUtil, AppendLogBelowTheProgramFolder)
     std::vector<unsigned char> bytes;
     ASSERT_TRUE(ReadWholeFile(logFolder + "/events.txt", &bytes));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "line\nline\n");
-
     AppendLog("fileutil_test_log\\events.txt", "");
     ASSERT_TRUE(ReadWholeFile(logFolder + "/events.txt", &bytes));
     EXPECT_TRUE(bytes.empty());

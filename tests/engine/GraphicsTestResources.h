@@ -25,14 +25,11 @@ public:
     // A one-row RGB picture of the given 0xRRGGBB colours.
     void AddPicture(const char* type, const char* name, const std::vector<uint32_t>& colours)
     {
-        TestPng picture;
-        picture.width = static_cast<int>(colours.size());
-        for (uint32_t c : colours) {
-            picture.rows.push_back(static_cast<unsigned char>(c >> 16));
-            picture.rows.push_back(static_cast<unsigned char>(c >> 8));
-            picture.rows.push_back(static_cast<unsigned char>(c));
-        }
-        Add(type, name, EncodeTestPng(picture));
+        std::vector<unsigned char> rows;
+        for (uint32_t c : colours)
+            rows.insert(rows.end(), {static_cast<unsigned char>(c >> 16), static_cast<unsigned char>(c >> 8),
+                                     static_cast<unsigned char>(c)});
+        Add(type, name, EncodeTestPng(Png(static_cast<int>(colours.size()), PNG_COLOR_TYPE_RGB, rows)));
     }
 
     void AddText(const char* type, const char* name, const std::string& text)

@@ -13,6 +13,8 @@ namespace {
 
 enum Key { kUp = 0xC8, kDown = 0xD0, kLeft = 0xCB, kRight = 0xCD, kShot = 0x2C, kCredit = 0x04 };
 
+std::vector<float> Axes(const InputState& s) { return {s.x, s.y}; }
+
 class InputControlerTest : public ::testing::Test {
 protected:
     InputControlerTest() {
@@ -30,13 +32,11 @@ protected:
         input_->creditButton = 8;
         input_->startButton = 9;
     }
-
     void Hold(int key, bool held) { device_->keys[key] = held ? 0x80 : 0; }
     void Stick(int x, int y) {
         device_->controller.x = x;
         device_->controller.y = y;
     }
-
     NullInputDevice* device_ = nullptr;
     std::unique_ptr<CInputControler> input_;
 };
@@ -45,16 +45,13 @@ TEST_F(InputControlerTest, KeysGiveAxesAndButtons) {
     for (int key : {kLeft, kRight, kUp, kDown, kShot})
         Hold(key, true);
     input_->Update(false);
-    EXPECT_EQ(input_->current.x, -1.0f);  // left wins
-    EXPECT_EQ(input_->current.y, 1.0f);   // up wins
+    EXPECT_EQ(Axes(input_->current), std::vector<float>({-1, 1}));  // left and up win
     EXPECT_EQ(input_->current.shot, 1);
-
     Hold(kLeft, false);
     Hold(kUp, false);
     device_->keys[kShot] = 0x7F;  // only bit 0x80 counts
     input_->Update(false);
-    EXPECT_EQ(input_->current.x, 1.0f);
-    EXPECT_EQ(input_->current.y, -1.0f);
+    EXPECT_EQ(Axes(input_->current), std::vector<float>({1, -1}));
     EXPECT_EQ(input_->current.shot, 0);
     EXPECT_EQ(input_->previous.shot, 1);
     EXPECT_EQ(input_->previous.x, -1.0f);
@@ -73,8 +70,7 @@ TEST_F(InputControlerTest, StickBeyondHalfTravelAndKeysWinAxisByAxis) {
     Hold(kLeft, true);
     device_->controller.buttons[3] = 0x80;
     input_->Update(false);
-    EXPECT_EQ(input_->current.x, -1.0f);
-    EXPECT_EQ(input_->current.y, 1.0f);
+    EXPECT_EQ(Axes(input_->current), std::vector<float>({-1, 1}));
     EXPECT_EQ(input_->current.blade, 1);
 }
 
@@ -93,13 +89,11 @@ TEST_F(InputControlerTest, ReplayTakesGameplayFromTheRecordAndCreditLive) {
     EXPECT_EQ(input_->current.credit, 1);
     EXPECT_EQ(input_->current.shot, 1);
     EXPECT_EQ(input_->current.x, 0.25f);
-
     // Still held: the press is fresh in one frame only.
     input_->Update(true);
     EXPECT_EQ(input_->previous.credit, 1);
     input_->SetState(&recorded);
     EXPECT_EQ(input_->previous.shot, 1);
-
     Hold(kCredit, false);
     device_->controller.buttons[9] = 0x80;
     input_->Update(true);
@@ -135,10 +129,8 @@ TEST_F(InputControlerTest, LostKeyboardKeepsTheFrameAndSkipsTheController) {
     Stick(1000, 0);
     input_->Update(false);
     EXPECT_EQ(input_->current.shot, 1);
-    EXPECT_EQ(input_->current.x, 0.0f);
-    EXPECT_EQ(input_->current.y, -1.0f);
+    EXPECT_EQ(Axes(input_->current), std::vector<float>({0, -1}));
     EXPECT_EQ(input_->previous.shot, 1);
-
     // A lost controller leaves the keys alone in that frame.
     device_->keyboardLost = false;
     device_->controllerLost = true;
@@ -164,13 +156,11 @@ TEST(InputControlerSetUpTest, StepsAndMissingDevicesAreLogged) {
               "Enumerate/Create Control Device.\n -> Finished.\nSetup Control Device.\n"
               " -> Finished.\nSetup Axes.\n -> Finished.\nSetup Buffering.\n -> Finished.\n"
               "Release Control Device.\n -> Finished.\nRelease KeyBoard Device.\n -> Finished.\n");
-
     CInputControler(std::make_unique<NullInputDevice>());
     EXPECT_EQ(ReadLog(),
               "Create DirectInput8 Object.\n -> Finished.\nCreate Keyboard Device.\n -> Finished.\n"
               "Enumerate/Create Control Device.\n -> Finished. (There is NO Control Device)\n"
               "Control Device is NULL.\nRelease KeyBoard Device.\n -> Finished.\n");
-
     device = std::make_unique<NullInputDevice>();
     device->keyboardPresent = false;
     device->controllerPresent = true;

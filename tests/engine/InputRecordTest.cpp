@@ -12,7 +12,6 @@ TEST(InputRecordTest, AppendReadRewindAndClear) {
     const InputState second;
     EXPECT_EQ(record.Append(&first), 1);
     EXPECT_EQ(record.Append(&second), 2);
-
     InputState out;
     out.x = 9.0f;
     record.ReadNext(&out);  // the cursor stands at the count after an append
@@ -25,7 +24,6 @@ TEST(InputRecordTest, AppendReadRewindAndClear) {
     record.ReadNext(&out);
     EXPECT_EQ(out.x, 0.0f);
     EXPECT_EQ(record.ReadCursor(), 2);
-
     record.Clear();
     EXPECT_EQ(record.ReadCursor(), 0);
     EXPECT_TRUE(record.Frames().empty());

@@ -23,10 +23,8 @@ protected:
         TempFolderTest::SetUp();
         path = folder + "vostrelle.ini";
     }
-
     void Write(const std::string& text) { ASSERT_TRUE(WriteFileBytes(path, text.data(), text.size())); }
     std::string Read() { return ReadText(path); }
-
     std::string path;
 };
 
@@ -43,13 +41,10 @@ TEST_F(ProfilerFile, ReadsLinesWithEitherLineEndAndKeepsEveryCharacter)
 {
     Write("windowmode,1\r\nscorename,ABC\nkey,value,more\r\nempty,\nno separator line\n,bare\nlast,XYZ");
     CProfiler profiler(path.c_str());
-    EXPECT_EQ(Value(profiler, "windowmode"), "1");
-    EXPECT_EQ(Value(profiler, "scorename"), "ABC");
-    EXPECT_EQ(Value(profiler, "key"), "value,more");
-    EXPECT_EQ(Value(profiler, "empty"), "");
-    EXPECT_EQ(Value(profiler, ""), "bare");
-    EXPECT_EQ(Value(profiler, "last"), "XYZ");
-    EXPECT_EQ(Value(profiler, "no separator line"), "<missing>");
+    const char* const pairs[][2] = {{"windowmode", "1"}, {"scorename", "ABC"}, {"key", "value,more"}, {"empty", ""},
+                                    {"", "bare"}, {"last", "XYZ"}, {"no separator line", "<missing>"}};
+    for (const auto& [key, value] : pairs)
+        EXPECT_EQ(Value(profiler, key), value) << key;
     EXPECT_EQ(profiler.GetInt("empty", 7), 7);
 }
 
@@ -68,16 +63,12 @@ TEST_F(ProfilerFile, TypedGetters)
 {
     Write("t,1\nf,0\nyes,true\nn,  -42abc\nz,abc\nbig,99999999999\nsmall,-99999999999\n");
     CProfiler profiler(path.c_str());
-    EXPECT_TRUE(profiler.GetBool("t", false));
-    EXPECT_FALSE(profiler.GetBool("f", true));
-    EXPECT_TRUE(profiler.GetBool("yes", true));
-    EXPECT_FALSE(profiler.GetBool("missing", false));
-    EXPECT_EQ(profiler.GetInt("n", 5), -42);
-    EXPECT_EQ(profiler.GetInt("z", 5), 0);
-    EXPECT_EQ(profiler.GetInt("missing", 5), 5);
-    EXPECT_EQ(profiler.GetInt("big", 0), INT_MAX);
-    EXPECT_EQ(profiler.GetInt("small", 0), INT_MIN);
-
+    EXPECT_EQ(std::vector<bool>({profiler.GetBool("t", false), profiler.GetBool("f", true), profiler.GetBool("yes", true),
+                                 profiler.GetBool("missing", false)}),
+              std::vector<bool>({true, false, true, false}));
+    EXPECT_EQ(std::vector<int>({profiler.GetInt("n", 5), profiler.GetInt("z", 5), profiler.GetInt("missing", 5),
+                                profiler.GetInt("big", 0), profiler.GetInt("small", 0)}),
+              std::vector<int>({-42, 0, 5, INT_MAX, INT_MIN}));
     char buf[4];
     profiler.GetStringBuf("big", buf, sizeof buf, "d");
     EXPECT_STREQ(buf, "999");
@@ -102,7 +93,6 @@ TEST_F(ProfilerFile, RewritesInKeyOrderWithCrlfOnlyWhenAValueChanged)
     }
     EXPECT_EQ(Read(), "a,1\r\nautomaticreload,1\r\nb,2\r\nglobaldifficulty,-1\r\n");
     EXPECT_FALSE(FileExists(path + ".tmp"));
-
     CProfiler reread(path.c_str());
     EXPECT_EQ(reread.GetInt("globaldifficulty", 0), -1);
     EXPECT_TRUE(reread.GetBool("automaticreload", false));
@@ -110,19 +100,13 @@ TEST_F(ProfilerFile, RewritesInKeyOrderWithCrlfOnlyWhenAValueChanged)
 
 TEST_F(ProfilerFile, MissingFileIsCreatedWhenSomethingIsSet)
 {
-    {
-        CProfiler profiler(path.c_str());
-        EXPECT_EQ(profiler.GetInt("vsync", 3), 3);
-    }
+    EXPECT_EQ(CProfiler(path.c_str()).GetInt("vsync", 3), 3);
     EXPECT_FALSE(FileExists(path));
-    {
-        CProfiler profiler(path.c_str());
-        profiler.SetStringBuf("scorename", "PILOT");
-    }
+    CProfiler(path.c_str()).SetStringBuf("scorename", "PILOT");
     EXPECT_EQ(Read(), "scorename,PILOT\r\n");
 }
 
-TEST_F(ProfilerFile, AFailedRewriteLeavesTheOriginalUntouched)
+TEST_F(ProfilerFile, AFailedOrRefusedRewriteLeavesTheOriginalUntouched)
 {
     const std::string original = "scorename,PILOT\n";
     Write(original);
@@ -141,11 +125,8 @@ TEST_F(ProfilerFile, AFailedRewriteLeavesTheOriginalUntouched)
     }
     EXPECT_EQ(Read(), original);
     EXPECT_FALSE(FileExists(path + ".tmp"));
-}
-
-TEST_F(ProfilerFile, AFileTooLargeToBeSettingsIsNeitherReadNorReplaced)
-{
-    const std::string huge = "scorename,PILOT\n" + std::string(1024 * 1024, '#');
+    // A file too large to be settings is neither read nor replaced.
+    const std::string huge = original + std::string(1024 * 1024, '#');
     Write(huge);
     {
         CProfiler profiler(path.c_str());
@@ -162,10 +143,7 @@ TEST_F(ProfilerFile, ALinkedFileIsRewrittenInPlaceOfItsTargetWithItsPermissions)
     ASSERT_TRUE(WriteFileBytes(target, "a,1\n", 4));
     ASSERT_EQ(chmod(target.c_str(), 0640), 0);
     ASSERT_EQ(symlink("real.ini", path.c_str()), 0);
-    {
-        CProfiler profiler(path.c_str());
-        profiler.SetString("a", "2");
-    }
+    CProfiler(path.c_str()).SetString("a", "2");
     struct stat link, file;
     ASSERT_EQ(lstat(path.c_str(), &link), 0);
     EXPECT_TRUE(S_ISLNK(link.st_mode));
@@ -180,10 +158,7 @@ TEST(Profiler, RelativePathsAreBelowTheProgramFolder)
     const std::string name = "profiler_test.ini";
     const std::string full = GetProgramFolder() + name;
     std::remove(full.c_str());
-    {
-        CProfiler profiler(name.c_str());
-        profiler.SetInt("x", 1);
-    }
+    CProfiler(name.c_str()).SetInt("x", 1);
     EXPECT_TRUE(FileExists(full));
     std::remove(full.c_str());
 }

@@ -33,12 +33,10 @@ TEST(Unscrambler, KeyComesFromTheDigestOfTheConstant)
 
 TEST(Unscrambler, ParseHexWordReadsEightDigitsOfAnyCase)
 {
-    EXPECT_EQ(ParseHexWord("3f4c37e1"), 0x3f4c37e1u);
-    EXPECT_EQ(ParseHexWord("ABCDEF01"), 0xabcdef01u);
-    EXPECT_EQ(ParseHexWord("ff"), 0xffu);
-    EXPECT_EQ(ParseHexWord("123456789"), 0x12345678u);
-    EXPECT_EQ(ParseHexWord("1g2"), 0x102u);
-    EXPECT_EQ(ParseHexWord(""), 0u);
+    const std::pair<const char*, uint32_t> words[] = {{"3f4c37e1", 0x3f4c37e1}, {"ABCDEF01", 0xabcdef01}, {"ff", 0xff},
+                                                      {"123456789", 0x12345678}, {"1g2", 0x102}, {"", 0}};
+    for (const auto& [text, value] : words)
+        EXPECT_EQ(ParseHexWord(text), value) << text;
 }
 
 TEST(Unscrambler, StreamDependsOnLengthAndPosition)
@@ -50,13 +48,10 @@ TEST(Unscrambler, StreamDependsOnLengthAndPosition)
     const unsigned char zeros[25] = {};
     UnscrambleResource(out, zeros, 0);
     EXPECT_EQ(out[0], 0xAA);
-
     UnscrambleResource(out, zeros, 3);
     EXPECT_EQ(std::vector<unsigned char>(out, out + 4), (std::vector<unsigned char>{0x67, 0x47, 0x01, 0xAA}));
-
     UnscrambleResource(out, zeros, 4);
     EXPECT_EQ(LoadLe32(out), 4u + 0x4c37e1bdu);
-
     UnscrambleResource(out, zeros, 25);
     const unsigned char expected25[25] = {0xb9, 0x1b, 0xc2, 0xd7, 0x8f, 0x2e, 0xd7, 0x11, 0x4c,
                                           0x10, 0x0f, 0x5e, 0xec, 0x2b, 0xd1, 0x35, 0xc2, 0x3e,

@@ -25,7 +25,6 @@ protected:
         const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
         return sound_->CreateFromWave(wave.data(), wave.size());
     }
-
     std::unique_ptr<SoundSystem> sound_ =
         std::make_unique<SoundSystem>(std::make_unique<NullAudioDevice>());
 };
@@ -33,9 +32,8 @@ protected:
 TEST_F(SoundSystemTest, SlotsFillInTurnUpToSixtyFour) {
     const Bytes refused = MonoWave({}, kRate);  // no whole frame
     EXPECT_EQ(sound_->CreateFromWave(refused.data(), refused.size()), -1);
-    for (int slot = 0; slot < SoundSystem::kSlotCount; ++slot) {
+    for (int slot = 0; slot < SoundSystem::kSlotCount; ++slot)
         ASSERT_EQ(LoadTone(), slot);
-    }
     EXPECT_EQ(LoadTone(), -1);
     EXPECT_TRUE(sound_->IsLoaded(63));
 }
@@ -72,7 +70,6 @@ TEST_F(SoundSystemTest, FadeStopsTheMusicAfterFiveHundredFrames) {
     sound_->Update();
     EXPECT_FALSE(sound_->IsPlaying(music));
     EXPECT_EQ(sound_->GetVolume(music), -5000);
-
     sound_->PlayMusic(music, 1);
     sound_->SetVolume(music, -4990);
     sound_->FadeOutMusic();
@@ -95,7 +92,6 @@ TEST_F(SoundSystemTest, NewMusicStopsTheOldAndRestoresEveryVolume) {
     EXPECT_EQ(sound_->GetVolume(effect), 0);
     sound_->Update();
     EXPECT_EQ(sound_->GetVolume(second), 0);
-
     sound_->StopMusic();
     EXPECT_FALSE(sound_->IsPlaying(second));
     sound_->FadeOutMusic();  // no current music
@@ -104,12 +100,14 @@ TEST_F(SoundSystemTest, NewMusicStopsTheOldAndRestoresEveryVolume) {
     EXPECT_EQ(sound_->GetVolume(second), 0);
 }
 
-TEST(SoundSystemMixTest, LoopIndexAndPanAtAPosition) {
+// Four frames of a constant 10000 through a real mixer.
+TEST(SoundSystemMixTest, LoopIndexPanFollowUpAndWrappers) {
     auto device = std::make_unique<Mixer>(kRate);
     Mixer* mixer = device.get();
     SoundSystem sound(std::move(device));
     const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
     const int slot = sound.CreateFromWave(wave.data(), wave.size());
+    const int first = slot, next = sound.CreateFromWave(wave.data(), wave.size());
     int16_t out[20];
     for (int loopIndex : {0, 1, 2, 7}) {
         sound.Play(slot, loopIndex);
@@ -127,16 +125,6 @@ TEST(SoundSystemMixTest, LoopIndexAndPanAtAPosition) {
     EXPECT_EQ(out[0], 10000);
     EXPECT_NEAR(out[1], 1000, 1);
     EXPECT_FALSE(sound.IsPlaying(slot));
-}
-
-TEST(SoundSystemMixTest, FollowUpStartsWhenTheFirstSoundEndsAndWrappers) {
-    auto device = std::make_unique<Mixer>(kRate);
-    Mixer* mixer = device.get();
-    SoundSystem sound(std::move(device));
-    const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
-    const int first = sound.CreateFromWave(wave.data(), wave.size());
-    const int next = sound.CreateFromWave(wave.data(), wave.size());
-    int16_t out[20];
     for (bool stopped : {false, true}) {  // stopping a sound drops its follow-up
         sound.QueueFollowUp(first, next, 1);
         sound.Play(first, 0);
@@ -171,14 +159,13 @@ TEST(SoundSystemDeviceListTest, KeepsTheFirstTenOutputDevices) {
     EXPECT_EQ(list, std::vector<std::string>(10, "out"));
 }
 
-TEST(SoundSystemNoDeviceTest, LoadsFailAndPlaysDoNothing) {
-    SoundSystem sound(nullptr);
-    const Bytes wave = MonoWave(std::vector<int16_t>(4, 10000), kRate);
-    EXPECT_EQ(sound.CreateFromWave(wave.data(), wave.size()), -1);
-    sound.PlayMusic(0, 1);
-    sound.FadeOutMusic();
-    sound.Update();
-    EXPECT_FALSE(sound.IsPlaying(0));
+TEST_F(SoundSystemTest, WithoutADeviceLoadsFailAndPlaysDoNothing) {
+    sound_ = std::make_unique<SoundSystem>(nullptr);
+    EXPECT_EQ(LoadTone(), -1);
+    sound_->PlayMusic(0, 1);
+    sound_->FadeOutMusic();
+    sound_->Update();
+    EXPECT_FALSE(sound_->IsPlaying(0));
 }
 
 class SoundLoadTest : public SoundSystemTest {
@@ -188,13 +175,11 @@ protected:
         std::remove(path_.c_str());
         ClearResources();
     }
-
     // The registry keeps a pointer to the entry.
     void Register(const Bytes& stored) {
         entry_ = {"SE", "#7001", stored.data(), stored.size()};
         RegisterResources(&entry_, 1);
     }
-
     const std::string path_ = ComposeProgramPath("#7001", "SE", ".ogg");
     const Bytes ogg_ = EncodeOgg(Sine(800, 1, 0.5f, 0.01f), 1, kRate, 1);
     const Bytes corrupt_ = Bytes(600, 0x11);
@@ -221,7 +206,6 @@ TEST_F(SoundLoadTest, LooseFileReplacesTheResource) {
     int handle = -1;
     sound_->Load(&handle, "#7001", "SE");
     EXPECT_EQ(handle, 0);
-
     // Taken even when it cannot be decoded.
     ASSERT_TRUE(WriteFileBytes(path_, corrupt_.data(), corrupt_.size()));
     int second = -1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // Counts the hooks the base calls through the virtual table.
@@ -25,12 +27,13 @@ void UpdateFrames(CSprite& s, int frames)
         s.Update();
 }
 
+std::vector<float> Floats(const Vec3& v) { return {v.x, v.y, v.z}; }
+
 }  // namespace
 
 TEST(Sprite, NewSpritesTakeIncreasingSerialIds)
 {
-    CSprite a;
-    CSprite b;
+    CSprite a, b;
     EXPECT_EQ(b.serialId, a.serialId + 1);
     EXPECT_EQ(g_spriteSerial, b.serialId + 1);
     EXPECT_EQ(a.state, STATE_ACTIVE);
@@ -45,14 +48,12 @@ TEST(Sprite, StartDelayOnlyDriftsByImpulseThenRunsTheWholeUpdate)
     s.SetVelocity(1, 0, 0);
     s.impulse = {0, 1, 0};
     s.lifeFrames = s.lifeLeft = 5;
-
     UpdateFrames(s, 2);
     EXPECT_EQ(s.position.x, 0.0f);
     EXPECT_FLOAT_EQ(s.position.y, 1.95f);
     EXPECT_EQ(s.lifeLeft, 5);
     EXPECT_EQ(s.starts, 0);
     EXPECT_TRUE(s.IsWaiting());
-
     s.Update();
     EXPECT_EQ(s.starts, 1);
     EXPECT_EQ(s.position.x, 1.0f);
@@ -66,36 +67,32 @@ TEST(Sprite, MoveToFollowsHermiteAndLandsExactlyOnTheEnd)
     Probe s;
     s.SetPosition(0, 0, 0);
     s.MoveTo(4, 2, 0, 0.25f);
-    const float expected[] = {0.0f, 4 * 0.15625f, 2.0f};
-    for (float x : expected) {
+    for (float x : {0.0f, 4 * 0.15625f, 2.0f}) {
         s.Update();
         EXPECT_FLOAT_EQ(s.position.x, x);
         EXPECT_EQ(s.arrivals, 0);
     }
     s.Update();
-    EXPECT_EQ(s.position.x, 4.0f);
-    EXPECT_EQ(s.position.y, 2.0f);
+    EXPECT_EQ(Floats(s.position), (std::vector<float>{4, 2, 0}));
     EXPECT_EQ(s.arrivals, 1);
     EXPECT_EQ(s.motionProgress, -1.0f);
     // Motion writes the position directly; only the velocity step goes through SetPosition.
     EXPECT_EQ(s.positionSets, 1 + 4);
 }
 
-TEST(Sprite, EaseOutCurveWithASmallStepStopsShortOfItsEnd)
+TEST(Sprite, CurvesEaseOutShortOfTheirEndOrSpeedUpAndArrive)
 {
-    Probe s;
-    s.MoveCurve(10, 0, 0, 5, 5, 0, 0.005f, 1);
-    EXPECT_EQ(s.motionStep, 0.005f);
-    UpdateFrames(s, 5000);
-    EXPECT_LT(s.motionProgress, 0.0f);
-    EXPECT_EQ(s.arrivals, 0);
-    EXPECT_LT(s.position.x, 10.0f);
-    const Vec3 stopped = s.position;
-    UpdateFrames(s, 10);
-    EXPECT_EQ(s.position.x, stopped.x);
-
-    // Mode 0 starts at a quarter of its top step, speeds up and arrives.
-    Probe fast;
+    Probe slow, fast;
+    slow.MoveCurve(10, 0, 0, 5, 5, 0, 0.005f, 1);
+    EXPECT_EQ(slow.motionStep, 0.005f);
+    UpdateFrames(slow, 5000);
+    EXPECT_LT(slow.motionProgress, 0.0f);
+    EXPECT_EQ(slow.arrivals, 0);
+    EXPECT_LT(slow.position.x, 10.0f);
+    const float stopped = slow.position.x;
+    UpdateFrames(slow, 10);
+    EXPECT_EQ(slow.position.x, stopped);
+    // Mode 0 starts at a quarter of its top step.
     fast.MoveCurve(10, 0, 0, 5, 5, 0, 0.05f, 0);
     EXPECT_EQ(fast.motionStep, 0.0125f);
     UpdateFrames(fast, 2000);
@@ -113,7 +110,6 @@ TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
     EXPECT_EQ(s.velocity.y, 1.0f);
     EXPECT_EQ(s.rotationTweenProgress, -1.0f);
     EXPECT_EQ(s.velocityTweenProgress, -1.0f);
-
     s.SetRotation(0, 0, 0);
     s.TweenRotation(0, 0, 1, 0.5f);
     s.SetRotation(1, 0, 0);
@@ -123,17 +119,14 @@ TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
 
 TEST(Sprite, PushRules)
 {
-    CSprite fixed;
+    CSprite fixed, s;
     fixed.pushable = false;
     fixed.MoveTo(1, 0, 0, 0.1f);
-    Vec3 impulse{0.5f, 0, 0};
-    Vec3 spin{0, 0, 1};
+    Vec3 impulse{0.5f, 0, 0}, spin{0, 0, 1};
     fixed.Push(&impulse, &spin);
     EXPECT_EQ(fixed.motionProgress, 0.0f);
     EXPECT_FALSE(fixed.IsPushed());
     EXPECT_EQ(spin.z, 1.0f);
-
-    CSprite s;
     s.pushFactor = 0.5f;
     s.MoveTo(1, 0, 0, 0.1f);
     s.TweenRotation(0, 0, 1, 0.1f);
@@ -143,13 +136,10 @@ TEST(Sprite, PushRules)
     s.Push(&impulse, &spin);
     EXPECT_EQ(spin.z, 0.5f) << "the caller's spin is scaled in place";
     EXPECT_EQ(s.spin.z, 0.75f);
-    EXPECT_EQ(s.impulse.x, 0.5f);
-    EXPECT_EQ(s.impulse.y, 0.0f);
-    EXPECT_EQ(s.motionProgress, -1.0f);
-    EXPECT_EQ(s.rotationTweenProgress, -1.0f);
-    EXPECT_EQ(s.velocityTweenProgress, -1.0f);
+    EXPECT_EQ(Floats(s.impulse), (std::vector<float>{0.5f, 0, 0}));
+    EXPECT_EQ(std::vector<float>({s.motionProgress, s.rotationTweenProgress, s.velocityTweenProgress}),
+              std::vector<float>(3, -1.0f));
     EXPECT_TRUE(s.IsPushed());
-
     // The impulse decays by 0.95 a frame and snaps to zero once small.
     UpdateFrames(s, 300);
     EXPECT_FALSE(s.IsPushed());
@@ -160,8 +150,7 @@ TEST(Sprite, OffViewBoundsDependOnDepthAndMargin)
 {
     struct Case {
         Vec3 p;
-        bool narrow;
-        bool dies;
+        bool narrow, dies;
     };
     const Case cases[] = {
         {{10, 0, 0}, false, false}, {{10.01f, 0, 0}, false, true}, {{0, -10.01f, 0}, false, true},
@@ -178,7 +167,6 @@ TEST(Sprite, OffViewBoundsDependOnDepthAndMargin)
         EXPECT_EQ(s.leftView, c.dies) << c.p.x << ' ' << c.p.y << ' ' << c.p.z << " narrow " << c.narrow;
         EXPECT_EQ(s.state, c.dies ? STATE_DEAD : STATE_ACTIVE);
     }
-
     CSprite dying;
     dying.dieOffView = true;
     dying.dyingFrames = 10;
@@ -191,15 +179,11 @@ TEST(Sprite, OffViewBoundsDependOnDepthAndMargin)
 
 TEST(Sprite, IsInViewAndHitTestBoundaries)
 {
-    CSprite s;
-    s.SetPosition(5, 5, 0);
-    EXPECT_TRUE(s.IsInView());
-    s.SetPosition(5.01f, 0, 0);
-    EXPECT_FALSE(s.IsInView());
-    s.SetPosition(0, 0, 40.01f);
-    EXPECT_FALSE(s.IsInView());
-
-    CSprite a, b;
+    CSprite s, a, b;
+    for (const Vec3& p : {Vec3{5, 5, 0}, Vec3{5.01f, 0, 0}, Vec3{0, 0, 40.01f}}) {
+        s.SetPosition(p.x, p.y, p.z);
+        EXPECT_EQ(s.IsInView(), p.x == 5.0f) << p.x << ' ' << p.z;
+    }
     a.hitRadius = 0.1f;
     b.hitRadius = 0.5f;
     b.SetPosition(0.3f, 0.4f, 0);
@@ -217,45 +201,37 @@ TEST(Sprite, IsInViewAndHitTestBoundaries)
     EXPECT_FALSE(HitTest(&a, &b));
 }
 
-TEST(Sprite, TimersRunInOrderOnTheCurrentState)
+TEST(Sprite, TimersRunInOrderOnTheCurrentStateAndDamageKills)
 {
-    CSprite s;
-    s.appearFrames = 2;
+    CSprite s, quick;
+    s.appearFrames = s.dyingFrames = 2;
     s.lifeFrames = s.lifeLeft = 2;
-    s.dyingFrames = 2;
     s.Appear();
     EXPECT_EQ(s.state, STATE_APPEARING);
-    const int expectedStates[] = {STATE_APPEARING, STATE_ACTIVE, STATE_ACTIVE, STATE_DYING, STATE_DYING,
-                                  STATE_DEAD};
-    for (int expected : expectedStates) {
+    for (int expected : {STATE_APPEARING, STATE_ACTIVE, STATE_ACTIVE, STATE_DYING, STATE_DYING, STATE_DEAD}) {
         s.Update();
         EXPECT_EQ(s.state, expected) << "age " << s.age;
     }
     EXPECT_EQ(s.dyingLeft, 0);
-
-    CSprite quick;
     quick.Appear();
     EXPECT_EQ(quick.state, STATE_ACTIVE);
-    quick.Die();
-    EXPECT_EQ(quick.state, STATE_DEAD);
-    quick.Die();
-    EXPECT_EQ(quick.state, STATE_DEAD);
-}
-
-TEST(Sprite, DamageClampsAtZeroAndKills)
-{
-    CSprite s;
-    s.hp = 30;
-    s.dyingFrames = 20;
-    s.Damage(10);
-    EXPECT_EQ(s.hp, 20);
-    EXPECT_EQ(s.state, STATE_ACTIVE);
-    s.Damage(50);
-    EXPECT_EQ(s.hp, 0);
-    EXPECT_EQ(s.state, STATE_DYING);
-    EXPECT_EQ(s.dyingLeft, 20);
-    EXPECT_DOUBLE_EQ(s.DyingRatio(), 1.0);
-    EXPECT_EQ(s.LifeRatio(), 0.0);
+    for (int i = 0; i < 2; ++i) {
+        quick.Die();
+        EXPECT_EQ(quick.state, STATE_DEAD);
+    }
+    // Damage clamps at zero and kills.
+    CSprite hit;
+    hit.hp = 30;
+    hit.dyingFrames = 20;
+    hit.Damage(10);
+    EXPECT_EQ(hit.hp, 20);
+    EXPECT_EQ(hit.state, STATE_ACTIVE);
+    hit.Damage(50);
+    EXPECT_EQ(hit.hp, 0);
+    EXPECT_EQ(hit.state, STATE_DYING);
+    EXPECT_EQ(hit.dyingLeft, 20);
+    EXPECT_DOUBLE_EQ(hit.DyingRatio(), 1.0);
+    EXPECT_EQ(hit.LifeRatio(), 0.0);
 }
 
 TEST(Sprite, KilledOnAPathCoastsWithItsLastMovement)
@@ -269,7 +245,6 @@ TEST(Sprite, KilledOnAPathCoastsWithItsLastMovement)
     s.Die();
     EXPECT_EQ(s.motionProgress, -1.0f);
     EXPECT_EQ(s.velocity.x, last.x);
-    EXPECT_EQ(s.slowDown, 0.98f);
     const float before = s.position.x;
     s.Update();
     EXPECT_FLOAT_EQ(s.position.x, before + last.x * 0.98f);
@@ -277,7 +252,7 @@ TEST(Sprite, KilledOnAPathCoastsWithItsLastMovement)
 
 TEST(Sprite, SlowDownAndSpeedUpEndWithTheirHooks)
 {
-    Probe slow;
+    Probe slow, fast;
     slow.SetVelocitySteps(0.1f, 0, 0, 4);
     slow.TweenVelocity(5, 0, 0, 0.01f);
     slow.SetSlowDown(0.5f);
@@ -286,11 +261,8 @@ TEST(Sprite, SlowDownAndSpeedUpEndWithTheirHooks)
     EXPECT_FLOAT_EQ(slow.subStepVelocity.x, 0.05f / 4);
     UpdateFrames(slow, 5);
     EXPECT_EQ(slow.stops, 1);
-    EXPECT_EQ(slow.velocity.x, 0.0f);
-    EXPECT_EQ(slow.slowDown, 0.0f);
+    EXPECT_EQ(std::vector<float>({slow.velocity.x, slow.slowDown}), std::vector<float>(2, 0.0f));
     EXPECT_EQ(slow.subSteps, 4);
-
-    Probe fast;
     fast.SetVelocity(0.1f, 0, 0);
     fast.SetSpeedUp(2.0f, 0.5f);
     UpdateFrames(fast, 2);
@@ -301,23 +273,16 @@ TEST(Sprite, SlowDownAndSpeedUpEndWithTheirHooks)
     EXPECT_EQ(fast.speedUp, 0.0f);
 }
 
-TEST(Sprite, WorldMatrixRotatesXThenYThenZThenMoves)
+TEST(Sprite, WorldMatrixRotatesXThenYThenZThenMovesAfterTheOffset)
 {
     CSprite s;
     s.SetPosition(1, 2, 3);
     s.SetRotation(0, 0, 0.25f);
     s.spin = {0, 0, 0.25f};
-    Matrix world;
+    Matrix world, offset;
     s.GetWorldMatrix(&world);
-    const Vec3 p = Vec3TransformCoord({1, 0, 0}, world);
-    EXPECT_NEAR(p.x, 1.0f, 1e-6f);
-    EXPECT_NEAR(p.y, 3.0f, 1e-6f);
-    EXPECT_NEAR(p.z, 3.0f, 1e-6f);
-
-    // The offset is applied before the rotation.
-    s.GetWorldMatrixEx(&world, 0.5f, 0, 0, 0, 1, 0);
-    const Vec3 q = Vec3TransformCoord({0, 0, 0}, world);
-    EXPECT_NEAR(q.x, 1.0f, 1e-6f);
-    EXPECT_NEAR(q.y, 2.0f, 1e-6f);
-    EXPECT_NEAR(q.z, 4.0f, 1e-6f);
+    s.GetWorldMatrixEx(&offset, 0.5f, 0, 0, 0, 1, 0);
+    const Vec3 p = Vec3TransformCoord({1, 0, 0}, world), q = Vec3TransformCoord({0, 0, 0}, offset);
+    EXPECT_NEAR(Vec3Length(p - Vec3{1, 3, 3}), 0.0f, 1e-6f);
+    EXPECT_NEAR(Vec3Length(q - Vec3{1, 2, 4}), 0.0f, 1e-6f);
 }

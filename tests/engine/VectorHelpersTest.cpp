@@ -51,7 +51,6 @@ TEST(VectorHelpers, AngleBetweenAndZeroVectors)
     EXPECT_NEAR(AngleBetween(&a, &zero), 3.14159265358979 / 2, 1e-12);
     const Vec3 odd{0.1f, 0.7f, 0.3f};
     EXPECT_FALSE(std::isnan(AngleBetween(&odd, &odd)));
-
     Vec3 v = zero;
     VecNormalizeScale(&v, 5);
     EXPECT_EQ(v.x, 0.0f);
@@ -60,17 +59,6 @@ TEST(VectorHelpers, AngleBetweenAndZeroVectors)
     VecNormalizeScale(&w, 10);
     EXPECT_FLOAT_EQ(w.x, 6.0f);
     EXPECT_FLOAT_EQ(w.y, 8.0f);
-}
-
-TEST(VectorHelpers, TurningByHalfTurns)
-{
-    Vec3 v{1, 0, 5};
-    RotateZ(&v, 0.5f);
-    EXPECT_TRUE(std::fabs(v.x) < 1e-6f && std::fabs(v.y - 1.0f) < 1e-6f && v.z == 5.0f);
-    const Vec2 in{0, 2};
-    Vec3 out{9, 9, 9};
-    Rotate2D(&out, &in, 1.0f);
-    EXPECT_TRUE(std::fabs(out.x) < 1e-6f && std::fabs(out.y + 2.0f) < 1e-6f && out.z == 0.0f);
 }
 
 TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
@@ -84,7 +72,6 @@ TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
         ASSERT_LE(std::fabs(p.x), 15.0f);
         ASSERT_LE(std::fabs(p.y), 15.0f);
     }
-
     // Coin, position along the edge, second coin, depth beyond the edge.
     SeedRandom(99);
     const int side = RandomInt(2);
@@ -104,15 +91,18 @@ TEST(VectorHelpers, RandomEdgePointLiesOutsideTheFieldAndDrawsInOrder)
 
 TEST(VectorHelpers, TurningPointsAboutAxesInOrder)
 {
-    // About x, then y: (0, 1, 0) goes to +z, then to +x.
-    Vec3 a{1, 0, 0}, b{0, 1, 0}, c{1, 0, 0};
+    // About x, then y: (0, 1, 0) goes to +z, then to +x. Angles are in half turns.
+    Vec3 a{1, 0, 0}, b{0, 1, 0}, c{1, 0, 0}, z{1, 0, 5}, flat{9, 9, 9};
     RotateXYZ(&a, 0.0f, 0.0f, 0.5f);
     RotateXYZ(&b, 0.5f, 0.5f, 0.0f);
     RotateAboutY(&c, 0.5f);
+    RotateZ(&z, 0.5f);
+    const Vec2 in{0, 2};
+    Rotate2D(&flat, &in, 1.0f);
     Matrix world;
     BuildWorldMatrix(&world, 0.0f, 0.0f, kPi / 2, 2.0f, 3.0f, 4.0f);
-    const Vec3 got[] = {a, b, c, Vec3TransformCoord({1, 0, 0}, world)};
-    const Vec3 expected[] = {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}, {2, 4, 4}};
-    for (int i = 0; i < 4; ++i)
+    const Vec3 got[] = {a, b, c, Vec3TransformCoord({1, 0, 0}, world), z, flat};
+    const Vec3 expected[] = {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}, {2, 4, 4}, {0, 1, 5}, {0, -2, 0}};
+    for (int i = 0; i < 6; ++i)
         EXPECT_NEAR(Vec3Length(got[i] - expected[i]), 0.0f, 1e-6f) << i;
 }

@@ -61,11 +61,9 @@ TEST(VectorMath, InverseTransposeAndNormalize)
     Matrix untouched = MatrixIdentity();
     EXPECT_FALSE(MatrixInverse(&untouched, MatrixScaling(1, 0, 1)));
     EXPECT_EQ(untouched, MatrixIdentity());
-
     const Matrix t = MatrixTranspose(MatrixTranslation(1, 2, 3));
     ExpectNear({t.m[0][3], t.m[1][3], t.m[2][3]}, {1, 2, 3});
     EXPECT_EQ(t.m[3][0], 0.0f);
-
     const Vec3 zero = Vec3Normalize({0, 0, 0});
     EXPECT_TRUE(zero.x == 0.0f && zero.y == 0.0f && zero.z == 0.0f);
     const Vec2 zero2 = Vec2Normalize({0, 0});

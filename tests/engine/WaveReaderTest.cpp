@@ -23,7 +23,6 @@ TEST(WaveReaderTest, ReadsFormatAndSamplesPastOtherChunks) {
     const Bytes list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'x', 'y', 'z', 0};
     image.insert(image.begin() + 12, list.begin(), list.end());
     StoreLe32(&image[4], static_cast<uint32_t>(image.size() - 8));
-
     WaveData wave;
     ASSERT_TRUE(ReadWave(image.data(), image.size(), &wave));
     EXPECT_EQ(wave.format.channels, 2);

@@ -8,26 +8,13 @@ namespace {
 
 const char* const kCube = R"(xof 0303txt 0032
 // A cube with one normal per face, texture coordinates and two materials.
-template Vector {
- <3D82AB5E-62DA-11cf-AB39-0020AF71E433>
- FLOAT x;
- FLOAT y;
- FLOAT z;
-}
+template Vector { <3D82AB5E-62DA-11cf-AB39-0020AF71E433> FLOAT x; FLOAT y; FLOAT z; }
 template MeshMaterialList {
- <F6F23F42-7686-11CF-8F52-0040333594A3>
- DWORD nMaterials;
- DWORD nFaceIndexes;
- array DWORD faceIndexes[nFaceIndexes];
- [Material <3D82AB4D-62DA-11CF-AB39-0020AF71E433>]
+ <F6F23F42-7686-11CF-8F52-0040333594A3> DWORD nMaterials; DWORD nFaceIndexes;
+ array DWORD faceIndexes[nFaceIndexes]; [Material <3D82AB4D-62DA-11CF-AB39-0020AF71E433>]
 }
 Header { 1; 0; 1; }
-Material Red {
- 1.000000;0.000000;0.000000;1.000000;;
- 8.000000;
- 0.500000;0.500000;0.500000;;
- 0.100000;0.000000;0.000000;;
-}
+Material Red { 1.000000;0.000000;0.000000;1.000000;; 8.000000; 0.500000;0.500000;0.500000;; 0.100000;0.000000;0.000000;; }
 Mesh Cube {
  8;
  -1.0;-1.0;-1.0;, 1.0;-1.0;-1.0;, 1.0;1.0;-1.0;, -1.0;1.0;-1.0;,
@@ -36,27 +23,16 @@ Mesh Cube {
  4;0,3,2,1;, 4;4,5,6,7;, 4;0,4,7,3;, 4;1,2,6,5;, 4;0,1,5,4;, 4;3,7,6,2;;
  VertexDuplicationIndices { 8; 8; 0,1,2,3,4,5,6,7;; }
  MeshNormals {
-  6;
-  0.0;0.0;-1.0;, 0.0;0.0;1.0;, -1.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;-1.0;0.0;, 0.0;1.0;0.0;;
-  6;
-  4;0,0,0,0;, 4;1,1,1,1;, 4;2,2,2,2;, 4;3,3,3,3;, 4;4,4,4,4;, 4;5,5,5,5;;
+  6; 0.0;0.0;-1.0;, 0.0;0.0;1.0;, -1.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;-1.0;0.0;, 0.0;1.0;0.0;;
+  6; 4;0,0,0,0;, 4;1,1,1,1;, 4;2,2,2,2;, 4;3,3,3,3;, 4;4,4,4,4;, 4;5,5,5,5;;
  }
  MeshTextureCoords {
-  8;
-  0.0;0.0;, 0.125;0.875;, 0.25;0.75;, 0.375;0.625;, 0.5;0.5;, 0.625;0.375;, 0.75;0.25;, 0.875;0.125;;
+  8; 0.0;0.0;, 0.125;0.875;, 0.25;0.75;, 0.375;0.625;, 0.5;0.5;, 0.625;0.375;, 0.75;0.25;, 0.875;0.125;;
  }
  MeshMaterialList {
-  2;
-  6;
-  0,1,0,1,0,1;;
+  2; 6; 0,1,0,1,0,1;;
   { Red }
-  Material {
-   1.0;1.0;1.0;0.5;;
-   0.0;
-   0.0;0.0;0.0;;
-   0.2;0.3;0.4;;
-   TextureFilename { "maps\\sub/210.png"; }
-  }
+  Material { 1.0;1.0;1.0;0.5;; 0.0; 0.0;0.0;0.0;; 0.2;0.3;0.4;; TextureFilename { "maps\\sub/210.png"; } }
  }
 }
 )";
@@ -82,10 +58,9 @@ TEST(XFile, CubeSplitsVerticesPerFaceNormalAndGroupsFacesByMaterial)
     EXPECT_EQ(mesh.vertices.size(), 24u);
     ASSERT_EQ(mesh.indices.size(), 36u);
     ASSERT_EQ(mesh.subsets.size(), 2u);
-    EXPECT_EQ(mesh.subsets[0].firstTriangle, 0);
-    EXPECT_EQ(mesh.subsets[0].triangleCount, 6);
-    EXPECT_EQ(mesh.subsets[1].firstTriangle, 6);
-    EXPECT_EQ(mesh.subsets[1].triangleCount, 6);
+    EXPECT_EQ(std::vector<int>({mesh.subsets[0].firstTriangle, mesh.subsets[0].triangleCount,
+                                mesh.subsets[1].firstTriangle, mesh.subsets[1].triangleCount}),
+              std::vector<int>({0, 6, 6, 6}));
     // Material 0 holds faces 0, 2, 4 (normals -z, -x, -y), in file order.
     const Vec3 faceNormals[6] = {{0, 0, -1}, {-1, 0, 0}, {0, -1, 0}, {0, 0, 1}, {1, 0, 0}, {0, 1, 0}};
     for (size_t t = 0; t < 12; ++t) {
@@ -103,20 +78,12 @@ TEST(XFile, CubeSplitsVerticesPerFaceNormalAndGroupsFacesByMaterial)
             EXPECT_FLOAT_EQ(v.uv.y, 0.25f);
         }
     }
-
     ASSERT_EQ(mesh.materials.size(), 2u);
-    const MeshMaterial& red = mesh.materials[0];
-    EXPECT_EQ(red.diffuse.r, 1.0f);
-    EXPECT_EQ(red.diffuse.g, 0.0f);
-    EXPECT_EQ(red.diffuse.a, 1.0f);
-    EXPECT_EQ(red.power, 8.0f);
-    EXPECT_EQ(red.specular.g, 0.5f);
-    EXPECT_EQ(red.emissive.r, 0.1f);
-    EXPECT_EQ(red.ambient.r, 0.0f);
+    const MeshMaterial &red = mesh.materials[0], &textured = mesh.materials[1];
+    EXPECT_EQ(std::vector<float>({red.diffuse.r, red.diffuse.g, red.diffuse.a, red.power, red.specular.g,
+                                  red.emissive.r, red.ambient.r, textured.diffuse.a, textured.emissive.b}),
+              std::vector<float>({1, 0, 1, 8, 0.5f, 0.1f, 0, 0.5f, 0.4f}));
     EXPECT_TRUE(red.textureFileName.empty());
-    const MeshMaterial& textured = mesh.materials[1];
-    EXPECT_EQ(textured.diffuse.a, 0.5f);
-    EXPECT_EQ(textured.emissive.b, 0.4f);
     EXPECT_EQ(textured.textureFileName, "maps\\\\sub/210.png");
 }
 
@@ -124,13 +91,8 @@ TEST(XFile, FacesBecomeFansAndMeshesWithoutMaterialsGetAWhiteOne)
 {
     MeshData mesh;
     ASSERT_TRUE(Parse(&mesh, R"(xof 0303txt 0032
-Mesh {
- 10;
- 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;, 5;5;5;, 2;0;0;, 3;0;0;, 3;1;0;, 2.5;2;0;, 2;1;0;;
- 2;
- 4;0,1,2,3;,
- 5;5,6,7,8,9;;
-})"));
+Mesh { 10; 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;, 5;5;5;, 2;0;0;, 3;0;0;, 3;1;0;, 2.5;2;0;, 2;1;0;;
+ 2; 4;0,1,2,3;, 5;5,6,7,8,9;; })"));
     // The unused position 4 is dropped.
     EXPECT_EQ(mesh.vertices.size(), 9u);
     EXPECT_EQ(mesh.indices, (std::vector<uint32_t>{0, 1, 2, 0, 2, 3, 4, 5, 6, 4, 6, 7, 4, 7, 8}));
