@@ -10,15 +10,12 @@ class FramePassTest : public GameFixture {
 protected:
     void AddProbeToEveryList()
     {
-        AddProbe(g_backLayerList, "back");
-        AddProbe(g_skyList, "sky");
-        AddProbe(g_enemyList, "enemy");
-        AddProbe(g_playerAttackList, "attack");
-        AddProbe(g_enemyShotList, "shot");
-        AddProbe(g_effectList, "effect");
-        AddProbe(g_glowList, "glow");
-        AddProbe(g_systemSpriteList, "system");
-        AddProbe(g_overlayList, "overlay");
+        const std::pair<SpriteList*, const char*> lists[] = {
+            {&g_backLayerList, "back"},   {&g_skyList, "sky"},       {&g_enemyList, "enemy"},
+            {&g_playerAttackList, "attack"}, {&g_enemyShotList, "shot"}, {&g_effectList, "effect"},
+            {&g_glowList, "glow"},        {&g_systemSpriteList, "system"}, {&g_overlayList, "overlay"}};
+        for (const auto& [list, name] : lists)
+            AddProbe(*list, name);
     }
 };
 

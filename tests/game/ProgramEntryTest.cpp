@@ -132,7 +132,7 @@ TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSett
         int exitCode;
         const char* message;
     } cases[] = {{"no display", &ScriptedHost::videoWorks, 1, "No display found"},
-                 {"no window", &ScriptedHost::windowWorks, 0, nullptr},
+                 {"no window", &ScriptedHost::windowWorks, 0, ""},
                  {"no drawing device", &ScriptedHost::graphicsWorks, 0, "Failure to Initializing Direct3D8."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -142,10 +142,8 @@ TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSett
         testing::internal::CaptureStderr();
         EXPECT_EQ(RunProgram(failing), c.exitCode);
         const std::string errors = testing::internal::GetCapturedStderr();
-        if (c.message)
-            EXPECT_NE(errors.find(c.message), std::string::npos);
-        else
-            EXPECT_EQ(errors, "");
+        EXPECT_NE(errors.find(c.message), std::string::npos);
+        EXPECT_EQ(errors.empty(), *c.message == '\0');
         EXPECT_FALSE(failing.windowShown);
         EXPECT_EQ(ReadText("vostrelle.ini"), settings);
         EXPECT_EQ(g_player, nullptr);
