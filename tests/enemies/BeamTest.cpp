@@ -1,22 +1,19 @@
-#include "EnemyKindFixture.h"
-
 #include "actors/InvisibleCollision.h"
-#include "actors/LightParticle.h"
 #include "actors/enemies/Beam.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <array>
 #include <tuple>
 
 namespace {
 
-class BeamTest : public EnemyKindFixture {
-protected:
-    CBeam* Fire(const Vec3& direction)
-    {
-        CreateBeam(1.0f, 2.0f, 0.0f, &direction);
-        return static_cast<CBeam*>(g_effectList.back());
-    }
-};
+using BeamTest = EnemiesFixture;
+
+CBeam* Fire(const Vec3& direction)
+{
+    CreateBeam(1.0f, 2.0f, 0.0f, &direction);
+    return static_cast<CBeam*>(g_effectList.back());
+}
 
 TEST_F(BeamTest, PointsAlongItsDirectionNarrowingAndFadingToBlueOverSixtyFrames)
 {
@@ -36,8 +33,8 @@ TEST_F(BeamTest, PointsAlongItsDirectionNarrowingAndFadingToBlueOverSixtyFrames)
     const RecordedDraw& half = device.draws.at(0);
     EXPECT_NEAR(half.colorVertices[0].x, 0.125f, 1e-4);
     EXPECT_EQ(half.colorVertices[0].color >> 24, 127u);
-    const Color& colour = half.state.material.emissive;
-    EXPECT_EQ((std::array{colour.r, colour.g, colour.b}), (std::array{0.5f, 0.5f, 1.0f}));
+    const Color& c = half.state.material.emissive;
+    EXPECT_EQ((std::array{c.r, c.g, c.b}), (std::array{0.5f, 0.5f, 1.0f}));
     for (int frame = 0; frame < 30; ++frame) {
         EXPECT_EQ(beam->state, STATE_DYING);
         beam->Update();
@@ -60,7 +57,7 @@ TEST_F(BeamTest, LaysTwentyVolumesAlongItsFirstTenUnitsOnlyWhileAtLeastFourTenth
             ExpectNear(volume->position, {1.0f + 0.5f * static_cast<float>(i), 2.0f, 0.0f});
             EXPECT_EQ(std::tuple(volume->hitRadius, volume->power, volume->mode), std::tuple(0.5f, 1, COLLISION_PLAIN));
         }
-        ClearEnemySide();
+        Clear();
     }
 }
 

@@ -1,16 +1,14 @@
-#include "EnemyKindFixture.h"
-
 #include "actors/Bomb.h"
 #include "actors/LockOnSite.h"
 #include "actors/PlayerShot.h"
-#include "actors/enemies/Bit.h"
 #include "game/Collisions.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <cmath>
 
 namespace {
 
-using BitTest = EnemyKindFixture;
+using BitTest = EnemiesFixture;
 
 TEST_F(BitTest, StartsAtWholeNumbersFarOutsideThenFliesInOverFourHundredEightyFrames)
 {
@@ -22,8 +20,7 @@ TEST_F(BitTest, StartsAtWholeNumbersFarOutsideThenFliesInOverFourHundredEightyFr
         const float beyond = d[2] < 0.5f ? std::trunc(20.0f - 10.0f * d[3]) : std::trunc(-10.0f - 10.0f * d[3]);
         EXPECT_EQ(bit->position.x, d[0] < 0.5f ? across : beyond);
         EXPECT_EQ(bit->position.y, d[0] < 0.5f ? beyond : across);
-        EXPECT_FLOAT_EQ(bit->motionEnd.x, 10.0f * d[4] - 5.0f);
-        EXPECT_FLOAT_EQ(bit->motionEnd.y, 10.0f * d[5] - 5.0f);
+        ExpectNear(bit->motionEnd, {10.0f * d[4] - 5.0f, 10.0f * d[5] - 5.0f, 0.0f}, 1e-6f);
         EXPECT_FLOAT_EQ(bit->motionStep, 1.0f / 480.0f);
     }
 }

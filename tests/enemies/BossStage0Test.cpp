@@ -1,10 +1,9 @@
-#include "BossFixture.h"
-
 #include "actors/enemies/Beam.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 
-class BossStage0Test : public BossFixture {
+class BossStage0Test : public EnemiesFixture {
 protected:
     // One frame short of its arrival, on which it chooses at once.
     BossStage0Test()
@@ -20,8 +19,6 @@ protected:
             RandomFloat();
     }
 
-    static size_t Beams() { return ObjectsOf<CBeam>(g_effectList).size(); }
-
     CEnemyb* const boss = static_cast<CEnemyb*>(AddBoss(0));
 };
 
@@ -30,17 +27,13 @@ TEST_F(BossStage0Test, ChargesGatherEightGlowsAndFireThirtyFramesIntoTheirPauseU
     NextChoiceCharges(true);
     RunEnemyFrames(1);
     EXPECT_TRUE(Played(g_seHeavyFire));
-    struct Row {
-        int frames, phase;
-        size_t glows, beams;
-    };
+    struct Row { int frames, phase; size_t glows, beams; };
     int done = 0;
     for (const Row& row : {Row{29, -2, 7, 0}, Row{30, -2, 8, 1}, Row{90, -2, 8, 1}, Row{91, -1, 8, 1}}) {
         SCOPED_TRACE(row.frames);
-        RunEnemyFrames(row.frames - done);
-        done = row.frames;
+        RunEnemyFrames(row.frames - std::exchange(done, row.frames));
         EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).size(), row.glows);
-        EXPECT_EQ(Beams(), row.beams);
+        EXPECT_EQ(Count<CBeam>(g_effectList), row.beams);
         EXPECT_EQ(boss->phase, row.phase);
         if (row.frames == 30) {
             EXPECT_EQ(Vec3Length(ObjectsOf<CBeam>(g_effectList).at(0)->velocity - boss->facing), 0.0f);
@@ -49,19 +42,16 @@ TEST_F(BossStage0Test, ChargesGatherEightGlowsAndFireThirtyFramesIntoTheirPauseU
     // A push cancels a charge: no beam, even when the push is over.
     NextChoiceCharges(true);
     RunEnemyFrames(11);
-    Vec3 impulse{0.1f, 0.0f, 0.0f};
-    Vec3 spin{};
-    boss->Push(&impulse, &spin);
+    Push(boss, 0.1f);
     NextChoiceCharges(false);
     RunEnemyFrames(80);
-    EXPECT_EQ(Beams(), 1u);
+    EXPECT_EQ(Count<CBeam>(g_effectList), 1u);
 }
 
 TEST_F(BossStage0Test, SpreadVolleyStopsAtSeventeenShotsAndPausesOnAFifthFrameOnceStill)
 {
     NextChoiceCharges(false);
-    int frame = 0;
-    int stillFrom = -1;
+    int frame = 0, stillFrom = -1;
     for (; boss->phase != -2 && frame < 300; ++frame) {
         RunEnemyFrames(1);
         if (stillFrom < 0 && boss->IsStill())

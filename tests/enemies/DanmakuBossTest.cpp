@@ -1,8 +1,6 @@
-#include "BossFixture.h"
-
 #include "actors/EnemyShot.h"
 #include "actors/enemies/DanmakuEmitter.h"
-#include "engine/VectorHelpers.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 
@@ -12,7 +10,7 @@ void ExpectVelocity(const CSprite* sprite, Vec3 v, float halfTurns = 0.0f)
     EXPECT_NEAR(Vec3Length(sprite->velocity - v), 0.0f, 1e-6);
 }
 
-class DanmakuBossTest : public BossFixture {
+class DanmakuBossTest : public EnemiesFixture {
 protected:
     // Entered: at its place and in phase 0.
     DanmakuBossTest() { RunWhilePhase(boss); }
@@ -37,8 +35,7 @@ TEST_F(DanmakuBossTest, AHeavyBlowIsWorkedOffOnePhasePerSixtyFrameTickGoingOnWhi
         return types;
     };
     ASSERT_EQ(freezes.size(), 1u);
-    EXPECT_EQ(freezes[0].first, 45);
-    EXPECT_EQ(freezes[0].second.y, 3.0f);
+    EXPECT_EQ(std::pair(freezes[0].first, freezes[0].second.y), std::pair(45, 3.0f));
     boss->hp = boss->maxHp * 4 / 5;  // not below 80 %
     RunEnemyFrames(240);
     EXPECT_FALSE(emitterTypes().empty());
@@ -82,19 +79,14 @@ TEST_F(DanmakuBossTest, TheCrossTurnsFromNoughtOnEachPhaseAndTheSweepsFanTwelveF
     }
 }
 
-TEST_F(BossFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothing)
+TEST_F(EnemiesFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothing)
 {
-    struct Row {
-        int type, volleyFrames;
-        float turn;  // of the spiral, or of the drift, per volley
-    };
-    const Vec3 start{1.0f, 1.0f, 0.0f};
-    const Vec3 target{-2.0f, 2.0f, 0.0f};
+    struct Row { int type, volleyFrames; float turn; };  // turn: of the spiral, or of the drift, per volley
+    const Vec3 start{1.0f, 1.0f, 0.0f}, target{-2.0f, 2.0f, 0.0f};
     for (const Row& row : {Row{0, 5, -0.05f}, Row{1, 5, 0.05f}, Row{2, 5, 0.05f}, Row{3, 10, -0.05f}, Row{4, 60, 0}}) {
         SCOPED_TRACE(row.type);
         const std::vector<float> d = UpcomingDraws(0, 2);
-        auto* emitter = new CEnemyBitDanmaku(row.type, &start, &target);
-        g_enemyList.push_back(emitter);
+        auto* emitter = Add(new CEnemyBitDanmaku(row.type, &start, &target));
         EXPECT_TRUE(!emitter->hurtsOnContact && emitter->skippedByPlayerAttacks);
         EXPECT_EQ(emitter->dieOffView, row.type == 2);
         RunFrames(emitter, 2 * row.volleyFrames);
@@ -113,15 +105,14 @@ TEST_F(BossFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothin
         } else {
             EXPECT_TRUE(emitter->IsStill());
         }
-        ClearEnemySide();
+        Clear();
     }
 }
 
-TEST_F(BossFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)
+TEST_F(EnemiesFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)
 {
     const Vec3 start{};
-    auto* emitter = new CEnemyBitDanmaku(3, &start, &start);
-    g_enemyList.push_back(emitter);
+    auto* emitter = Add(new CEnemyBitDanmaku(3, &start, &start));
     emitter->SetVelocity(3e38f, 3e38f, 0.0f);
     RunFrames(emitter, 30);
     for (int i = 0; i < 3; ++i)

@@ -1,33 +1,41 @@
-// The enemy-side world with a tone in every sound the enemy kinds play, the
+// The enemy-side world with a tone in every sound the enemies and bosses play,
+// the ship in play, recorders in place of the scripts' boss callbacks, the
 // scene's reference draws, and ways to run enemies and count what they leave.
 #pragma once
 
 #include "tests/actors/EnemySideFixture.h"
 
+#include "actors/LightParticle.h"
+#include "actors/enemies/Bit.h"
+#include "actors/enemies/BossStage0.h"
+#include "actors/enemies/DanmakuBoss.h"
 #include "engine/AssetLists.h"
 #include "engine/VectorHelpers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <vector>
-
-// The heading of a sprite's flight in the x-y plane.
-inline float Heading(const CSprite* sprite)
-{
-    const Vec2 flight{sprite->velocity.x, sprite->velocity.y};
-    return HeadingOf(&flight);
-}
 
 class EnemiesFixture : public EnemySideFixture {
 protected:
     EnemiesFixture()
     {
-        static int* const more[] = {&g_seEnemyFire, &g_seEnemyDie, &g_seHeavyFire, &g_seBigExplode};
+        static int* const more[] = {&g_seEnemyFire, &g_seEnemyDie,     &g_seHeavyFire, &g_seBigExplode,
+                                    &g_seBitExplode, &g_seBeam,       &g_seMidEnemyFire, &g_seBossDie,
+                                    &g_seBossExplode, &g_seSpecial};
         world.LoadTones(more);
+        g_player->EnableControl();
+        g_player->Activate();
+        g_targetPosition = {0.0f, -3.0f, 0.0f};
+        deaths.clear();
+        freezes.clear();
+        g_scene = 0;
+        g_sceneStep = 4;
     }
 
-    // A fresh scene: empty lists, the generator seeded.
+    // A fresh scene: empty lists, no ship, the generator seeded.
     void Reset()
     {
         world.DeleteObjects();
@@ -61,10 +69,29 @@ protected:
         return -1;
     }
 
-    template <typename T>
-    static size_t Count(const SpriteList& list)
+    static void RunFrames(CSprite* sprite, int n)
     {
-        return ObjectsOf<T>(list).size();
+        for (int i = 0; i < n; ++i) {
+            sprite->Draw();
+            sprite->Update();
+        }
+    }
+
+    static void RunEnemyFrames(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            RunList(&g_enemyList);
+    }
+
+    template <typename T>
+    static size_t Count(const SpriteList& list) { return ObjectsOf<T>(list).size(); }
+
+    // Knocked sideways, without a spin.
+    static void Push(CSprite* sprite, float impulseX)
+    {
+        Vec3 impulse{impulseX, 0.0f, 0.0f};
+        Vec3 spin{};
+        sprite->Push(&impulse, &spin);
     }
 
     static void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-4f)
@@ -72,5 +99,47 @@ protected:
         EXPECT_NEAR(Distance(&actual, &expected), 0.0f, tolerance);
     }
 
+    // Deletes what the enemies left; the ship keeps its own objects.
+    static void Clear(std::initializer_list<SpriteList*> lists = {&g_enemyList, &g_enemyShotList, &g_effectList,
+                                                                  &g_glowList, &g_overlayList})
+    {
+        for (SpriteList* list : lists) {
+            for (CSprite* sprite : *list)
+                delete sprite;
+            list->clear();
+        }
+    }
+
+    // The generator's next draws after skipping some; the generator stays as it is.
+    static std::vector<float> UpcomingDraws(int skipped, int n)
+    {
+        MersenneTwister copy = CopyOfRandomState();
+        std::vector<float> upcoming(static_cast<size_t>(skipped + n));
+        for (float& draw : upcoming)
+            draw = static_cast<float>(copy.NextInt32() * (1.0 / 4294967295.0));
+        return {upcoming.begin() + skipped, upcoming.end()};
+    }
+
+    // kind 0: the stage 0 boss; 1: the bullet-pattern boss. In the enemy list.
+    static CBoss* AddBoss(int kind)
+    {
+        CBoss* boss = kind == 0 ? static_cast<CBoss*>(new CEnemyb) : new CEnemybDanmaku;
+        boss->onDeath = [](int scene, int step) { deaths.emplace_back(scene, step); };
+        if (auto* danmaku = dynamic_cast<CEnemybDanmaku*>(boss))
+            danmaku->onPhaseChange = [](int frames, const Vec3* centre) { freezes.emplace_back(frames, *centre); };
+        return Add(boss);
+    }
+
+    // Whole frames until the boss's phase changes; how many it took.
+    static int RunWhilePhase(CBoss* boss)
+    {
+        int frames = 0;
+        for (const int phase = boss->phase; boss->phase == phase && frames < 1000; ++frames)
+            RunEnemyFrames(1);
+        return frames;
+    }
+
     const std::vector<float> draws = ReferenceDraws(2000);
+    static inline std::vector<std::pair<int, int>> deaths;
+    static inline std::vector<std::pair<int, Vec3>> freezes;
 };

@@ -1,8 +1,7 @@
-#include "EnemiesFixture.h"
-
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
 #include "tests/actors/TileMesh.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 #include <map>
 
@@ -44,12 +43,7 @@ protected:
 TEST_F(EnemyDrawingTest, EachKindDrawsItsModelWithItsFogAndNamesItsMarker)
 {
     const Vec3 origin{};
-    struct Row {
-        CEnemy* enemy;
-        int* model;
-        bool fog;
-        int icon;
-    } const rows[] = {
+    struct Row { CEnemy* enemy; int* model; bool fog; int icon; } const rows[] = {
         {new CEnemy0(0.0f, &origin), &g_modelSmallEnemy, true, g_texIconSmall},
         {new CEnemy2(0, 0.0f, &origin), &g_modelArmouredEnemy, false, g_texIconEnemy},
         {new CEnemy3(0, 0.0f, &origin), &g_modelArmouredEnemy, false, g_texIconEnemy},

@@ -1,15 +1,19 @@
-#include "EnemiesFixture.h"
-
 #include "actors/Bomb.h"
 #include "actors/EnemyShot.h"
-#include "actors/LightParticle.h"
 #include "actors/ScoreItem.h"
 #include "actors/ShockWave.h"
 #include "actors/enemies/PatternEnemies.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 
 using PatternEnemiesTest = EnemiesFixture;
+
+float Heading(const CSprite* sprite)
+{
+    const Vec2 flight{sprite->velocity.x, sprite->velocity.y};
+    return HeadingOf(&flight);
+}
 
 // The shots from the index on turned by these half-turns from the base heading.
 void ExpectTurns(size_t from, const std::vector<float>& turns, float base)
@@ -63,8 +67,7 @@ TEST_F(PatternEnemiesTest, Enemyd0PausesOrIsKnockedBackThenLeavesForTheEdge)
         ExpectNear(enemy->motionEnd, stop);
         if (knocked) {
             RunUntil(enemy, [&] { return enemy->age == 10; });
-            Vec3 impulse{0.3f, 0.0f, 0.0f}, spin{};
-            enemy->Push(&impulse, &spin);
+            Push(enemy, 0.3f);
             EXPECT_EQ(enemy->motionProgress, -1.0f);
         }
         const auto* d0 = dynamic_cast<CEnemyd0*>(enemy);
@@ -82,11 +85,8 @@ TEST_F(PatternEnemiesTest, Enemyd0PausesOrIsKnockedBackThenLeavesForTheEdge)
 
 TEST_F(PatternEnemiesTest, ArmouredDeathDriftsThenBurstsAfterSixtyFourUnusedDraws)
 {
-    struct Row {
-        bool duel;
-        int drawsBefore, dyingFrames;
-        bool escaped;
-    } const rows[] = {{false, 2, 30, false}, {true, 0, 45, false}, {false, 2, 30, true}, {true, 0, 45, true}};
+    struct Row { bool duel; int drawsBefore, dyingFrames; bool escaped; } const rows[] =
+        {{false, 2, 30, false}, {true, 0, 45, false}, {false, 2, 30, true}, {true, 0, 45, true}};
     for (const Row& row : rows) {
         Reset();
         CEnemy* enemy =
@@ -124,8 +124,7 @@ TEST_F(PatternEnemiesTest, Enemyd1RingsTurnAHundredthEachTimeAndHoldWhileKnocked
     ExpectTurns(8, Ring(8, 0.26f, 0.25f), 0.0f);
     EXPECT_EQ(dynamic_cast<CEnemyShot*>(g_enemyShotList[0])->type, ENEMY_SHOT_BURST);
     EXPECT_NEAR(VecLength(&g_enemyShotList[0]->velocity), 0.1f, 1e-6f);
-    Vec3 impulse{0.3f, 0.0f, 0.0f}, spin{};
-    enemy->Push(&impulse, &spin);
+    Push(enemy, 0.3f);
     RunUntil(enemy, [&] { return enemy->age == 15; });
     EXPECT_EQ(g_enemyShotList.size(), 16u);
 }

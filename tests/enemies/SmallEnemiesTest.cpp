@@ -1,9 +1,8 @@
-#include "EnemiesFixture.h"
-
 #include "actors/Bomb.h"
 #include "actors/ScoreItem.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
+#include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 
@@ -12,11 +11,7 @@ const Vec3 kOrigin{};
 
 TEST_F(SmallEnemiesTest, HoveringKindsEnterHoverAHundredTwentyDrawsAndExitSilently)
 {
-    struct Row {
-        bool enemy3;
-        float angle;
-        Vec3 offset, start, hover, exit;
-    } const rows[] = {
+    struct Row { bool enemy3; float angle; Vec3 offset, start, hover, exit; } const rows[] = {
         {false, 1.0f, {}, {10, 10, 10}, {-2, -2, 0}, {10, -10, 0}},
         {false, 0.5f, {1, 0, 0}, {10, -9, 10}, {-2, 3, 0}, {-10, -9, 0}},  // moved, then turned
         {true, 0.0f, {1, 0, 0}, {-5.5f, -12, 10}, {-2, 3, 0}, {-6.5f, -6, 0}},
@@ -39,35 +34,33 @@ TEST_F(SmallEnemiesTest, HoveringKindsEnterHoverAHundredTwentyDrawsAndExitSilent
 
 TEST_F(SmallEnemiesTest, RandomFireOddsFollowTheDifficulty)
 {
-    struct Row {
-        bool hovering;
-        int difficulty, n;
-    } const rows[] = {{true, -1, 90}, {true, 0, 60}, {true, 1, 90}, {false, -1, 120}, {false, 0, 60}};
+    struct Row { bool hovering; int difficulty, n; } const rows[] =
+        {{true, -1, 90}, {true, 0, 60}, {true, 1, 90}, {false, -1, 120}, {false, 0, 60}};
     for (const Row& row : rows) {
         Reset();
         g_globalDifficulty = row.difficulty;
         CEnemy* enemy = row.hovering ? Add<CEnemy>(new CEnemy2(0, 0.0f, &kOrigin)) : Add(new CEnemy0(0.0f, &kOrigin));
-        if (row.hovering) {
-            dynamic_cast<CEnemy2*>(enemy)->SetPhase(1);
-        } else {
+        if (!row.hovering) {
             enemy->StopMotion();  // held in view
             enemy->SetPosition(0.0f, 0.0f, 0.0f);
         }
+        // Long enough (the hover restarted) that a slightly wrong chance shows.
         size_t expected = 0;
-        for (int k = 0; k < 120; ++k, enemy->Update())
+        for (int k = 0; k < 600; ++k, enemy->Update()) {
+            if (row.hovering && k % 120 == 0)
+                dynamic_cast<CEnemy2*>(enemy)->SetPhase(1);
             expected += Fires(k, row.n) ? 1 : 0;
+        }
         EXPECT_GT(expected, 0u);
         EXPECT_EQ(g_enemyShotList.size(), expected) << row.n;
-        EXPECT_EQ(DrawsMade(), 120);
+        EXPECT_EQ(DrawsMade(), 600);
     }
 }
 
 TEST_F(SmallEnemiesTest, Enemy0RowsFlyParallelAndEndSilentlyDrawingEveryFrame)
 {
-    struct Row {
-        void (*spawn)(float);
-        float x[3];
-    } const rows[] = {{SpawnEnemy0Row, {-2, -1, -3}}, {SpawnEnemy0RowMirrored, {2, 3, 1}}};
+    struct Row { void (*spawn)(float); float x[3]; } const rows[] =
+        {{SpawnEnemy0Row, {-2, -1, -3}}, {SpawnEnemy0RowMirrored, {2, 3, 1}}};
     for (const Row& row : rows) {
         Reset();
         row.spawn(0.0f);
@@ -84,11 +77,7 @@ TEST_F(SmallEnemiesTest, Enemy0RowsFlyParallelAndEndSilentlyDrawingEveryFrame)
 
 TEST_F(SmallEnemiesTest, KilledKindsExplodeWithTheGroundAlwaysHeardOrDriftingHeardOnlyNearby)
 {
-    struct Row {
-        std::function<CEnemy*()> make;
-        float z, bombVz;
-        bool heard;
-    } const rows[] = {
+    struct Row { std::function<CEnemy*()> make; float z, bombVz; bool heard; } const rows[] = {
         {[] { return new CEnemy0(0.0f, &kOrigin); }, 25, -0.5f, true},
         {[] { return new CEnemyDanmaku(0.0f, 0.0f, 0.0f, 1); }, 25, -0.5f, true},
         {[] { return new CEnemy1(2, 0.0f, 0.0f, 0.0f); }, 25, -0.1f, false},
@@ -109,11 +98,8 @@ TEST_F(SmallEnemiesTest, KilledKindsExplodeWithTheGroundAlwaysHeardOrDriftingHea
 // Type 0 dives at the player at 0.01, then 2 % faster each frame up to 0.05.
 TEST_F(SmallEnemiesTest, Enemy1FromTheRandomSpawnersSpeedsUpAndDropsItsItemOffViewOnceWhenWorthNothing)
 {
-    struct Row {
-        void (*spawn)();
-        float span;
-        int score;
-    } const rows[] = {{SpawnEnemy1Random, 8, 0}, {SpawnEnemy1RandomWide, 10, 100}};
+    struct Row { void (*spawn)(); float span; int score; } const rows[] =
+        {{SpawnEnemy1Random, 8, 0}, {SpawnEnemy1RandomWide, 10, 100}};
     for (const Row& row : rows) {
         Reset();
         g_targetPosition = Vec3{0.0f, -2.0f, 0.0f};

@@ -18,7 +18,11 @@ class CollisionsTest : public GameFixture {
 protected:
     void SetUp() override
     {
-        PutPlayerInPlay(0.0f, 0.0f);
+        // In play: active, under control, vulnerable.
+        g_player->EnableControl();
+        g_player->Activate();
+        g_player->SetPosition(0.0f, 0.0f, 0.0f);
+        g_targetPosition = g_player->position;
         g_player->specialGauge = 0;
         world.LoadTones(kSounds);
         device.ClearRecord();
@@ -26,25 +30,8 @@ protected:
 
     static inline int* const kSounds[] = {&g_seWarningTone, &g_seScoreItem};
 
-    CEnemy* AddEnemy(float x, float y, int hp, int score)
-    {
-        auto* enemy = new CEnemy();
-        enemy->SetPosition(x, y, 0.0f);
-        enemy->hp = enemy->maxHp = hp;
-        enemy->score = score;
-        enemy->hitRadius = 0.5f;
-        g_enemyList.push_back(enemy);
-        return enemy;
-    }
-
     // Killed or spent: dying, or already dead when it has no dying time.
     static bool Gone(const CSprite* sprite) { return sprite->state == STATE_DYING || sprite->state == STATE_DEAD; }
-
-    template <class T>
-    static int CountOf(const SpriteList& list)
-    {
-        return static_cast<int>(ObjectsOf<T>(list).size());
-    }
 
     // The red (rear cone) and green (outside the field) guide lines drawn since the record was cleared.
     int LinesOfRed(float red) const
@@ -85,7 +72,7 @@ TEST_F(CollisionsTest, ScoreItemsPayByTheHeightOfTheCatch)
         EXPECT_EQ(g_player->score, pay) << "caught at " << height;
         EXPECT_TRUE(Gone(item));
     }
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 6);
+    EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), 6u);
     EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(g_seScoreItem)));
 }
 
@@ -123,33 +110,32 @@ TEST_F(CollisionsTest, TouchingAnEnemyKillsOnlyAVulnerablePlayer)
 
 TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
 {
-    CEnemy* behind = AddEnemy(0.0f, -2.0f, 100, 100);
-    CEnemy* ahead = AddEnemy(0.0f, 2.0f, 100, 100);
-    EXPECT_TRUE(RearConeFor(behind));
-    EXPECT_FALSE(RearConeFor(ahead));
-    EXPECT_EQ(LinesOfRed(0.5f), 1);
-
-    g_player->roll = 1.0f;
-    EXPECT_FALSE(RearConeFor(behind));
-    EXPECT_TRUE(RearConeFor(ahead));
-    g_player->roll = 0.0f;
-
-    behind->position.z = 1.0f;
-    device.ClearRecord();
-    EXPECT_TRUE(RearConeFor(behind));
-    EXPECT_EQ(LinesOfRed(0.5f), 0);
-    behind->position = {0.0f, -3.6f, 0.0f};
-    EXPECT_FALSE(RearConeFor(behind));
-
-    CEnemy* outside = AddEnemy(6.0f, 0.0f, 100, 100);
-    EXPECT_FALSE(RearConeFor(outside));
-    EXPECT_EQ(LinesOfRed(0.0f), 1);
-
-    g_controlLocked = true;
-    device.ClearRecord();
-    EXPECT_FALSE(RearConeFor(ahead));
-    RearConeFor(outside);
-    EXPECT_TRUE(device.draws.empty());
+    const struct {
+        const char* name;
+        Vec3 at;
+        float roll;
+        bool locked, cone;
+        int red, green;  // guide lines
+    } cases[] = {{"behind", {0.0f, -2.0f, 0.0f}, 0.0f, false, true, 1, 0},
+                 {"ahead", {0.0f, 2.0f, 0.0f}, 0.0f, false, false, 0, 0},
+                 {"behind a rolled ship", {0.0f, -2.0f, 0.0f}, 1.0f, false, false, 0, 0},
+                 {"ahead of a rolled ship", {0.0f, 2.0f, 0.0f}, 1.0f, false, true, 1, 0},
+                 {"behind, off the plane", {0.0f, -2.0f, 1.0f}, 0.0f, false, true, 0, 0},
+                 {"behind, out of reach", {0.0f, -3.6f, 0.0f}, 0.0f, false, false, 0, 0},
+                 {"outside the field", {6.0f, 0.0f, 0.0f}, 0.0f, false, false, 0, 1},
+                 {"behind, controls locked", {0.0f, -2.0f, 0.0f}, 0.0f, true, false, 0, 0},
+                 {"outside, controls locked", {6.0f, 0.0f, 0.0f}, 0.0f, true, false, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_player->roll = c.roll;
+        g_controlLocked = c.locked;
+        CEnemy* enemy = AddEnemy(c.at.x, c.at.y, 100, 100);
+        enemy->position.z = c.at.z;
+        device.ClearRecord();
+        EXPECT_EQ(RearConeFor(enemy), c.cone);
+        EXPECT_EQ(LinesOfRed(0.5f), c.red);
+        EXPECT_EQ(LinesOfRed(0.0f), c.green);
+    }
 }
 
 TEST_F(CollisionsTest, TheWarningToneRepeatsWhileTheConeIsOccupiedAndStopsWhenFrozen)
@@ -167,26 +153,25 @@ TEST_F(CollisionsTest, TheWarningToneRepeatsWhileTheConeIsOccupiedAndStopsWhenFr
 
 TEST_F(CollisionsTest, LaserKillsAreMultipliedUpTo500Points)
 {
-    CEnemy* small = AddEnemy(0.0f, 3.0f, 20, 500);
-    auto* laser = new CLockOnLaser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, small->serialId, -1, 64);
-    laser->power = 20;
-    TestAttackAgainstEnemies(laser);
-    EXPECT_TRUE(Gone(small));
-    EXPECT_EQ(g_player->score, 32000);
-    EXPECT_EQ(g_player->killCount, 1);
-    EXPECT_EQ(g_player->specialGauge, 35);
-    EXPECT_TRUE(Gone(laser));
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
-    delete laser;
-
-    CEnemy* big = AddEnemy(2.0f, 3.0f, 20, 600);
-    laser = new CLockOnLaser(2.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, big->serialId, -1, 4);
-    laser->power = 20;
-    TestAttackAgainstEnemies(laser);
-    EXPECT_EQ(g_player->score, 32600);
-    EXPECT_EQ(g_player->specialGauge, 35 + 15);
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
-    delete laser;
+    // Five gauge points and five more for each halving of the multiplier down to 1.
+    const struct {
+        int score, multiplier, pay, gauge;
+        size_t numbers;  // shown so far
+    } kills[] = {{500, 64, 32000, 35, 1}, {600, 4, 600, 15, 1}};
+    for (const auto& k : kills) {
+        SCOPED_TRACE(k.score);
+        g_player->score = g_player->specialGauge = 0;
+        CEnemy* enemy = AddEnemy(0.0f, 3.0f, 20, k.score);
+        CLockOnLaser laser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, enemy->serialId, -1, k.multiplier);
+        laser.power = 20;
+        TestAttackAgainstEnemies(&laser);
+        EXPECT_TRUE(Gone(enemy));
+        EXPECT_TRUE(Gone(&laser));
+        EXPECT_EQ(g_player->score, k.pay);
+        EXPECT_EQ(g_player->specialGauge, k.gauge);
+        EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), k.numbers);
+    }
+    EXPECT_EQ(g_player->killCount, 2);
 }
 
 TEST_F(CollisionsTest, ALaserHurtsOnlyItsTargetButAnyTouchIsRecorded)
@@ -215,28 +200,26 @@ TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
 {
     const Vec3 up{0.0f, 0.5f, 0.0f};
     CEnemy* first = AddEnemy(-2.0f, 2.0f, 1, 100);
-    auto* opening = new CPlayerShot(-2.0f, 2.0f, 0.0f, &up, 4);
-    TestAttackAgainstEnemies(opening);
+    CPlayerShot opening(-2.0f, 2.0f, 0.0f, &up, 4);
+    TestAttackAgainstEnemies(&opening);
     EXPECT_TRUE(Gone(first));
     EXPECT_EQ(g_player->score, 400);
     EXPECT_EQ(g_player->specialGauge, 40);
-    EXPECT_TRUE(Gone(opening));
-    EXPECT_EQ(CountOf<CDigitalNumber>(g_effectList), 1);
+    EXPECT_TRUE(Gone(&opening));
+    EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), 1u);
 
     AddEnemy(2.0f, 2.0f, 1, 100);
-    auto* paired = new CPlayerShot(2.0f, 2.0f, 0.0f, &up, 1);
-    TestAttackAgainstEnemies(paired);
+    CPlayerShot paired(2.0f, 2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&paired);
     EXPECT_EQ(g_player->score, 500);
     EXPECT_EQ(g_player->killCount, 2);
     EXPECT_EQ(g_player->specialGauge, 40);
 
     CEnemy* tough = AddEnemy(0.0f, -2.0f, 5, 100);
-    auto* spent = new CPlayerShot(0.0f, -2.0f, 0.0f, &up, 1);
-    TestAttackAgainstEnemies(spent);
+    CPlayerShot spent(0.0f, -2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&spent);
     EXPECT_EQ(tough->hp, 4);
-    EXPECT_TRUE(Gone(spent));
-    for (CSprite* shot : {static_cast<CSprite*>(opening), static_cast<CSprite*>(paired), static_cast<CSprite*>(spent)})
-        delete shot;
+    EXPECT_TRUE(Gone(&spent));
 }
 
 TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
@@ -282,7 +265,7 @@ TEST_F(CollisionsTest, TheReticleLocksWhileHitPointsRemainForMoreLocks)
             g_lockonSystem->CountDown();
     }
     EXPECT_EQ(g_lockonSystem->CountLocksOn(enemy->serialId), 2);
-    EXPECT_EQ(CountOf<CLockedMarker>(g_effectList), 2);
+    EXPECT_EQ(ObjectsOf<CLockedMarker>(g_effectList).size(), 2u);
     EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
 
     CEnemy* locked = AddEnemy(3.0f, 3.0f, 100, 100);
@@ -297,14 +280,13 @@ TEST_F(CollisionsTest, EnemiesSkippedByAttacksAreNeitherHitNorRecordedButStillHu
     CEnemy* ghost = AddEnemy(0.0f, 0.0f, 10, 100);
     ghost->skippedByPlayerAttacks = true;
     const Vec3 up{0.0f, 0.5f, 0.0f};
-    auto* shot = new CPlayerShot(0.0f, 0.0f, 0.0f, &up, 1);
-    TestAttackAgainstEnemies(shot);
+    CPlayerShot shot(0.0f, 0.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&shot);
     EXPECT_EQ(ghost->hp, 10);
-    EXPECT_FALSE(Gone(shot));
+    EXPECT_FALSE(Gone(&shot));
     EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
     RearConeFor(ghost);
     EXPECT_EQ(g_player->state, STATE_DYING);
-    delete shot;
 }
 
 TEST_F(CollisionsTest, EnemyShotsKillTheShipAndAreCancelledByTheAura)

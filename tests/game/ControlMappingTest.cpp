@@ -45,13 +45,6 @@ protected:
     CInputControler input{nullptr};
 };
 
-TEST_F(ControlMappingTest, TheStickMovesTheShip)
-{
-    Apply(Held({}, 1.0f, -1.0f));
-    EXPECT_FLOAT_EQ(g_player->position.x, 0.09f);
-    EXPECT_FLOAT_EQ(g_player->position.y, -0.09f);
-}
-
 TEST_F(ControlMappingTest, RollButtonsRollOrWithReloadMoveTheReticle)
 {
     struct Case {
@@ -178,18 +171,23 @@ TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
     }
 }
 
-TEST_F(ControlMappingTest, LockedControlsOnlyLevelTheSteering)
+TEST_F(ControlMappingTest, TheStickMovesTheShipUnlessTheControlsAreLocked)
 {
-    for (const char* way : {"locked by a script", "ship not controllable"}) {
+    for (const char* way : {"free", "locked by a script", "ship not controllable"}) {
         SCOPED_TRACE(way);
+        const bool free = std::string(way) == "free";
         g_controlLocked = std::string(way) == "locked by a script";
-        if (!g_controlLocked)
+        if (std::string(way) == "ship not controllable")
             g_player->DisableControl();
+        g_player->SetPosition(0.0f, 0.0f, 0.0f);
+        g_player->velocity = {};
         g_player->specialGauge = 3000;
-        Apply(Held({&S::shot, &S::dash}, 1.0f, 1.0f));
-        EXPECT_EQ(g_player->position.x, 0.0f);
-        EXPECT_EQ(g_player->shotAmmo, 512);
-        EXPECT_EQ(g_player->velocity.x, 0.0f);
+        const int ammo = g_player->shotAmmo;
+        Apply(Held({&S::shot, &S::dash}, 1.0f, -1.0f));
+        EXPECT_FLOAT_EQ(g_player->position.x, free ? 0.09f : 0.0f);
+        EXPECT_FLOAT_EQ(g_player->position.y, free ? -0.09f : 0.0f);
+        EXPECT_EQ(g_player->shotAmmo, ammo - (free ? 1 : 0));
+        EXPECT_EQ(g_player->velocity.x != 0.0f, free);
     }
 }
 

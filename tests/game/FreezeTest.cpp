@@ -10,9 +10,11 @@ namespace {
 
 class FreezeTest : public GameFixture {
 protected:
-    // The alpha byte of the fade's black layer in the last draw.
-    int FadeAlpha() const
+    // Draws and steps the fade; the alpha byte of its black layer.
+    int FadeAlpha()
     {
+        device.ClearRecord();
+        DrawAndStepFade();
         const RecordedDraw& draw = device.draws.back();
         EXPECT_EQ(draw.screenVertices[0].x, 160.0f);
         return static_cast<int>(draw.screenVertices[0].color >> 24);
@@ -33,8 +35,6 @@ protected:
 TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
 {
     FadeIn();
-    device.ClearRecord();
-    DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 255);
     EXPECT_TRUE(IsFadingIn());
     EXPECT_LT(g_fadeLevel, 1.0f);
@@ -42,16 +42,12 @@ TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
     EXPECT_NEAR(steps, 120, 1);
     EXPECT_EQ(g_fadeLevel, 0.0f);
     // Still a black layer, fully transparent.
-    device.ClearRecord();
-    DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 0);
 
     FadeOut();
     EXPECT_FALSE(IsFadingIn());
     EXPECT_NEAR(StepsUntilStill(), 120, 1);
     EXPECT_EQ(g_fadeLevel, 1.0f);
-    device.ClearRecord();
-    DrawAndStepFade();
     EXPECT_EQ(FadeAlpha(), 255);
 }
 
@@ -90,7 +86,7 @@ TEST_F(FreezeTest, ResultsAppearOneAfterAnotherWithTheirNumbersEndingAt632)
     }
 }
 
-TEST_F(FreezeTest, ScenesWithoutAScriptDoNothing)
+TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0AndScenesWithoutAScriptDoNothing)
 {
     g_groundTransform->rotation = {};
     for (int scene : {-255, -1, 111, 112, 113}) {
@@ -101,12 +97,7 @@ TEST_F(FreezeTest, ScenesWithoutAScriptDoNothing)
         EXPECT_EQ(g_scene, scene);
         EXPECT_EQ(g_groundTransform->rotation.y, 0.0f);
     }
-}
-
-TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0)
-{
     g_scene = -2;
-    g_sceneStep = 0;
     g_stepFrame = 0;
     world.sceneScript.Run();
     EXPECT_FLOAT_EQ(g_groundTransform->rotation.x, 0.499987f);

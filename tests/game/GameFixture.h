@@ -5,7 +5,6 @@
 #include "tests/common/RecordedWorldTest.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 using Journal = std::vector<std::string>;
@@ -51,24 +50,15 @@ protected:
         return probe;
     }
 
-    // The top left pixels of every blit or quad of the texture since the record was cleared.
-    std::vector<std::pair<float, float>> PlacesOf(TextureId texture) const
+    CEnemy* AddEnemy(float x, float y, int hp, int score)
     {
-        std::vector<std::pair<float, float>> places;
-        for (const RecordedDraw& draw : device.draws) {
-            if (draw.state.texture == texture && !draw.screenVertices.empty())
-                places.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
-        }
-        return places;
-    }
-
-    // The player in play: active, under control, vulnerable.
-    void PutPlayerInPlay(float x, float y)
-    {
-        g_player->EnableControl();
-        g_player->Activate();
-        g_player->SetPosition(x, y, 0.0f);
-        g_targetPosition = g_player->position;
+        auto* enemy = new CEnemy();
+        enemy->SetPosition(x, y, 0.0f);
+        enemy->hp = enemy->maxHp = hp;
+        enemy->score = score;
+        enemy->hitRadius = 0.5f;
+        g_enemyList.push_back(enemy);
+        return enemy;
     }
 
     Journal journal;

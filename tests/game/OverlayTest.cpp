@@ -4,7 +4,10 @@
 #include "game/TitleMenu.h"
 #include "tests/game/GameFixture.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -25,57 +28,55 @@ protected:
     {
         for (int d = 0; d < 10; ++d)
             digits[d] = LoadPicture(&g_texDigits[d], "#" + std::to_string(171 + d));
-        stripOff = LoadPicture(&g_texHudStrip[1], "#306");
-        stripOn = LoadPicture(&g_texHudStrip[2], "#309");
-        labelOff = LoadPicture(&g_texHud257, "#257");
-        labelOn = LoadPicture(&g_texHud258, "#258");
-        creditStrip = LoadPicture(&g_texHud170, "#170");
-        life = LoadPicture(&g_texHud191, "#191");
-        difficulty[0] = LoadPicture(&g_texDifficulty[0], "#240");
-        difficulty[1] = LoadPicture(&g_texDifficulty[1], "#245");
-        menu = LoadPicture(&g_texHud184, "#184");
-        cursor = LoadPicture(&g_texHud327, "#327");
-        prompt = LoadPicture(&g_texHud104, "#104");
-        gaugeLevel = LoadPicture(&g_texHud230, "#230");
-        fpsLabel = LoadPicture(&g_texHud247, "#247");
-        loadingPicture = LoadPicture(&g_texHud312, "#312");
-        cutIn = LoadPicture(&g_texCutIn, "#169");
-        flash = LoadPicture(&g_texFreezeFlash, "#187");
+        const std::tuple<TextureId*, int*, int> pictures[] = {
+            {&stripOff, &g_texHudStrip[1], 306},  {&stripOn, &g_texHudStrip[2], 309},
+            {&labelOff, &g_texHud257, 257},       {&labelOn, &g_texHud258, 258},
+            {&creditStrip, &g_texHud170, 170},    {&life, &g_texHud191, 191},
+            {&difficulty[0], &g_texDifficulty[0], 240}, {&difficulty[1], &g_texDifficulty[1], 245},
+            {&menu, &g_texHud184, 184},           {&cursor, &g_texHud327, 327},
+            {&prompt, &g_texHud104, 104},         {&gaugeLevel, &g_texHud230, 230},
+            {&fpsLabel, &g_texHud247, 247},       {&loadingPicture, &g_texHud312, 312},
+            {&cutIn, &g_texCutIn, 169},           {&flash, &g_texFreezeFlash, 187}};
+        for (const auto& [id, handle, number] : pictures)
+            *id = LoadPicture(handle, "#" + std::to_string(number));
         g_scene = 0;
-        device.ClearRecord();
     }
 
-    void Draw()
+    void Draw(const std::function<void()>& draw = DrawOverlay)
     {
         device.ClearRecord();
-        DrawOverlay();
+        draw();
     }
 
-    // Flat rectangles (no texture) drawn as strips, by their top left corner and width.
-    struct Rect {
-        float x, y, width;
-        uint32_t color;
-    };
-    std::vector<Rect> FlatRects() const
-    {
-        std::vector<Rect> rects;
-        for (const RecordedDraw& draw : device.draws) {
-            if (draw.type == PrimitiveType::TriangleStrip && draw.state.texture == kNoTexture &&
-                draw.screenVertices.size() == 4) {
-                const ScreenVertex* v = draw.screenVertices.data();
-                rects.push_back({v[0].x, v[0].y, v[1].x - v[0].x, v[0].color});
-            }
-        }
-        return rects;
-    }
-
+    // A flat rectangle (no texture) drawn as a strip, by its top left corner and width.
     bool HasRect(float x, float y, float width) const
     {
-        for (const Rect& rect : FlatRects()) {
-            if (rect.x == x && rect.y == y && rect.width == width)
-                return true;
+        return std::any_of(device.draws.begin(), device.draws.end(), [&](const RecordedDraw& draw) {
+            const auto& v = draw.screenVertices;
+            return draw.type == PrimitiveType::TriangleStrip && draw.state.texture == kNoTexture && v.size() == 4 &&
+                   v[0].x == x && v[0].y == y && v[1].x - v[0].x == width;
+        });
+    }
+
+    // The top left pixels of every blit or quad of the texture since the record was cleared.
+    Places PlacesOf(TextureId texture) const
+    {
+        Places places;
+        for (const RecordedDraw& draw : device.draws) {
+            if (draw.state.texture == texture && !draw.screenVertices.empty())
+                places.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
         }
-        return false;
+        return places;
+    }
+
+    // The first draw of the texture since the record was cleared.
+    const RecordedDraw* DrawOf(TextureId texture) const
+    {
+        for (const RecordedDraw& draw : device.draws) {
+            if (draw.state.texture == texture)
+                return &draw;
+        }
+        return nullptr;
     }
 
     TextureId digits[10]{};
@@ -129,35 +130,30 @@ TEST_F(OverlayTest, OnlyTheTwoMenuDifficultiesHaveAPicture)
     }
 }
 
-TEST_F(OverlayTest, LivesGaugeAndLockSlots)
+TEST_F(OverlayTest, LivesGaugeLockSlotsAndTheLastHitsShareOfHitPoints)
 {
     g_player->lives = 3;
     g_player->specialGauge = 2500;
     g_lockonSystem->targetId[2] = 77;
+    g_lastHitEnemy->hp = 50;
+    g_lastHitEnemy->maxHp = 100;
     Draw();
     EXPECT_EQ(PlacesOf(life), At({{5, 380}, {38, 380}, {71, 380}}));
     EXPECT_EQ(PlacesOf(gaugeLevel), At({{122, 201}}));
     EXPECT_TRUE(HasRect(4.0f, 242.0f, 79.0f));
     EXPECT_TRUE(HasRect(4.0f, 298.0f, 32.0f));
     EXPECT_FALSE(HasRect(4.0f, 286.0f, 32.0f));
+    EXPECT_TRUE(HasRect(168.0f, 22.0f, 232.0f));
     int outlines = 0;
     for (const RecordedDraw& draw : device.draws)
         outlines += draw.type == PrimitiveType::LineStrip && draw.screenVertices[0].x == 4.0f ? 1 : 0;
     EXPECT_EQ(outlines, CLockonSystem::kSlotCount);
-}
-
-TEST_F(OverlayTest, TheLastHitGaugeShowsTheShareOfHitPointsLeft)
-{
-    g_lastHitEnemy->hp = 50;
-    g_lastHitEnemy->maxHp = 100;
-    Draw();
-    EXPECT_TRUE(HasRect(168.0f, 22.0f, 232.0f));
     g_lastHitEnemy->maxHp = 0;
     Draw();
     EXPECT_TRUE(HasRect(168.0f, 22.0f, 0.0f));
 }
 
-TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValue)
+TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValueAndWithoutCreditsThePromptBlinks)
 {
     g_scene = -2;
     g_credits = 1;
@@ -182,12 +178,8 @@ TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValue)
     g_titleMenuValues[1] = 0;
     Draw();
     EXPECT_EQ(PlacesOf(cursor), At({{186, 81}, {246, 81}}));
-}
 
-TEST_F(OverlayTest, WithoutCreditsTheTitlePromptBlinks)
-{
-    g_scene = -2;
-    g_credits = 0;
+    g_credits = 0;  // no menu: a blinking prompt
     for (int frame : {-1, 0, 60, 61, 119, 120}) {
         g_sceneFrame = frame;
         Draw();
@@ -211,15 +203,10 @@ TEST_F(OverlayTest, TheLoadingScreenReplacesTheHudButKeepsTheFrameRate)
 
 TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
 {
-    auto* near = new CEnemy();
-    near->position = {0.0f, 0.0f, 0.0f};
-    auto* deep = new CEnemy();
-    deep->position = {1.0f, 1.0f, 25.0f};
-    g_enemyList.push_back(near);
-    g_enemyList.push_back(deep);
-    device.ClearRecord();
-    DrawRadar(true);
-    std::vector<std::pair<float, float>> points;
+    AddEnemy(0.0f, 0.0f, 1, 0);
+    AddEnemy(1.0f, 1.0f, 1, 0)->position.z = 25.0f;
+    Draw([] { DrawRadar(true); });
+    Places points;
     int redOutlines = 0;
     for (const RecordedDraw& draw : device.draws) {
         if (draw.type == PrimitiveType::PointList)
@@ -227,7 +214,7 @@ TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
         if (draw.type == PrimitiveType::LineStrip)
             redOutlines += draw.screenVertices[0].color == GraphicsSystem::ColorToArgb(1.0f, 0.5f, 0.0f, 0.0f);
     }
-    EXPECT_EQ(points, (std::vector<std::pair<float, float>>{{580.0f, 420.0f}}));
+    EXPECT_EQ(points, (Places{{580.0f, 420.0f}}));
     EXPECT_EQ(redOutlines, 2);
 }
 
@@ -235,28 +222,18 @@ TEST_F(OverlayTest, TheSpecialsHitStopDarkensFlashesAndSlidesTheCutInIn)
 {
     SetFreeze(45, nullptr);
     g_freezeFrames = 44;
-    device.ClearRecord();
-    DrawHitStopLayer();
+    Draw(DrawHitStopLayer);
     EXPECT_TRUE(HasRect(0.0f, 0.0f, 640.0f));
-    const Places cut = PlacesOf(cutIn);
-    ASSERT_EQ(cut.size(), 1u);
-    for (const RecordedDraw& draw : device.draws) {
-        if (draw.state.texture == cutIn) {
-            EXPECT_NEAR(draw.screenVertices[1].x - draw.screenVertices[0].x, 32.0f, 1.0f);
-        }
-        if (draw.state.texture == flash) {
-            EXPECT_NEAR(draw.colorVertices[1].x - draw.colorVertices[0].x, 50.0f / 45.0f, 1e-5f);
-        }
-    }
+    ASSERT_EQ(PlacesOf(cutIn).size(), 1u);
+    EXPECT_NEAR(DrawOf(cutIn)->screenVertices[1].x - DrawOf(cutIn)->screenVertices[0].x, 32.0f, 1.0f);
+    const RecordedDraw* flashed = DrawOf(flash);
+    ASSERT_NE(flashed, nullptr);
+    EXPECT_NEAR(flashed->colorVertices[1].x - flashed->colorVertices[0].x, 50.0f / 45.0f, 1e-5f);
 
     g_freezeFrames = 33;
-    device.ClearRecord();
-    DrawHitStopLayer();
-    for (const RecordedDraw& draw : device.draws) {
-        if (draw.state.texture == cutIn) {
-            EXPECT_EQ(draw.screenVertices[1].x - draw.screenVertices[0].x, 360.0f);
-        }
-    }
+    Draw(DrawHitStopLayer);
+    ASSERT_NE(DrawOf(cutIn), nullptr);
+    EXPECT_EQ(DrawOf(cutIn)->screenVertices[1].x - DrawOf(cutIn)->screenVertices[0].x, 360.0f);
 }
 
 TEST_F(OverlayTest, ABossHitStopFlashesAtTheBossWithoutCutIn)
@@ -264,19 +241,13 @@ TEST_F(OverlayTest, ABossHitStopFlashesAtTheBossWithoutCutIn)
     const Vec3 boss{1.0f, 2.0f, 0.0f};
     SetFreeze(45, &boss);
     g_freezeFrames = 20;
-    device.ClearRecord();
-    DrawHitStopLayer();
+    Draw(DrawHitStopLayer);
     EXPECT_TRUE(PlacesOf(cutIn).empty());
     EXPECT_FALSE(HasRect(0.0f, 0.0f, 640.0f));
-    bool flashed = false;
-    for (const RecordedDraw& draw : device.draws) {
-        if (draw.state.texture == flash) {
-            flashed = true;
-            EXPECT_EQ(draw.state.world.m[3][0], 1.0f);
-            EXPECT_EQ(draw.state.world.m[3][1], 2.0f);
-        }
-    }
-    EXPECT_TRUE(flashed);
+    const RecordedDraw* flashed = DrawOf(flash);
+    ASSERT_NE(flashed, nullptr);
+    EXPECT_EQ(flashed->state.world.m[3][0], 1.0f);
+    EXPECT_EQ(flashed->state.world.m[3][1], 2.0f);
 }
 
 }  // namespace

@@ -84,11 +84,8 @@ TEST_F(ProgramEntryTest, StartUpAndShutDownLogEveryStepInOrder)
     EXPECT_EQ(g_graphics, nullptr);
     EXPECT_TRUE(g_systemSpriteList.empty());
     // The two values in force are stored; the file keeps what it had.
-    const std::string settings = ReadText("vostrelle.ini");
-    EXPECT_NE(settings.find("scorename,tester\r\n"), std::string::npos);
-    EXPECT_NE(settings.find("windowmode,0\r\n"), std::string::npos);
-    EXPECT_NE(settings.find("globaldifficulty,-1\r\n"), std::string::npos);
-    EXPECT_NE(settings.find("automaticreload,1\r\n"), std::string::npos);
+    for (const char* line : {"scorename,tester", "windowmode,0", "globaldifficulty,-1", "automaticreload,1"})
+        EXPECT_NE(ReadText("vostrelle.ini").find(line + std::string("\r\n")), std::string::npos) << line;
 }
 
 TEST_F(ProgramEntryTest, WithoutAScoreNameTheGameSaysSoAndDoesNotStart)
@@ -135,7 +132,7 @@ TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSett
         int exitCode;
         const char* message;
     } cases[] = {{"no display", &ScriptedHost::videoWorks, 1, "No display found"},
-                 {"no window", &ScriptedHost::windowWorks, 0, nullptr},
+                 {"no window", &ScriptedHost::windowWorks, 0, ""},
                  {"no drawing device", &ScriptedHost::graphicsWorks, 0, "Failure to Initializing Direct3D8."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -145,10 +142,8 @@ TEST_F(ProgramEntryTest, StartUpFailuresEndTheRunWithTheirMessageAndLeaveTheSett
         testing::internal::CaptureStderr();
         EXPECT_EQ(RunProgram(failing), c.exitCode);
         const std::string errors = testing::internal::GetCapturedStderr();
-        if (c.message)
-            EXPECT_NE(errors.find(c.message), std::string::npos);
-        else
-            EXPECT_EQ(errors, "");
+        EXPECT_NE(errors.find(c.message), std::string::npos);
+        EXPECT_EQ(errors.empty(), *c.message == '\0');
         EXPECT_FALSE(failing.windowShown);
         EXPECT_EQ(ReadText("vostrelle.ini"), settings);
         EXPECT_EQ(g_player, nullptr);
@@ -255,16 +250,13 @@ TEST_F(ProgramEntryTest, FilesInDemoThatAreNoReplaysLeaveTheTitleUnchanged)
         bytes[at] = value;
         return bytes;
     };
-    const std::vector<unsigned char> shortFile(good.begin(), good.begin() + 40);
-    const std::vector<unsigned char> hugeCount = with(83, 0x7F);
-    const std::vector<unsigned char> unknownScene = with(56, 5);
-    const std::vector<unsigned char> empty;
-    const std::pair<const char*, const std::vector<unsigned char>*> files[] = {
-        {"short.dat", &shortFile}, {"huge.dat", &hugeCount}, {"scene5.dat", &unknownScene}, {"empty.ini", &empty}};
+    const std::pair<const char*, std::vector<unsigned char>> files[] = {
+        {"short.dat", {good.begin(), good.begin() + 40}}, {"huge.dat", with(83, 0x7F)}, {"scene5.dat", with(56, 5)},
+        {"empty.ini", {}}};
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
         WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,0\r\n");
-        WriteDemo(name, bytes);
+        WriteDemo(name, &bytes);
         int scene = 0, difficulty = 0, demoScore = 0;
         bool playing = true;
         testing::internal::CaptureStderr();

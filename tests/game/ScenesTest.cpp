@@ -11,20 +11,12 @@
 
 namespace {
 
-class ScenesTest : public GameFixture {
-protected:
-    // The first draws of a scene's random sequence; the generator is left elsewhere.
-    static std::vector<float> SceneDraws(int n)
-    {
-        const std::vector<float> draws = ReferenceDraws(n);
-        SeedRandom(7);
-        return draws;
-    }
-};
+class ScenesTest : public GameFixture {};
 
-TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCounter)
+TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCounterAndTheTitleSetsUpOnStep0)
 {
-    const std::vector<float> draws = SceneDraws(2);
+    const std::vector<float> draws = ReferenceDraws(2);
+    SeedRandom(7);  // the scene must seed anew
     SetScene(113, 0);
     EXPECT_EQ(g_sceneFrame, -1);
     EXPECT_EQ(g_stepFrame, -1);
@@ -36,10 +28,8 @@ TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCou
     EXPECT_EQ(g_sceneFrame, 4);
     EXPECT_EQ(g_stepFrame, -1);
     EXPECT_EQ(RandomFloat(), draws[1]);
-}
 
-TEST_F(ScenesTest, TheTitleIsSetUpOnlyForSteps0AndMinus1)
-{
+    // The title is set up only for steps 0 and -1.
     g_fadeDirection = 0;
     SetScene(-2, 5);
     EXPECT_EQ(g_scene, -2);
@@ -158,9 +148,8 @@ TEST_F(ScenesTest, ASceneChangeInsideAFrameShowsNoLoadingFrameOfItsOwn)
 
 TEST_F(ScenesTest, DismissedEnemiesLeaveAndScoreItemsStay)
 {
-    auto* enemy = new CEnemy();
+    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 1, 0);
     auto* item = new CScoreItem(0.0f, 0.0f, 0.0f);
-    g_enemyList.push_back(enemy);
     g_enemyList.push_back(item);
     DismissEnemies();
     EXPECT_GE(enemy->motionProgress, 0.0f);

@@ -6,6 +6,7 @@
 #include "platform/System.h"
 #include "tests/game/ProgramRun.h"
 
+#include <array>
 #include <climits>
 
 namespace {
@@ -30,23 +31,8 @@ Frames Tap(const InputState& state, int times = 1)
     return frames;
 }
 
-struct Outcome {
-    int credits;
-    int scene;
-    int row;
-    int automaticReloadValue;
-    int courseValue;
-    int difficulty;
-    int startScene;
-    bool automaticReload;
-};
-
-struct Case {
-    const char* name;
-    const char* settings;  // beyond the score name and the frame pacing
-    Frames frames;
-    Outcome expected;
-};
+// Credits, scene, menu row, automatic reload value, course value, difficulty, start scene, automatic reload.
+using Outcome = std::array<int, 8>;
 
 class TitleMenuAndCreditsTest : public ProgramTest {
 protected:
@@ -56,14 +42,8 @@ protected:
         ResetStartGlobals();
         Outcome seen{};
         RunFrames(frames + Frames{kRest}, [&](int) {
-            seen = {g_credits,
-                    g_scene,
-                    g_titleMenuRow,
-                    g_titleMenuValues[kMenuRowAutomaticReload],
-                    g_titleMenuValues[kMenuRowCourse],
-                    g_globalDifficulty,
-                    g_startScene,
-                    g_player->automaticReload};
+            seen = {g_credits, g_scene, g_titleMenuRow, g_titleMenuValues[kMenuRowAutomaticReload],
+                    g_titleMenuValues[kMenuRowCourse], g_globalDifficulty, g_startScene, g_player->automaticReload};
         });
         return seen;
     }
@@ -72,58 +52,52 @@ protected:
 TEST_F(TitleMenuAndCreditsTest, CabinetButtonsAndMenuFollowTheTable)
 {
     // Start values: automatic reload on (value 1), course 0 (difficulty -1, stage 0).
-    const Case cases[] = {
-        {"nothing pressed", "", {}, {0, -2, 0, 1, 0, -1, 0, true}},
-        {"a credit", "", Tap(kCredit), {1, -2, 0, 1, 0, -1, 0, true}},
-        {"credits stop at nine", "", Tap(kCredit, 11), {9, -2, 0, 1, 0, -1, 0, true}},
-        {"a held credit counts once", "", Repeat(kCredit, 5), {1, -2, 0, 1, 0, -1, 0, true}},
-        {"start without credit", "", Tap(kStart), {0, -2, 0, 1, 0, -1, 0, true}},
-        {"start spends a credit", "", Tap(kCredit) + Tap(kStart), {0, 0, 0, 1, 0, -1, 0, true}},
-        {"start and credit fresh together in the title are a credit", "", Tap(kBoth), {1, -2, 0, 1, 0, -1, 0, true}},
-        {"even with a credit in", "", Tap(kCredit) + Tap(kBoth), {2, -2, 0, 1, 0, -1, 0, true}},
-        {"start again during a play does nothing", "", Tap(kCredit, 2) + Tap(kStart, 2), {1, 0, 0, 1, 0, -1, 0, true}},
+    const struct {
+        const char* name;
+        const char* settings;  // beyond the score name and the frame pacing
+        Frames frames;
+        Outcome expected;
+    } cases[] = {
+        {"nothing pressed", "", {}, {0, -2, 0, 1, 0, -1, 0, 1}},
+        {"a credit", "", Tap(kCredit), {1, -2, 0, 1, 0, -1, 0, 1}},
+        {"credits stop at nine", "", Tap(kCredit, 11), {9, -2, 0, 1, 0, -1, 0, 1}},
+        {"a held credit counts once", "", Repeat(kCredit, 5), {1, -2, 0, 1, 0, -1, 0, 1}},
+        {"start without credit", "", Tap(kStart), {0, -2, 0, 1, 0, -1, 0, 1}},
+        {"start spends a credit", "", Tap(kCredit) + Tap(kStart), {0, 0, 0, 1, 0, -1, 0, 1}},
+        {"start and credit fresh together in the title are a credit", "", Tap(kBoth), {1, -2, 0, 1, 0, -1, 0, 1}},
+        {"even with a credit in", "", Tap(kCredit) + Tap(kBoth), {2, -2, 0, 1, 0, -1, 0, 1}},
+        {"start again during a play does nothing", "", Tap(kCredit, 2) + Tap(kStart, 2), {1, 0, 0, 1, 0, -1, 0, 1}},
         {"start and credit return to the title", "", Tap(kCredit) + Tap(kStart) + Repeat(kRest, 5) + Tap(kBoth),
-         {0, -2, 0, 1, 0, -1, 0, true}},
-        {"up lowers automatic reload", "", Tap(kUp), {0, -2, 0, 0, 0, -1, 0, false}},
-        {"down stops at its largest value", "", Tap(kUp) + Tap(kDown, 3), {0, -2, 0, 1, 0, -1, 0, true}},
-        {"a held stick moves once", "", Repeat(kUp, 4) + Repeat(kDown, 4), {0, -2, 0, 0, 0, -1, 0, false}},
-        {"right picks the course row", "", Tap(kRight), {0, -2, 1, 1, 0, -1, 0, true}},
-        {"course 1 is the easier stage 0", "", Tap(kRight) + Tap(kDown), {0, -2, 1, 1, 1, 0, 0, true}},
-        {"course 3 is section 11", "", Tap(kRight) + Tap(kDown, 3), {0, -2, 1, 1, 3, -1, 11, true}},
-        {"course 7 is section 18", "", Tap(kRight) + Tap(kDown, 7), {0, -2, 1, 1, 7, -1, 18, true}},
-        {"course stops at 10", "", Tap(kRight) + Tap(kDown, 14), {0, -2, 1, 1, 10, -1, 17, true}},
-        {"course stops at 0", "", Tap(kRight) + Tap(kDown) + Tap(kUp, 3), {0, -2, 1, 1, 0, -1, 0, true}},
-        {"left goes back to the first row", "", Tap(kRight) + Tap(kLeft) + Tap(kUp), {0, -2, 0, 0, 0, -1, 0, false}},
+         {0, -2, 0, 1, 0, -1, 0, 1}},
+        {"up lowers automatic reload", "", Tap(kUp), {0, -2, 0, 0, 0, -1, 0, 0}},
+        {"down stops at its largest value", "", Tap(kUp) + Tap(kDown, 3), {0, -2, 0, 1, 0, -1, 0, 1}},
+        {"a held stick moves once", "", Repeat(kUp, 4) + Repeat(kDown, 4), {0, -2, 0, 0, 0, -1, 0, 0}},
+        {"right picks the course row", "", Tap(kRight), {0, -2, 1, 1, 0, -1, 0, 1}},
+        {"course 1 is the easier stage 0", "", Tap(kRight) + Tap(kDown), {0, -2, 1, 1, 1, 0, 0, 1}},
+        {"course 3 is section 11", "", Tap(kRight) + Tap(kDown, 3), {0, -2, 1, 1, 3, -1, 11, 1}},
+        {"course 7 is section 18", "", Tap(kRight) + Tap(kDown, 7), {0, -2, 1, 1, 7, -1, 18, 1}},
+        {"course stops at 10", "", Tap(kRight) + Tap(kDown, 14), {0, -2, 1, 1, 10, -1, 17, 1}},
+        {"course stops at 0", "", Tap(kRight) + Tap(kDown) + Tap(kUp, 3), {0, -2, 1, 1, 0, -1, 0, 1}},
+        {"left goes back to the first row", "", Tap(kRight) + Tap(kLeft) + Tap(kUp), {0, -2, 0, 0, 0, -1, 0, 0}},
         {"a diagonal steps the old row, then picks the new one", "", Tap(Held({}, 1.0f, 1.0f)),
-         {0, -2, 1, 0, 0, -1, 0, false}},
+         {0, -2, 1, 0, 0, -1, 0, 0}},
         {"the chosen course starts", "", Tap(kRight) + Tap(kDown, 2) + Tap(kCredit) + Tap(kStart),
-         {0, 10, 1, 1, 2, -1, 10, true}},
+         {0, 10, 1, 1, 2, -1, 10, 1}},
         {"settings give the start values", "globaldifficulty,0\r\nautomaticreload,0\r\n", {},
-         {0, -2, 0, 0, 1, 0, 0, false}},
-        {"a stored difficulty of 5 is course 6", "globaldifficulty,5\r\n", {}, {0, -2, 0, 1, 6, -1, 14, true}},
-        {"a course beyond the table changes nothing", "globaldifficulty,20\r\n", {}, {0, -2, 0, 1, 21, 20, 0, true}},
+         {0, -2, 0, 0, 1, 0, 0, 0}},
+        {"a stored difficulty of 5 is course 6", "globaldifficulty,5\r\n", {}, {0, -2, 0, 1, 6, -1, 14, 1}},
+        {"a course beyond the table changes nothing", "globaldifficulty,20\r\n", {}, {0, -2, 0, 1, 21, 20, 0, 1}},
         {"the largest stored difficulty stays beyond the table", "globaldifficulty,2147483647\r\n", {},
-         {0, -2, 0, 1, INT_MAX, INT_MAX, 0, true}},
+         {0, -2, 0, 1, INT_MAX, INT_MAX, 0, 1}},
         {"a step down from the largest ends at course 10", "globaldifficulty,2147483647\r\n", Tap(kRight) + Tap(kDown),
-         {0, -2, 1, 1, 10, -1, 17, true}},
+         {0, -2, 1, 1, 10, -1, 17, 1}},
         {"a step up from the smallest ends at course 0", "globaldifficulty,-2147483648\r\n", Tap(kRight) + Tap(kUp),
-         {0, -2, 1, 1, 0, -1, 0, true}},
+         {0, -2, 1, 1, 0, -1, 0, 1}},
         {"the blade with no demo folder stays in the title", "", Tap(Held({&InputState::blade})),
-         {0, -2, 0, 1, 0, -1, 0, true}},
+         {0, -2, 0, 1, 0, -1, 0, 1}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Outcome seen = Play(c.settings, c.frames);
-        const Outcome& want = c.expected;
-        EXPECT_EQ(seen.credits, want.credits);
-        EXPECT_EQ(seen.scene, want.scene);
-        EXPECT_EQ(seen.row, want.row);
-        EXPECT_EQ(seen.automaticReloadValue, want.automaticReloadValue);
-        EXPECT_EQ(seen.courseValue, want.courseValue);
-        EXPECT_EQ(seen.difficulty, want.difficulty);
-        EXPECT_EQ(seen.startScene, want.startScene);
-        EXPECT_EQ(seen.automaticReload, want.automaticReload);
-    }
+    for (const auto& [name, settings, frames, expected] : cases)
+        EXPECT_EQ(Play(settings, frames), expected) << name;
 }
 
 TEST_F(TitleMenuAndCreditsTest, FrozenFramesSkipTheCabinetAndAreNotCounted)

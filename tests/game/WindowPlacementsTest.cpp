@@ -43,6 +43,9 @@ TEST(WindowPlacementsTest, OnlyVisibleUnownedTitledWindowsOtherThanTheDesktopAre
     EXPECT_EQ(g_windowPlacements[0].handle, editor);
     EXPECT_EQ(g_windowPlacements[1].handle, spaces);
     EXPECT_EQ(g_windowPlacements[0].placement.x, int(editor));
+    SaveWindowPlacements(nullptr);  // no desktop
+    EXPECT_EQ(g_windowPlacementCount, 0);
+    RestoreWindowPlacements(nullptr);
 }
 
 TEST(WindowPlacementsTest, RestoreMovesBackWhatStillExistsUpToTheTableSize)
@@ -61,14 +64,6 @@ TEST(WindowPlacementsTest, RestoreMovesBackWhatStillExistsUpToTheTableSize)
     EXPECT_EQ(desktop.placements[355].x, 355);
     EXPECT_EQ(desktop.placements[100].x, 0);  // closed: not found at restore time
     EXPECT_EQ(desktop.placements[356].x, 0);  // beyond the table
-}
-
-TEST(WindowPlacementsTest, NoDesktopRecordsNothing)
-{
-    g_windowPlacementCount = 5;
-    SaveWindowPlacements(nullptr);
-    EXPECT_EQ(g_windowPlacementCount, 0);
-    RestoreWindowPlacements(nullptr);
 }
 
 class ProgramPlacementsTest : public ProgramTest {};

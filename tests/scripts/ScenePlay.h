@@ -1,8 +1,6 @@
-// Whole scenes played headless as the main loop plays them, from the first
-// frame to the title, with a journal of what happened on which frame of which
-// step: steps, message lines, sounds, locks, fades, pictures, motions started
-// and enemies spawned. Every play is recorded, saved, loaded and played back,
-// and the playback must repeat the play's whole state frame by frame.
+// Whole scenes played headless from the first frame to the title, journalling
+// on which frame of which step the steps, lines, sounds, locks, fades, pictures,
+// motions and spawns came. Every play's saved replay must repeat its whole state.
 #pragma once
 
 #include "actors/AnalogNumber.h"
@@ -29,8 +27,7 @@
 #include <typeinfo>
 
 struct Entry {
-    int step;
-    int frame;  // the step frame the scripts saw
+    int step, frame;  // the frame: the step frame the scripts saw
     std::string what;
     bool operator==(const Entry&) const = default;
 };
@@ -38,11 +35,7 @@ using Journal = std::vector<Entry>;
 inline void PrintTo(const Entry& e, std::ostream* os) { *os << e.step << "/" << e.frame << " " << e.what; }
 
 // Spawns of one kind on every period of a step, from first to last.
-struct Waves {
-    int step;
-    const char* what;
-    int first, period, last;
-};
+struct Waves { int step; const char* what; int first, period, last; };
 
 // The keys held on each frame of a play, and how the test helps it along.
 struct Pilot {
@@ -63,10 +56,8 @@ inline std::string KindOf(CSprite* s)
 
 inline CSprite* EnemyOfKind(const char* kind)
 {
-    for (CSprite* s : g_enemyList)
-        if (KindOf(s) == kind)
-            return s;
-    return nullptr;
+    const auto found = std::ranges::find_if(g_enemyList, [kind](CSprite* s) { return KindOf(s) == kind; });
+    return found == g_enemyList.end() ? nullptr : *found;
 }
 
 class CountingAudio : public NullAudioDevice {
@@ -132,10 +123,7 @@ protected:
         for (const Waves& w : waves) {
             std::vector<int> seen, expected;
             std::erase_if(rest, [&](const Entry& e) {
-                const bool wave = e.step == w.step && e.what == w.what;
-                if (wave)
-                    seen.push_back(e.frame);
-                return wave;
+                return e.step == w.step && e.what == w.what && (seen.push_back(e.frame), true);
             });
             for (int f = w.first; f <= w.last; f += w.period)
                 expected.push_back(f);
@@ -219,9 +207,7 @@ private:
         if (g_fadeDirection == 1 && b.fade != 1)
             add("fade out");
         if (g_sectionCard != b.card)
-            add(g_sectionCard == -1              ? "card none"
-                : g_sectionCard == g_texClearCard ? "card clear"
-                                                  : "card failed");
+            add(g_sectionCard == -1 ? "card none" : g_sectionCard == g_texClearCard ? "card clear" : "card failed");
         if (g_player->flareActive && !b.flare)
             add("flare");
         NoteMotions(b, add);

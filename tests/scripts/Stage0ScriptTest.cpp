@@ -3,18 +3,6 @@
 
 namespace {
 
-// The ship sits shielded; with a boss frame, the boss falls on that frame of its step.
-Pilot Stage0Pilot(int bossFalls)
-{
-    Pilot pilot;
-    pilot.help = [bossFalls](int) {
-        Shield();
-        if (g_sceneStep == 6 && g_stepFrame == bossFalls)
-            EnemyOfKind("CEnemyb")->Damage(3840);
-    };
-    return pilot;
-}
-
 const Journal kUpToTheBoss = {
     {-1, 0, "lock"}, {-1, 0, "ship move 0,40,0 /240"}, {-1, 120, "sound entry"}, {-1, 180, "first line 0/0"},
     {-1, 240, "camera move 0,0,-10 /240"}, {-1, 240, "camera turn 0,0,0 /240"}, {-1, 240, "camera speed 0,1,0 /240"},
@@ -52,7 +40,13 @@ TEST_F(Stage0Test, IntroWavesCutSceneBossClearAndTitleOnTheirFrames)
         {7, 1140, "fade out"}, {7, 1140, "line 0/22 60"}, {7, 1200, "line 0/23 60"}, {7, 1380, "title"},
         {7, 1380, "unlock"},
     });
-    const Journal journal = Play(0, -1, Stage0Pilot(900));
+    Pilot pilot;  // the ship sits shielded; the boss falls on frame 900 of its step
+    pilot.help = [](int) {
+        Shield();
+        if (g_sceneStep == 6 && g_stepFrame == 900)
+            EnemyOfKind("CEnemyb")->Damage(3840);
+    };
+    const Journal journal = Play(0, -1, pilot);
     // The easier course: rows on 360, mirrored rows halfway, a mid enemy every 840 frames.
     const std::vector<Waves> waves = {{0, "CEnemy0 x3", 180, 180, 720}, {2, "CEnemy0 x3", 0, 180, 1980},
                                       {3, "CEnemy0 x3", 720, 180, 3960}, {3, "CEnemym x1", 840, 840, 3360},
@@ -68,13 +62,13 @@ TEST_F(Stage0Test, TimeOutAtSceneFrame15000SendsTheBossAwayAndEndsWithoutBonus)
         {8, 0, "failed banner"}, {8, 120, "camera move -1,-5,1 /360"}, {8, 120, "camera turn -0.1,0,0 /360"},
         {8, 120, "camera speed 0,0,-1 /360"}, {8, 120, "ship move 0,0,0 /600"}, {8, 240, "first line 0/24"},
         {8, 300, "results"}, {8, 300, "number 0"}, {8, 480, "line 0/20"}, {8, 720, "line 0/21 60"},
-        {8, 780, "fade out"},
-        {8, 780, "line 0/22 60"}, {8, 840, "line 0/23 60"}, {8, 1020, "title"}, {8, 1020, "unlock"},
+        {8, 780, "fade out"}, {8, 780, "line 0/22 60"}, {8, 840, "line 0/23 60"}, {8, 1020, "title"},
+        {8, 1020, "unlock"},
     };
     // The harder course: rows every 90 frames, a mid enemy every 600.
     const std::vector<Waves> waves = {{0, "CEnemy0 x3", 90, 90, 810}, {3, "CEnemym x1", 600, 600, 3600},
                                       {6, "CEnemy2 x4", 480, 480, 6240}};
-    Pilot pilot = Stage0Pilot(-2);
+    Pilot pilot;
     int bossPhase = 0;
     pilot.help = [&bossPhase](int) {
         Shield();

@@ -2,19 +2,6 @@
 
 namespace {
 
-// The ship flies shielded, firing and swaying; the boss falls on frame 600 of its step.
-Pilot Stage1Pilot()
-{
-    Pilot pilot;
-    pilot.input = [](int f) { return Held({&InputState::shot}, (f / 90) % 2 ? 1.0f : -1.0f); };
-    pilot.help = [](int) {
-        Shield();
-        if (g_sceneStep == 1 && g_stepFrame == 600)
-            EnemyOfKind("CEnemybDanmaku")->Damage(5120);
-    };
-    return pilot;
-}
-
 using Stage1Test = ScenePlay;
 
 TEST_F(Stage1Test, VolleysBossClearResultsAndTitleOnTheirFrames)
@@ -28,7 +15,14 @@ TEST_F(Stage1Test, VolleysBossClearResultsAndTitleOnTheirFrames)
         {2, 660, "number 100000"}, {2, 840, "line 0/20"}, {2, 1080, "line 0/21 60"}, {2, 1140, "fade out"},
         {2, 1140, "line 0/22 60"}, {2, 1200, "line 0/23 60"}, {2, 1380, "title"}, {2, 1380, "unlock"},
     };
-    const Journal journal = Play(1, 0, Stage1Pilot());
+    Pilot pilot;  // the ship flies shielded, firing and swaying; the boss falls on frame 600 of its step
+    pilot.input = [](int f) { return Held({&InputState::shot}, (f / 90) % 2 ? 1.0f : -1.0f); };
+    pilot.help = [](int) {
+        Shield();
+        if (g_sceneStep == 1 && g_stepFrame == 600)
+            EnemyOfKind("CEnemybDanmaku")->Damage(5120);
+    };
+    const Journal journal = Play(1, 0, pilot);
     EXPECT_EQ(OneOffs(journal, {{0, "CEnemyDanmaku x8", 360, 360, 3600}, {1, "CEnemy1 x1", 0, 60, 540}}), expected);
 }
 
