@@ -103,6 +103,7 @@ TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0AndScenesWithoutAScrip
     EXPECT_FLOAT_EQ(g_groundTransform->rotation.x, 0.499987f);
     EXPECT_FLOAT_EQ(g_groundTransform->rotation.y, 0.0002f);
     g_sceneStep = 1;
+    g_stepFrame = 1;
     world.sceneScript.Run();
     EXPECT_FLOAT_EQ(g_groundTransform->rotation.y, 0.0002f);
 }
