@@ -18,6 +18,7 @@
 #include "engine/ByteOrder.h"
 #include "engine/FileUtil.h"
 #include "engine/Md5.h"
+#include "engine/TextUtil.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,8 +50,6 @@ enum HeaderOffset : size_t {
     kPlayTimeAt = 76,
     kFramesAt = 80,
 };
-
-bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // How many bytes of name fit the header without splitting a two-byte character.
 size_t StoredNameLength(const char* name)

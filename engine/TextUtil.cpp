@@ -8,14 +8,14 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+namespace {
 
 // Bytes of the character at text[i]: 2 for a lead byte with its trail byte.
 size_t CharLength(const std::string& text, size_t i)
 {
-    return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    return IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
 
 std::vector<std::string> SplitFields(const std::string& text, char separator)

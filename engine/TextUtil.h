@@ -11,6 +11,9 @@ class CStringList;
 // clamped to the int range; 0 without digits.
 int ParseInt(const char* text);
 
+// The first byte of a two-byte Shift-JIS character.
+bool IsShiftJisLeadByte(unsigned char c);
+
 // Removes leading and trailing ' ' (an all-blank text becomes empty).
 void TrimString(std::string& s);
 void TrimSpaces(char* s);

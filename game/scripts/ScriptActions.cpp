@@ -13,11 +13,13 @@ namespace {
 
 void Line(int sound, int sheet, int row, int frames)
 {
-    g_sound->Play(static_cast<int8_t>(sound), 0);
+    PlaySound(sound);
     SpawnMessageLine(sheet, row, frames);
 }
 
 }  // namespace
+
+void PlaySound(int sound) { g_sound->Play(static_cast<int8_t>(sound), 0); }
 
 void FirstLine(int sheet, int row, int frames) { Line(g_seMessageFirst, sheet, row, frames); }
 
@@ -27,7 +29,7 @@ void Banner(int texture) { SpawnSimpleSprite(texture, 168, 240, 0, 0, 128, 16, 0
 
 void EndingBanner(int texture)
 {
-    g_sound->Play(static_cast<int8_t>(g_seClear), 0);
+    PlaySound(g_seClear);
     Banner(texture);
     g_groundTransform->TweenRotation(0.0f, 0.0f, 0.0f, Over(240));
     g_groundTransform->MoveTo(0.0f, 0.0f, -5.0f, Over(240));

@@ -3,6 +3,9 @@
 // are the one thing the difficulty changes in a script.
 #pragma once
 
+// Plays a sound effect once.
+void PlaySound(int sound);
+
 // A message line heralded by the sound of a block's first line, or by the
 // sound of the lines that follow it.
 void FirstLine(int sheet, int row, int frames = 240);

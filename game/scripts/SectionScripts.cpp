@@ -6,14 +6,12 @@
 #include "engine/AssetLists.h"
 #include "engine/InputControler.h"
 #include "engine/ObjectLists.h"
-#include "engine/SoundSystem.h"
 #include "game/Freeze.h"
 #include "game/SceneScript.h"
 #include "game/Scenes.h"
 #include "game/scripts/ScriptActions.h"
 #include "game/scripts/Waves.h"
 
-#include <cstdint>
 
 namespace {
 
@@ -67,7 +65,7 @@ void RunDrill(const Drill& drill)
 void ShowClear()
 {
     SetSectionCard(g_texClearCard);
-    g_sound->Play(static_cast<int8_t>(g_seClear), 0);
+    PlaySound(g_seClear);
     Banner(g_texClearBanner);
     GlideShipToCentre(420);
     SwingCameraToEndView(2.0f, 1.5f, -1.0f, 420);

@@ -13,7 +13,6 @@
 #include "engine/AssetLists.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
-#include "engine/SoundSystem.h"
 #include "game/Freeze.h"
 #include "game/SceneScript.h"
 #include "game/Scenes.h"
@@ -22,11 +21,8 @@
 #include "game/scripts/Waves.h"
 
 #include <cstddef>
-#include <cstdint>
 
 namespace {
-
-void PlaySound(int sound) { g_sound->Play(static_cast<int8_t>(sound), 0); }
 
 void TiltGround(float x, float y, float z, int frames) { g_groundTransform->TweenRotation(x, y, z, Over(frames)); }
 
