@@ -1,9 +1,5 @@
 # The game program "vostrelle" and its end-to-end tests.
 
-# The desktop's other windows are recorded and restored through Xlib.
-find_package(X11 REQUIRED)
-target_link_libraries(platform_sdl PUBLIC X11::X11)
-
 add_executable(vostrelle tools/vostrelle/Main.cpp)
 target_link_libraries(vostrelle PRIVATE game platform_sdl vostrelle_assets)
 

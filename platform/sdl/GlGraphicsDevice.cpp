@@ -338,9 +338,8 @@ std::array<int, 4> GlGraphicsDevice::ScissorBox() const
     return {viewport.x, height - viewport.y - viewport.height, viewport.width, viewport.height};
 }
 
-void GlGraphicsDevice::ApplyScissor()
+void GlGraphicsDevice::ApplyScissor(const std::array<int, 4>& box)
 {
-    const std::array<int, 4> box = ScissorBox();
     cache.Enable(GL_SCISSOR_TEST, true);
     cache.Scissor(box[0], box[1], box[2], box[3]);
 }
@@ -358,7 +357,7 @@ void GlGraphicsDevice::Clear(unsigned flags, uint32_t argb, float depth)
         pendingDepth = depth;
     }
     if (flags & kClearTarget) {
-        ApplyScissor();
+        ApplyScissor(ScissorBox());
         const std::array<GLfloat, 4> color = ToFloats(argb);
         glClearColor(color[0], color[1], color[2], color[3]);
         glClear(GL_COLOR_BUFFER_BIT);
@@ -370,8 +369,7 @@ void GlGraphicsDevice::ClearPendingDepth()
     if (!depthClearPending)
         return;
     depthClearPending = false;
-    cache.Enable(GL_SCISSOR_TEST, true);
-    cache.Scissor(pendingDepthBox[0], pendingDepthBox[1], pendingDepthBox[2], pendingDepthBox[3]);
+    ApplyScissor(pendingDepthBox);
     // Clearing depth ignores the depth-write switch, as the original device did.
     cache.DepthMask(true);
     glClearDepth(pendingDepth);
@@ -523,7 +521,7 @@ void GlGraphicsDevice::ApplyRasterStates(bool sourceOpaque)
     cache.Enable(GL_BLEND, blend);
     if (blend)
         cache.BlendFunc(GlFactor(source), GlFactor(destination));
-    ApplyScissor();
+    ApplyScissor(ScissorBox());
     ApplyTexture();
 }
 

@@ -128,7 +128,7 @@ private:
     void ApplyScreenSpace();
     void ApplyLighting(bool vertexColors);
     std::array<int, 4> ScissorBox() const;
-    void ApplyScissor();
+    void ApplyScissor(const std::array<int, 4>& box);
     bool IsOutOfView(const GlSubset& subset) const;
     bool BlendsBySourceAlpha() const;
     bool AlphaFromVertices() const;
