@@ -275,9 +275,14 @@ void WriteBmp(std::vector<unsigned char>* bmp, const PngPicture& picture)
 
 } // namespace
 
+bool HasPngSignature(const unsigned char* data, size_t size)
+{
+    return size >= kPngSignatureSize && png_sig_cmp(data, 0, kPngSignatureSize) == 0;
+}
+
 bool ConvertPngToBmp(std::vector<unsigned char>* bmp, const unsigned char* png, size_t size)
 {
-    if (size < kPngSignatureSize || png_sig_cmp(png, 0, kPngSignatureSize) != 0)
+    if (!HasPngSignature(png, size))
         return false;
     png_structp read = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFail, PngIgnoreWarning);
     if (read == nullptr)

@@ -32,6 +32,9 @@ std::vector<unsigned char> ReadResource(const char* type, const char* name);
 // file cannot be read or the copy cannot be written.
 bool UnscrambleFile(const char* path);
 
+// Whether the bytes open with the eight-byte PNG signature.
+bool HasPngSignature(const unsigned char* data, size_t size);
+
 // Converts a PNG picture into a BMP image: palette pictures stay indexed,
 // everything else becomes 24-bit with translucent pixels flattened onto
 // black. False, with bmp untouched, for anything that is not a readable PNG.

@@ -2,8 +2,6 @@
 
 #include "engine/ResourceLoader.h"
 
-#include <cstring>
-
 TextureId CreateTextureFromResource(GraphicsDevice* device, const char* type, const char* name, bool colourKey,
                                     int* width, int* height)
 {
@@ -22,8 +20,7 @@ bool DecodePng(Image* image, const std::vector<unsigned char>& png, bool colourK
 
 bool DecodePicture(Image* image, const std::vector<unsigned char>& bytes)
 {
-    static const unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (bytes.size() >= sizeof kPngSignature && std::memcmp(bytes.data(), kPngSignature, sizeof kPngSignature) == 0)
+    if (HasPngSignature(bytes.data(), bytes.size()))
         return DecodePng(image, bytes, false);
     return DecodeBmp(image, bytes.data(), bytes.size(), false);
 }
