@@ -14,14 +14,6 @@ namespace {
 // The flight in from the start point before the first hop takes over.
 constexpr int PHASE_ENTERING = -2;
 
-// A random point of the field's middle, x then y.
-Vec3 RandomFieldPoint()
-{
-    const float x = RandomFloat();
-    const float y = RandomFloat();
-    return {10.0f * x - 5.0f, 10.0f * y - 5.0f, 0.0f};
-}
-
 bool CoinHeads()
 {
     const int coin = RandomInt(2);

@@ -54,10 +54,7 @@ void DrawStar(double f, const Matrix& at)
 
 CBoss::CBoss(int hitPoints)
 {
-    facing.x = g_targetPosition.x - position.x;
-    facing.y = g_targetPosition.y - position.y;
-    const Vec2 toPlayer{facing.x, facing.y};
-    SetRotation(rotation.x, rotation.y, HeadingOf(&toPlayer));
+    FacePlayer();
     minTurnStep = 0.0f;
     hitRadius = 0.5f;
     dyingFrames = 300;

@@ -31,9 +31,8 @@ CEnemyb::~CEnemyb() = default;
 
 void CEnemyb::MoveToRandomPoint()
 {
-    const float rx = RandomFloat();
-    const float ry = RandomFloat();
-    MoveHermite(10.0f * rx - 5.0f, 10.0f * ry - 5.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f / 120.0f);
+    const Vec3 end = RandomFieldPoint();
+    MoveHermite(end.x, end.y, end.z, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f / 120.0f);
 }
 
 void CEnemyb::SetPhase(int newPhase)

@@ -2,6 +2,7 @@
 
 #include "actors/EnemyShot.h"
 #include "actors/enemies/DanmakuEmitter.h"
+#include "actors/enemies/EnemyCommon.h"
 #include "engine/AssetLists.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
@@ -99,12 +100,7 @@ void CEnemybDanmaku::NextPhaseBelow(float share)
 // Four burst shots a quarter turn apart, the cross turning a little each volley.
 void CEnemybDanmaku::FireCross()
 {
-    Vec3 d{0.0f, 0.1f, 0.0f};
-    RotateZVector(&d, crossAngle);
-    for (int i = 0; i < 4; ++i) {
-        RotateZVector(&d, 0.5f);
-        FireBurstShot(position, d);
-    }
+    FireBurstRing(position, crossAngle, 4, 0.5f);
     crossAngle += 0.01f;
 }
 

@@ -23,6 +23,13 @@ void PlacePath(Vec3* points, Vec3* tangents, int count, float angle, const Vec3*
     }
 }
 
+Vec3 RandomFieldPoint()
+{
+    const float x = RandomFloat();
+    const float y = RandomFloat();
+    return {10.0f * x - 5.0f, 10.0f * y - 5.0f, 0.0f};
+}
+
 void FireAlongFacing(CEnemy* enemy)
 {
     FireShotAt(enemy->position.x, enemy->position.y, enemy->position.z, enemy->facing, 0.1f);
@@ -37,6 +44,24 @@ void DrawEnemyModel(CEnemy* enemy, int model, int fog)
     g_graphics->SetBlendMode(-1);
     g_graphics->SetZBuffer(1);
     g_graphics->DrawMesh(model, PlaceInWorld(enemy));
+}
+
+void FireBurstRing(const Vec3& position, float startAngle, int count, float step)
+{
+    Vec3 v{0.0f, 0.1f, 0.0f};
+    RotateZ(&v, startAngle);
+    for (int i = 0; i < count; ++i) {
+        RotateZ(&v, step);
+        FireBurstShot(position, v);
+    }
+}
+
+void BeginSlowDeath(CEnemy* enemy)
+{
+    enemy->waitFrames = 0;
+    enemy->StopMotion();
+    enemy->SetSlowDown(0.95f);
+    g_sound->Play(g_seEnemyDie, 0);
 }
 
 namespace {

@@ -4,7 +4,6 @@
 #include "engine/AssetLists.h"
 #include "engine/ObjectLists.h"
 #include "engine/Random.h"
-#include "engine/SoundSystem.h"
 #include "engine/VectorHelpers.h"
 
 CEnemyd0::CEnemyd0(int type, float x, float y, float z) : type(type)
@@ -76,10 +75,7 @@ void CEnemyd0::Die()
     if (leftView) {
         Remove();
     } else if (type == 1) {
-        waitFrames = 0;
-        StopMotion();
-        SetSlowDown(0.95f);
-        g_sound->Play(g_seEnemyDie, 0);
+        BeginSlowDeath(this);
     }
 }
 

@@ -6,7 +6,6 @@
 #include "engine/AssetLists.h"
 #include "engine/Random.h"
 #include "engine/SoundSystem.h"
-#include "engine/VectorHelpers.h"
 
 CEnemyd1::CEnemyd1(int mode, float x, float y, float z) : mode(mode)
 {
@@ -61,12 +60,7 @@ void CEnemyd1::Charge()
 
 void CEnemyd1::FireRing()
 {
-    Vec3 v{0.0f, 0.1f, 0.0f};
-    RotateZ(&v, ringAngle);
-    for (int i = 0; i < 8; ++i) {
-        RotateZ(&v, 0.25f);
-        FireBurstShot(position, v);
-    }
+    FireBurstRing(position, ringAngle, 8, 0.25f);
     ringAngle += 0.01f;
 }
 
@@ -77,10 +71,7 @@ void CEnemyd1::Die()
         Remove();
         return;
     }
-    waitFrames = 0;
-    StopMotion();
-    SetSlowDown(0.95f);
-    g_sound->Play(g_seEnemyDie, 0);
+    BeginSlowDeath(this);
 }
 
 void CEnemyd1::Remove()

@@ -69,8 +69,6 @@ void CEnemy2::SetPhase(int newPhase)
     }
 }
 
-void CEnemy2::Die() { CEnemy::Die(); }
-
 void CEnemy2::OnArrived()
 {
     CEnemy::OnArrived();

@@ -114,11 +114,8 @@ void CEnemym::Die()
         Remove();
         return;
     }
-    waitFrames = 0;
-    StopMotion();
+    BeginSlowDeath(this);
     dyingSpin = {0.0f, 0.025f, 0.0f};
-    SetSlowDown(0.95f);
-    g_sound->Play(g_seEnemyDie, 0);
 }
 
 void CEnemym::Remove()

@@ -46,7 +46,6 @@ public:
     CEnemy2(int type, float angle, const Vec3* offset);
     ~CEnemy2() override;
 
-    void Die() override;
     void OnArrived() override;
     void Update() override;
     void Draw() override;
