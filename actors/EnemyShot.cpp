@@ -163,14 +163,5 @@ void FireAimedShot(float x, float y, float z, float speed)
 
 void ClearEnemyShots()
 {
-    size_t i = 0;
-    while (i < g_enemyShotList.size()) {
-        CEnemyShot* shot = dynamic_cast<CEnemyShot*>(g_enemyShotList[i]);
-        if (shot == nullptr) {
-            ++i;
-            continue;
-        }
-        g_enemyShotList.erase(g_enemyShotList.begin() + static_cast<std::ptrdiff_t>(i));
-        delete shot;
-    }
+    DeleteAllOf<CEnemyShot>(g_enemyShotList);
 }

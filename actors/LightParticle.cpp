@@ -63,14 +63,5 @@ void SpawnLightParticleMoving(float x, float y, float z, float tx, float ty, flo
 
 void RemoveAllLightParticles()
 {
-    size_t i = 0;
-    while (i < g_effectList.size()) {
-        CSprite* sprite = g_effectList[i];
-        if (dynamic_cast<CLightParticle*>(sprite)) {
-            g_effectList.erase(g_effectList.begin() + static_cast<std::ptrdiff_t>(i));
-            delete sprite;
-        } else {
-            ++i;
-        }
-    }
+    DeleteAllOf<CLightParticle>(g_effectList);
 }

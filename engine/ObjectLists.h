@@ -5,6 +5,7 @@
 #include "engine/Sprite.h"
 #include "engine/VectorMath.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,23 @@ extern SpriteList g_effectList;
 extern SpriteList g_glowList;
 extern SpriteList g_systemSpriteList;
 extern SpriteList g_overlayList;
+
+// Erases and deletes every object of type T. By index and re-reading the size,
+// since it runs inside walks of the same list.
+template <typename T>
+void DeleteAllOf(SpriteList& list)
+{
+    std::size_t i = 0;
+    while (i < list.size()) {
+        CSprite* sprite = list[i];
+        if (dynamic_cast<T*>(sprite) == nullptr) {
+            ++i;
+            continue;
+        }
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+        delete sprite;
+    }
+}
 
 // Serial ids of the objects the current practice section created.
 extern std::vector<int> g_sectionObjectIds;

@@ -143,14 +143,5 @@ void SpawnBit()
 
 void DeleteAllBits()
 {
-    std::size_t i = 0;
-    while (i < g_enemyList.size()) {
-        CBit* bit = dynamic_cast<CBit*>(g_enemyList[i]);
-        if (bit == nullptr) {
-            ++i;
-            continue;
-        }
-        g_enemyList.erase(g_enemyList.begin() + static_cast<std::ptrdiff_t>(i));
-        delete bit;
-    }
+    DeleteAllOf<CBit>(g_enemyList);
 }

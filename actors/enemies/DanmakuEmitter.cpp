@@ -101,14 +101,5 @@ void CEnemyBitDanmaku::Draw()
 
 void DeleteAllDanmakuEmitters()
 {
-    std::size_t i = 0;
-    while (i < g_enemyList.size()) {
-        CSprite* sprite = g_enemyList[i];
-        if (dynamic_cast<CEnemyBitDanmaku*>(sprite)) {
-            g_enemyList.erase(g_enemyList.begin() + static_cast<std::ptrdiff_t>(i));
-            delete sprite;
-        } else {
-            ++i;
-        }
-    }
+    DeleteAllOf<CEnemyBitDanmaku>(g_enemyList);
 }
