@@ -70,6 +70,12 @@ bool PathExists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool MakeFolder(const std::string& path)
 {
     return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;
