@@ -506,9 +506,6 @@ TEST_F(GraphicsSystemTest, AnUntexturedMeshDrawsOpaqueWithDepthAndNoTexture)
     graphics.SetBlendMode(1);
     graphics.SetZBuffer(0);
     device.ClearRecord();
-    graphics.DrawMeshUntextured(-1, world);
-    EXPECT_TRUE(device.draws.empty());
-    EXPECT_FALSE(device.state.depthTest);
     graphics.DrawMeshUntextured(mesh, world);
     ASSERT_EQ(device.draws.size(), 2u);
     for (const RecordedDraw& draw : device.draws) {
