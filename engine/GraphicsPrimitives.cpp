@@ -286,15 +286,27 @@ void GraphicsSystem::BlitTexture(const TextureHolder& holder, int x, int y, int 
     device->DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
 }
 
-void GraphicsSystem::DrawMesh(int mesh, const Matrix& world)
+CModel* GraphicsSystem::PrepareOpaqueMesh(int handle, const Matrix& world)
 {
-    CModel* model = FindMesh(mesh);
+    CModel* model = FindMesh(handle);
     if (!model)
-        return;
+        return nullptr;
     SetBlendMode(0);
     SetZBuffer(1);
     SetWorldTransform(world);
-    model->Draw();
+    return model;
+}
+
+void GraphicsSystem::DrawMesh(int mesh, const Matrix& world)
+{
+    if (CModel* model = PrepareOpaqueMesh(mesh, world))
+        model->Draw();
+}
+
+void GraphicsSystem::DrawMeshUntextured(int mesh, const Matrix& world)
+{
+    if (CModel* model = PrepareOpaqueMesh(mesh, world))
+        model->DrawUntextured();
 }
 
 void GraphicsSystem::DrawMeshAlpha(int mesh, const Matrix& world, float alpha)

@@ -107,6 +107,8 @@ public:
     void DrawTexture2DFull(int texture, int x, int y, int unused);
 
     void DrawMesh(int mesh, const Matrix& world);
+    // As DrawMesh, every material without its texture; nothing in the game draws so.
+    void DrawMeshUntextured(int mesh, const Matrix& world);
     // Untextured, the materials' alpha scaled; alpha 0.0 draws additively with black materials.
     void DrawMeshAlpha(int mesh, const Matrix& world, float alpha);
 
@@ -144,6 +146,8 @@ private:
                      uint32_t color);
     const TextureHolder* FindTexture(int handle) const;
     CModel* FindMesh(int handle) const;
+    // The mesh, with opaque blending, depth on and its world set; null for no mesh.
+    CModel* PrepareOpaqueMesh(int handle, const Matrix& world);
     void InitRenderStates();
 
     std::array<ColorVertex, 4> scratchVertices{};

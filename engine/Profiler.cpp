@@ -41,6 +41,8 @@ std::vector<std::string> SplitLines(const std::vector<unsigned char>& bytes)
 
 CProfiler::CProfiler(const char* file) { Load(file, ","); }
 
+CProfiler::CProfiler(const char* file, const char* separatorText) { Load(file, separatorText); }
+
 CProfiler::~CProfiler() { Save(); }
 
 void CProfiler::Load(const char* file, const char* separatorText)
@@ -51,7 +53,8 @@ void CProfiler::Load(const char* file, const char* separatorText)
     std::vector<unsigned char> bytes;
     if (!FileExists(path))
         return;
-    unreadable = !ReadWholeFile(path, &bytes, kMaxFileBytes);
+    // A pipe would block the opening, a device never end.
+    unreadable = !IsRegularFile(path) || !ReadWholeFile(path, &bytes, kMaxFileBytes);
     for (const std::string& line : SplitLines(bytes)) {
         const size_t at = line.find(separator[0]);
         if (at == std::string::npos)

@@ -9,6 +9,8 @@ class CProfiler final {
 public:
     // A relative path is taken below the program folder.
     explicit CProfiler(const char* path);
+    // The same with another separator; only its first character splits a line.
+    CProfiler(const char* path, const char* separator);
     ~CProfiler();
     CProfiler(const CProfiler&) = delete;
     CProfiler& operator=(const CProfiler&) = delete;
@@ -25,8 +27,8 @@ public:
     virtual void SetString(const char* key, const std::string& value);
     virtual void SetStringBuf(const char* key, const char* value);
 
-    // The file exists but could not be read: every getter gives its default
-    // and the file is never rewritten.
+    // The file exists but could not be read, or is no regular file: every
+    // getter gives its default and the file is never rewritten.
     bool Unreadable() const { return unreadable; }
 
 private:

@@ -223,6 +223,10 @@ int SoundSystem::GetMasterPan() const {
     return device_ != nullptr ? device_->GetMasterPan() : 0;
 }
 
+int SoundSystem::GetMasterFrequency() const {
+    return device_ != nullptr ? device_->OutputRate() : 0;
+}
+
 int SoundSystem::GetPan(int8_t id) const {
     return IsLoaded(id) ? device_->GetPan(id) : 0;
 }

@@ -74,6 +74,8 @@ public:
     void SetMasterVolume(int volume);
     int GetMasterVolume() const;
     int GetMasterPan() const;
+    // The rate the device mixes its output at, in Hz; 0 without a device.
+    int GetMasterFrequency() const;
     int GetPan(int8_t id) const;
     // Hz; 0 returns to the sound's own rate.
     void SetFrequency(int8_t id, int frequency);

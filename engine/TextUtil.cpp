@@ -38,6 +38,31 @@ std::vector<std::string> SplitFields(const std::string& text, char separator)
 
 void CopyBack(char* out, const std::string& text) { std::memcpy(out, text.c_str(), text.size() + 1); }
 
+constexpr size_t kMaxNumberText = 256;
+
+bool DigitsAreZero(const std::string& s, size_t start) { return s.find_first_not_of('0', start) == std::string::npos; }
+
+// A digit more at the front when every digit was a nine.
+void AddOneToDigits(std::string& s, size_t start)
+{
+    size_t i = s.size();
+    while (i > start && s[i - 1] == '9')
+        s[--i] = '0';
+    if (i == start)
+        s.insert(s.begin() + static_cast<std::ptrdiff_t>(start), '1');
+    else
+        ++s[i - 1];
+}
+
+// The digits must not all be zero.
+void SubtractOneFromDigits(std::string& s, size_t start)
+{
+    size_t i = s.size();
+    while (s[i - 1] == '0')
+        s[--i] = '9';
+    --s[i - 1];
+}
+
 }  // namespace
 
 int ParseInt(const char* text)
@@ -129,15 +154,20 @@ std::string CopyTail(const char* text, int index)
 
 void IncrementNumberText(std::string& s)
 {
-    if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos)
+    size_t start = s.starts_with('-') || s.starts_with('+') ? 1 : 0;
+    if (s.size() == start || s.size() > kMaxNumberText || s.find_first_not_of("0123456789", start) != std::string::npos)
         return;
-    size_t i = s.size();
-    while (i > 0 && s[i - 1] == '9')
-        s[--i] = '0';
-    if (i == 0)
-        s.insert(s.begin(), '1');
-    else
-        ++s[i - 1];
+    if (s[0] == '-' && DigitsAreZero(s, 1)) {  // "-0" counts as "0"
+        s.erase(0, 1);
+        start = 0;
+    }
+    if (s[0] != '-') {
+        AddOneToDigits(s, start);
+        return;
+    }
+    SubtractOneFromDigits(s, 1);
+    if (DigitsAreZero(s, 1))  // zero has no sign
+        s.erase(0, 1);
 }
 
 void StringAppend(std::string& s, const char* text) { s += text; }

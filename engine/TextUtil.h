@@ -33,7 +33,8 @@ void ReadLinesIntoList(CStringList* list, const char* path);
 
 // The characters of text from index to its end; empty for an index outside it.
 std::string CopyTail(const char* text, int index);
-// A decimal text becomes its value plus one ("999" gives "1000"); any other
-// text is left as it is.
+// A decimal text of at most 256 characters, signed or not, becomes its value
+// plus one with its width kept, as a counter's text expects: "0099" gives
+// "0100", "999" "1000", "-10" "-09", "-1" "0". Any other text is left as it is.
 void IncrementNumberText(std::string& s);
 void StringAppend(std::string& s, const char* text);

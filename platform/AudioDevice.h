@@ -52,6 +52,8 @@ public:
     // Pan of the whole output, by the same law as a buffer's.
     virtual bool SetMasterPan(int pan) = 0;
     virtual int GetMasterPan() const = 0;
+    // Rate of the mixed output in Hz.
+    virtual int OutputRate() const = 0;
     // Volume of the whole output, kMinVolume..0.
     virtual bool SetMasterVolume(int volume) = 0;
     virtual int GetMasterVolume() const = 0;

@@ -15,7 +15,7 @@ class Mixer : public AudioDevice {
 public:
     explicit Mixer(int outputRate);
 
-    int OutputRate() const { return outputRate_; }
+    int OutputRate() const override { return outputRate_; }
     // Writes frames stereo frames and advances every playing buffer by as
     // much: each buffer resampled from its play frequency, scaled by its
     // volume and pan, summed, scaled by the master pan and clipped.

@@ -19,12 +19,6 @@ MessageBoxHandler g_messageBoxHandler = nullptr;
 // Longer chains of symbolic links are loops to the system too.
 constexpr int kMaxLinkHops = 40;
 
-bool IsRegularFile(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 bool NameBefore(const std::string& a, const std::string& b)
 {
     const int folded = strcasecmp(a.c_str(), b.c_str());
@@ -68,6 +62,12 @@ bool PathExists(const std::string& path)
 {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool MakeFolder(const std::string& path)

@@ -14,6 +14,9 @@ std::string ExecutableFolder();
 // True when path names an existing file or folder.
 bool PathExists(const std::string& path);
 
+// True when path names a regular file, after its symbolic links.
+bool IsRegularFile(const std::string& path);
+
 // Creates one folder level; an existing folder counts as success.
 bool MakeFolder(const std::string& path);
 

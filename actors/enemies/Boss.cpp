@@ -71,7 +71,7 @@ void CBoss::Die()
     CEnemy::Die();
     if (leftView)
         return;
-    if (firstDeath && phase != BOSS_PHASE_LEAVING && onDeath != nullptr)
+    if (firstDeath && !sentAway && onDeath != nullptr)
         onDeath(g_scene, g_sceneStep + 1);
     CreateColorFilter(kDeathFlashFrames);
     DeleteAllBits();
@@ -93,6 +93,7 @@ void CBoss::Remove()
 void CBoss::Leave()
 {
     CEnemy::Leave();
+    sentAway = true;
     SetPhase(BOSS_PHASE_LEAVING);
 }
 

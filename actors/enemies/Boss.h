@@ -14,9 +14,10 @@ constexpr int BOSS_PHASE_LEAVING = 255;
 
 class CBoss : public CEnemy {
 public:
-    // The stage moves on (once, and not for a boss sent away), a white flash,
-    // the field cleared of bits and enemy shots, and a sound; none of it for
-    // a boss that flew off the field.
+    // The stage moves on (once, and never for a boss once sent away, whatever
+    // a push has since made of its phase), a white flash, the field cleared
+    // of bits and enemy shots, and a sound; none of it for a boss that flew
+    // off the field.
     void Die() override;
     // Glows gone, a long flash, a burst of sparks and a sound.
     void Remove() override;
@@ -28,6 +29,7 @@ public:
 
     int phase = 0;
     BossDeathCallback onDeath = nullptr;
+    bool sentAway = false;
 
 protected:
     // Turned toward the player, with the values both bosses share.

@@ -67,3 +67,17 @@ TEST_F(BossDeathTest, DyingShowEndsInAStarThenTheRemovalFlashesBurstsAndSweepsTh
 }
 
 }  // namespace
+
+TEST_F(BossDeathTest, ABossSentAwayStaysSilentWhenAPushHasChangedItsPhase)
+{
+    for (int kind : {0, 1}) {
+        CBoss* boss = AddBoss(kind);
+        boss->Leave();
+        boss->SetPhase(-1);  // as a push leaves it
+        boss->Damage(boss->maxHp);
+        EXPECT_EQ(boss->state, STATE_DYING) << kind;
+        EXPECT_TRUE(deaths.empty()) << kind;
+        EXPECT_TRUE(Played(g_seBossDie)) << kind;
+        Clear();
+    }
+}

@@ -496,3 +496,23 @@ TEST_F(GraphicsSystemTest, PictureAndMeshFiles)
 }
 
 }  // namespace
+
+TEST_F(GraphicsSystemTest, AnUntexturedMeshDrawsOpaqueWithDepthAndNoTexture)
+{
+    resources.AddText("MODEL", "#101", kTwoMaterialSquare);
+    resources.AddPicture("TEXTUREM", "#210", {0xFF00FF});
+    int mesh = -1;
+    graphics.LoadMesh(&mesh, "#101", "MODEL");
+    graphics.SetBlendMode(1);
+    graphics.SetZBuffer(0);
+    device.ClearRecord();
+    graphics.DrawMeshUntextured(mesh, world);
+    ASSERT_EQ(device.draws.size(), 2u);
+    for (const RecordedDraw& draw : device.draws) {
+        EXPECT_EQ(draw.state.texture, kNoTexture);
+        EXPECT_TRUE(draw.state.depthTest);
+        EXPECT_EQ(draw.state.source, BlendFactor::SourceAlpha);
+        EXPECT_EQ(draw.state.world, world);
+    }
+    EXPECT_EQ(device.draws[1].subset, 1);
+}

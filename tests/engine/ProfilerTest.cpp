@@ -162,3 +162,15 @@ TEST(Profiler, RelativePathsAreBelowTheProgramFolder)
     EXPECT_TRUE(FileExists(full));
     std::remove(full.c_str());
 }
+
+TEST_F(ProfilerFile, AnotherSeparatorSplitsAndRewritesTheLines)
+{
+    Write("b;x,y\na,1\nc;\n");
+    {
+        CProfiler profiler(path.c_str(), ";");
+        EXPECT_EQ(Value(profiler, "b"), "x,y");
+        EXPECT_EQ(Value(profiler, "a,1"), "<missing>");
+        profiler.SetString("a", "2");
+    }
+    EXPECT_EQ(Read(), "a;2\r\nb;x,y\r\nc;\r\n");
+}

@@ -228,3 +228,8 @@ TEST_F(SoundSystemTest, ReleaseLogsItsSteps) {
 }
 
 }  // namespace
+
+TEST(SoundSystemMasterTest, TheMasterFrequencyIsTheMixersOutputRate) {
+    EXPECT_EQ(SoundSystem(std::make_unique<Mixer>(48000)).GetMasterFrequency(), 48000);
+    EXPECT_EQ(SoundSystem(nullptr).GetMasterFrequency(), 0);
+}

@@ -78,3 +78,17 @@ TEST_F(TextFileTest, ReadsLinesWithoutTheirEnds)
 }
 
 }  // namespace
+
+TEST(TextUtil, IncrementsSignedNumbersKeepingTheirWidth)
+{
+    const std::string nines(256, '9'), ones(257, '1');
+    const std::string numbers[][2] = {
+        {"-5", "-4"},   {"-1", "0"},   {"-01", "00"}, {"-10", "-09"},   {"-0", "1"},       {"0099", "0100"},
+        {"+9", "+10"},  {"-", "-"},    {"+", "+"},    {"--1", "--1"},   {"1-", "1-"},      {"-1a", "-1a"},
+        {"- 1", "- 1"}, {nines, "1" + std::string(256, '0')},           {ones, ones}};
+    for (const auto& [text, next] : numbers) {
+        std::string number = text;
+        IncrementNumberText(number);
+        EXPECT_EQ(number, next) << text;
+    }
+}

@@ -8,7 +8,12 @@
 #include "platform/System.h"
 #include "tests/game/ProgramRun.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <future>
 #include <sstream>
 
 namespace {
@@ -388,6 +393,25 @@ TEST(FramePacingTest, FramesAreDueEverySixteenOrSeventeenMillisecondsFromWhenThe
     EXPECT_EQ(counter.framesThisSecond, 0);
     EXPECT_EQ(counter.nextSecondMark, 2003);
     g_frameCounter = nullptr;
+}
+
+TEST_F(ProgramEntryTest, SettingsFromAPipeAreUnreadableAtOnceAndThePipeStays)
+{
+    const std::string path = File("vostrelle.ini");
+    ASSERT_EQ(std::system(("rm -rf '" + path + "'").c_str()), 0);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    testing::internal::CaptureStderr();
+    std::future<int> run = std::async(std::launch::async, [this] { return RunProgram(host); });
+    const bool prompt = run.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!prompt)  // a writer that comes and goes lets a reader blocked in its opening go on
+        close(open(path.c_str(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(prompt);
+    EXPECT_EQ(run.get(), 0);
+    EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()),
+              std::vector<std::string>{"vostrelle: cannot read the settings file " + path});
+    struct stat info;
+    EXPECT_TRUE(stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+    std::remove(path.c_str());
 }
 
 }  // namespace
