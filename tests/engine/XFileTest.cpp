@@ -172,7 +172,8 @@ TEST(XFile, RefusesMalformedFiles)
         {"3;0,0,0;;", "3;0,1,0;;"},                  // normal index out of range
         {"2; 3;0,0,0;, 3;0,0,0;;", "1; 3;0,0,0;;"},  // normal faces miscounted
         {"3;0,0,0;;", "4;0,0,0,0;;"},                // normal corners miscounted
-        {"{ 4; 0;0;, 1;0;,", "{ 3; 0;0;, 1;0;,"},    // texture coordinates miscounted
+        {"4; 0;0;, 1;0;, 1;1;, 0;1;;", "3; 0;0;, 1;0;, 1;1;;"},  // fewer texture coordinates than positions
+        {"4; 0;0;, 1;0;, 1;1;, 0;1;;", "4; 0;0;, 1;0;, 1;1;;"},  // texture coordinates miscounted
         {"2; 0,0;;", "2; 0,1;;"},                    // material index out of range
         {"1; 2; 0,0;;", "1; 3; 0,0,0;;"},            // more material indexes than faces
         {"{ 1; 2;", "{ 2; 2;"},                      // fewer materials than declared
