@@ -308,6 +308,13 @@ TEST_F(GraphicsSystemTest, ScreenPrimitivesAndTheirStates)
     EXPECT_EQ(std::tuple(rect.state.fog, rect.state.texture, rect.screenVertices[0].color),
               std::tuple(false, kNoTexture, 0xFFFF0000u));
     EXPECT_EQ(XY(rect.screenVertices[3]), Floats({35, 46}));
+    const auto outline = Drawn([&] { graphics.DrawRectOutline2D(5, 6, 30, 40, 1.0f, 0.0f, 1.0f, 0.0f); });
+    ASSERT_EQ(outline.size(), 1u);
+    Floats corners;
+    for (const ScreenVertex& v : outline[0].screenVertices)
+        corners.insert(corners.end(), {v.x, v.y});
+    EXPECT_EQ(corners, Floats({5, 6, 35, 6, 35, 46, 5, 46, 5, 6}));
+    EXPECT_EQ(std::tuple(outline[0].primitiveCount, outline[0].screenVertices[0].color), std::tuple(4, 0xFF00FF00u));
     // A blit puts texel (left, top) on pixel (x, y): the quad starts half a pixel before.
     const auto blit = Drawn([&] { graphics.DrawTexture2D(texture, 100, 50, 1, 0, 2, 1, 0.5f); });
     ASSERT_EQ(blit.size(), 1u);
@@ -464,8 +471,8 @@ TEST_F(GraphicsSystemTest, PictureAndMeshFiles)
     EXPECT_EQ(draws[1].state.texture, kNoTexture);
     // The square spans -1..1 in x and y at z = 0; corner i takes the larger x for bit 0, y for bit 1.
     const auto& bounds = fromFile.Bounds();
-    EXPECT_EQ(Floats({bounds[0].x, bounds[0].y, bounds[5].x, bounds[5].y, bounds[10].x, bounds[10].y}),
-              Floats({-1, -1, 1, -1, -0.5f, 0.5f}));
+    EXPECT_EQ(Floats({bounds[0].x, bounds[0].y, bounds[5].x, bounds[5].y, bounds[8].x, bounds[10].x, bounds[10].y}),
+              Floats({-1, -1, 1, -1, -0.5f, -0.5f, 0.5f}));
 }
 
 }  // namespace
