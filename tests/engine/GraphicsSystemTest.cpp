@@ -288,6 +288,13 @@ TEST_F(GraphicsSystemTest, BillboardAlphaModes)
     ASSERT_EQ(quad.size(), 1u);
     EXPECT_EQ(std::tuple(quad[0].state.source, AlphaByte(quad[0].colorVertices[0]), quad[0].colorVertices[0].z),
               std::tuple(BlendFactor::SourceAlpha, 2u, 0.0f));
+    const auto plain = Drawn([&] { graphics.DrawQuad3D(corners, 0.5f, 0.0f, 1.0f, 0.0f, world); });
+    ASSERT_EQ(plain.size(), 1u);
+    Floats strip;
+    for (const ColorVertex& v : plain[0].colorVertices)
+        strip.insert(strip.end(), {v.x, v.y, v.z, v.u, v.v});
+    EXPECT_EQ(strip, Floats({0, 1, 5, 0, 0, 1, 1, 5, 1, 0, 0, 0, 5, 0, 1, 1, 0, 5, 1, 1}));
+    EXPECT_EQ(std::tuple(AlphaByte(plain[0].colorVertices[3]), plain[0].state.world == world), std::tuple(127u, true));
 }
 
 TEST_F(GraphicsSystemTest, ScreenPrimitivesAndTheirStates)

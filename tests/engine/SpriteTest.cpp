@@ -40,8 +40,10 @@ TEST(Sprite, NewSpritesTakeIncreasingSerialIds)
     EXPECT_EQ(std::tuple(b.serialId, g_spriteSerial, a.state, a.motionProgress),
               std::tuple(a.serialId + 1, b.serialId + 1, STATE_ACTIVE, -1.0f));
     EXPECT_TRUE(a.IsStill());
-    a.SetVelocity(0, 0, 0.1f);
+    a.SetVelocity(0.5f, -0.25f, 0.125f);
     EXPECT_FALSE(a.IsStill());
+    a.Update();
+    EXPECT_EQ(Of(a.position), Floats({0.5f, -0.25f, 0.125f}));
 }
 
 TEST(Sprite, StartDelayOnlyDriftsByImpulseThenRunsTheWholeUpdate)
