@@ -97,10 +97,9 @@ TEST(BmpImage, RefusesMalformedImages)
         StoreLe32(&bmp[offset], value);
         return bmp;
     };
+    // A 16-bit field: the 16 bits after it are kept.
     auto with16 = [&](size_t offset, uint16_t value) {
-        std::vector<unsigned char> bmp = good;
-        StoreLe16(&bmp[offset], value);
-        return bmp;
+        return with32(offset, value | (LoadLe32(&good[offset]) & ~0xFFFFu));
     };
     EXPECT_TRUE(refused(with16(0, 0x4D43)));         // signature
     EXPECT_TRUE(refused(with32(14, 108)));           // another header kind
