@@ -422,7 +422,8 @@ TEST_F(GraphicsSystemTest, MeshesLoadWithTheirMaterialsAndDrawPerSubset)
     ASSERT_EQ(draws.size(), 2u);
     EXPECT_EQ(std::tuple(draws[0].state.depthTest, draws[0].state.material.ambient.r, draws[0].state.texture),
               std::tuple(true, 1.0f, kNoTexture));
-    EXPECT_NE(draws[1].state.texture, kNoTexture);
+    const TextureId materialTexture = draws[1].state.texture;
+    EXPECT_NE(materialTexture, kNoTexture);
     EXPECT_EQ(draws[1].subset, 1);
     graphics.SetZBuffer(0);
     const auto faded = Drawn([&] { graphics.DrawMeshAlpha(mesh, world, 0.5f); });
@@ -433,9 +434,11 @@ TEST_F(GraphicsSystemTest, MeshesLoadWithTheirMaterialsAndDrawPerSubset)
     const auto added = Drawn([&] { graphics.DrawMeshAlpha(mesh, world, 0.0f); });
     const Material& m = added[0].state.material;
     EXPECT_EQ(std::tuple(added[0].state.source, m.emissive.r, m.diffuse.a), std::tuple(BlendFactor::One, 0.0f, 0.0f));
-    // Loading into a handle that holds a mesh frees that mesh first.
+    // Loading into a handle that holds a mesh frees that mesh, and its material texture, first.
     graphics.LoadMesh(&mesh, "#101", "MODEL");
-    EXPECT_EQ(std::tuple(mesh, device.CountCalls("ReleaseMesh")), std::tuple(0, 1));
+    EXPECT_EQ(std::tuple(mesh, device.CountCalls("ReleaseMesh"), device.CountCalls("ReleaseTexture"),
+                         device.CountCalls("ReleaseTexture " + std::to_string(materialTexture))),
+              std::tuple(0, 1, 1, 1));
     graphics.ReleaseMesh(&mesh);
     EXPECT_EQ(mesh, -1);
 }
