@@ -232,7 +232,7 @@ TEST_F(GraphicsSystemTest, ShakeOf20DecaysAndStopsAfter59Frames)
     const float next = RandomFloat();
     EXPECT_EQ(next, NextRandomAfter(2 * 59));
     SeedRandom(1024);
-    graphics.SetShake(1.0f);
+    graphics.SetShake(1.0f / 0.95f);  // decays to exactly 1, where the shake stops
     graphics.UpdateShake();
     graphics.UpdateShake();
     const float afterOne = RandomFloat();
