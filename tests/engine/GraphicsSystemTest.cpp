@@ -1,6 +1,7 @@
 #include "engine/GraphicsSystem.h"
 
 #include "GraphicsTestResources.h"
+#include "TempFolder.h"
 #include "engine/BmpWriter.h"
 #include "engine/FileUtil.h"
 #include "engine/Random.h"
@@ -19,12 +20,7 @@ namespace {
 
 constexpr char kLog[] = "log\\d3d9.txt";
 
-std::string ReadLog()
-{
-    std::vector<unsigned char> bytes;
-    ReadWholeFile(ProgramFilePath(kLog), &bytes);
-    return std::string(bytes.begin(), bytes.end());
-}
+std::string ReadLog() { return ReadTextFile(ProgramFilePath(kLog)); }
 
 using Floats = std::vector<float>;
 using Strings = std::vector<std::string>;

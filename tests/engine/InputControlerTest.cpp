@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "TempFolder.h"
 #include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
 #include "platform/NullInputDevice.h"
@@ -127,11 +128,11 @@ TEST_F(InputControlerTest, LostKeyboardKeepsTheFrameAndSkipsTheController) {
     EXPECT_EQ(std::tuple(input_->current.shot, input_->current.x), std::tuple(0, 0.0f));
 }
 
+// The log so far, which is then emptied.
 std::string ReadLog() {
-    std::vector<unsigned char> bytes;
-    ReadWholeFile(ProgramFilePath(kDeviceLog), &bytes);
+    const std::string log = ReadTextFile(ProgramFilePath(kDeviceLog));
     AppendLog(kDeviceLog, "");
-    return std::string(bytes.begin(), bytes.end());
+    return log;
 }
 
 TEST(InputControlerSetUpTest, StepsAndMissingDevicesAreLogged) {

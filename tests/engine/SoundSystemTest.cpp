@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "OggEncoder.h"
+#include "TempFolder.h"
 #include "WaveBuilder.h"
 #include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
@@ -211,9 +212,7 @@ TEST_F(SoundSystemTest, ReleaseLogsItsSteps) {
     LoadTone();
     AppendLog(kDeviceLog, "");
     sound_.reset();
-    Bytes log;
-    ReadWholeFile(ProgramFilePath(kDeviceLog), &log);
-    EXPECT_EQ(std::string(log.begin(), log.end()),
+    EXPECT_EQ(ReadTextFile(ProgramFilePath(kDeviceLog)),
               "Release Wave Binary.\n -> Finished.\nRestore Sound Device.\n -> Finished.\n"
               "Release Primary Buffer.\n -> Finished.\nRelease Sound Device.\n -> Finished.\n");
 }
