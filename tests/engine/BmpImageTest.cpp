@@ -1,10 +1,13 @@
 #include "engine/BmpImage.h"
 
+#include "engine/BmpWriter.h"
 #include "engine/ByteOrder.h"
 #include "engine/ResourceLoader.h"
 #include "tests/engine/PngTestUtil.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -36,6 +39,13 @@ TEST(BmpImage, TrueColourRowsComeOutTopFirstOpaqueAndKeyedOnExactMagentaOnly)
     const std::vector<unsigned char> bmp = BmpOf(Png(3, PNG_COLOR_TYPE_RGB, {255, 0, 255, 254, 0, 255, 255, 1, 255}));
     EXPECT_EQ(Decode(bmp, true).pixels, (std::vector<uint32_t>{0x00000000, 0xFFFE00FF, 0xFFFF01FF}));
     EXPECT_EQ(Decode(bmp, false).pixels, (std::vector<uint32_t>{0xFFFF00FF, 0xFFFE00FF, 0xFFFF01FF}));
+}
+
+TEST(BmpImage, WrittenPicturesReadBackTopFirst)
+{
+    const std::vector<unsigned char> bmp = EncodeBmp24({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 2, 2);
+    EXPECT_EQ(std::tuple(bmp.size(), LoadLe32(&bmp[2]), LoadLe32(&bmp[34])), std::tuple(size_t{70}, 70u, 16u));
+    EXPECT_EQ(Decode(bmp, false).pixels, (std::vector<uint32_t>{0xFF010203, 0xFF040506, 0xFF070809, 0xFF0A0B0C}));
 }
 
 // Widths that leave part of the last byte unused, at every palette depth.
@@ -87,10 +97,9 @@ TEST(BmpImage, RefusesMalformedImages)
         StoreLe32(&bmp[offset], value);
         return bmp;
     };
+    // A 16-bit field: the 16 bits after it are kept.
     auto with16 = [&](size_t offset, uint16_t value) {
-        std::vector<unsigned char> bmp = good;
-        StoreLe16(&bmp[offset], value);
-        return bmp;
+        return with32(offset, value | (LoadLe32(&good[offset]) & ~0xFFFFu));
     };
     EXPECT_TRUE(refused(with16(0, 0x4D43)));         // signature
     EXPECT_TRUE(refused(with32(14, 108)));           // another header kind

@@ -96,7 +96,7 @@ TEST(FileUtil, AppendLogBelowTheProgramFolder)
 {
     const std::string logFolder = GetProgramFolder() + "fileutil_test_log";
     std::system(("rm -rf '" + logFolder + "'").c_str());
-    AppendLog("fileutil_test_log\\events.txt", "line\n");
+    EXPECT_TRUE(AppendLog("fileutil_test_log\\events.txt", "line\n"));
     AppendLog("fileutil_test_log\\events.txt", "line\n");
     std::vector<unsigned char> bytes;
     ASSERT_TRUE(ReadWholeFile(logFolder + "/events.txt", &bytes));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 TEST(InputRecordTest, AppendReadRewindAndClear) {
@@ -22,7 +24,10 @@ TEST(InputRecordTest, AppendReadRewindAndClear) {
     EXPECT_EQ(out.credit, 1);  // all nine flags are kept in memory
     record.ReadNext(&out);
     record.ReadNext(&out);
-    EXPECT_EQ(out.x, 0.0f);
+    // A fresh state holds nothing.
+    EXPECT_EQ(std::vector<int>({out.shot, out.ray, out.blade, out.dash, out.reload, out.leftroll, out.rightroll,
+                                out.credit, out.start, static_cast<int>(out.x), static_cast<int>(out.y)}),
+              std::vector<int>(11, 0));
     EXPECT_EQ(record.ReadCursor(), 2);
     record.Clear();
     EXPECT_EQ(record.ReadCursor(), 0);

@@ -23,10 +23,9 @@ TEST(Md5, RfcTestSuite)
         char out[33];
         std::memset(out, 'x', sizeof out);
         Md5HexString(out, c[0]);
-        EXPECT_STREQ(out, c[1]) << '"' << c[0] << '"';
         std::string text = "stale";
         Md5HexToString(text, c[0]);
-        EXPECT_EQ(text, c[1]);
+        EXPECT_EQ(std::string(out) + text, std::string(c[1]) + c[1]) << '"' << c[0] << '"';
     }
 }
 

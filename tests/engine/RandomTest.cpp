@@ -38,6 +38,7 @@ TEST(Random, ArraySeedingAndTheOtherOutputsFollowTheReference)
     const uint32_t key[] = {0x123, 0x234, 0x345, 0x456}, a = 1067595299u, b = 955945823u;
     const std::pair<double (*)(), double> cases[] = {
         {[] { return static_cast<double>(GenrandInt31()); }, a >> 1},
+        {GenrandReal1, a / 4294967295.0},
         {GenrandReal2, a / 4294967296.0},
         {GenrandReal3, (a + 0.5) / 4294967296.0},
         {GenrandRes53, ((a >> 5) * 67108864.0 + (b >> 6)) / 9007199254740992.0},

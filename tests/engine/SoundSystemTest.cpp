@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "OggEncoder.h"
+#include "TempFolder.h"
 #include "WaveBuilder.h"
 #include "engine/DeviceLog.h"
 #include "engine/FileUtil.h"
@@ -48,8 +50,7 @@ TEST_F(SoundSystemTest, IdsOutsideTheSlotsDoNothing) {
         sound_->Play(id, 1);
         sound_->SetVolume(id, -500);
         sound_->SetPan(id, 500);
-        EXPECT_FALSE(sound_->IsPlaying(id)) << id;
-        EXPECT_EQ(sound_->GetVolume(id), 0) << id;
+        EXPECT_EQ(std::tuple(sound_->IsPlaying(id), sound_->GetVolume(id)), std::tuple(false, 0)) << id;
         sound_->PlayMusic(id, 1);
         sound_->FadeOutMusic();
         sound_->Update();
@@ -64,12 +65,10 @@ TEST_F(SoundSystemTest, FadeStopsTheMusicAfterFiveHundredFrames) {
     sound_->FadeOutMusic();
     for (int frame = 0; frame < 499; ++frame)
         sound_->Update();
-    EXPECT_TRUE(sound_->IsPlaying(music));
-    EXPECT_EQ(sound_->GetVolume(music), -4990);
+    EXPECT_EQ(std::tuple(sound_->IsPlaying(music), sound_->GetVolume(music)), std::tuple(true, -4990));
     sound_->Update();
     sound_->Update();
-    EXPECT_FALSE(sound_->IsPlaying(music));
-    EXPECT_EQ(sound_->GetVolume(music), -5000);
+    EXPECT_EQ(std::tuple(sound_->IsPlaying(music), sound_->GetVolume(music)), std::tuple(false, -5000));
     sound_->PlayMusic(music, 1);
     sound_->SetVolume(music, -4990);
     sound_->FadeOutMusic();
@@ -86,10 +85,9 @@ TEST_F(SoundSystemTest, NewMusicStopsTheOldAndRestoresEveryVolume) {
     sound_->FadeOutMusic();
     sound_->Update();
     sound_->PlayMusic(second, 1);
-    EXPECT_FALSE(sound_->IsPlaying(first));
-    EXPECT_TRUE(sound_->IsPlaying(second));
-    EXPECT_EQ(sound_->GetVolume(first), 0);
-    EXPECT_EQ(sound_->GetVolume(effect), 0);
+    EXPECT_EQ(std::tuple(sound_->IsPlaying(first), sound_->IsPlaying(second), sound_->GetVolume(first),
+                         sound_->GetVolume(effect)),
+              std::tuple(false, true, 0, 0));
     sound_->Update();
     EXPECT_EQ(sound_->GetVolume(second), 0);
     sound_->StopMusic();
@@ -117,14 +115,12 @@ TEST(SoundSystemMixTest, LoopIndexPanFollowUpAndWrappers) {
     const Vec3 right{3.7f, 0.0f, 0.0f};
     sound.PlayAt(slot, 0, &right);
     mixer->Mix(out, 1);
-    EXPECT_NEAR(out[0], 10000 * std::pow(10.0, -1500 / 2000.0), 1);
+    EXPECT_NEAR(out[0], 10000 * std::pow(10.0, -1500 / 2000.0), 1);  // -15 dB on the far side
     EXPECT_EQ(out[1], 10000);
     const Vec3 left{-4.5f, 0.0f, 0.0f};
     sound.PlayAt(slot, 0, &left);
     mixer->Mix(out, 4);
-    EXPECT_EQ(out[0], 10000);
-    EXPECT_NEAR(out[1], 1000, 1);
-    EXPECT_FALSE(sound.IsPlaying(slot));
+    EXPECT_EQ(std::tuple(out[0], out[1] / 10, sound.IsPlaying(slot)), std::tuple(10000, 100, false));
     for (bool stopped : {false, true}) {  // stopping a sound drops its follow-up
         sound.QueueFollowUp(first, next, 1);
         sound.Play(first, 0);
@@ -139,9 +135,8 @@ TEST(SoundSystemMixTest, LoopIndexPanFollowUpAndWrappers) {
         sound.StopMusic();
     }
     sound.SetMasterVolume(8000);  // -20 dB
-    EXPECT_EQ(sound.GetMasterVolume(), 8000);
     sound.SetFrequency(first, 4000);
-    EXPECT_EQ(sound.GetFrequency(first), 4000);
+    EXPECT_EQ(std::tuple(sound.GetMasterVolume(), sound.GetFrequency(first)), std::tuple(8000, 4000));
     sound.SetFrequency(first, 0);
     sound.Play(first, 0);
     mixer->Mix(out, 1);
@@ -191,13 +186,12 @@ TEST_F(SoundLoadTest, ResourceIsUnscrambledAndDecodedWhileTheHandleIsUnset) {
     UnscrambleResource(scrambled.data(), scrambled.data(), static_cast<int>(scrambled.size()));
     Register(scrambled);
     int handle = -1;
+    int missing = -1;
     sound_->Load(&handle, "#7001", "SE");
     EXPECT_EQ(handle, 0);
     sound_->Load(&handle, "#7001", "SE");
-    EXPECT_EQ(LoadTone(), 1);
-    int missing = -1;
     sound_->Load(&missing, "#7002", "SE");
-    EXPECT_EQ(missing, -1);
+    EXPECT_EQ(std::tuple(LoadTone(), missing), std::tuple(1, -1));
 }
 
 TEST_F(SoundLoadTest, LooseFileReplacesTheResource) {
@@ -208,21 +202,17 @@ TEST_F(SoundLoadTest, LooseFileReplacesTheResource) {
     EXPECT_EQ(handle, 0);
     // Taken even when it cannot be decoded.
     ASSERT_TRUE(WriteFileBytes(path_, corrupt_.data(), corrupt_.size()));
-    int second = -1;
+    int second = -1, absent = -1;
     sound_->Load(&second, "#7001", "SE");
-    EXPECT_EQ(second, -1);
-    int absent = -1;
     sound_->LoadFile(&absent, ProgramFilePath("SE/none.ogg"));
-    EXPECT_EQ(absent, -1);
+    EXPECT_EQ(std::tuple(second, absent), std::tuple(-1, -1));
 }
 
 TEST_F(SoundSystemTest, ReleaseLogsItsSteps) {
     LoadTone();
     AppendLog(kDeviceLog, "");
     sound_.reset();
-    Bytes log;
-    ReadWholeFile(ProgramFilePath(kDeviceLog), &log);
-    EXPECT_EQ(std::string(log.begin(), log.end()),
+    EXPECT_EQ(ReadTextFile(ProgramFilePath(kDeviceLog)),
               "Release Wave Binary.\n -> Finished.\nRestore Sound Device.\n -> Finished.\n"
               "Release Primary Buffer.\n -> Finished.\nRelease Sound Device.\n -> Finished.\n");
 }

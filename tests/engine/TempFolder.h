@@ -13,6 +13,13 @@
 #include <string>
 #include <vector>
 
+inline std::string ReadTextFile(const std::string& path)
+{
+    std::vector<unsigned char> bytes;
+    ReadWholeFile(path, &bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 class TempFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -23,12 +30,7 @@ protected:
     }
     void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
 
-    static std::string ReadText(const std::string& path)
-    {
-        std::vector<unsigned char> bytes;
-        ReadWholeFile(path, &bytes);
-        return std::string(bytes.begin(), bytes.end());
-    }
+    static std::string ReadText(const std::string& path) { return ReadTextFile(path); }
 
     std::string folder;  // ends in '/'
 };

@@ -50,6 +50,9 @@ TEST(TextUtil, EditsTexts)
     RemoveChar(lines, "\n");
     RemoveChar(lines, "\\");
     EXPECT_STREQ(lines, "ab\x95\\");
+    std::string joined = "ab";
+    StringAppend(joined, "cd");
+    EXPECT_EQ(joined, "abcd");
     for (int index : {1, 4, 5, -1})
         EXPECT_EQ(CopyTail("#105", index), index == 1 ? "105" : "") << index;
     const std::string numbers[][2] = {{"41", "42"}, {"999", "1000"}, {"", ""}, {"12a", "12a"}};

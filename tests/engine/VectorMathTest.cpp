@@ -36,6 +36,8 @@ TEST(VectorMath, PointsAndNormalsThroughTheTransforms)
         {"points are divided by w", {2, 4, 6}, halfW, true, {1, 2, 3}},
         {"the view takes the eye to the origin", {0, 0, -10}, view, true, {0, 0, 0}},
         {"and looks down +z", {1, 2, 0}, view, true, {1, 2, 10}},
+        {"an eye off the axes too", {3, 2, -1}, MatrixLookAtLH({3, 2, -1}, {3, 2, 5}, {0, 1, 0}), true, {0, 0, 0}},
+        {"looking down with +z up", {0, 1, 1}, MatrixLookAtLH({0, 10, 0}, {0, 0, 0}, {0, 0, 1}), true, {0, 1, 9}},
         {"looking along +x, +x is depth", {5, 0, 0}, side, true, {0, 0, 5}},
         {"and +z is to the left", {0, 0, 1}, side, true, {-1, 0, 0}},
         {"the near plane is depth 0", {0, 0, 1}, perspective, true, {0, 0, 0}},

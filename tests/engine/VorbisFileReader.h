@@ -4,7 +4,6 @@
 
 #include <vorbis/vorbisfile.h>
 
-#include <cstddef>
 #include <vector>
 
 class VorbisFileReader {
@@ -19,12 +18,6 @@ public:
     OggVorbis_File* File() { return &file_; }
 
 private:
-    static size_t Read(void* out, size_t size, size_t count, void* source);
-    static int Seek(void* source, ogg_int64_t offset, int whence);
-    static long Tell(void* source);
-
-    const std::vector<unsigned char>& ogg_;
-    size_t position_ = 0;
     OggVorbis_File file_;
     bool open_ = false;
 };

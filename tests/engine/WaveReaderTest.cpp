@@ -31,6 +31,7 @@ TEST(WaveReaderTest, ReadsFormatAndSamplesPastOtherChunks) {
     ASSERT_EQ(wave.bytes, kData.size());
     EXPECT_EQ(std::memcmp(wave.samples, kData.data(), kData.size()), 0);
     EXPECT_TRUE(Accepts(PcmWave(1, 8, 8000, {128})));
+    EXPECT_TRUE(Accepts(PcmWave(1, 8, 0x7FFFFFFF, {128})));  // the highest rate an int holds
 }
 
 TEST(WaveReaderTest, RefusesAnythingButWholePcmImages) {

@@ -172,7 +172,8 @@ TEST(XFile, RefusesMalformedFiles)
         {"3;0,0,0;;", "3;0,1,0;;"},                  // normal index out of range
         {"2; 3;0,0,0;, 3;0,0,0;;", "1; 3;0,0,0;;"},  // normal faces miscounted
         {"3;0,0,0;;", "4;0,0,0,0;;"},                // normal corners miscounted
-        {"{ 4; 0;0;, 1;0;,", "{ 3; 0;0;, 1;0;,"},    // texture coordinates miscounted
+        {"4; 0;0;, 1;0;, 1;1;, 0;1;;", "3; 0;0;, 1;0;, 1;1;;"},  // fewer texture coordinates than positions
+        {"4; 0;0;, 1;0;, 1;1;, 0;1;;", "4; 0;0;, 1;0;, 1;1;;"},  // texture coordinates miscounted
         {"2; 0,0;;", "2; 0,1;;"},                    // material index out of range
         {"1; 2; 0,0;;", "1; 3; 0,0,0;;"},            // more material indexes than faces
         {"{ 1; 2;", "{ 2; 2;"},                      // fewer materials than declared
@@ -188,6 +189,8 @@ TEST(XFile, RefusesMalformedFiles)
     EXPECT_FALSE(Parse(&mesh, std::string(kSmall).substr(0, std::string(kSmall).rfind('}'))));
     EXPECT_FALSE(Parse(&mesh, "xof 0303txt 0032\nMaterial M { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; }\n"));
     EXPECT_FALSE(Parse(&mesh, "xof 0303txt"));
+    // A good mesh, then one cut short.
+    EXPECT_FALSE(Parse(&mesh, std::string(kSmall) + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;"));
     std::string deep = "xof 0303txt 0032\n";
     for (int i = 0; i < 100; ++i)
         deep += "Frame {";
