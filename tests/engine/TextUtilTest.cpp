@@ -55,12 +55,6 @@ TEST(TextUtil, EditsTexts)
     EXPECT_EQ(joined, "abcd");
     for (int index : {1, 4, 5, -1})
         EXPECT_EQ(CopyTail("#105", index), index == 1 ? "105" : "") << index;
-    const std::string numbers[][2] = {{"41", "42"}, {"999", "1000"}, {"", ""}, {"12a", "12a"}};
-    for (const auto& test : numbers) {
-        std::string number = test[0];
-        IncrementNumberText(number);
-        EXPECT_EQ(number, test[1]);
-    }
 }
 
 using TextFileTest = TempFolderTest;
@@ -88,7 +82,8 @@ TEST(TextUtil, IncrementsSignedNumbersKeepingTheirWidth)
     const std::string numbers[][2] = {
         {"-5", "-4"},   {"-1", "0"},   {"-01", "00"}, {"-10", "-09"},   {"-0", "1"},       {"0099", "0100"},
         {"+9", "+10"},  {"-", "-"},    {"+", "+"},    {"--1", "--1"},   {"1-", "1-"},      {"-1a", "-1a"},
-        {"- 1", "- 1"}, {nines, "1" + std::string(256, '0')},           {ones, ones}};
+        {"- 1", "- 1"}, {"41", "42"},  {"999", "1000"}, {"", ""},       {"12a", "12a"},
+        {nines, "1" + std::string(256, '0')},                              {ones, ones}};
     for (const auto& [text, next] : numbers) {
         std::string number = text;
         IncrementNumberText(number);
