@@ -5,25 +5,27 @@
 #include "tests/actors/PlayerScene.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace playertest {
 namespace {
 
 using PlayerShip = PlayerScene;
 
-TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)
+TEST_F(PlayerShip, RollWrapsIntoZeroToTwoAndTheReticleStaysBetweenItsLimits)
 {
-    player->RotateRoll(-0.02f);
-    EXPECT_FLOAT_EQ(player->roll, 1.98f);
-    player->SetRoll(1.99f);
-    player->RotateRoll(0.02f);
-    EXPECT_NEAR(player->roll, 0.01f, 1e-6);
-    player->reticleDistance = 7.45f;
-    player->MoveSite(0.15f);
-    EXPECT_FLOAT_EQ(player->reticleDistance, 7.5f);
-    player->reticleDistance = 1.55f;
-    player->MoveSite(-0.15f);
-    EXPECT_FLOAT_EQ(player->reticleDistance, 1.5f);
+    const std::tuple<float, float, float> turns[] = {
+        {0.0f, -0.02f, 1.98f}, {1.5f, 0.5f, 0.0f}, {0.5f, -0.5f, 0.0f}, {1.99f, 0.02f, 0.01f}};
+    for (const auto& [from, by, to] : turns) {
+        player->SetRoll(from);
+        player->RotateRoll(by);
+        EXPECT_NEAR(player->roll, to, 1e-6) << from << " + " << by;
+    }
+    for (const auto& [from, by, to] : {std::tuple(7.45f, 0.15f, 7.5f), std::tuple(1.55f, -0.15f, 1.5f)}) {
+        player->reticleDistance = from;
+        player->MoveSite(by);
+        EXPECT_FLOAT_EQ(player->reticleDistance, to);
+    }
     // The reticle sits ahead along the roll and turns with it.
     player->SetRoll(0.5f);
     player->SetPosition(1.0f, 2.0f, 0.0f);
@@ -31,37 +33,29 @@ TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)
     EXPECT_FLOAT_EQ(player->reticle->rotation.z, 0.5f);
 }
 
-TEST_F(PlayerShip, SteeringBandsDriveTheTiltAndTheBladeSigns)
+TEST_F(PlayerShip, EachBandOfTheRollSteersItsOwnWayAndTheSpeedsDecayOrStopAtTheirLimits)
 {
-    // First band, stick centred: the forward speed decays, the half sign turns back.
+    // Stick (-x, +y) from rest: forward and side speeds, sweep and half signs.
+    const std::tuple<float, float, float, int, int> bands[] = {
+        {0.0f, 0.08f, -0.08f, -1, 1},   {0.34f, 0.08f, -0.08f, -1, 1}, {0.35f, -0.08f, 0.08f, 1, 1},
+        {0.64f, -0.08f, 0.08f, 1, 1},   {0.65f, -0.08f, 0.08f, 1, -1}, {1.34f, -0.08f, 0.08f, 1, -1},
+        {1.35f, 0.08f, -0.08f, -1, -1}, {1.64f, 0.08f, -0.08f, -1, -1}, {1.65f, 0.08f, -0.08f, -1, 1}};
+    for (const auto& [roll, forward, side, sweep, half] : bands) {
+        player->SetRoll(roll);
+        player->forwardSpeed = player->sideSpeed = 0.0f;
+        player->Steer(-0.09f, 0.09f);
+        EXPECT_EQ(std::tuple(player->forwardSpeed, player->sideSpeed, player->bladeSweepSign, player->bladeHalfSign),
+                  std::tuple(forward, side, sweep, half)) << roll;
+    }
+    // Centred: the speeds decay and the sweep sign stays.
     player->forwardSpeed = 0.5f;
-    player->bladeSweepSign = -1;
     player->Steer(0.0f, 0.0f);
     EXPECT_FLOAT_EQ(player->forwardSpeed, 0.475f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(-1, -1));
-    // 0.35 is in the second band: x drives forward, y sideways; x < 0 is the front half.
-    player->SetRoll(0.35f);
-    player->forwardSpeed = 0.0f;
-    player->sideSpeed = 0.0f;
-    player->Steer(-0.09f, 0.09f);
-    EXPECT_FLOAT_EQ(player->forwardSpeed, -0.08f);
-    EXPECT_FLOAT_EQ(player->sideSpeed, 0.08f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(1, 1));
-    // 1.65 is back in the first band; the speeds stop at their limits.
-    player->SetRoll(1.65f);
+    EXPECT_EQ(std::tuple(player->bladeSweepSign, player->bladeHalfSign), std::tuple(-1, -1));
+    player->SetRoll(0.0f);
     for (int i = 0; i < 20; ++i)
-        player->Steer(0.09f, 0.09f);
-    EXPECT_FLOAT_EQ(player->forwardSpeed, 1.0f);
-    EXPECT_FLOAT_EQ(player->sideSpeed, 0.75f);
-    EXPECT_EQ(player->bladeHalfSign, 1);
-    // Third band: both reversed.
-    player->SetRoll(1.0f);
-    player->Steer(0.09f, -0.09f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(-1, 1));
-    // Fourth band: y reversed for the sweep, x > 0 is the front half.
-    player->SetRoll(1.5f);
-    player->Steer(0.09f, -0.09f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(1, 1));
+        player->Steer(0.09f, -0.09f);
+    EXPECT_EQ(std::tuple(player->forwardSpeed, player->sideSpeed), std::tuple(-1.0f, 0.75f));
 }
 
 TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
@@ -198,24 +192,6 @@ TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSecondsRemoved
     EXPECT_EQ(g_systemSpriteList[0], camera);
     RemoveAllReseters();
     EXPECT_EQ(g_systemSpriteList.size(), 2u);
-}
-
-TEST_F(PlayerShip, MuzzleFlashAndFlareRunDownInDraw)
-{
-    player->EnableControl();
-    player->StartMuzzleFlash(5);
-    player->StartFlare();
-    for (int i = 0; i < 5; ++i)
-        player->Draw();
-    EXPECT_EQ(player->muzzleFlashFrames, 0);
-    for (int i = 0; i < 103; ++i)
-        player->Draw();
-    EXPECT_EQ(player->flareStep, 1);
-    EXPECT_EQ(player->flareFramesLeft, 180);
-    for (int i = 0; i < 180; ++i)
-        player->Draw();
-    EXPECT_FALSE(player->flareActive);
-    EXPECT_EQ(player->flareStep, 2);
 }
 
 }  // namespace
