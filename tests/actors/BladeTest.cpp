@@ -115,7 +115,8 @@ TEST_F(BladeSwing, BladeVolumeHitPushesSparksSoundsAndFlashesButAPlainOneDoesNot
     volume.spin = {-0.2f, 0.0f, 0.0f};
     volume.OnHit(enemy);
     EXPECT_TRUE(Near(enemy->impulse, {0.06f, 0.09f, 0.0f}));
-    EXPECT_EQ(std::tuple(enemy->spin.x, g_triangleParticles->particles.size(), Plays(g_seBladeHit) + Plays(g_seBladeHit2)),
+    EXPECT_EQ(std::tuple(enemy->spin.x, g_triangleParticles->particles.size(),
+                         Plays(g_seBladeHit) + Plays(g_seBladeHit2)),
               std::tuple(-0.2f, 8u, 1));
     const auto waves = ObjectsOf<CBladeWave>(g_effectList);
     ASSERT_EQ(waves.size(), 1u);

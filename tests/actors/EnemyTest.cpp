@@ -152,7 +152,8 @@ TEST_F(EnemyTest, TheReticleCatchesADeepEnemyOnScreenAndAKilledKindExplodesButAn
     TestKind deep(false);
     deep.SetPosition(0.0f, 0.0f, 20.0f);
     deep.Remove();
-    EXPECT_EQ(std::tuple(g_effectList.size(), Played(g_seEnemyExplode)), std::tuple(2u, false));  // heard nearer than 20
+    // Heard only nearer than 20.
+    EXPECT_EQ(std::tuple(g_effectList.size(), Played(g_seEnemyExplode)), std::tuple(2u, false));
     TestKind grounded(true);
     grounded.SetPosition(0.0f, 0.0f, 25.0f);
     grounded.Remove();

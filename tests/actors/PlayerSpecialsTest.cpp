@@ -78,7 +78,8 @@ TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)
     player->ArmShotSpecial(1);
     player->Update();
     EXPECT_EQ(std::tuple(strong->hp, weak->hp, behind->hp), std::tuple(640 - 320, 100, 2000));
-    EXPECT_EQ(std::tuple(g_lastHitEnemy->hp, g_lastHitEnemy->maxHp, g_lastHitEnemy->iconTexture), std::tuple(320, 640, 12));
+    const CSprite& hit = *g_lastHitEnemy;
+    EXPECT_EQ(std::tuple(hit.hp, hit.maxHp, hit.iconTexture), std::tuple(320, 640, 12));
     EXPECT_EQ(std::tuple(Plays(g_seShotSpecial), Plays(g_seLaserHit), player->muzzleFlashFrames), std::tuple(1, 1, 5));
     EXPECT_EQ(std::tuple(ObjectsOf<CLightParticle>(g_effectList).size(), g_triangleParticles->particles.size(),
                          ObjectsOf<CColorFilter>(g_overlayList).size()),

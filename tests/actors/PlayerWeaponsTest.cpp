@@ -161,7 +161,8 @@ TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeNeedsHalfTheMaximumAndTheRel
     for (int i = 0; i < 192; ++i)
         RandomFloat();
     const float fall = RandomFloat();
-    EXPECT_EQ(std::tuple(player->bladeGauge, player->CanReloadBlade(), Plays(g_seReloadBlade)), std::tuple(1.0f, false, 1));
+    EXPECT_EQ(std::tuple(player->bladeGauge, player->CanReloadBlade(), Plays(g_seReloadBlade)),
+              std::tuple(1.0f, false, 1));
     const auto cartridges = ObjectsOf<CMagazine2>(g_effectList);
     const auto glows = ObjectsOf<CLightParticle>(g_effectList);
     ASSERT_EQ(std::tuple(cartridges.size(), glows.size()), std::tuple(1u, 1u));

@@ -53,7 +53,8 @@ TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheFieldShowingWhe
     high.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
     const RecordedDraw& marker = device.draws[0];  // on the top edge
-    EXPECT_EQ(std::tuple(marker.type, marker.colorVertices[0].x, marker.state.world.m[3][0], marker.state.world.m[3][1]),
+    const Matrix& place = marker.state.world;
+    EXPECT_EQ(std::tuple(marker.type, marker.colorVertices[0].x, place.m[3][0], place.m[3][1]),
               std::tuple(PrimitiveType::TriangleStrip, -0.375f, 2.0f, 4.5f));
 }
 

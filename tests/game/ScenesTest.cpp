@@ -75,7 +75,8 @@ TEST_F(ScenesTest, EachSectionArmsOneWeaponAndShowsItsCard)
         EXPECT_EQ(std::tuple(p.shotEnabled, p.rayEnabled, p.bladeEnabled, p.gaugeCharging, p.lives, g_controlLocked),
                   std::tuple(row.shot, row.ray, row.blade, row.charging, 0, true)) << row.scene;
         EXPECT_NE(g_sectionCard, -1);
-        EXPECT_EQ(std::tuple(g_sectionCard, g_sectionHeading), std::tuple(g_texSectionCards[row.card], g_texSectionHeading));
+        EXPECT_EQ(std::tuple(g_sectionCard, g_sectionHeading),
+                  std::tuple(g_texSectionCards[row.card], g_texSectionHeading));
         ASSERT_EQ(g_sectionObjectIds.size(), 1u);
         EXPECT_EQ(g_effectList.back()->serialId, g_sectionObjectIds[0]);
     }
