@@ -123,6 +123,7 @@ TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
                  {"behind a rolled ship", {0.0f, -2.0f, 0.0f}, 1.0f, false, false, 0, 0},
                  {"ahead of a rolled ship", {0.0f, 2.0f, 0.0f}, 1.0f, false, true, 1, 0},
                  {"behind, off the plane", {0.0f, -2.0f, 1.0f}, 0.0f, false, true, 0, 0},
+                 {"behind, at the reach", {0.0f, -3.5f, 0.0f}, 0.0f, false, true, 1, 0},
                  {"behind, out of reach", {0.0f, -3.6f, 0.0f}, 0.0f, false, false, 0, 0},
                  {"outside the field", {6.0f, 0.0f, 0.0f}, 0.0f, false, false, 0, 1},
                  {"behind, controls locked", {0.0f, -2.0f, 0.0f}, 0.0f, true, false, 0, 0},

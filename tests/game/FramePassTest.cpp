@@ -4,6 +4,7 @@
 #include "game/Scenes.h"
 #include "tests/game/GameFixture.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -33,6 +34,9 @@ TEST_F(FramePassTest, ListsAreWalkedInTheirOrderDrawingBeforeUpdating)
     EXPECT_EQ(std::tuple(g_stepFrame, g_sceneFrame, device.CountCalls("BeginScene"), device.CountCalls("EndScene"),
                          device.CountCalls("Present")),
               std::tuple(1, 1, 1, 1, 1));
+    // The play field first, then the whole screen for the overlay.
+    EXPECT_TRUE(std::find(device.calls.begin(), device.calls.end(), "SetViewport 160 0 480 480") <
+                std::find(device.calls.begin(), device.calls.end(), "SetViewport 0 0 640 480"));
 }
 
 TEST_F(FramePassTest, FrozenFramesDrawButMoveNothingAndCountTheFreezeDownLoadingFramesHoldTheCounters)

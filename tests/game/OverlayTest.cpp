@@ -48,13 +48,13 @@ protected:
         draw();
     }
 
-    // A flat rectangle (no texture) drawn as a strip, by its top left corner and width.
-    bool HasRect(float x, float y, float width) const
+    // A flat rectangle (no texture) drawn as a strip, by its top left corner and width (and colour when given).
+    bool HasRect(float x, float y, float width, uint32_t argb = 0) const
     {
         return std::any_of(device.draws.begin(), device.draws.end(), [&](const RecordedDraw& draw) {
             const auto& v = draw.screenVertices;
             return draw.type == PrimitiveType::TriangleStrip && draw.state.texture == kNoTexture && v.size() == 4 &&
-                   v[0].x == x && v[0].y == y && v[1].x - v[0].x == width;
+                   v[0].x == x && v[0].y == y && v[1].x - v[0].x == width && (argb == 0 || v[0].color == argb);
         });
     }
 
@@ -135,8 +135,9 @@ TEST_F(OverlayTest, LivesGaugeLockSlotsAndTheLastHitsShareOfHitPoints)
     Draw();
     EXPECT_EQ(std::tuple(PlacesOf(life), PlacesOf(gaugeLevel)),
               std::tuple(At({{5, 380}, {38, 380}, {71, 380}}), At({{122, 201}})));
-    EXPECT_EQ(std::tuple(HasRect(4.0f, 242.0f, 79.0f), HasRect(4.0f, 298.0f, 32.0f), HasRect(4.0f, 286.0f, 32.0f),
-                         HasRect(168.0f, 22.0f, 232.0f)),
+    const uint32_t slotColour = GraphicsSystem::ColorToArgb(0.5f, 0.0f, 0.8f, 0.0f);
+    EXPECT_EQ(std::tuple(HasRect(4.0f, 242.0f, 79.0f), HasRect(4.0f, 298.0f, 32.0f, slotColour),
+                         HasRect(4.0f, 286.0f, 32.0f), HasRect(168.0f, 22.0f, 232.0f)),
               std::tuple(true, true, false, true));
     int outlines = 0;
     for (const RecordedDraw& draw : device.draws)
@@ -145,6 +146,9 @@ TEST_F(OverlayTest, LivesGaugeLockSlotsAndTheLastHitsShareOfHitPoints)
     g_lastHitEnemy->maxHp = 0;
     Draw();
     EXPECT_TRUE(HasRect(168.0f, 22.0f, 0.0f));
+    g_lastHitEnemy->hp = g_lastHitEnemy->maxHp = 1;
+    Draw();
+    EXPECT_TRUE(HasRect(168.0f, 22.0f, 464.0f));
 }
 
 TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValueAndWithoutCreditsThePromptBlinks)
@@ -198,15 +202,16 @@ TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
     AddEnemy(1.0f, 1.0f, 1, 0)->position.z = 25.0f;
     Draw([] { DrawRadar(true); });
     Places points;
-    int redOutlines = 0;
+    Places redOutlines;
     for (const RecordedDraw& draw : device.draws) {
         if (draw.type == PrimitiveType::PointList)
             points.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
-        if (draw.type == PrimitiveType::LineStrip)
-            redOutlines += draw.screenVertices[0].color == GraphicsSystem::ColorToArgb(1.0f, 0.5f, 0.0f, 0.0f);
+        if (draw.type == PrimitiveType::LineStrip &&
+            draw.screenVertices[0].color == GraphicsSystem::ColorToArgb(1.0f, 0.5f, 0.0f, 0.0f))
+            redOutlines.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
     }
     EXPECT_EQ(points, (Places{{580.0f, 420.0f}}));
-    EXPECT_EQ(redOutlines, 2);
+    EXPECT_EQ(redOutlines, (Places{{530.0f, 370.0f}, {555.0f, 395.0f}}));
 }
 
 TEST_F(OverlayTest, TheSpecialsHitStopDarkensFlashesAndSlidesTheCutInIn)

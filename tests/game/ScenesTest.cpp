@@ -18,7 +18,9 @@ TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCou
 {
     const std::vector<float> draws = ReferenceDraws(2);
     SeedRandom(7);  // the scene must seed anew
+    world.graphics.SetFogColor(1, 2, 3);
     SetScene(113, 0);
+    EXPECT_EQ(device.state.fogColor, 0xFF000000u);
     EXPECT_EQ(std::tuple(g_sceneFrame, g_stepFrame, RandomFloat()), std::tuple(-1, -1, draws[0]));
 
     g_sceneFrame = g_stepFrame = 4;
