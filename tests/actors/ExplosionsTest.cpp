@@ -24,7 +24,8 @@ TEST_F(ExplosionsTest, EffectsPlayTheirFramesBombPicturesRingsGrowingOrShrinking
     EXPECT_NEAR(bomb.position.x, 3.2f, 1e-4f);
     // Truncated to 5 units, additive, no fog.
     const RecordedDraw& last = device.draws[0];
-    EXPECT_EQ(std::tuple(Width(last), last.state.destination, last.state.fog), std::tuple(5.0f, BlendFactor::One, false));
+    EXPECT_EQ(std::tuple(Width(last), last.state.destination, last.state.fog),
+              std::tuple(5.0f, BlendFactor::One, false));
     const TextureId glowPicture = LoadPicture(&g_texGlow, "#239");
     SpawnLightParticleMoving(0.0f, 0.0f, 0.0f, 3.0f, -2.0f, 1.0f, 2.0f, 30);
     ASSERT_EQ(g_effectList.size(), 1u);

@@ -84,33 +84,29 @@ TEST_F(PlayerShip, DashAlongOneAxisKeepsTheOtherAndSlowsDown)
     player->SetVelocity(0.0f, 0.05f, 0.0f);
     player->Dash(-0.7f, 0.0f);
     EXPECT_TRUE(Near(player->velocity, {-0.3f, 0.05f, 0.0f}));
-    EXPECT_FLOAT_EQ(player->slowDown, 0.9f);
-    EXPECT_EQ(Plays(g_seDash), 1);
     const auto rings = ObjectsOf<CShockWave>(g_effectList);
     ASSERT_EQ(rings.size(), 1u);
-    EXPECT_FLOAT_EQ(rings[0]->size, 20.0f);
-    EXPECT_EQ(rings[0]->dyingFrames, 15);
+    EXPECT_EQ(std::tuple(player->slowDown, Plays(g_seDash), rings[0]->size, rings[0]->dyingFrames,
+                         ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames,
+                         g_triangleParticles->particles.size()),
+              std::tuple(0.9f, 1, 20.0f, 15, 30, 64u));
     EXPECT_TRUE(Near(rings[0]->rotation, {0.0f, 0.5f, 0.0f}));
-    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames, 30);
-    EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
     player->Dash(0.0f, 1.0f);
     player->Dash(0.3f, 0.3f);
     player->Dash(-0.3f, 0.3f);
     const auto turned = ObjectsOf<CShockWave>(g_effectList);
-    EXPECT_FLOAT_EQ(turned.at(1)->rotation.z, 0.5f);
-    EXPECT_FLOAT_EQ(turned.at(2)->rotation.z, 0.25f);
-    EXPECT_FLOAT_EQ(turned.at(3)->rotation.z, 0.75f);
+    EXPECT_EQ(std::tuple(turned.at(1)->rotation.z, turned.at(2)->rotation.z, turned.at(3)->rotation.z),
+              std::tuple(0.5f, 0.25f, 0.75f));
 }
 
 TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
 {
-    player->AddScore(1000000);
-    EXPECT_EQ(player->lives, 3);
-    player->AddScore(0);
-    EXPECT_EQ(player->lives, 4);
-    player->AddScore(0);
-    EXPECT_EQ(player->lives, 4);
-    EXPECT_EQ(Plays(g_seExtend), 2);
+    std::vector<int> lives;
+    for (int score : {1000000, 0, 0}) {
+        player->AddScore(score);
+        lives.push_back(player->lives);
+    }
+    EXPECT_EQ(std::tuple(lives, Plays(g_seExtend)), std::tuple(std::vector{3, 4, 4}, 2));
     player->Reset();
     player->AddScore(499999);
     EXPECT_EQ(player->lives, 2);
@@ -129,21 +125,16 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     const float vy = RandomFloat() - 0.5f;
     const float vz = RandomFloat() - 0.5f;
     const float speed = 0.06f + 0.14f * RandomFloat();
-    EXPECT_EQ(player->state, STATE_DYING);
-    EXPECT_EQ(Plays(g_sePlayerDie), 1);
     const auto glows = ObjectsOf<CLightParticle>(g_effectList);
-    ASSERT_EQ(glows.size(), 32u);
+    ASSERT_EQ(std::tuple(player->state, Plays(g_sePlayerDie), glows.size()), std::tuple(STATE_DYING, 1, 32u));
     const float length = std::sqrt(vx * vx + vy * vy + vz * vz);
     EXPECT_TRUE(Near(glows[0]->velocity, Vec3{vx, vy, vz} * (speed / length), 1e-6));
-    EXPECT_FLOAT_EQ(glows[0]->size, 0.5f);
-    EXPECT_EQ(glows[0]->dyingFrames, 60);
+    EXPECT_EQ(std::tuple(glows[0]->size, glows[0]->dyingFrames), std::tuple(0.5f, 60));
     Frames(44);
     EXPECT_EQ(player->state, STATE_DYING);
     Frame();
-    EXPECT_EQ(player->state, STATE_APPEARING);
-    EXPECT_EQ(player->lives, 1);
-    EXPECT_EQ(Plays(g_seEntry), 1);
-    EXPECT_FALSE(player->CanShoot());
+    EXPECT_EQ(std::tuple(player->state, player->lives, Plays(g_seEntry), player->CanShoot()),
+              std::tuple(STATE_APPEARING, 1, 1, false));
     // Upside down behind the field, leaving (-3, -2, -7.5) along +x.
     Frame();
     EXPECT_LT(player->position.z, -7.4f);
@@ -153,10 +144,9 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     Frames(87);
     EXPECT_EQ(player->state, STATE_APPEARING);
     Frame();
-    EXPECT_EQ(player->state, STATE_ACTIVE);
     EXPECT_TRUE(Near(player->position, {0.0f, -2.5f, 0.0f}, 0.0));
-    EXPECT_FALSE(player->onEntryPath);
-    EXPECT_TRUE(player->IsControllable());
+    EXPECT_EQ(std::tuple(player->state, player->onEntryPath, player->IsControllable()),
+              std::tuple(STATE_ACTIVE, false, true));
     Frames(119);
     EXPECT_TRUE(player->IsInvulnerable());
     Frame();
@@ -170,13 +160,11 @@ TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSecondsRemoved
     player->StartAura();
     player->Die();
     Frames(45);
-    EXPECT_EQ(player->state, STATE_DEAD);
-    EXPECT_FALSE(player->controlEnabled);
-    EXPECT_FALSE(player->HasAura());
     const auto reseters = ObjectsOf<CReseter>(g_systemSpriteList);
     ASSERT_EQ(reseters.size(), 1u);
-    EXPECT_EQ(reseters[0]->scene, -2);
-    EXPECT_EQ(reseters[0]->step, 0);
+    const CReseter& reseter = *reseters[0];
+    EXPECT_EQ(std::tuple(player->state, player->controlEnabled, player->HasAura(), reseter.scene, reseter.step),
+              std::tuple(STATE_DEAD, false, false, -2, 0));
     for (int i = 0; i < 239; ++i)
         reseters[0]->Update();
     EXPECT_EQ(reseters[0]->state, STATE_DYING);
