@@ -38,8 +38,8 @@ protected:
 
 TEST_F(EnemyTest, TurnsTowardThePlayerOrAlongItsMotionByFourPercentOfTheGapTheShortWayRound)
 {
-    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 0.0f);
-    g_targetPosition = Vec3{-3.0f, 0.0f, 0.0f};  // heading 0.5
+    CEnemy* enemy = AddEnemy(0.0f, 2.0f, 0.0f);
+    g_targetPosition = Vec3{-3.0f, 2.0f, 0.0f};  // heading 0.5
     enemy->Update();
     EXPECT_FLOAT_EQ(enemy->rotation.z, 0.02f);
     ExpectFacing(*enemy, 0.02);
@@ -50,7 +50,8 @@ TEST_F(EnemyTest, TurnsTowardThePlayerOrAlongItsMotionByFourPercentOfTheGapTheSh
     enemy->Update();
     EXPECT_FLOAT_EQ(enemy->rotation.z, 0.5f);
     // Heading 1.9 from 0: up to 2 first, then down toward 1.9.
-    g_targetPosition = Vec3{static_cast<float>(std::sin(0.1 * M_PI)), static_cast<float>(std::cos(0.1 * M_PI)), 0.0f};
+    g_targetPosition =
+        Vec3{static_cast<float>(std::sin(0.1 * M_PI)), static_cast<float>(2.0 + std::cos(0.1 * M_PI)), 0.0f};
     enemy->rotation.z = 0.0f;
     enemy->Update();
     EXPECT_NEAR(enemy->rotation.z, 2.0f - 0.1f * 0.04f, 1e-5);

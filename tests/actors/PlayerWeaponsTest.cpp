@@ -90,6 +90,8 @@ TEST_F(PlayerWeapons, LastRoundFiresThePairClicksEmptyAndReloadingRestartsAfterS
         Frame();
     }
     EXPECT_EQ(Plays(g_seRefused), 59);
+    // Tumbling as it falls.
+    EXPECT_TRUE(Near(magazines[0]->rotation, {59 * 0.01f, 59 * 0.0025f, 0.0f}, 1e-5));
     EXPECT_EQ(magazines[0]->state, STATE_DYING);
     Frame();
     EXPECT_EQ(magazines[0]->state, STATE_DEAD);  // thrown out for 60 frames
@@ -170,6 +172,7 @@ TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeNeedsHalfTheMaximumAndTheRel
               std::tuple(-0.16f, 120, 5.0f, 15));
     EXPECT_FLOAT_EQ(cartridges[0]->velocity.y, -0.02f - 0.04f * fall);
     Frames(59);
+    EXPECT_NEAR(cartridges[0]->rotation.z, 59 * 0.025f, 1e-5);  // spinning as it falls
     EXPECT_FALSE(player->CanReloadBlade());
     Frame();
     EXPECT_TRUE(player->CanReloadBlade());
