@@ -139,7 +139,7 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     Frame();
     EXPECT_LT(player->position.z, -7.4f);
     EXPECT_GT(player->position.x, -3.0f);
-    EXPECT_GT(player->rotation.y, 0.99f);
+    EXPECT_TRUE(player->rotation.y > 0.99f && player->rotation.z == 0.0f);
     // Ninety steps of the path, the first in the frame of the respawn; it
     // comes in level along +x and never dips below its end.
     float lowest = 0.0f;
