@@ -82,8 +82,10 @@ TEST_F(ScenesTest, EachSectionArmsOneWeaponAndShowsItsCard)
         ASSERT_EQ(g_sectionObjectIds.size(), 1u);
         EXPECT_EQ(g_effectList.back()->serialId, g_sectionObjectIds[0]);
     }
+    device.ClearRecord();
     SetScene(-2, 0);
     EXPECT_EQ(std::tuple(g_texSectionPanel, g_texSectionHeading, g_sectionCard), std::tuple(-1, -1, -1));
+    EXPECT_EQ(device.calls.at(0), "SetTexture 0");  // nothing stays bound to the pictures released
     EXPECT_TRUE(std::all_of(std::begin(g_texSectionCards), std::end(g_texSectionCards),
                             [](int card) { return card == -1; }));
 }
