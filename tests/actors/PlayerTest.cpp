@@ -49,9 +49,10 @@ TEST_F(PlayerShip, EachBandOfTheRollSteersItsOwnWayAndTheSpeedsDecayOrStopAtThei
     }
     // Centred: the speeds decay and the sweep sign stays.
     player->forwardSpeed = 0.5f;
+    player->bladeSweepSign = 1;
     player->Steer(0.0f, 0.0f);
     EXPECT_FLOAT_EQ(player->forwardSpeed, 0.475f);
-    EXPECT_EQ(std::tuple(player->bladeSweepSign, player->bladeHalfSign), std::tuple(-1, -1));
+    EXPECT_EQ(std::tuple(player->bladeSweepSign, player->bladeHalfSign), std::tuple(1, -1));
     player->SetRoll(0.0f);
     for (int i = 0; i < 20; ++i)
         player->Steer(0.09f, -0.09f);
