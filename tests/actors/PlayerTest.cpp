@@ -142,11 +142,13 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     EXPECT_GT(player->position.x, -3.0f);
     EXPECT_TRUE(player->rotation.y > 0.99f && player->rotation.z == 0.0f);
     // Ninety steps of the path, the first in the frame of the respawn; it
-    // comes in level along +x and never dips below its end.
-    float lowest = 0.0f;
-    for (int i = 0; i < 87; ++i, Frame())
+    // comes in level along +x and stays between its start and end heights.
+    float lowest = 0.0f, highest = -3.0f;
+    for (int i = 0; i < 87; ++i, Frame()) {
         lowest = std::min(lowest, player->position.y);
-    EXPECT_EQ(std::tuple(player->state, lowest >= -2.5f), std::tuple(STATE_APPEARING, true));
+        highest = std::max(highest, player->position.y);
+    }
+    EXPECT_EQ(std::tuple(player->state, lowest >= -2.5f, highest <= -2.0f), std::tuple(STATE_APPEARING, true, true));
     Frame();
     EXPECT_TRUE(Near(player->position, {0.0f, -2.5f, 0.0f}, 0.0));
     EXPECT_EQ(std::tuple(player->state, player->onEntryPath, player->IsControllable()),
