@@ -5,6 +5,7 @@
 #include "tests/actors/PlayerScene.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace playertest {
 namespace {
@@ -39,12 +40,10 @@ TEST_F(BladeSwing, EachHalfAndSweepStartsAndEndsWhereItsRowSays)
     for (const Row& row : rows) {
         CBlade blade;
         blade.StartSwing(row.sweep, row.half, 0.5f);
-        EXPECT_FLOAT_EQ(blade.angle, row.start);
-        EXPECT_FLOAT_EQ(blade.endAngle, row.end);
+        EXPECT_EQ(std::tuple(blade.angle, blade.endAngle, blade.active), std::tuple(row.start, row.end, true));
         // Both vectors turned a quarter turn by the roll: (x, y) becomes (-y, x).
         EXPECT_TRUE(Near(blade.hitImpulse, {-row.impulse.y, row.impulse.x, 0.0f}, 1e-6));
         EXPECT_NEAR(blade.hitSpin.y, row.spin.x, 1e-6);
-        EXPECT_TRUE(blade.active);
         Swing(&blade, 1);
         EXPECT_FLOAT_EQ(blade.angle, row.sweep == -1 ? row.start + 0.1f : row.start - 0.1f);
     }
@@ -63,17 +62,15 @@ TEST_F(BladeSwing, FullSwingLastsTenStepsWithThirtyVolumesAndThreeDrawsEachAfter
         const float reach = 2.0f * static_cast<float>(i + 1) / 3.0f;
         EXPECT_NEAR(volumes[i]->position.x, 1.0f - reach * std::sin(0.15f * kPi), 1e-5);
         EXPECT_NEAR(volumes[i]->position.y, 1.0f + reach * std::cos(0.15f * kPi), 1e-5);
-        EXPECT_FLOAT_EQ(volumes[i]->hitRadius, 0.5f);
-        EXPECT_EQ(volumes[i]->power, 60);
-        EXPECT_EQ(volumes[i]->mode, COLLISION_BLADE);
-        EXPECT_FLOAT_EQ(volumes[i]->impulse.x, 0.06f);
+        EXPECT_EQ(std::tuple(volumes[i]->hitRadius, volumes[i]->power, volumes[i]->mode, volumes[i]->impulse.x),
+                  std::tuple(0.5f, 60, COLLISION_BLADE, 0.06f));
     }
     Swing(blade, 8);
     EXPECT_TRUE(blade->active);
     Swing(blade, 1);
-    EXPECT_FALSE(blade->active);
-    EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 30u);
-    EXPECT_EQ(ObjectsOf<CRectangleShadow>(g_effectList).size(), 10u);
+    EXPECT_EQ(std::tuple(blade->active, ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(),
+                         ObjectsOf<CRectangleShadow>(g_effectList).size()),
+              std::tuple(false, 30u, 10u));
     Swing(blade, 3);
     EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 30u);
     EXPECT_TRUE(MadeDraws(5, 30));
@@ -111,22 +108,19 @@ TEST_F(BladeSwing, BladeVolumeHitPushesSparksSoundsAndFlashesButAPlainOneDoesNot
     CInvisibleCollision plain(0.0f, 1.0f, 0.0f, 0.5f, 60);
     plain.impulse = {0.06f, 0.09f, 0.0f};
     plain.OnHit(enemy);
-    EXPECT_FALSE(enemy->IsPushed());
-    EXPECT_TRUE(g_effectList.empty());
-    EXPECT_TRUE(plays.empty());
+    EXPECT_EQ(std::tuple(enemy->IsPushed(), g_effectList.size(), plays.size()), std::tuple(false, 0u, 0u));
     CInvisibleCollision volume(0.0f, 1.0f, 0.0f, 0.5f, 60);
     volume.mode = COLLISION_BLADE;
     volume.impulse = {0.06f, 0.09f, 0.0f};
     volume.spin = {-0.2f, 0.0f, 0.0f};
     volume.OnHit(enemy);
     EXPECT_TRUE(Near(enemy->impulse, {0.06f, 0.09f, 0.0f}));
-    EXPECT_FLOAT_EQ(enemy->spin.x, -0.2f);
-    EXPECT_EQ(g_triangleParticles->particles.size(), 8u);
-    EXPECT_EQ(Plays(g_seBladeHit) + Plays(g_seBladeHit2), 1);
+    EXPECT_EQ(std::tuple(enemy->spin.x, g_triangleParticles->particles.size(),
+                         Plays(g_seBladeHit) + Plays(g_seBladeHit2)),
+              std::tuple(-0.2f, 8u, 1));
     const auto waves = ObjectsOf<CBladeWave>(g_effectList);
     ASSERT_EQ(waves.size(), 1u);
-    EXPECT_FLOAT_EQ(waves[0]->size, 20.0f);
-    EXPECT_EQ(waves[0]->state, STATE_DYING);
+    EXPECT_EQ(std::tuple(waves[0]->size, waves[0]->state), std::tuple(20.0f, STATE_DYING));
     Frames(29);
     EXPECT_EQ(waves[0]->state, STATE_DYING);
     Frame();

@@ -5,6 +5,7 @@
 #include "engine/VectorHelpers.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -19,8 +20,7 @@ TEST_F(EnemyShotTest, EachKindTurnsAndMovesAsItFliesSpinningOrientedRoundBurstAn
     EXPECT_FLOAT_EQ(spinning.rotation.z, 0.05f);  // every velocity turns it
     spinning.Update();
     spinning.Update();
-    EXPECT_FLOAT_EQ(spinning.rotation.z, 0.15f);  // and every frame
-    EXPECT_FLOAT_EQ(spinning.position.y, -0.2f);
+    EXPECT_EQ(std::tuple(spinning.rotation.z, spinning.position.y), std::tuple(0.15f, -0.2f));  // and every frame
     CEnemyShot oriented(ENEMY_SHOT_ORIENTED, 0.0f, 0.0f, 0.0f, -0.1f, 0.0f, 0.0f);
     EXPECT_FLOAT_EQ(oriented.rotation.z, 0.5f);
     oriented.SetVelocity(0.0f, -0.1f, 0.0f);
@@ -32,7 +32,6 @@ TEST_F(EnemyShotTest, EachKindTurnsAndMovesAsItFliesSpinningOrientedRoundBurstAn
     EXPECT_NEAR(round.position.y, -0.36f, 1e-6);
     round.Update();
     EXPECT_NEAR(round.position.y, -0.37f, 1e-6);
-    EXPECT_EQ(round.rotation.z, 0.0f);
     const float turn = ReferenceDraws(1)[0];
     CEnemyShot shot(ENEMY_SHOT_BURST, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f, 0.0f);
     for (int i = 0; i < 21; ++i)
@@ -40,8 +39,7 @@ TEST_F(EnemyShotTest, EachKindTurnsAndMovesAsItFliesSpinningOrientedRoundBurstAn
     EXPECT_EQ(shot.mode, 0);
     EXPECT_NEAR(shot.velocity.y, 0.1 * std::pow(0.9, 21), 1e-6);
     shot.Update();  // 0.1 × 0.9^22 is below 0.01: stopped
-    EXPECT_EQ(shot.mode, 1);
-    EXPECT_EQ(shot.look, SHOT_LOOK_ORIENTED);
+    EXPECT_EQ(std::tuple(shot.mode, shot.look), std::tuple(1, SHOT_LOOK_ORIENTED));
     EXPECT_NEAR(shot.velocity.x, -0.02 * std::sin(2.0 * turn * M_PI), 1e-6);
     EXPECT_NEAR(shot.velocity.y, 0.02 * std::cos(2.0 * turn * M_PI), 1e-6);
     const Vec2 flight{shot.velocity.x, shot.velocity.y};
@@ -64,28 +62,25 @@ TEST_F(EnemyShotTest, AShotKilledInViewSoundsAndSparksOneLeavingTheViewDoesNotAn
 {
     CEnemyShot killed(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     killed.Die();
-    EXPECT_EQ(killed.state, STATE_DEAD);
-    EXPECT_TRUE(Played(g_seEnemyShotRemove));
-    ASSERT_EQ(sparks.particles.size(), 2u);
+    ASSERT_EQ(std::tuple(killed.state, Played(g_seEnemyShotRemove), sparks.particles.size()),
+              std::tuple(STATE_DEAD, true, 2u));
     EXPECT_FLOAT_EQ(sparks.particles[0].position.y, 2.0f);
     CEnemyShot escaping(ENEMY_SHOT_SPINNING, 0.0f, -5.95f, 0.0f, 0.0f, -0.1f, 0.0f);
     EXPECT_FLOAT_EQ(escaping.hitRadius, 0.1f);
     escaping.Update();  // y -6.05: past 5 + 1
-    EXPECT_TRUE(escaping.leftView);
-    EXPECT_EQ(escaping.state, STATE_DEAD);
-    EXPECT_FALSE(AnyPlayed());
-    EXPECT_EQ(sparks.particles.size(), 2u);
+    EXPECT_EQ(std::tuple(escaping.leftView, escaping.state, AnyPlayed(), sparks.particles.size()),
+              std::tuple(true, STATE_DEAD, false, 2u));
     g_worldTransform->SetPosition(0.0f, 0.0f, 7.0f);  // not applied to shots
     CEnemyShot spinning(ENEMY_SHOT_SPINNING, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     spinning.Draw();
     CEnemyShot round(ENEMY_SHOT_ROUND, 1.0f, 2.0f, 0.0f, 0.0f, -0.1f, 0.0f);
     round.Draw();
     ASSERT_EQ(device.draws.size(), 2u);
-    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.1f);  // 0.2 × 0.35
-    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].y, 0.175f);
-    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][2], 0.0f);
-    EXPECT_FLOAT_EQ(device.draws[1].colorVertices[0].x, -0.15f);  // 0.3 × 0.3
-    EXPECT_FLOAT_EQ(device.draws[1].colorVertices[0].y, 0.15f);
+    // 0.2 × 0.35 and 0.3 × 0.3.
+    const std::vector<RecordedDraw>& d = device.draws;
+    EXPECT_EQ(std::tuple(d[0].colorVertices[0].x, d[0].colorVertices[0].y, d[0].state.world.m[3][2],
+                         d[1].colorVertices[0].x, d[1].colorVertices[0].y),
+              std::tuple(-0.1f, 0.175f, 0.0f, -0.15f, 0.15f));
 }
 
 TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionASpreadDrawsAngleThenSpeedAndClearingDeletesOnlyShots)
@@ -102,11 +97,9 @@ TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionASpreadDrawsAngleThenSpe
     ASSERT_EQ(g_enemyShotList.size(), 6u);
     const int types[6] = {0, 2, 0, 0, 0, 3};
     const float speeds[6] = {0.1f, 0.025f, 0.3f, 0.15f, 0.1f, 0.3f};
-    for (size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(Shot(i)->type, types[i]);
-        EXPECT_FLOAT_EQ(Shot(i)->velocity.y, -speeds[i]);
-        EXPECT_FLOAT_EQ(Shot(i)->position.z, 3.0f);
-    }
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(std::tuple(Shot(i)->type, Shot(i)->velocity.y, Shot(i)->position.z),
+                  std::tuple(types[i], -speeds[i], 3.0f)) << i;
     g_targetPosition = Vec3{3.0f, 0.0f, 0.0f};
     FireAimedShot(0.0f, 0.0f, 4.0f, 0.5f);  // at the player, in three dimensions
     EXPECT_TRUE(Near(Shot(6)->velocity, {0.3f, 0.0f, -0.4f}));
@@ -126,9 +119,7 @@ TEST_F(EnemyShotTest, TheHelpersScaleACopyOfTheDirectionASpreadDrawsAngleThenSpe
     g_enemyShotList.push_back(new CSprite);
     const SpriteList kept{g_enemyShotList[10], g_enemyShotList[13]};
     ClearEnemyShots();
-    EXPECT_EQ(g_enemyShotList, kept);
-    EXPECT_FALSE(AnyPlayed());
-    EXPECT_TRUE(sparks.particles.empty());
+    EXPECT_EQ(std::tuple(g_enemyShotList, AnyPlayed(), sparks.particles.size()), std::tuple(kept, false, 0u));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "actors/LockedMarker.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -37,8 +38,8 @@ protected:
 
 TEST_F(EnemyTest, TurnsTowardThePlayerOrAlongItsMotionByFourPercentOfTheGapTheShortWayRound)
 {
-    CEnemy* enemy = AddEnemy(0.0f, 0.0f, 0.0f);
-    g_targetPosition = Vec3{-3.0f, 0.0f, 0.0f};  // heading 0.5
+    CEnemy* enemy = AddEnemy(0.0f, 2.0f, 0.0f);
+    g_targetPosition = Vec3{-3.0f, 2.0f, 0.0f};  // heading 0.5
     enemy->Update();
     EXPECT_FLOAT_EQ(enemy->rotation.z, 0.02f);
     ExpectFacing(*enemy, 0.02);
@@ -49,7 +50,8 @@ TEST_F(EnemyTest, TurnsTowardThePlayerOrAlongItsMotionByFourPercentOfTheGapTheSh
     enemy->Update();
     EXPECT_FLOAT_EQ(enemy->rotation.z, 0.5f);
     // Heading 1.9 from 0: up to 2 first, then down toward 1.9.
-    g_targetPosition = Vec3{static_cast<float>(std::sin(0.1 * M_PI)), static_cast<float>(std::cos(0.1 * M_PI)), 0.0f};
+    g_targetPosition =
+        Vec3{static_cast<float>(std::sin(0.1 * M_PI)), static_cast<float>(2.0 + std::cos(0.1 * M_PI)), 0.0f};
     enemy->rotation.z = 0.0f;
     enemy->Update();
     EXPECT_NEAR(enemy->rotation.z, 2.0f - 0.1f * 0.04f, 1e-5);
@@ -116,12 +118,10 @@ TEST_F(EnemyTest, DyingFreesItsLocksAndMarkersAtOnce)
     }
     enemy->dyingFrames = 20;
     enemy->Die();
-    EXPECT_EQ(enemy->state, STATE_DYING);
-    EXPECT_EQ(lockon->CountLocksOn(enemy->serialId), 0);
-    EXPECT_EQ(lockon->CountLocksOn(other->serialId), 1);
-    EXPECT_EQ(g_effectList[0]->state, STATE_DEAD);
-    EXPECT_EQ(g_effectList[1]->state, STATE_ACTIVE);
-    EXPECT_EQ(g_effectList[2]->state, STATE_DEAD);
+    EXPECT_EQ(std::tuple(enemy->state, lockon->CountLocksOn(enemy->serialId), lockon->CountLocksOn(other->serialId)),
+              std::tuple(STATE_DYING, 0, 1));
+    EXPECT_EQ(std::tuple(g_effectList[0]->state, g_effectList[1]->state, g_effectList[2]->state),
+              std::tuple(STATE_DEAD, STATE_ACTIVE, STATE_DEAD));
 }
 
 TEST_F(EnemyTest, TheReticleCatchesADeepEnemyOnScreenAndAKilledKindExplodesButAnEscapedOneDoesNot)
@@ -134,8 +134,7 @@ TEST_F(EnemyTest, TheReticleCatchesADeepEnemyOnScreenAndAKilledKindExplodesButAn
     EXPECT_NEAR(enemy->projectedPosition.z, 1000.0 / 999.0 * (1.0 - 1.0 / 40.0) - 1.0, 1e-4);
     CLockOnSite reticle;  // radius 1
     reticle.SetPosition(enemy->projectedPosition.x + 0.9f, enemy->projectedPosition.y, 0.0f);
-    EXPECT_TRUE(HitTestEnemy(enemy, &reticle));
-    EXPECT_FALSE(HitTest(enemy, &reticle));
+    EXPECT_EQ(std::tuple(HitTestEnemy(enemy, &reticle), HitTest(enemy, &reticle)), std::tuple(true, false));
     reticle.SetPosition(enemy->projectedPosition.x + 1.1f, enemy->projectedPosition.y, 0.0f);
     EXPECT_FALSE(HitTestEnemy(enemy, &reticle));
     reticle.SetPosition(enemy->projectedPosition.x, enemy->projectedPosition.y, 0.0f);
@@ -149,27 +148,24 @@ TEST_F(EnemyTest, TheReticleCatchesADeepEnemyOnScreenAndAKilledKindExplodesButAn
     near.Remove();
     auto* bomb = dynamic_cast<CBomb*>(g_effectList.at(0));
     ASSERT_NE(bomb, nullptr);
-    EXPECT_EQ(bomb->size, 5);
-    EXPECT_FLOAT_EQ(bomb->position.y, 2.0f);
+    EXPECT_EQ(std::tuple(bomb->size, bomb->position.y, Played(g_seEnemyExplode)), std::tuple(5, 2.0f, true));
     EXPECT_TRUE(Near(bomb->velocity, {0.0f, -0.3f, -0.1f}));
-    EXPECT_TRUE(Played(g_seEnemyExplode));
     TestKind deep(false);
     deep.SetPosition(0.0f, 0.0f, 20.0f);
     deep.Remove();
-    EXPECT_EQ(g_effectList.size(), 2u);
-    EXPECT_FALSE(Played(g_seEnemyExplode));  // heard only nearer than 20
+    // Heard only nearer than 20.
+    EXPECT_EQ(std::tuple(g_effectList.size(), Played(g_seEnemyExplode)), std::tuple(2u, false));
     TestKind grounded(true);
     grounded.SetPosition(0.0f, 0.0f, 25.0f);
     grounded.Remove();
-    EXPECT_FLOAT_EQ(g_effectList.at(2)->velocity.z, -0.5f);  // carried with the level ground
-    EXPECT_TRUE(Played(g_seEnemyExplode));  // always heard
+    // Carried with the level ground, and always heard.
+    EXPECT_EQ(std::tuple(g_effectList.at(2)->velocity.z, Played(g_seEnemyExplode)), std::tuple(-0.5f, true));
     for (bool withGround : {false, true}) {
         TestKind escaped(withGround);
         escaped.leftView = true;
         escaped.Remove();
     }
-    EXPECT_EQ(g_effectList.size(), 3u);
-    EXPECT_FALSE(AnyPlayed());
+    EXPECT_EQ(std::tuple(g_effectList.size(), AnyPlayed()), std::tuple(3u, false));
 }
 
 }  // namespace

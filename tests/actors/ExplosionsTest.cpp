@@ -3,6 +3,8 @@
 #include "actors/LightParticle.h"
 #include "actors/ShockWave.h"
 
+#include <tuple>
+
 namespace {
 
 using ExplosionsTest = EffectsFixture;
@@ -21,9 +23,9 @@ TEST_F(ExplosionsTest, EffectsPlayTheirFramesBombPicturesRingsGrowingOrShrinking
     }
     EXPECT_NEAR(bomb.position.x, 3.2f, 1e-4f);
     // Truncated to 5 units, additive, no fog.
-    EXPECT_EQ(Width(device.draws[0]), 5.0f);
-    EXPECT_EQ(device.draws[0].state.destination, BlendFactor::One);
-    EXPECT_FALSE(device.draws[0].state.fog);
+    const RecordedDraw& last = device.draws[0];
+    EXPECT_EQ(std::tuple(Width(last), last.state.destination, last.state.fog),
+              std::tuple(5.0f, BlendFactor::One, false));
     const TextureId glowPicture = LoadPicture(&g_texGlow, "#239");
     SpawnLightParticleMoving(0.0f, 0.0f, 0.0f, 3.0f, -2.0f, 1.0f, 2.0f, 30);
     ASSERT_EQ(g_effectList.size(), 1u);
@@ -36,13 +38,11 @@ TEST_F(ExplosionsTest, EffectsPlayTheirFramesBombPicturesRingsGrowingOrShrinking
         EXPECT_EQ(glow->state, frame == 29 ? STATE_DEAD : STATE_DYING);
     }
     EXPECT_TRUE(Near(glow->position, {3.0f, -2.0f, 1.0f}, 0.0));
-    EXPECT_FLOAT_EQ(sides[0], 2.0f);
-    EXPECT_FLOAT_EQ(sides[15], 1.0f);
+    EXPECT_EQ(std::tuple(sides[0], sides[15]), std::tuple(2.0f, 1.0f));
     EXPECT_FLOAT_EQ(sides[29], 2.0f / 30.0f);
     const RecordedState& drawn = device.draws[0].state;
-    EXPECT_EQ(drawn.texture, glowPicture);
-    EXPECT_EQ(drawn.destination, BlendFactor::One);
-    EXPECT_FALSE(drawn.depthTest);
+    EXPECT_EQ(std::tuple(drawn.texture, drawn.destination, drawn.depthTest),
+              std::tuple(glowPicture, BlendFactor::One, false));
     const TextureId ringPicture = LoadPicture(&g_texFreezeFlash, "#187");
     CShockWave grow(0.0f, 0.0f, 0.0f, 25.0f, 30);
     CShockWave shrink(0.0f, 0.0f, 0.0f, 25.0f, 30);
@@ -55,12 +55,9 @@ TEST_F(ExplosionsTest, EffectsPlayTheirFramesBombPicturesRingsGrowingOrShrinking
         grown.push_back(Width(device.draws[0]));
         shrunk.push_back(Width(device.draws[1]));
     }
-    EXPECT_EQ(grown[0], 0.0f);
-    EXPECT_FLOAT_EQ(grown[15], 12.5f);
-    EXPECT_EQ(shrunk[0], 25.0f);
+    EXPECT_EQ(std::tuple(grown[0], grown[15], shrunk[0], grow.state, device.draws[0].state.texture),
+              std::tuple(0.0f, 12.5f, 25.0f, STATE_DEAD, ringPicture));
     EXPECT_FLOAT_EQ(shrunk[29], 25.0f / 30.0f);
-    EXPECT_EQ(grow.state, STATE_DEAD);
-    EXPECT_EQ(device.draws[0].state.texture, ringPicture);
 }
 
 TEST_F(ExplosionsTest, RingGlowAndBombSpawnersUseTheEffectList)
@@ -87,8 +84,7 @@ TEST_F(ExplosionsTest, RingGlowAndBombSpawnersUseTheEffectList)
     ASSERT_EQ(g_effectList.size(), 5u);
     auto* bomb = dynamic_cast<CBomb*>(g_effectList[4]);
     ASSERT_NE(bomb, nullptr);
-    EXPECT_EQ(bomb->size, 5);
-    EXPECT_EQ(bomb->position.y, 2.0f);
+    EXPECT_EQ(std::tuple(bomb->size, bomb->position.y), std::tuple(5, 2.0f));
     EXPECT_TRUE(Near(bomb->velocity, {0.3f, 0.0f, -0.5f}, 1e-6));
 }
 

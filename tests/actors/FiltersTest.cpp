@@ -4,6 +4,7 @@
 #include "actors/RectangleShadow.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -30,11 +31,9 @@ TEST_F(FiltersTest, FiltersShadowsAndPanelsFadeInWhenAskedThenOutOverThePlayfiel
     ASSERT_EQ(g_overlayList.size(), 1u);
     g_overlayList[0]->Draw();
     const RecordedDraw& first = device.draws[0];
-    EXPECT_EQ(first.screenVertices[0].x, 160.0f);
-    EXPECT_EQ(first.screenVertices[3].x, 640.0f);
-    EXPECT_EQ(first.screenVertices[3].y, 480.0f);
-    EXPECT_EQ(first.screenVertices[0].color, 0xFFFFFFFFu);
-    EXPECT_FALSE(first.state.depthTest);
+    const auto& v = first.screenVertices;
+    EXPECT_EQ(std::tuple(v[0].x, v[3].x, v[3].y, v[0].color, first.state.depthTest),
+              std::tuple(160.0f, 640.0f, 480.0f, 0xFFFFFFFFu, false));
     const std::vector<uint32_t> alphas = FadeOf(g_overlayList[0]);
     ASSERT_EQ(alphas.size(), 15u);
     EXPECT_EQ(alphas.back(), 255u / 15u);
@@ -42,10 +41,7 @@ TEST_F(FiltersTest, FiltersShadowsAndPanelsFadeInWhenAskedThenOutOverThePlayfiel
     CColorFilter filter(&red, 10, 20);
     const std::vector<uint32_t> fade = FadeOf(&filter);
     ASSERT_EQ(fade.size(), 30u);
-    EXPECT_EQ(fade[0], 0u);
-    EXPECT_EQ(fade[9], 229u);
-    EXPECT_EQ(fade[10], 255u);
-    EXPECT_EQ(fade[11], 242u);
+    EXPECT_EQ(std::tuple(fade[0], fade[9], fade[10], fade[11]), std::tuple(0u, 229u, 255u, 242u));
     EXPECT_TRUE(std::is_sorted(fade.begin(), fade.begin() + 11));
     EXPECT_TRUE(std::is_sorted(fade.rbegin(), fade.rend() - 10));
     CreateColorFilterRed(21);
@@ -57,9 +53,8 @@ TEST_F(FiltersTest, FiltersShadowsAndPanelsFadeInWhenAskedThenOutOverThePlayfiel
     CRectangleShadow shadow(corners, 0.8f, 0.2f, 0.4f, 0.6f, 4);
     EXPECT_EQ(FadeOf(&shadow), (std::vector<uint32_t>{204, 153, 102, 51}));
     const RecordedDraw& last = device.draws[0];
-    EXPECT_EQ(last.colorVertices[1].x, 1.0f);
-    EXPECT_EQ(last.state.material.emissive.b, 0.6f);
-    EXPECT_FALSE(last.state.depthTest);
+    EXPECT_EQ(std::tuple(last.colorVertices[1].x, last.state.material.emissive.b, last.state.depthTest),
+              std::tuple(1.0f, 0.6f, false));
     device.ClearRecord();
     CCinemaScope panel(170, 90, 300, 90);
     panel.Draw();
@@ -76,10 +71,8 @@ TEST_F(FiltersTest, FiltersShadowsAndPanelsFadeInWhenAskedThenOutOverThePlayfiel
         }
     }
     ASSERT_EQ(widths.size(), 479u);
-    EXPECT_EQ(widths.front(), 1.0f);
-    EXPECT_EQ(widths.back(), 1.0f);
-    EXPECT_LE(panelAlphas.front(), 3u);
-    EXPECT_LE(panelAlphas.back(), 3u);
+    EXPECT_EQ(std::tuple(widths.front(), widths.back()), std::tuple(1.0f, 1.0f));
+    EXPECT_TRUE(panelAlphas.front() <= 3u && panelAlphas.back() <= 3u);
     EXPECT_EQ(std::count(widths.begin(), widths.end(), 170.0f), 301);
     EXPECT_EQ(std::count(panelAlphas.begin(), panelAlphas.end(), 191u), 301);
     EXPECT_TRUE(std::is_sorted(widths.begin(), widths.begin() + 90));

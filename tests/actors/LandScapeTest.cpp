@@ -93,6 +93,8 @@ TEST_F(LandScapeTest, SmallGridRepeatsOnlyTilesInTheViewConeAreDrawnTheSectionIs
     EXPECT_EQ(device.draws[0].state.fill, FillMode::Wireframe);
     EXPECT_FALSE(device.draws[0].state.fog);
     EXPECT_EQ(device.state.fill, FillMode::Solid);
+    ground.SetupScene(12, 0, 0);  // the title's ground drifts along y only
+    EXPECT_TRUE(Near(ground.velocity, {0.0f, 0.1f, 0.0f}));
     ground.velocity = {0.0f, 0.5f, 0.0f};
     ground.SetupScene(-1, 0, 0);
     EXPECT_EQ(ground.velocity.y, 0.0f);

@@ -7,6 +7,7 @@
 #include "engine/VectorHelpers.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -48,10 +49,8 @@ TEST_F(LockOnLaserTest, AVolleyHomesInWithinItsSpeedCapsAndTakesTheMultipliersIn
     }
     const int multipliers[6] = {4, 8, 16, 32, 64, 64};
     for (size_t i = 0; i < lasers.size(); ++i) {
-        EXPECT_EQ(lasers[i]->multiplier, multipliers[i]);
-        EXPECT_EQ(lasers[i]->targetId, targets[i]->serialId);
-        EXPECT_EQ(lasers[i]->power, 20);
-        EXPECT_LT(closest[i], 0.5f);
+        EXPECT_EQ(std::tuple(lasers[i]->multiplier, lasers[i]->targetId, lasers[i]->power, closest[i] < 0.5f),
+                  std::tuple(multipliers[i], targets[i]->serialId, 20, true));
     }
 }
 
@@ -98,12 +97,9 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFre
         lastY = laser.position.y;
         laser.Update();
     }
-    EXPECT_LE(lastY, 10.0f);
-    EXPECT_GT(laser.position.y, 10.0f);
-    EXPECT_TRUE(laser.leftView);
-    EXPECT_TRUE(sparks.particles.empty());
-    EXPECT_TRUE(g_effectList.empty());
-    EXPECT_EQ(RandomFloat(), firstDraw);
+    EXPECT_EQ(std::tuple(lastY <= 10.0f, laser.position.y > 10.0f, laser.leftView, sparks.particles.size(),
+                         g_effectList.size(), RandomFloat()),
+              std::tuple(true, true, true, 0u, 0u, firstDraw));
     CEnemy* target = AddEnemy(0.0f, 5.0f, 0.0f);
     CLockOnLaser& hit = *FireAt(target, Vec3{0.0f, 3.0f, 0.0f});
     g_effectList.push_back(new CLockedMarker(target->serialId, 0));
@@ -112,8 +108,7 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFre
     const Vec3 at = hit.position;
     const std::vector<float> draws = ReferenceDraws(7);
     hit.Die();
-    EXPECT_EQ(lockon->active[0], 0);
-    EXPECT_EQ(g_effectList[0]->state, STATE_DEAD);
+    EXPECT_EQ(std::tuple(lockon->active[0], g_effectList[0]->state), std::tuple(0, STATE_DEAD));
     // 2 sparks at each of the 16 trail points (the oldest still the launch point), then 16 along the flight.
     ASSERT_EQ(sparks.particles.size(), 48u);
     EXPECT_TRUE(Near(sparks.particles[0].velocity, {-0.01f + 0.02f * draws[0], -0.01f + 0.02f * draws[1], 0.0f}));
@@ -121,13 +116,10 @@ TEST_F(LockOnLaserTest, ALaserThatLostItsTargetFliesOnAndVanishesOneDyingOnItFre
     EXPECT_EQ(sparks.particles[31].position.y, 0.0f);
     auto* glow = dynamic_cast<CLightParticle*>(g_effectList.at(1));
     ASSERT_NE(glow, nullptr);
-    EXPECT_FLOAT_EQ(glow->size, 5.0f);
-    EXPECT_EQ(glow->dyingFrames, 30);
-    EXPECT_EQ(glow->position.y, at.y);
+    EXPECT_EQ(std::tuple(glow->size, glow->dyingFrames, glow->position.y), std::tuple(5.0f, 30, at.y));
     for (int i = 0; i < 29; ++i)
         hit.Update();
-    EXPECT_EQ(hit.position.y, at.y);  // stands still while its trail fades
-    EXPECT_EQ(hit.state, STATE_DYING);
+    EXPECT_EQ(std::tuple(hit.position.y, hit.state), std::tuple(at.y, STATE_DYING));  // stands while its trail fades
     hit.Update();
     EXPECT_EQ(hit.state, STATE_DEAD);
     // A special laser holds no slot; a slot taken by another target is left alone.
@@ -162,12 +154,11 @@ TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAFullLockKnocksBackAndTrailsFad
     laser.Draw();
     ASSERT_EQ(device.draws.size(), 5u);  // a thick strip
     const RecordedDraw& strip = device.draws[0];
-    EXPECT_EQ(strip.primitiveCount, 15);
-    EXPECT_EQ(strip.colorVertices[0].color >> 24, 255u);
-    EXPECT_EQ(strip.colorVertices[1].color >> 24, 239u);  // 255 × 15/16
-    EXPECT_EQ(strip.colorVertices[15].color >> 24, 15u);  // 255 × 1/16
-    EXPECT_FLOAT_EQ(strip.state.material.emissive.r, 0.5f);
-    EXPECT_FLOAT_EQ(strip.state.material.emissive.b, 1.0f);
+    // Alphas 255, 255 × 15/16 ... 255 × 1/16 along the trail.
+    EXPECT_EQ(std::tuple(strip.primitiveCount, strip.colorVertices[0].color >> 24, strip.colorVertices[1].color >> 24,
+                         strip.colorVertices[15].color >> 24, strip.state.material.emissive.r,
+                         strip.state.material.emissive.b),
+              std::tuple(15, 255u, 239u, 15u, 0.5f, 1.0f));
     laser.Die();
     for (int i = 0; i < 15; ++i)
         laser.Update();
@@ -175,14 +166,15 @@ TEST_F(LockOnLaserTest, HitsSoundBelowDepthTwentyAFullLockKnocksBackAndTrailsFad
     device.ClearRecord();
     laser.Draw();
     const RecordedDraw& fading = device.draws.at(0);
-    EXPECT_EQ(fading.colorVertices[0].color >> 24, 127u);  // half its dying time left
-    EXPECT_FLOAT_EQ(fading.state.material.emissive.r, 1.0f);
-    EXPECT_FLOAT_EQ(fading.state.material.emissive.g, 0.25f);
+    // Half its dying time left; a full lock's colour.
+    EXPECT_EQ(std::tuple(fading.colorVertices[0].color >> 24, fading.state.material.emissive.r,
+                         fading.state.material.emissive.g),
+              std::tuple(127u, 1.0f, 0.25f));
     CLockOnLaser special(0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, -1, -1, 48);
     device.ClearRecord();
     special.Draw();
-    EXPECT_FLOAT_EQ(device.draws.at(0).state.material.emissive.g, 1.0f);
-    EXPECT_FLOAT_EQ(device.draws.at(0).state.material.emissive.r, 0.5f);
+    EXPECT_EQ(std::tuple(device.draws.at(0).state.material.emissive.g, device.draws.at(0).state.material.emissive.r),
+              std::tuple(1.0f, 0.5f));
 }
 
 }  // namespace

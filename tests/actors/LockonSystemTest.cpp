@@ -5,6 +5,7 @@
 #include "actors/LockedMarker.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -54,10 +55,8 @@ TEST_F(LockonSystemTest, EightSlotsTheFullLockSoundAndEightLocksOnOneTargetAFull
         EXPECT_TRUE(Played(g_seLock));
     }
     EXPECT_EQ(lockon->Lock(107), 7);
-    EXPECT_TRUE(Played(g_seLockFull));
-    EXPECT_FALSE(Played(g_seLock));
-    EXPECT_TRUE(lockon->IsFull());
-    EXPECT_FALSE(lockon->IsFullLock());
+    EXPECT_EQ(std::tuple(Played(g_seLockFull), Played(g_seLock), lockon->IsFull(), lockon->IsFullLock()),
+              std::tuple(true, false, true, false));
     Frames(1);
     EXPECT_EQ(lockon->Lock(300), -1);  // no free slot: nothing changes
     EXPECT_FALSE(AnyPlayed());
@@ -74,9 +73,7 @@ TEST_F(LockonSystemTest, EightSlotsTheFullLockSoundAndEightLocksOnOneTargetAFull
     }
     lockon->fired[0] = 1;
     lockon->fired[5] = 1;
-    EXPECT_TRUE(lockon->IsFullLock());
-    EXPECT_FALSE(lockon->IsFull());
-    EXPECT_EQ(lockon->CountLocksOn(42), 8);
+    EXPECT_EQ(std::tuple(lockon->IsFullLock(), lockon->IsFull(), lockon->CountLocksOn(42)), std::tuple(true, false, 8));
 }
 
 TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker)
@@ -85,16 +82,12 @@ TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker
     LockWithMarker(8);
     lockon->fired[1] = 1;  // a fired lock no longer runs down
     Frames(360);
-    EXPECT_EQ(lockon->active[0], 1);
-    EXPECT_EQ(Marker(0)->state, STATE_ACTIVE);
+    EXPECT_EQ(std::tuple(lockon->active[0], Marker(0)->state), std::tuple(1, STATE_ACTIVE));
     Frames(1);
-    EXPECT_EQ(lockon->active[0], 0);
-    EXPECT_EQ(lockon->targetId[0], -1);
-    EXPECT_EQ(Marker(0)->state, STATE_DEAD);
-    EXPECT_EQ(lockon->intervalCounter, 0);
+    EXPECT_EQ(std::tuple(lockon->active[0], lockon->targetId[0], Marker(0)->state, lockon->intervalCounter),
+              std::tuple(0, -1, STATE_DEAD, 0));
     Frames(1000);
-    EXPECT_EQ(lockon->timer[1], 360);
-    EXPECT_EQ(Marker(1)->state, STATE_ACTIVE);
+    EXPECT_EQ(std::tuple(lockon->timer[1], Marker(1)->state), std::tuple(360, STATE_ACTIVE));
 }
 
 TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
@@ -107,15 +100,11 @@ TEST_F(LockonSystemTest, MarkersFollowTheirSlotsAndTargets)
     lockon->ReleaseSlotIfTarget(3, 7);  // slot 3 holds 9: nothing happens
     EXPECT_EQ(Marker(3)->state, STATE_ACTIVE);
     lockon->ReleaseSlot(1);
-    EXPECT_EQ(Marker(1)->state, STATE_DEAD);
-    EXPECT_EQ(Marker(0)->state, STATE_ACTIVE);
+    EXPECT_EQ(std::tuple(Marker(1)->state, Marker(0)->state), std::tuple(STATE_DEAD, STATE_ACTIVE));
     lockon->ReleaseSlotIfTarget(0, 7);  // every marker of 7 goes; slot 2 stays held
-    EXPECT_EQ(lockon->active[2], 1);
-    EXPECT_EQ(Marker(0)->state, STATE_DEAD);
-    EXPECT_EQ(Marker(2)->state, STATE_DEAD);
+    EXPECT_EQ(std::tuple(lockon->active[2], Marker(0)->state, Marker(2)->state), std::tuple(1, STATE_DEAD, STATE_DEAD));
     lockon->ReleaseTarget(9);
-    EXPECT_EQ(lockon->active[3], 0);
-    EXPECT_EQ(Marker(3)->state, STATE_DEAD);
+    EXPECT_EQ(std::tuple(lockon->active[3], Marker(3)->state), std::tuple(0, STATE_DEAD));
     lockon->ReleaseAll();
     EXPECT_EQ(lockon->CountLocksOn(7), 0);
 }
@@ -129,8 +118,8 @@ TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemyAn
     CSprite* square = g_effectList[0];
     square->Draw();
     ASSERT_EQ(device.draws.size(), 1u);
-    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -5.0f);  // side 10 at first
-    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][1], 2.0f);
+    EXPECT_EQ(std::tuple(device.draws[0].colorVertices[0].x, device.draws[0].state.world.m[3][1]),
+              std::tuple(-5.0f, 2.0f));  // side 10 at first
     for (int i = 0; i < 12; ++i)
         square->Update();
     device.ClearRecord();
@@ -146,21 +135,19 @@ TEST_F(LockonSystemTest, TheReticleFlashesASquareThatSpinsAndShrinksOnItsEnemyAn
     CLockOnSquare orphan(enemy->serialId + 1000);
     device.ClearRecord();
     orphan.Draw();
-    EXPECT_TRUE(device.draws.empty());
-    EXPECT_EQ(orphan.state, STATE_DEAD);
+    EXPECT_EQ(std::tuple(device.draws.size(), orphan.state), std::tuple(0u, STATE_DEAD));
     CEnemy* marked = AddEnemy(-1.0f, 3.0f, 2.0f);
     CLockedMarker marker(marked->serialId, 4);
     marker.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
-    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.675f);  // 1.35 wide
-    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][0], -1.0f);
-    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][2], 2.0f);
+    const RecordedDraw& mark = device.draws[0];
+    EXPECT_EQ(std::tuple(mark.colorVertices[0].x, mark.state.world.m[3][0], mark.state.world.m[3][2]),
+              std::tuple(-0.675f, -1.0f, 2.0f));  // 1.35 wide
     delete g_enemyList.back();
     g_enemyList.pop_back();
     device.ClearRecord();
     marker.Draw();
-    EXPECT_TRUE(device.draws.empty());
-    EXPECT_EQ(marker.state, STATE_DEAD);
+    EXPECT_EQ(std::tuple(device.draws.size(), marker.state), std::tuple(0u, STATE_DEAD));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "engine/Random.h"
 #include "tests/actors/PlayerScene.h"
 
+#include <tuple>
+
 namespace playertest {
 namespace {
 
@@ -36,15 +38,11 @@ TEST_F(PlayerSpecials, GaugeIsCappedEachSpecialNeedsItsWeaponAndTheRaySpecialSen
     player->Update();
     const auto lasers = ObjectsOf<CLockOnLaser>(g_playerAttackList);
     ASSERT_EQ(lasers.size(), 16u);
-    for (int i = 0; i < 16; ++i) {
-        const CSprite* expected[3] = {first, second, third};
-        EXPECT_EQ(lasers[i]->targetId, expected[i % 3]->serialId);
-        EXPECT_EQ(lasers[i]->slot, -1);
-        EXPECT_EQ(lasers[i]->multiplier, 48);
-        EXPECT_EQ(lasers[i]->power, 10);
-    }
-    EXPECT_EQ(Plays(g_seRaySpecial), 16);
-    EXPECT_EQ(player->rayAmmo, 64);
+    const CSprite* targets[3] = {first, second, third};
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(std::tuple(lasers[i]->targetId, lasers[i]->slot, lasers[i]->multiplier, lasers[i]->power),
+                  std::tuple(targets[i % 3]->serialId, -1, 48, 10)) << i;
+    EXPECT_EQ(std::tuple(Plays(g_seRaySpecial), player->rayAmmo), std::tuple(16, 64));
     player->Update();
     EXPECT_EQ(ObjectsOf<CLockOnLaser>(g_playerAttackList).size(), 16u);
 }
@@ -79,27 +77,20 @@ TEST_F(PlayerSpecials, ShotSpecialStrikesTheStrongestEnemyAheadOnce)
     strong->iconTexture = 12;
     player->ArmShotSpecial(1);
     player->Update();
-    EXPECT_EQ(strong->hp, 640 - 320);
-    EXPECT_EQ(weak->hp, 100);
-    EXPECT_EQ(behind->hp, 2000);
-    EXPECT_EQ(g_lastHitEnemy->hp, 320);
-    EXPECT_EQ(g_lastHitEnemy->maxHp, 640);
-    EXPECT_EQ(g_lastHitEnemy->iconTexture, 12);
-    EXPECT_EQ(Plays(g_seShotSpecial), 1);
-    EXPECT_EQ(Plays(g_seLaserHit), 1);
-    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).size(), 63u);
-    EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
-    EXPECT_EQ(ObjectsOf<CColorFilter>(g_overlayList).size(), 1u);
-    EXPECT_EQ(player->muzzleFlashFrames, 5);
+    EXPECT_EQ(std::tuple(strong->hp, weak->hp, behind->hp), std::tuple(640 - 320, 100, 2000));
+    const CSprite& hit = *g_lastHitEnemy;
+    EXPECT_EQ(std::tuple(hit.hp, hit.maxHp, hit.iconTexture), std::tuple(320, 640, 12));
+    EXPECT_EQ(std::tuple(Plays(g_seShotSpecial), Plays(g_seLaserHit), player->muzzleFlashFrames), std::tuple(1, 1, 5));
+    EXPECT_EQ(std::tuple(ObjectsOf<CLightParticle>(g_effectList).size(), g_triangleParticles->particles.size(),
+                         ObjectsOf<CColorFilter>(g_overlayList).size()),
+              std::tuple(63u, 64u, 1u));
     // The strike knocks the target away from the ship.
     EXPECT_LT(strong->impulse.x, 0.0f);
     EXPECT_GT(strong->impulse.y, 0.0f);
     EXPECT_EQ(player->score, 0);
     player->ArmShotSpecial(1);
     player->Update();
-    EXPECT_EQ(strong->state, STATE_DYING);
-    EXPECT_EQ(player->score, 500);
-    EXPECT_EQ(player->killCount, 1);
+    EXPECT_EQ(std::tuple(strong->state, player->score, player->killCount), std::tuple(STATE_DYING, 500, 1));
 }
 
 TEST_F(PlayerSpecials, EqualStrengthTiesCompareAgainstTheWholeUnitsOfTheBestDistance)
@@ -108,8 +99,7 @@ TEST_F(PlayerSpecials, EqualStrengthTiesCompareAgainstTheWholeUnitsOfTheBestDist
     CSprite* farther = AddTarget(0.0f, 3.7f, 200);
     CSprite* nearer = AddTarget(0.0f, 3.2f, 200);
     player->ShotSpecial();
-    EXPECT_EQ(farther->hp, 0);
-    EXPECT_EQ(nearer->hp, 200);
+    EXPECT_EQ(std::tuple(farther->hp, nearer->hp), std::tuple(0, 200));
 }
 
 TEST_F(PlayerSpecials, ShotSpecialWithNothingAheadOrAScorelessKillPaysNothing)
@@ -130,11 +120,9 @@ TEST_F(PlayerSpecials, StrikingATargetAlreadyGoingDownPaysNoSecondTime)
     boss->Die();
     boss->hp = 200;
     player->ShotSpecial();
-    EXPECT_EQ(boss->hp, 0);
-    EXPECT_EQ(boss->state, STATE_DYING);
-    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).size(), 63u);
-    EXPECT_EQ(player->score, 0);
-    EXPECT_EQ(player->killCount, 0);
+    EXPECT_EQ(std::tuple(boss->hp, boss->state, ObjectsOf<CLightParticle>(g_effectList).size(), player->score,
+                         player->killCount),
+              std::tuple(0, STATE_DYING, 63u, 0, 0));
 }
 
 TEST_F(PlayerSpecials, AuraLastsSixSecondsWithSmokeOnEvenFramesAndCancelsShotsItTouches)
@@ -142,10 +130,8 @@ TEST_F(PlayerSpecials, AuraLastsSixSecondsWithSmokeOnEvenFramesAndCancelsShotsIt
     player->SetPosition(1.0f, -1.0f, 0.0f);
     player->ArmBladeSpecial(1);
     Frame();
-    EXPECT_TRUE(player->HasAura());
-    EXPECT_EQ(player->auraTimer, 359);
-    EXPECT_FLOAT_EQ(player->aura->position.x, 1.0f);
-    EXPECT_FLOAT_EQ(player->aura->hitRadius, 1.5f);
+    EXPECT_EQ(std::tuple(player->HasAura(), player->auraTimer, player->aura->position.x, player->aura->hitRadius),
+              std::tuple(true, 359, 1.0f, 1.5f));
     Frames(9);
     EXPECT_EQ(g_pointParticles->particles.size(), 5u);
     // What the frame pass does with an enemy shot inside the aura.

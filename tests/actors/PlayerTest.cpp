@@ -5,25 +5,27 @@
 #include "tests/actors/PlayerScene.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace playertest {
 namespace {
 
 using PlayerShip = PlayerScene;
 
-TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)
+TEST_F(PlayerShip, RollWrapsIntoZeroToTwoAndTheReticleStaysBetweenItsLimits)
 {
-    player->RotateRoll(-0.02f);
-    EXPECT_FLOAT_EQ(player->roll, 1.98f);
-    player->SetRoll(1.99f);
-    player->RotateRoll(0.02f);
-    EXPECT_NEAR(player->roll, 0.01f, 1e-6);
-    player->reticleDistance = 7.45f;
-    player->MoveSite(0.15f);
-    EXPECT_FLOAT_EQ(player->reticleDistance, 7.5f);
-    player->reticleDistance = 1.55f;
-    player->MoveSite(-0.15f);
-    EXPECT_FLOAT_EQ(player->reticleDistance, 1.5f);
+    const std::tuple<float, float, float> turns[] = {
+        {0.0f, -0.02f, 1.98f}, {1.5f, 0.5f, 0.0f}, {0.5f, -0.5f, 0.0f}, {1.99f, 0.02f, 0.01f}};
+    for (const auto& [from, by, to] : turns) {
+        player->SetRoll(from);
+        player->RotateRoll(by);
+        EXPECT_NEAR(player->roll, to, 1e-6) << from << " + " << by;
+    }
+    for (const auto& [from, by, to] : {std::tuple(7.45f, 0.15f, 7.5f), std::tuple(1.55f, -0.15f, 1.5f)}) {
+        player->reticleDistance = from;
+        player->MoveSite(by);
+        EXPECT_FLOAT_EQ(player->reticleDistance, to);
+    }
     // The reticle sits ahead along the roll and turns with it.
     player->SetRoll(0.5f);
     player->SetPosition(1.0f, 2.0f, 0.0f);
@@ -31,37 +33,30 @@ TEST_F(PlayerShip, RollWrapsAndTheReticleStaysBetweenItsLimits)
     EXPECT_FLOAT_EQ(player->reticle->rotation.z, 0.5f);
 }
 
-TEST_F(PlayerShip, SteeringBandsDriveTheTiltAndTheBladeSigns)
+TEST_F(PlayerShip, EachBandOfTheRollSteersItsOwnWayAndTheSpeedsDecayOrStopAtTheirLimits)
 {
-    // First band, stick centred: the forward speed decays, the half sign turns back.
+    // Stick (-x, +y) from rest: forward and side speeds, sweep and half signs.
+    const std::tuple<float, float, float, int, int> bands[] = {
+        {0.0f, 0.08f, -0.08f, -1, 1},   {0.34f, 0.08f, -0.08f, -1, 1}, {0.35f, -0.08f, 0.08f, 1, 1},
+        {0.64f, -0.08f, 0.08f, 1, 1},   {0.65f, -0.08f, 0.08f, 1, -1}, {1.34f, -0.08f, 0.08f, 1, -1},
+        {1.35f, 0.08f, -0.08f, -1, -1}, {1.64f, 0.08f, -0.08f, -1, -1}, {1.65f, 0.08f, -0.08f, -1, 1}};
+    for (const auto& [roll, forward, side, sweep, half] : bands) {
+        player->SetRoll(roll);
+        player->forwardSpeed = player->sideSpeed = 0.0f;
+        player->Steer(-0.09f, 0.09f);
+        EXPECT_EQ(std::tuple(player->forwardSpeed, player->sideSpeed, player->bladeSweepSign, player->bladeHalfSign),
+                  std::tuple(forward, side, sweep, half)) << roll;
+    }
+    // Centred: the speeds decay and the sweep sign stays.
     player->forwardSpeed = 0.5f;
-    player->bladeSweepSign = -1;
+    player->bladeSweepSign = 1;
     player->Steer(0.0f, 0.0f);
     EXPECT_FLOAT_EQ(player->forwardSpeed, 0.475f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(-1, -1));
-    // 0.35 is in the second band: x drives forward, y sideways; x < 0 is the front half.
-    player->SetRoll(0.35f);
-    player->forwardSpeed = 0.0f;
-    player->sideSpeed = 0.0f;
-    player->Steer(-0.09f, 0.09f);
-    EXPECT_FLOAT_EQ(player->forwardSpeed, -0.08f);
-    EXPECT_FLOAT_EQ(player->sideSpeed, 0.08f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(1, 1));
-    // 1.65 is back in the first band; the speeds stop at their limits.
-    player->SetRoll(1.65f);
+    EXPECT_EQ(std::tuple(player->bladeSweepSign, player->bladeHalfSign), std::tuple(1, -1));
+    player->SetRoll(0.0f);
     for (int i = 0; i < 20; ++i)
-        player->Steer(0.09f, 0.09f);
-    EXPECT_FLOAT_EQ(player->forwardSpeed, 1.0f);
-    EXPECT_FLOAT_EQ(player->sideSpeed, 0.75f);
-    EXPECT_EQ(player->bladeHalfSign, 1);
-    // Third band: both reversed.
-    player->SetRoll(1.0f);
-    player->Steer(0.09f, -0.09f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(-1, 1));
-    // Fourth band: y reversed for the sweep, x > 0 is the front half.
-    player->SetRoll(1.5f);
-    player->Steer(0.09f, -0.09f);
-    EXPECT_EQ(std::pair(player->bladeSweepSign, player->bladeHalfSign), std::pair(1, 1));
+        player->Steer(0.09f, -0.09f);
+    EXPECT_EQ(std::tuple(player->forwardSpeed, player->sideSpeed), std::tuple(-1.0f, 0.75f));
 }
 
 TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
@@ -90,33 +85,29 @@ TEST_F(PlayerShip, DashAlongOneAxisKeepsTheOtherAndSlowsDown)
     player->SetVelocity(0.0f, 0.05f, 0.0f);
     player->Dash(-0.7f, 0.0f);
     EXPECT_TRUE(Near(player->velocity, {-0.3f, 0.05f, 0.0f}));
-    EXPECT_FLOAT_EQ(player->slowDown, 0.9f);
-    EXPECT_EQ(Plays(g_seDash), 1);
     const auto rings = ObjectsOf<CShockWave>(g_effectList);
     ASSERT_EQ(rings.size(), 1u);
-    EXPECT_FLOAT_EQ(rings[0]->size, 20.0f);
-    EXPECT_EQ(rings[0]->dyingFrames, 15);
+    EXPECT_EQ(std::tuple(player->slowDown, Plays(g_seDash), rings[0]->size, rings[0]->dyingFrames,
+                         ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames,
+                         g_triangleParticles->particles.size()),
+              std::tuple(0.9f, 1, 20.0f, 15, 30, 64u));
     EXPECT_TRUE(Near(rings[0]->rotation, {0.0f, 0.5f, 0.0f}));
-    EXPECT_EQ(ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames, 30);
-    EXPECT_EQ(g_triangleParticles->particles.size(), 64u);
     player->Dash(0.0f, 1.0f);
     player->Dash(0.3f, 0.3f);
     player->Dash(-0.3f, 0.3f);
     const auto turned = ObjectsOf<CShockWave>(g_effectList);
-    EXPECT_FLOAT_EQ(turned.at(1)->rotation.z, 0.5f);
-    EXPECT_FLOAT_EQ(turned.at(2)->rotation.z, 0.25f);
-    EXPECT_FLOAT_EQ(turned.at(3)->rotation.z, 0.75f);
+    EXPECT_EQ(std::tuple(turned.at(1)->rotation.z, turned.at(2)->rotation.z, turned.at(3)->rotation.z),
+              std::tuple(0.5f, 0.25f, 0.75f));
 }
 
 TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
 {
-    player->AddScore(1000000);
-    EXPECT_EQ(player->lives, 3);
-    player->AddScore(0);
-    EXPECT_EQ(player->lives, 4);
-    player->AddScore(0);
-    EXPECT_EQ(player->lives, 4);
-    EXPECT_EQ(Plays(g_seExtend), 2);
+    std::vector<int> lives;
+    for (int score : {1000000, 0, 0}) {
+        player->AddScore(score);
+        lives.push_back(player->lives);
+    }
+    EXPECT_EQ(std::tuple(lives, Plays(g_seExtend)), std::tuple(std::vector{3, 4, 4}, 2));
     player->Reset();
     player->AddScore(499999);
     EXPECT_EQ(player->lives, 2);
@@ -135,34 +126,33 @@ TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
     const float vy = RandomFloat() - 0.5f;
     const float vz = RandomFloat() - 0.5f;
     const float speed = 0.06f + 0.14f * RandomFloat();
-    EXPECT_EQ(player->state, STATE_DYING);
-    EXPECT_EQ(Plays(g_sePlayerDie), 1);
     const auto glows = ObjectsOf<CLightParticle>(g_effectList);
-    ASSERT_EQ(glows.size(), 32u);
+    ASSERT_EQ(std::tuple(player->state, Plays(g_sePlayerDie), glows.size()), std::tuple(STATE_DYING, 1, 32u));
     const float length = std::sqrt(vx * vx + vy * vy + vz * vz);
     EXPECT_TRUE(Near(glows[0]->velocity, Vec3{vx, vy, vz} * (speed / length), 1e-6));
-    EXPECT_FLOAT_EQ(glows[0]->size, 0.5f);
-    EXPECT_EQ(glows[0]->dyingFrames, 60);
+    EXPECT_EQ(std::tuple(glows[0]->size, glows[0]->dyingFrames), std::tuple(0.5f, 60));
     Frames(44);
     EXPECT_EQ(player->state, STATE_DYING);
     Frame();
-    EXPECT_EQ(player->state, STATE_APPEARING);
-    EXPECT_EQ(player->lives, 1);
-    EXPECT_EQ(Plays(g_seEntry), 1);
-    EXPECT_FALSE(player->CanShoot());
+    EXPECT_EQ(std::tuple(player->state, player->lives, Plays(g_seEntry), player->CanShoot()),
+              std::tuple(STATE_APPEARING, 1, 1, false));
     // Upside down behind the field, leaving (-3, -2, -7.5) along +x.
     Frame();
     EXPECT_LT(player->position.z, -7.4f);
     EXPECT_GT(player->position.x, -3.0f);
-    EXPECT_GT(player->rotation.y, 0.99f);
-    // Ninety steps of the path, the first in the frame of the respawn.
-    Frames(87);
-    EXPECT_EQ(player->state, STATE_APPEARING);
+    EXPECT_TRUE(player->rotation.y > 0.99f && player->rotation.z == 0.0f);
+    // Ninety steps of the path, the first in the frame of the respawn; it
+    // comes in level along +x and stays between its start and end heights.
+    float lowest = 0.0f, highest = -3.0f;
+    for (int i = 0; i < 87; ++i, Frame()) {
+        lowest = std::min(lowest, player->position.y);
+        highest = std::max(highest, player->position.y);
+    }
+    EXPECT_EQ(std::tuple(player->state, lowest >= -2.5f, highest <= -2.0f), std::tuple(STATE_APPEARING, true, true));
     Frame();
-    EXPECT_EQ(player->state, STATE_ACTIVE);
     EXPECT_TRUE(Near(player->position, {0.0f, -2.5f, 0.0f}, 0.0));
-    EXPECT_FALSE(player->onEntryPath);
-    EXPECT_TRUE(player->IsControllable());
+    EXPECT_EQ(std::tuple(player->state, player->onEntryPath, player->IsControllable()),
+              std::tuple(STATE_ACTIVE, false, true));
     Frames(119);
     EXPECT_TRUE(player->IsInvulnerable());
     Frame();
@@ -176,13 +166,11 @@ TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSecondsRemoved
     player->StartAura();
     player->Die();
     Frames(45);
-    EXPECT_EQ(player->state, STATE_DEAD);
-    EXPECT_FALSE(player->controlEnabled);
-    EXPECT_FALSE(player->HasAura());
     const auto reseters = ObjectsOf<CReseter>(g_systemSpriteList);
     ASSERT_EQ(reseters.size(), 1u);
-    EXPECT_EQ(reseters[0]->scene, -2);
-    EXPECT_EQ(reseters[0]->step, 0);
+    const CReseter& reseter = *reseters[0];
+    EXPECT_EQ(std::tuple(player->state, player->controlEnabled, player->HasAura(), reseter.scene, reseter.step),
+              std::tuple(STATE_DEAD, false, false, -2, 0));
     for (int i = 0; i < 239; ++i)
         reseters[0]->Update();
     EXPECT_EQ(reseters[0]->state, STATE_DYING);
@@ -198,24 +186,6 @@ TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSecondsRemoved
     EXPECT_EQ(g_systemSpriteList[0], camera);
     RemoveAllReseters();
     EXPECT_EQ(g_systemSpriteList.size(), 2u);
-}
-
-TEST_F(PlayerShip, MuzzleFlashAndFlareRunDownInDraw)
-{
-    player->EnableControl();
-    player->StartMuzzleFlash(5);
-    player->StartFlare();
-    for (int i = 0; i < 5; ++i)
-        player->Draw();
-    EXPECT_EQ(player->muzzleFlashFrames, 0);
-    for (int i = 0; i < 103; ++i)
-        player->Draw();
-    EXPECT_EQ(player->flareStep, 1);
-    EXPECT_EQ(player->flareFramesLeft, 180);
-    for (int i = 0; i < 180; ++i)
-        player->Draw();
-    EXPECT_FALSE(player->flareActive);
-    EXPECT_EQ(player->flareStep, 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/actors/PlayerScene.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace playertest {
 namespace {
@@ -35,19 +36,12 @@ TEST_F(PlayerWeapons, HeldShotOpensWithOneFastShotThenPairsAfterEightAndEveryFou
     const std::vector<int> fired = HoldShot(this, player, 77, &shots);
     // The reset leaves the shot reloading for 60 frames.
     EXPECT_EQ(fired, (std::vector<int>{60, 68, 72, 76}));
-    EXPECT_EQ(player->shotAmmo, 512 - 1 - 2 * 3);
-    EXPECT_EQ(Plays(g_seShot), 4);
-    EXPECT_EQ(Plays(g_seShotEmpty) + Plays(g_seRefused), 0);
+    EXPECT_EQ(std::tuple(player->shotAmmo, Plays(g_seShot), Plays(g_seShotEmpty) + Plays(g_seRefused)),
+              std::tuple(512 - 1 - 2 * 3, 4, 0));
     ASSERT_EQ(shots.size(), 7u);
-    EXPECT_EQ(shots[0]->level, 4);
-    EXPECT_FLOAT_EQ(shots[0]->hitRadius, 0.5f);
-    EXPECT_FLOAT_EQ(shots[0]->velocity.y, 0.4f);
-    for (int i = 1; i < 7; ++i) {
-        EXPECT_EQ(shots[i]->level, 1);
-        EXPECT_FLOAT_EQ(shots[i]->hitRadius, 0.2f);
-        EXPECT_FLOAT_EQ(shots[i]->velocity.y, 0.3f);
-        EXPECT_EQ(shots[i]->power, 1);
-    }
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(std::tuple(shots[i]->level, shots[i]->hitRadius, shots[i]->velocity.y, shots[i]->power),
+                  i == 0 ? std::tuple(4, 0.5f, 0.4f, 1) : std::tuple(1, 0.2f, 0.3f, 1)) << i;
     // Released after the pair at 76, it reopens with a single shot four frames later.
     player->SetShotBurst(0);
     EXPECT_EQ(HoldShot(this, player, 6, &shots), (std::vector<int>{3}));
@@ -78,16 +72,14 @@ TEST_F(PlayerWeapons, LastRoundFiresThePairClicksEmptyAndReloadingRestartsAfterS
     player->burstCounter = 2;
     ASSERT_TRUE(player->CanShoot());
     player->Shoot();
-    EXPECT_EQ(ObjectsOf<CPlayerShot>(g_playerAttackList).size(), 2u);
-    EXPECT_EQ(player->shotAmmo, 0);
-    EXPECT_EQ(Plays(g_seShotEmpty), 1);
+    EXPECT_EQ(std::tuple(ObjectsOf<CPlayerShot>(g_playerAttackList).size(), player->shotAmmo, Plays(g_seShotEmpty)),
+              std::tuple(2u, 0, 1));
     Frames(10);
     EXPECT_FALSE(player->CanShoot());
     // What the automatic reload does in the next frame.
     ASSERT_TRUE(player->CanReloadShot());
     player->ReloadShot();
-    EXPECT_EQ(player->shotAmmo, 512);
-    EXPECT_EQ(Plays(g_seReloadShot), 1);
+    EXPECT_EQ(std::tuple(player->shotAmmo, Plays(g_seReloadShot)), std::tuple(512, 1));
     const auto magazines = ObjectsOf<CMagazine>(g_effectList);
     ASSERT_EQ(magazines.size(), 1u);
     const Vec3 v = magazines[0]->velocity;
@@ -98,6 +90,8 @@ TEST_F(PlayerWeapons, LastRoundFiresThePairClicksEmptyAndReloadingRestartsAfterS
         Frame();
     }
     EXPECT_EQ(Plays(g_seRefused), 59);
+    // Tumbling as it falls.
+    EXPECT_TRUE(Near(magazines[0]->rotation, {59 * 0.01f, 59 * 0.0025f, 0.0f}, 1e-5));
     EXPECT_EQ(magazines[0]->state, STATE_DYING);
     Frame();
     EXPECT_EQ(magazines[0]->state, STATE_DEAD);  // thrown out for 60 frames
@@ -120,15 +114,10 @@ TEST_F(PlayerWeapons, RayFiresOneLaserPerUnfiredLockUntilTheChargesRunOut)
     player->FireRay();
     const auto lasers = ObjectsOf<CLockOnLaser>(g_playerAttackList);
     ASSERT_EQ(lasers.size(), 2u);
-    EXPECT_EQ(lasers[0]->slot, 2);
-    EXPECT_EQ(lasers[0]->targetId, 102);
-    EXPECT_EQ(lasers[0]->multiplier, 4);
-    EXPECT_EQ(lasers[1]->slot, 5);
-    EXPECT_EQ(lasers[1]->multiplier, 8);
-    EXPECT_FALSE(lasers[0]->fullLock);
-    EXPECT_EQ(locks.fired[6], 0);
-    EXPECT_EQ(player->rayAmmo, 0);
-    EXPECT_EQ(Plays(g_seRayFire), 1);
+    EXPECT_EQ(std::tuple(lasers[0]->slot, lasers[0]->targetId, lasers[0]->multiplier, lasers[0]->fullLock),
+              std::tuple(2, 102, 4, false));
+    EXPECT_EQ(std::tuple(lasers[1]->slot, lasers[1]->multiplier, locks.fired[6], player->rayAmmo, Plays(g_seRayFire)),
+              std::tuple(5, 8, 0, 0, 1));
     player->RayClick();
     EXPECT_EQ(Plays(g_seRayEmpty), 1);
     player->rayAmmo = 10;
@@ -146,8 +135,7 @@ TEST_F(PlayerWeapons, RayFiresOneLaserPerUnfiredLockUntilTheChargesRunOut)
     const auto full = ObjectsOf<CLockOnLaser>(g_playerAttackList);
     ASSERT_EQ(full.size(), 10u);
     EXPECT_TRUE(full[2]->fullLock && full[9]->fullLock);
-    EXPECT_EQ(full[5]->multiplier, 32);
-    EXPECT_EQ(full[9]->multiplier, 64);
+    EXPECT_EQ(std::tuple(full[5]->multiplier, full[9]->multiplier), std::tuple(32, 64));
     EXPECT_TRUE(full[9]->velocity.y <= -2.0f && full[9]->velocity.y >= -4.0f);  // launched backwards
 }
 
@@ -164,13 +152,10 @@ TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeNeedsHalfTheMaximumAndTheRel
     EXPECT_EQ(player->bladeEnergy, 128);
     EXPECT_TRUE(player->CanBlade());
     player->UseBladeEnergy(64);
-    EXPECT_EQ(player->bladeEnergy, 64);
-    EXPECT_FLOAT_EQ(player->bladeGauge, 0.4975f);
-    EXPECT_FALSE(player->CanBlade());
+    EXPECT_EQ(std::tuple(player->bladeEnergy, player->bladeGauge, player->CanBlade()), std::tuple(64, 0.4975f, false));
     player->bladeGauge = 0.001f;
     player->UseBladeEnergy(200);
-    EXPECT_EQ(player->bladeEnergy, 0);
-    EXPECT_EQ(player->bladeGauge, 0.0f);
+    EXPECT_EQ(std::tuple(player->bladeEnergy, player->bladeGauge), std::tuple(0, 0.0f));
     player->bladeGauge = 0.25f;
     SeedRandom(77);
     player->ReloadBlade();
@@ -178,19 +163,16 @@ TEST_F(PlayerWeapons, BladeEnergyRefillsUpToTheGaugeNeedsHalfTheMaximumAndTheRel
     for (int i = 0; i < 192; ++i)
         RandomFloat();
     const float fall = RandomFloat();
-    EXPECT_FLOAT_EQ(player->bladeGauge, 1.0f);
-    EXPECT_FALSE(player->CanReloadBlade());
-    EXPECT_EQ(Plays(g_seReloadBlade), 1);
+    EXPECT_EQ(std::tuple(player->bladeGauge, player->CanReloadBlade(), Plays(g_seReloadBlade)),
+              std::tuple(1.0f, false, 1));
     const auto cartridges = ObjectsOf<CMagazine2>(g_effectList);
-    ASSERT_EQ(cartridges.size(), 1u);
-    EXPECT_FLOAT_EQ(cartridges[0]->velocity.x, -0.16f);
-    EXPECT_FLOAT_EQ(cartridges[0]->velocity.y, -0.02f - 0.04f * fall);
-    EXPECT_EQ(cartridges[0]->dyingFrames, 120);
     const auto glows = ObjectsOf<CLightParticle>(g_effectList);
-    ASSERT_EQ(glows.size(), 1u);
-    EXPECT_FLOAT_EQ(glows[0]->size, 5.0f);
-    EXPECT_EQ(glows[0]->dyingFrames, 15);
+    ASSERT_EQ(std::tuple(cartridges.size(), glows.size()), std::tuple(1u, 1u));
+    EXPECT_EQ(std::tuple(cartridges[0]->velocity.x, cartridges[0]->dyingFrames, glows[0]->size, glows[0]->dyingFrames),
+              std::tuple(-0.16f, 120, 5.0f, 15));
+    EXPECT_FLOAT_EQ(cartridges[0]->velocity.y, -0.02f - 0.04f * fall);
     Frames(59);
+    EXPECT_NEAR(cartridges[0]->rotation.z, 59 * 0.025f, 1e-5);  // spinning as it falls
     EXPECT_FALSE(player->CanReloadBlade());
     Frame();
     EXPECT_TRUE(player->CanReloadBlade());

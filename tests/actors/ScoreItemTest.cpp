@@ -2,6 +2,8 @@
 
 #include "actors/ScoreItem.h"
 
+#include <tuple>
+
 namespace {
 
 class ScoreItemTest : public EnemySideFixture {};
@@ -21,9 +23,8 @@ TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheFieldShowingWhe
             topFrame = frame;
         }
     }
-    EXPECT_EQ(topFrame, 50);
+    EXPECT_EQ(std::tuple(topFrame, item.position.x), std::tuple(50, 0.5f));
     EXPECT_NEAR(top, 1.275f, 1e-4);  // 0.05 + 0.049 + ... + 0.001
-    EXPECT_FLOAT_EQ(item.position.x, 0.5f);
     while (item.position.y > -0.5f)
         item.Update();
     const float fall = item.velocity.y;
@@ -31,8 +32,7 @@ TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheFieldShowingWhe
     EXPECT_EQ(item.velocity.y, fall);
     while (item.state == STATE_ACTIVE)
         item.Update();
-    EXPECT_LT(item.position.y, -5.0f);
-    EXPECT_GT(item.position.y - fall, -5.0f);
+    EXPECT_TRUE(item.position.y < -5.0f && item.position.y - fall > -5.0f);
     CScoreItem low(0.0f, -1.02f, 0.0f);
     for (int i = 0; i < 10; ++i)
         low.Update();
@@ -42,20 +42,20 @@ TEST_F(ScoreItemTest, RisesForFiftyFramesThenFallsAndDiesBelowTheFieldShowingWhe
     CScoreItem high(2.0f, 4.5f, 0.0f);
     high.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
-    EXPECT_EQ(device.draws[0].type, PrimitiveType::LineStrip);  // the green outline
-    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.2f);
-    EXPECT_FLOAT_EQ(device.draws[0].state.material.emissive.g, 1.0f);
-    EXPECT_FLOAT_EQ(device.draws[0].state.material.emissive.r, 0.0f);
+    const RecordedDraw& outline = device.draws[0];  // green
+    EXPECT_EQ(std::tuple(outline.type, outline.colorVertices[0].x, outline.state.material.emissive.g,
+                         outline.state.material.emissive.r),
+              std::tuple(PrimitiveType::LineStrip, -0.2f, 1.0f, 0.0f));
     for (int i = 0; i < 20; ++i)
         high.Update();
     ASSERT_GT(high.position.y, 5.0f);
     device.ClearRecord();
     high.Draw();
     ASSERT_EQ(device.draws.size(), 1u);
-    EXPECT_EQ(device.draws[0].type, PrimitiveType::TriangleStrip);  // the marker on the top edge
-    EXPECT_FLOAT_EQ(device.draws[0].colorVertices[0].x, -0.375f);
-    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][0], 2.0f);
-    EXPECT_FLOAT_EQ(device.draws[0].state.world.m[3][1], 4.5f);
+    const RecordedDraw& marker = device.draws[0];  // on the top edge
+    const Matrix& place = marker.state.world;
+    EXPECT_EQ(std::tuple(marker.type, marker.colorVertices[0].x, place.m[3][0], place.m[3][1]),
+              std::tuple(PrimitiveType::TriangleStrip, -0.375f, 2.0f, 4.5f));
 }
 
 }  // namespace

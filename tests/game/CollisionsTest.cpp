@@ -12,6 +12,8 @@
 #include "game/FramePass.h"
 #include "tests/game/GameFixture.h"
 
+#include <tuple>
+
 namespace {
 
 class CollisionsTest : public GameFixture {
@@ -121,6 +123,7 @@ TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
                  {"behind a rolled ship", {0.0f, -2.0f, 0.0f}, 1.0f, false, false, 0, 0},
                  {"ahead of a rolled ship", {0.0f, 2.0f, 0.0f}, 1.0f, false, true, 1, 0},
                  {"behind, off the plane", {0.0f, -2.0f, 1.0f}, 0.0f, false, true, 0, 0},
+                 {"behind, at the reach", {0.0f, -3.5f, 0.0f}, 0.0f, false, true, 1, 0},
                  {"behind, out of reach", {0.0f, -3.6f, 0.0f}, 0.0f, false, false, 0, 0},
                  {"outside the field", {6.0f, 0.0f, 0.0f}, 0.0f, false, false, 0, 1},
                  {"behind, controls locked", {0.0f, -2.0f, 0.0f}, 0.0f, true, false, 0, 0},
@@ -132,9 +135,8 @@ TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
         CEnemy* enemy = AddEnemy(c.at.x, c.at.y, 100, 100);
         enemy->position.z = c.at.z;
         device.ClearRecord();
-        EXPECT_EQ(RearConeFor(enemy), c.cone);
-        EXPECT_EQ(LinesOfRed(0.5f), c.red);
-        EXPECT_EQ(LinesOfRed(0.0f), c.green);
+        const bool cone = RearConeFor(enemy);
+        EXPECT_EQ(std::tuple(cone, LinesOfRed(0.5f), LinesOfRed(0.0f)), std::tuple(c.cone, c.red, c.green));
     }
 }
 
@@ -165,11 +167,9 @@ TEST_F(CollisionsTest, LaserKillsAreMultipliedUpTo500Points)
         CLockOnLaser laser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, enemy->serialId, -1, k.multiplier);
         laser.power = 20;
         TestAttackAgainstEnemies(&laser);
-        EXPECT_TRUE(Gone(enemy));
-        EXPECT_TRUE(Gone(&laser));
-        EXPECT_EQ(g_player->score, k.pay);
-        EXPECT_EQ(g_player->specialGauge, k.gauge);
-        EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), k.numbers);
+        EXPECT_EQ(std::tuple(Gone(enemy), Gone(&laser), g_player->score, g_player->specialGauge,
+                             ObjectsOf<CDigitalNumber>(g_effectList).size()),
+                  std::tuple(true, true, k.pay, k.gauge, k.numbers));
     }
     EXPECT_EQ(g_player->killCount, 2);
 }
@@ -182,17 +182,13 @@ TEST_F(CollisionsTest, ALaserHurtsOnlyItsTargetButAnyTouchIsRecorded)
     other->iconTexture = 7;
     auto* laser = new CLockOnLaser(3.0f, 0.0f, 0.0f, 0.0f, 0.1f, 0.0f, target->serialId, -1, 1);
     TestAttackAgainstEnemies(laser);
-    EXPECT_EQ(other->hp, 50);
-    EXPECT_FALSE(Gone(laser));
-    EXPECT_EQ(g_lastHitEnemy->hp, 50);
-    EXPECT_EQ(g_lastHitEnemy->iconTexture, 7);
+    EXPECT_EQ(std::tuple(other->hp, Gone(laser), g_lastHitEnemy->hp, g_lastHitEnemy->iconTexture),
+              std::tuple(50, false, 50, 7));
 
     laser->SetPosition(-3.0f, 0.0f, 0.0f);
     laser->power = 20;
     TestAttackAgainstEnemies(laser);
-    EXPECT_EQ(target->hp, 380);
-    EXPECT_EQ(g_player->specialGauge, 20);
-    EXPECT_EQ(g_lastHitEnemy->maxHp, 160);
+    EXPECT_EQ(std::tuple(target->hp, g_player->specialGauge, g_lastHitEnemy->maxHp), std::tuple(380, 20, 160));
     delete laser;
 }
 
@@ -202,24 +198,19 @@ TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
     CEnemy* first = AddEnemy(-2.0f, 2.0f, 1, 100);
     CPlayerShot opening(-2.0f, 2.0f, 0.0f, &up, 4);
     TestAttackAgainstEnemies(&opening);
-    EXPECT_TRUE(Gone(first));
-    EXPECT_EQ(g_player->score, 400);
-    EXPECT_EQ(g_player->specialGauge, 40);
-    EXPECT_TRUE(Gone(&opening));
-    EXPECT_EQ(ObjectsOf<CDigitalNumber>(g_effectList).size(), 1u);
+    EXPECT_EQ(std::tuple(Gone(first), g_player->score, g_player->specialGauge, Gone(&opening),
+                         ObjectsOf<CDigitalNumber>(g_effectList).size()),
+              std::tuple(true, 400, 40, true, 1u));
 
     AddEnemy(2.0f, 2.0f, 1, 100);
     CPlayerShot paired(2.0f, 2.0f, 0.0f, &up, 1);
     TestAttackAgainstEnemies(&paired);
-    EXPECT_EQ(g_player->score, 500);
-    EXPECT_EQ(g_player->killCount, 2);
-    EXPECT_EQ(g_player->specialGauge, 40);
+    EXPECT_EQ(std::tuple(g_player->score, g_player->killCount, g_player->specialGauge), std::tuple(500, 2, 40));
 
     CEnemy* tough = AddEnemy(0.0f, -2.0f, 5, 100);
     CPlayerShot spent(0.0f, -2.0f, 0.0f, &up, 1);
     TestAttackAgainstEnemies(&spent);
-    EXPECT_EQ(tough->hp, 4);
-    EXPECT_TRUE(Gone(&spent));
+    EXPECT_EQ(std::tuple(tough->hp, Gone(&spent)), std::tuple(4, true));
 }
 
 TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
@@ -241,13 +232,9 @@ TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
 
         TestAttackAgainstEnemies(&firstVolume);
         TestAttackAgainstEnemies(&secondVolume);
-        EXPECT_EQ(first->hp, c.firstHp - 50);
-        EXPECT_EQ(small->hp, 100);
-        EXPECT_EQ(g_player->bladeEnergy, c.energy);
-        EXPECT_EQ(g_player->specialGauge, c.gauge);
-        EXPECT_EQ(g_lastHitEnemy->hp, c.firstHp - 50);
-        EXPECT_TRUE(Gone(&firstVolume));
-        EXPECT_FALSE(Gone(&secondVolume));
+        EXPECT_EQ(std::tuple(first->hp, small->hp, g_player->bladeEnergy, g_player->specialGauge, g_lastHitEnemy->hp,
+                             Gone(&firstVolume), Gone(&secondVolume)),
+                  std::tuple(c.firstHp - 50, 100, c.energy, c.gauge, c.firstHp - 50, true, false));
         for (CSprite* enemy : g_enemyList)
             delete enemy;
         g_enemyList.clear();
@@ -264,9 +251,9 @@ TEST_F(CollisionsTest, TheReticleLocksWhileHitPointsRemainForMoreLocks)
         for (int frame = 0; frame < kLockInterval; ++frame)
             g_lockonSystem->CountDown();
     }
-    EXPECT_EQ(g_lockonSystem->CountLocksOn(enemy->serialId), 2);
-    EXPECT_EQ(ObjectsOf<CLockedMarker>(g_effectList).size(), 2u);
-    EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
+    EXPECT_EQ(std::tuple(g_lockonSystem->CountLocksOn(enemy->serialId), ObjectsOf<CLockedMarker>(g_effectList).size(),
+                         g_lastHitEnemy->maxHp),
+              std::tuple(2, 2u, 0));
 
     CEnemy* locked = AddEnemy(3.0f, 3.0f, 100, 100);
     reticle->SetPosition(3.0f, 3.0f, 0.0f);
@@ -282,9 +269,7 @@ TEST_F(CollisionsTest, EnemiesSkippedByAttacksAreNeitherHitNorRecordedButStillHu
     const Vec3 up{0.0f, 0.5f, 0.0f};
     CPlayerShot shot(0.0f, 0.0f, 0.0f, &up, 1);
     TestAttackAgainstEnemies(&shot);
-    EXPECT_EQ(ghost->hp, 10);
-    EXPECT_FALSE(Gone(&shot));
-    EXPECT_EQ(g_lastHitEnemy->maxHp, 0);
+    EXPECT_EQ(std::tuple(ghost->hp, Gone(&shot), g_lastHitEnemy->maxHp), std::tuple(10, false, 0));
     RearConeFor(ghost);
     EXPECT_EQ(g_player->state, STATE_DYING);
 }
@@ -298,10 +283,8 @@ TEST_F(CollisionsTest, EnemyShotsKillTheShipAndAreCancelledByTheAura)
     g_player->aura->SetPosition(3.0f, 0.0f, 0.0f);
     shot->SetPosition(3.0f, 0.0f, 0.0f);
     TestEnemyShotAgainstPlayer(shot);
-    EXPECT_TRUE(Gone(shot));
-    EXPECT_EQ(g_player->specialGauge, 10);
-    EXPECT_TRUE(g_player->auraHit);
-    EXPECT_EQ(g_player->state, STATE_ACTIVE);
+    EXPECT_EQ(std::tuple(Gone(shot), g_player->specialGauge, g_player->auraHit, g_player->state),
+              std::tuple(true, 10, true, STATE_ACTIVE));
 
     // A freeze is no protection.
     auto* deadly = new CSprite();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -96,17 +97,13 @@ TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
         g_freezeFrames = 0;
         const int shotAmmo = g_player->shotAmmo;
         Apply(c.input, c.before);
-        EXPECT_EQ(g_player->specialGauge, c.gauge);
-        EXPECT_EQ(g_player->raySpecialCountdown, c.ray);
-        EXPECT_EQ(g_player->shotSpecialCountdown, c.shot);
-        EXPECT_EQ(g_player->bladeSpecialCountdown, c.blade);
+        const CPlayer& p = *g_player;
         const bool special = c.gauge == 2000;
-        EXPECT_EQ(g_freezeFrames, special ? 45 : 0);
-        EXPECT_EQ(Played(g_seSpecial), special);
-        EXPECT_EQ(g_player->velocity.x != 0.0f, c.dashed);
-        if (special) {
-            EXPECT_EQ(g_player->shotAmmo, shotAmmo);  // no shot in a special's frame
-        }
+        // No shot in a special's frame.
+        EXPECT_EQ(std::tuple(p.specialGauge, p.raySpecialCountdown, p.shotSpecialCountdown, p.bladeSpecialCountdown,
+                             g_freezeFrames, Played(g_seSpecial), p.velocity.x != 0.0f,
+                             special && p.shotAmmo != shotAmmo),
+                  std::tuple(c.gauge, c.ray, c.shot, c.blade, special ? 45 : 0, special, c.dashed, false));
     }
 }
 
@@ -122,12 +119,11 @@ TEST_F(ControlMappingTest, WeaponsFireOnTheirButtons)
     EXPECT_EQ(g_player->burstCounter, 0);
 
     Apply(Held({&S::shot, &S::blade}), Held({&S::shot}));
-    EXPECT_FALSE(Played(g_seBladeSwing));  // no blade while the shot is held...
-    EXPECT_FALSE(Played(g_seRefused));     // ...and no refusal either
+    // No blade while the shot is held, and no refusal either.
+    EXPECT_FALSE(Played(g_seBladeSwing) || Played(g_seRefused));
 
     Apply(Held({&S::blade}));
-    EXPECT_TRUE(Played(g_seBladeSwing));
-    EXPECT_TRUE(g_player->blade->active);
+    EXPECT_TRUE(Played(g_seBladeSwing) && g_player->blade->active);
     Apply(Held({&S::reload}), Held({&S::blade}));
     EXPECT_TRUE(g_player->blade->active);  // a release with reload held does not end the swing
     Apply(Held({}), Held({&S::blade}));
@@ -142,16 +138,15 @@ TEST_F(ControlMappingTest, ReloadWithAWeaponButtonReloadsItOrIsRefused)
 {
     g_player->shotAmmo = 3;
     Apply(Held({&S::reload, &S::shot}), Held({&S::reload}));
-    EXPECT_EQ(g_player->shotAmmo, 512);
-    EXPECT_EQ(g_player->reloadTimer, 60);
+    EXPECT_EQ(std::tuple(g_player->shotAmmo, g_player->reloadTimer), std::tuple(512, 60));
 
     Apply(Held({&S::reload, &S::ray}), Held({&S::reload}));
     EXPECT_TRUE(Played(g_seRefused));  // the timer of the first reload still runs
 
     g_player->bladeGauge = 0.25f;
     Apply(Held({&S::blade, &S::reload}), Held({&S::blade}));
-    EXPECT_TRUE(Played(g_seBladeReloadPress));
-    EXPECT_EQ(g_player->bladeGauge, 0.25f);  // the sound only: no button was fresh
+    // The sound only: no button was fresh.
+    EXPECT_EQ(std::tuple(Played(g_seBladeReloadPress), g_player->bladeGauge), std::tuple(true, 0.25f));
 }
 
 TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
@@ -165,9 +160,8 @@ TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
         g_player->reloadTimer = 0;
         g_player->bladeReloadTimer = 0;
         Apply(Held({}));
-        EXPECT_EQ(g_player->shotAmmo, automatic ? 512 : 0);
-        EXPECT_EQ(g_player->rayAmmo, automatic ? 64 : 0);
-        EXPECT_EQ(g_player->bladeGauge, automatic ? 1.0f : 0.5f);
+        EXPECT_EQ(std::tuple(g_player->shotAmmo, g_player->rayAmmo, g_player->bladeGauge),
+                  automatic ? std::tuple(512, 64, 1.0f) : std::tuple(0, 0, 0.5f));
     }
 }
 
@@ -184,10 +178,9 @@ TEST_F(ControlMappingTest, TheStickMovesTheShipUnlessTheControlsAreLocked)
         g_player->specialGauge = 3000;
         const int ammo = g_player->shotAmmo;
         Apply(Held({&S::shot, &S::dash}, 1.0f, -1.0f));
-        EXPECT_FLOAT_EQ(g_player->position.x, free ? 0.09f : 0.0f);
-        EXPECT_FLOAT_EQ(g_player->position.y, free ? -0.09f : 0.0f);
-        EXPECT_EQ(g_player->shotAmmo, ammo - (free ? 1 : 0));
-        EXPECT_EQ(g_player->velocity.x != 0.0f, free);
+        const CPlayer& p = *g_player;
+        EXPECT_EQ(std::tuple(p.position.x, p.position.y, p.shotAmmo, p.velocity.x != 0.0f),
+                  free ? std::tuple(0.09f, -0.09f, ammo - 1, true) : std::tuple(0.0f, 0.0f, ammo, false));
     }
 }
 

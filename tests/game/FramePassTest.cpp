@@ -4,6 +4,9 @@
 #include "game/Scenes.h"
 #include "tests/game/GameFixture.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 class FramePassTest : public GameFixture {
@@ -28,11 +31,12 @@ TEST_F(FramePassTest, ListsAreWalkedInTheirOrderDrawingBeforeUpdating)
                               "effect.Draw", "effect.Update", "glow.Draw",   "glow.Update",  "system.Draw",
                               "system.Update", "overlay.Draw", "overlay.Update"};
     EXPECT_EQ(journal, expected);
-    EXPECT_EQ(g_stepFrame, 1);
-    EXPECT_EQ(g_sceneFrame, 1);
-    EXPECT_EQ(device.CountCalls("BeginScene"), 1);
-    EXPECT_EQ(device.CountCalls("EndScene"), 1);
-    EXPECT_EQ(device.CountCalls("Present"), 1);
+    EXPECT_EQ(std::tuple(g_stepFrame, g_sceneFrame, device.CountCalls("BeginScene"), device.CountCalls("EndScene"),
+                         device.CountCalls("Present")),
+              std::tuple(1, 1, 1, 1, 1));
+    // The play field first, then the whole screen for the overlay.
+    EXPECT_TRUE(std::find(device.calls.begin(), device.calls.end(), "SetViewport 160 0 480 480") <
+                std::find(device.calls.begin(), device.calls.end(), "SetViewport 0 0 640 480"));
 }
 
 TEST_F(FramePassTest, FrozenFramesDrawButMoveNothingAndCountTheFreezeDownLoadingFramesHoldTheCounters)
@@ -52,30 +56,22 @@ TEST_F(FramePassTest, FrozenFramesDrawButMoveNothingAndCountTheFreezeDownLoading
     Frame(false);
     for (const std::string& entry : journal)
         EXPECT_EQ(entry.substr(entry.find('.')), ".Draw");
-    EXPECT_EQ(journal.size(), 9u);
-    EXPECT_EQ(g_freezeFrames, 1);
-    EXPECT_EQ(g_stepFrame, 5);
-    EXPECT_EQ(g_sceneFrame, 5);
-    EXPECT_EQ(g_groundTransform->rotation.y, 0.0f);
-    EXPECT_EQ(g_triangleParticles->particles[0].position.x, sparkBefore.x);
-    EXPECT_EQ(g_player->position.x, 1.0f);
+    EXPECT_EQ(std::tuple(journal.size(), g_freezeFrames, g_stepFrame, g_sceneFrame, g_groundTransform->rotation.y,
+                         g_triangleParticles->particles[0].position.x, g_player->position.x),
+              std::tuple(9u, 1, 5, 5, 0.0f, sparkBefore.x, 1.0f));
 
     Frame(false);
-    EXPECT_EQ(g_freezeFrames, 0);
-    EXPECT_EQ(g_stepFrame, 5);
+    EXPECT_EQ(std::tuple(g_freezeFrames, g_stepFrame), std::tuple(0, 5));
     journal.clear();
     Frame(false);
-    EXPECT_EQ(journal.size(), 18u);
-    EXPECT_EQ(g_stepFrame, 6);
+    EXPECT_EQ(std::tuple(journal.size(), g_stepFrame), std::tuple(18u, 6));
     EXPECT_NE(g_groundTransform->rotation.y, 0.0f);
     EXPECT_NE(g_triangleParticles->particles[0].position.x, sparkBefore.x);
 
     // A loading frame moves everything but holds the counters and the freeze.
     journal.clear();
     Frame(true);
-    EXPECT_EQ(journal.size(), 18u);
-    EXPECT_EQ(g_stepFrame, 6);
-    EXPECT_EQ(g_sceneFrame, 6);
+    EXPECT_EQ(std::tuple(journal.size(), g_stepFrame, g_sceneFrame), std::tuple(18u, 6, 6));
     SetFreeze(3, nullptr);
     Frame(true);
     EXPECT_EQ(g_freezeFrames, 3);
@@ -110,10 +106,8 @@ TEST_F(FramePassTest, AttacksRunTheirSubStepsAndAreTestedAfterEach)
     EXPECT_EQ(journal, (Journal{"attack.Draw", "attack.Update still", "attack.SubStep", "attack.SubStep",
                                 "attack.SubStep"}));
     // Moved only by its sub-steps, it reached the enemy on the last one.
-    EXPECT_EQ(enemy->hp, 90);
-    EXPECT_NE(shot->state, STATE_ACTIVE);
-    EXPECT_EQ(g_lastHitEnemy->hp, 90);
-    EXPECT_FALSE(shot->noAutoMove);
+    EXPECT_EQ(std::tuple(enemy->hp, shot->state != STATE_ACTIVE, g_lastHitEnemy->hp, shot->noAutoMove),
+              std::tuple(90, true, 90, false));
 }
 
 TEST_F(FramePassTest, AFinishedReseterEntersItsSceneEvenFromThatScene)
@@ -123,18 +117,14 @@ TEST_F(FramePassTest, AFinishedReseterEntersItsSceneEvenFromThatScene)
     ASSERT_EQ(g_systemSpriteList.size(), 4u);
     for (int frame = 0; frame < 240; ++frame)
         Frame(false);
-    EXPECT_EQ(g_systemSpriteList.back()->state, STATE_DEAD);
-    EXPECT_EQ(g_stepFrame, 239);
+    EXPECT_EQ(std::tuple(g_systemSpriteList.back()->state, g_stepFrame), std::tuple(STATE_DEAD, 239));
     g_fadeLevel = 0.5f;
     g_fadeDirection = 0;
 
     Frame(false);
-    EXPECT_EQ(g_systemSpriteList.size(), 3u);
-    EXPECT_EQ(g_scene, -2);
-    EXPECT_EQ(g_stepFrame, 0);
-    EXPECT_EQ(g_sceneFrame, 240);
     // The title was set up again: it fades in anew.
-    EXPECT_EQ(g_fadeDirection, -1);
+    EXPECT_EQ(std::tuple(g_systemSpriteList.size(), g_scene, g_stepFrame, g_sceneFrame, g_fadeDirection),
+              std::tuple(3u, -2, 0, 240, -1));
 }
 
 }  // namespace

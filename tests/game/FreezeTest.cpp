@@ -1,5 +1,3 @@
-#include "actors/AnalogNumber.h"
-#include "actors/SimpleSprite.h"
 #include "game/Freeze.h"
 #include "game/FramePass.h"
 #include "game/SceneScript.h"
@@ -49,41 +47,6 @@ TEST_F(FreezeTest, FadesRunFromTheirStartAndDrawTheLevelBeforeTheirStep)
     EXPECT_NEAR(StepsUntilStill(), 120, 1);
     EXPECT_EQ(g_fadeLevel, 1.0f);
     EXPECT_EQ(FadeAlpha(), 255);
-}
-
-TEST_F(FreezeTest, ResultsAppearOneAfterAnotherWithTheirNumbersEndingAt632)
-{
-    g_player->score = 123456;
-    ShowResults(100000, 7);
-    ASSERT_EQ(g_overlayList.size(), 7u);
-    struct Expected {
-        float x, y;
-        unsigned wait;
-        const char* text;  // null for a label
-    };
-    const Expected expected[] = {{509, 160, 1, nullptr},  {528, 210, 60, nullptr},  {596, 236, 120, "100000"},
-                                 {590, 260, 180, nullptr}, {626, 286, 240, "7"},     {519, 310, 300, nullptr},
-                                 {596, 336, 360, "123456"}};
-    int label = 0;
-    for (size_t i = 0; i < 7; ++i) {
-        const CSprite* item = g_overlayList[i];
-        EXPECT_EQ(item->position.x, expected[i].x) << i;
-        EXPECT_EQ(item->position.y, expected[i].y) << i;
-        EXPECT_EQ(item->waitFrames, expected[i].wait) << i;
-        if (expected[i].text != nullptr) {
-            const auto* number = dynamic_cast<const CAnalogNumber*>(item);
-            ASSERT_NE(number, nullptr);
-            EXPECT_EQ(number->text, expected[i].text);
-            EXPECT_EQ(number->startSound, static_cast<int8_t>(g_seResultCount));
-        } else {
-            const auto* sprite = dynamic_cast<const CSimpleSprite*>(item);
-            ASSERT_NE(sprite, nullptr);
-            EXPECT_EQ(sprite->texture, g_texResultLabels[label]);
-            EXPECT_EQ(sprite->sound, label == 0 ? g_seResultLabel : g_seResultCount);
-            EXPECT_EQ(sprite->sourceRight, label == 2 ? 64 : 128);
-            ++label;
-        }
-    }
 }
 
 TEST_F(FreezeTest, TheTitleGroundTiltsFromItsStartOnFrame0AndScenesWithoutAScriptDoNothing)

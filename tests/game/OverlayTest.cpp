@@ -48,13 +48,13 @@ protected:
         draw();
     }
 
-    // A flat rectangle (no texture) drawn as a strip, by its top left corner and width.
-    bool HasRect(float x, float y, float width) const
+    // A flat rectangle (no texture) drawn as a strip, by its top left corner and width (and colour when given).
+    bool HasRect(float x, float y, float width, uint32_t argb = 0) const
     {
         return std::any_of(device.draws.begin(), device.draws.end(), [&](const RecordedDraw& draw) {
             const auto& v = draw.screenVertices;
             return draw.type == PrimitiveType::TriangleStrip && draw.state.texture == kNoTexture && v.size() == 4 &&
-                   v[0].x == x && v[0].y == y && v[1].x - v[0].x == width;
+                   v[0].x == x && v[0].y == y && v[1].x - v[0].x == width && (argb == 0 || v[0].color == argb);
         });
     }
 
@@ -88,13 +88,11 @@ TEST_F(OverlayTest, TheHudStripAndReloadLabelFollowTheAutomaticReload)
 {
     g_player->automaticReload = true;
     Draw();
-    EXPECT_EQ(PlacesOf(stripOn), At({{0, 0}}));
-    EXPECT_EQ(PlacesOf(labelOn), At({{5, 8}}));
-    EXPECT_TRUE(PlacesOf(stripOff).empty());
+    EXPECT_EQ(std::tuple(PlacesOf(stripOn), PlacesOf(labelOn), PlacesOf(stripOff)),
+              std::tuple(At({{0, 0}}), At({{5, 8}}), Places{}));
     g_player->automaticReload = false;
     Draw();
-    EXPECT_EQ(PlacesOf(stripOff), At({{0, 0}}));
-    EXPECT_EQ(PlacesOf(labelOff), At({{5, 8}}));
+    EXPECT_EQ(std::tuple(PlacesOf(stripOff), PlacesOf(labelOff)), std::tuple(At({{0, 0}}), At({{5, 8}})));
 }
 
 TEST_F(OverlayTest, ScoreHitsAndCreditsAreRightAlignedDigits)
@@ -107,16 +105,13 @@ TEST_F(OverlayTest, ScoreHitsAndCreditsAreRightAlignedDigits)
     g_frameCounter->framesLastSecond = 60;
     Draw();
     // Twelve score digits end at 155; eight zeros of them, then 1 2 3 4.
-    EXPECT_EQ(PlacesOf(digits[1]), At({{135, 8}}));
-    EXPECT_EQ(PlacesOf(digits[4]), At({{150, 8}}));
-    EXPECT_EQ(PlacesOf(digits[3]), At({{145, 8}, {145, 24}}));
-    EXPECT_EQ(PlacesOf(digits[5]), At({{150, 24}}));
-    EXPECT_EQ(PlacesOf(digits[7]), At({{130, 84}}));
-    EXPECT_EQ(PlacesOf(digits[8]), At({{130, 104}}));
-    EXPECT_EQ(PlacesOf(digits[9]), At({{215, 461}}));
-    EXPECT_EQ(PlacesOf(digits[6]), At({{603, 9}}));
-    EXPECT_EQ(PlacesOf(creditStrip), At({{160, 460}}));
-    EXPECT_EQ(PlacesOf(fpsLabel), At({{614, 9}}));
+    const std::pair<TextureId, Places> placed[] = {
+        {digits[1], At({{135, 8}})},   {digits[4], At({{150, 8}})},    {digits[3], At({{145, 8}, {145, 24}})},
+        {digits[5], At({{150, 24}})},  {digits[7], At({{130, 84}})},   {digits[8], At({{130, 104}})},
+        {digits[9], At({{215, 461}})}, {digits[6], At({{603, 9}})},    {creditStrip, At({{160, 460}})},
+        {fpsLabel, At({{614, 9}})}};
+    for (const auto& [texture, places] : placed)
+        EXPECT_EQ(PlacesOf(texture), places) << texture;
     EXPECT_EQ(PlacesOf(digits[0]).size(), 8u + 3u + 1u);
 }
 
@@ -138,12 +133,12 @@ TEST_F(OverlayTest, LivesGaugeLockSlotsAndTheLastHitsShareOfHitPoints)
     g_lastHitEnemy->hp = 50;
     g_lastHitEnemy->maxHp = 100;
     Draw();
-    EXPECT_EQ(PlacesOf(life), At({{5, 380}, {38, 380}, {71, 380}}));
-    EXPECT_EQ(PlacesOf(gaugeLevel), At({{122, 201}}));
-    EXPECT_TRUE(HasRect(4.0f, 242.0f, 79.0f));
-    EXPECT_TRUE(HasRect(4.0f, 298.0f, 32.0f));
-    EXPECT_FALSE(HasRect(4.0f, 286.0f, 32.0f));
-    EXPECT_TRUE(HasRect(168.0f, 22.0f, 232.0f));
+    EXPECT_EQ(std::tuple(PlacesOf(life), PlacesOf(gaugeLevel)),
+              std::tuple(At({{5, 380}, {38, 380}, {71, 380}}), At({{122, 201}})));
+    const uint32_t slotColour = GraphicsSystem::ColorToArgb(0.5f, 0.0f, 0.8f, 0.0f);
+    EXPECT_EQ(std::tuple(HasRect(4.0f, 242.0f, 79.0f), HasRect(4.0f, 298.0f, 32.0f, slotColour),
+                         HasRect(4.0f, 286.0f, 32.0f), HasRect(168.0f, 22.0f, 232.0f)),
+              std::tuple(true, true, false, true));
     int outlines = 0;
     for (const RecordedDraw& draw : device.draws)
         outlines += draw.type == PrimitiveType::LineStrip && draw.screenVertices[0].x == 4.0f ? 1 : 0;
@@ -151,6 +146,9 @@ TEST_F(OverlayTest, LivesGaugeLockSlotsAndTheLastHitsShareOfHitPoints)
     g_lastHitEnemy->maxHp = 0;
     Draw();
     EXPECT_TRUE(HasRect(168.0f, 22.0f, 0.0f));
+    g_lastHitEnemy->hp = g_lastHitEnemy->maxHp = 1;
+    Draw();
+    EXPECT_TRUE(HasRect(168.0f, 22.0f, 464.0f));
 }
 
 TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValueAndWithoutCreditsThePromptBlinks)
@@ -161,8 +159,7 @@ TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValueAndWithoutCreditsThePr
     g_titleMenuValues[1] = 4;
     g_titleMenuRow = 1;
     Draw();
-    EXPECT_EQ(PlacesOf(menu), At({{176, 64}}));
-    EXPECT_EQ(PlacesOf(cursor), At({{186, 97}, {246, 161}}));
+    EXPECT_EQ(std::tuple(PlacesOf(menu), PlacesOf(cursor)), std::tuple(At({{176, 64}}), At({{186, 97}, {246, 161}})));
     bool underline = false;
     for (const RecordedDraw& draw : device.draws) {
         if (draw.type == PrimitiveType::LineList && !draw.screenVertices.empty())
@@ -194,11 +191,9 @@ TEST_F(OverlayTest, TheLoadingScreenReplacesTheHudButKeepsTheFrameRate)
     g_loading = true;
     g_player->auraTimer = 125;
     Draw();
-    EXPECT_TRUE(PlacesOf(stripOn).empty() && PlacesOf(stripOff).empty());
-    EXPECT_EQ(PlacesOf(loadingPicture), At({{80, 0}}));
-    EXPECT_TRUE(HasRect(0.0f, 0.0f, 640.0f));
-    EXPECT_EQ(PlacesOf(fpsLabel), At({{614, 9}}));
-    EXPECT_EQ(PlacesOf(digits[2]), At({{168, 64}}));
+    EXPECT_TRUE(PlacesOf(stripOn).empty() && PlacesOf(stripOff).empty() && HasRect(0.0f, 0.0f, 640.0f));
+    EXPECT_EQ(std::tuple(PlacesOf(loadingPicture), PlacesOf(fpsLabel), PlacesOf(digits[2])),
+              std::tuple(At({{80, 0}}), At({{614, 9}}), At({{168, 64}})));
 }
 
 TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
@@ -207,15 +202,16 @@ TEST_F(OverlayTest, TheRadarShowsEnemiesNearThePlane)
     AddEnemy(1.0f, 1.0f, 1, 0)->position.z = 25.0f;
     Draw([] { DrawRadar(true); });
     Places points;
-    int redOutlines = 0;
+    Places redOutlines;
     for (const RecordedDraw& draw : device.draws) {
         if (draw.type == PrimitiveType::PointList)
             points.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
-        if (draw.type == PrimitiveType::LineStrip)
-            redOutlines += draw.screenVertices[0].color == GraphicsSystem::ColorToArgb(1.0f, 0.5f, 0.0f, 0.0f);
+        if (draw.type == PrimitiveType::LineStrip &&
+            draw.screenVertices[0].color == GraphicsSystem::ColorToArgb(1.0f, 0.5f, 0.0f, 0.0f))
+            redOutlines.emplace_back(draw.screenVertices[0].x, draw.screenVertices[0].y);
     }
     EXPECT_EQ(points, (Places{{580.0f, 420.0f}}));
-    EXPECT_EQ(redOutlines, 2);
+    EXPECT_EQ(redOutlines, (Places{{530.0f, 370.0f}, {555.0f, 395.0f}}));
 }
 
 TEST_F(OverlayTest, TheSpecialsHitStopDarkensFlashesAndSlidesTheCutInIn)
@@ -242,12 +238,10 @@ TEST_F(OverlayTest, ABossHitStopFlashesAtTheBossWithoutCutIn)
     SetFreeze(45, &boss);
     g_freezeFrames = 20;
     Draw(DrawHitStopLayer);
-    EXPECT_TRUE(PlacesOf(cutIn).empty());
-    EXPECT_FALSE(HasRect(0.0f, 0.0f, 640.0f));
+    EXPECT_TRUE(PlacesOf(cutIn).empty() && !HasRect(0.0f, 0.0f, 640.0f));
     const RecordedDraw* flashed = DrawOf(flash);
     ASSERT_NE(flashed, nullptr);
-    EXPECT_EQ(flashed->state.world.m[3][0], 1.0f);
-    EXPECT_EQ(flashed->state.world.m[3][1], 2.0f);
+    EXPECT_EQ(std::tuple(flashed->state.world.m[3][0], flashed->state.world.m[3][1]), std::tuple(1.0f, 2.0f));
 }
 
 }  // namespace

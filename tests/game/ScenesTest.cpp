@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -17,30 +18,23 @@ TEST_F(ScenesTest, ANewSceneReseedsAndRestartsBothCountersANewStepOnlyTheStepCou
 {
     const std::vector<float> draws = ReferenceDraws(2);
     SeedRandom(7);  // the scene must seed anew
+    world.graphics.SetFogColor(1, 2, 3);
     SetScene(113, 0);
-    EXPECT_EQ(g_sceneFrame, -1);
-    EXPECT_EQ(g_stepFrame, -1);
-    EXPECT_EQ(RandomFloat(), draws[0]);
+    EXPECT_EQ(device.state.fogColor, 0xFF000000u);
+    EXPECT_EQ(std::tuple(g_sceneFrame, g_stepFrame, RandomFloat()), std::tuple(-1, -1, draws[0]));
 
     g_sceneFrame = g_stepFrame = 4;
     SetScene(113, 2);
-    EXPECT_EQ(g_sceneStep, 2);
-    EXPECT_EQ(g_sceneFrame, 4);
-    EXPECT_EQ(g_stepFrame, -1);
-    EXPECT_EQ(RandomFloat(), draws[1]);
+    EXPECT_EQ(std::tuple(g_sceneStep, g_sceneFrame, g_stepFrame, RandomFloat()), std::tuple(2, 4, -1, draws[1]));
 
     // The title is set up only for steps 0 and -1.
     g_fadeDirection = 0;
     SetScene(-2, 5);
-    EXPECT_EQ(g_scene, -2);
-    EXPECT_EQ(g_sceneStep, 5);
-    EXPECT_EQ(g_fadeDirection, 0);
+    EXPECT_EQ(std::tuple(g_scene, g_sceneStep, g_fadeDirection), std::tuple(-2, 5, 0));
 
     SetScene(-2, -1);
-    EXPECT_EQ(g_sceneStep, 0);
-    EXPECT_EQ(g_fadeDirection, -1);
-    EXPECT_FALSE(g_player->controlEnabled);
-    EXPECT_FALSE(g_controlLocked);
+    EXPECT_EQ(std::tuple(g_sceneStep, g_fadeDirection, g_player->controlEnabled, g_controlLocked),
+              std::tuple(0, -1, false, false));
 }
 
 TEST_F(ScenesTest, PurgesKeepThePlayersAttacksTheSystemSpritesAndTheGlows)
@@ -60,9 +54,8 @@ TEST_F(ScenesTest, PurgesKeepThePlayersAttacksTheSystemSpritesAndTheGlows)
                                                "effect.Deleted", "overlay.Deleted"}));
     for (SpriteList* list : purgedLists)
         EXPECT_TRUE(list->empty());
-    EXPECT_EQ(g_playerAttackList.size(), 3u);
-    EXPECT_EQ(g_systemSpriteList.size(), 4u);
-    EXPECT_EQ(g_glowList.size(), 1u);
+    EXPECT_EQ(std::tuple(g_playerAttackList.size(), g_systemSpriteList.size(), g_glowList.size()),
+              std::tuple(3u, 4u, 1u));
 }
 
 TEST_F(ScenesTest, EachSectionArmsOneWeaponAndShowsItsCard)
@@ -80,24 +73,21 @@ TEST_F(ScenesTest, EachSectionArmsOneWeaponAndShowsItsCard)
                         {18, true, false, false, true, 3}};
     for (const Row& row : rows) {
         SetScene(row.scene, -1);
-        EXPECT_EQ(g_player->shotEnabled, row.shot) << row.scene;
-        EXPECT_EQ(g_player->rayEnabled, row.ray) << row.scene;
-        EXPECT_EQ(g_player->bladeEnabled, row.blade) << row.scene;
-        EXPECT_EQ(g_player->gaugeCharging, row.charging) << row.scene;
-        EXPECT_EQ(g_player->lives, 0);
-        EXPECT_TRUE(g_controlLocked);
+        const CPlayer& p = *g_player;
+        EXPECT_EQ(std::tuple(p.shotEnabled, p.rayEnabled, p.bladeEnabled, p.gaugeCharging, p.lives, g_controlLocked),
+                  std::tuple(row.shot, row.ray, row.blade, row.charging, 0, true)) << row.scene;
         EXPECT_NE(g_sectionCard, -1);
-        EXPECT_EQ(g_sectionCard, g_texSectionCards[row.card]) << row.scene;
-        EXPECT_EQ(g_sectionHeading, g_texSectionHeading);
+        EXPECT_EQ(std::tuple(g_sectionCard, g_sectionHeading),
+                  std::tuple(g_texSectionCards[row.card], g_texSectionHeading));
         ASSERT_EQ(g_sectionObjectIds.size(), 1u);
         EXPECT_EQ(g_effectList.back()->serialId, g_sectionObjectIds[0]);
     }
+    device.ClearRecord();
     SetScene(-2, 0);
-    EXPECT_EQ(g_texSectionPanel, -1);
-    EXPECT_EQ(g_texSectionHeading, -1);
+    EXPECT_EQ(std::tuple(g_texSectionPanel, g_texSectionHeading, g_sectionCard), std::tuple(-1, -1, -1));
+    EXPECT_EQ(device.calls.at(0), "SetTexture 0");  // nothing stays bound to the pictures released
     EXPECT_TRUE(std::all_of(std::begin(g_texSectionCards), std::end(g_texSectionCards),
                             [](int card) { return card == -1; }));
-    EXPECT_EQ(g_sectionCard, -1);
 }
 
 TEST_F(ScenesTest, PurgingTheSectionObjectsRemovesOnlyTheSectionModel)
@@ -116,20 +106,18 @@ TEST_F(ScenesTest, AStageLoadsItsMusicBehindOneLoadingFrameOnlyOnce)
 {
     device.ClearRecord();
     SetScene(0, -1);
-    EXPECT_EQ(device.CountCalls("Present"), 1);
-    EXPECT_FALSE(g_loading);
-    EXPECT_EQ(g_stepFrame, -1);
-    EXPECT_TRUE(g_player->controlEnabled);
-    EXPECT_EQ(g_player->position.y, -2.5f);
+    EXPECT_EQ(std::tuple(device.CountCalls("Present"), g_loading, g_stepFrame, g_player->controlEnabled,
+                         g_player->position.y),
+              std::tuple(1, false, -1, true, -2.5f));
 
     g_replayPlaying = true;
     SetScene(-2, 0);
     g_bgmStage0 = world.LoadTone();
     device.ClearRecord();
     SetScene(0, -1);
-    EXPECT_EQ(device.CountCalls("Present"), 0);
-    EXPECT_TRUE(world.sound.IsPlaying(static_cast<int8_t>(g_bgmStage0)));
-    EXPECT_EQ(g_landscape->velocity.x, -0.03f);
+    EXPECT_EQ(std::tuple(device.CountCalls("Present"), world.sound.IsPlaying(static_cast<int8_t>(g_bgmStage0)),
+                         g_landscape->velocity.x),
+              std::tuple(0, true, -0.03f));
 }
 
 TEST_F(ScenesTest, ASceneChangeInsideAFrameShowsNoLoadingFrameOfItsOwn)
@@ -141,9 +129,7 @@ TEST_F(ScenesTest, ASceneChangeInsideAFrameShowsNoLoadingFrameOfItsOwn)
     };
     device.ClearRecord();
     Frame(false);
-    EXPECT_EQ(g_scene, 0);
-    EXPECT_EQ(device.CountCalls("BeginScene"), 1);
-    EXPECT_EQ(device.CountCalls("Present"), 1);
+    EXPECT_EQ(std::tuple(g_scene, device.CountCalls("BeginScene"), device.CountCalls("Present")), std::tuple(0, 1, 1));
 }
 
 TEST_F(ScenesTest, DismissedEnemiesLeaveAndScoreItemsStay)

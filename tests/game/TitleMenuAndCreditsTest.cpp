@@ -77,6 +77,7 @@ TEST_F(TitleMenuAndCreditsTest, CabinetButtonsAndMenuFollowTheTable)
         {"course 3 is section 11", "", Tap(kRight) + Tap(kDown, 3), {0, -2, 1, 1, 3, -1, 11, 1}},
         {"course 7 is section 18", "", Tap(kRight) + Tap(kDown, 7), {0, -2, 1, 1, 7, -1, 18, 1}},
         {"course stops at 10", "", Tap(kRight) + Tap(kDown, 14), {0, -2, 1, 1, 10, -1, 17, 1}},
+        {"up steps the course back one", "", Tap(kRight) + Tap(kDown, 3) + Tap(kUp), {0, -2, 1, 1, 2, -1, 10, 1}},
         {"course stops at 0", "", Tap(kRight) + Tap(kDown) + Tap(kUp, 3), {0, -2, 1, 1, 0, -1, 0, 1}},
         {"left goes back to the first row", "", Tap(kRight) + Tap(kLeft) + Tap(kUp), {0, -2, 0, 0, 0, -1, 0, 0}},
         {"a diagonal steps the old row, then picks the new one", "", Tap(Held({}, 1.0f, 1.0f)),

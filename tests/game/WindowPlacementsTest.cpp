@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -40,9 +41,8 @@ TEST(WindowPlacementsTest, OnlyVisibleUnownedTitledWindowsOtherThanTheDesktopAre
     const uint64_t spaces = desktop.Add(" ");
     SaveWindowPlacements(&desktop);
     ASSERT_EQ(g_windowPlacementCount, 2);
-    EXPECT_EQ(g_windowPlacements[0].handle, editor);
-    EXPECT_EQ(g_windowPlacements[1].handle, spaces);
-    EXPECT_EQ(g_windowPlacements[0].placement.x, int(editor));
+    EXPECT_EQ(std::tuple(g_windowPlacements[0].handle, g_windowPlacements[1].handle, g_windowPlacements[0].placement.x),
+              std::tuple(editor, spaces, int(editor)));
     SaveWindowPlacements(nullptr);  // no desktop
     EXPECT_EQ(g_windowPlacementCount, 0);
     RestoreWindowPlacements(nullptr);
@@ -60,10 +60,10 @@ TEST(WindowPlacementsTest, RestoreMovesBackWhatStillExistsUpToTheTableSize)
         placement = {0, 0, 640, 480};  // the mode change moved them all
     desktop.windows.erase(desktop.windows.begin());  // one closed meanwhile
     RestoreWindowPlacements(&desktop);
-    EXPECT_EQ(desktop.placements[101].x, 101);
-    EXPECT_EQ(desktop.placements[355].x, 355);
-    EXPECT_EQ(desktop.placements[100].x, 0);  // closed: not found at restore time
-    EXPECT_EQ(desktop.placements[356].x, 0);  // beyond the table
+    // The first was closed, so not found at restore time; the last lies beyond the table.
+    EXPECT_EQ(std::tuple(desktop.placements[101].x, desktop.placements[355].x, desktop.placements[100].x,
+                         desktop.placements[356].x),
+              std::tuple(101, 355, 0, 0));
 }
 
 class ProgramPlacementsTest : public ProgramTest {};
