@@ -110,16 +110,6 @@ protected:
         }
     }
 
-    // The generator's next draws after skipping some; the generator stays as it is.
-    static std::vector<float> UpcomingDraws(int skipped, int n)
-    {
-        MersenneTwister copy = CopyOfRandomState();
-        std::vector<float> upcoming(static_cast<size_t>(skipped + n));
-        for (float& draw : upcoming)
-            draw = static_cast<float>(copy.NextInt32() * (1.0 / 4294967295.0));
-        return {upcoming.begin() + skipped, upcoming.end()};
-    }
-
     // kind 0: the stage 0 boss; 1: the bullet-pattern boss. In the enemy list.
     static CBoss* AddBoss(int kind)
     {

@@ -11,8 +11,7 @@ class EnemyDrawingTest : public EnemiesFixture {
 protected:
     EnemyDrawingTest()
     {
-        for (auto [handle, name] : {std::pair{&g_modelSmallEnemy, "#103"}, std::pair{&g_modelArmouredEnemy, "#106"},
-                                    std::pair{&g_modelDuelEnemy, "#104"}}) {
+        for (auto [handle, name] : {std::pair{&g_modelSmallEnemy, "#103"}, std::pair{&g_modelArmouredEnemy, "#106"}}) {
             resources.AddText("MODEL", name, kTileMesh);
             world.graphics.LoadMesh(handle, name, "MODEL");
             world.graphics.DrawMesh(*handle, kIdentityMatrix);
@@ -20,10 +19,9 @@ protected:
         }
         warning = LoadPicture(&g_texWarning, "#185");
         LoadPicture(&g_texIconEnemy, "#316");
-        LoadPicture(&g_texIconSmall, "#325");
     }
 
-    ~EnemyDrawingTest() override { g_modelSmallEnemy = g_modelArmouredEnemy = g_modelDuelEnemy = -1; }
+    ~EnemyDrawingTest() override { g_modelSmallEnemy = g_modelArmouredEnemy = -1; }
 
     // What it draws, from states set the other way.
     const std::vector<RecordedDraw>& Drawn(CEnemy* enemy, bool fog)
@@ -40,18 +38,13 @@ protected:
     TextureId warning = kNoTexture;
 };
 
+// The kinds no scene spawns.
 TEST_F(EnemyDrawingTest, EachKindDrawsItsModelWithItsFogAndNamesItsMarker)
 {
     const Vec3 origin{};
     struct Row { CEnemy* enemy; int* model; bool fog; int icon; } const rows[] = {
-        {new CEnemy0(0.0f, &origin), &g_modelSmallEnemy, true, g_texIconSmall},
-        {new CEnemy2(0, 0.0f, &origin), &g_modelArmouredEnemy, false, g_texIconEnemy},
         {new CEnemy3(0, 0.0f, &origin), &g_modelArmouredEnemy, false, g_texIconEnemy},
         {new CEnemy4(0, 0.0f, &origin), &g_modelSmallEnemy, false, g_texIconEnemy},
-        {new CEnemyd0(0, 0.0f, 0.0f, 0.0f), &g_modelSmallEnemy, false, g_texIconEnemy},
-        {new CEnemyd0(1, 0.0f, 0.0f, 0.0f), &g_modelArmouredEnemy, false, g_texIconEnemy},
-        {new CEnemyd1(0, 0.0f, 0.0f, 0.0f), &g_modelDuelEnemy, false, g_texIconEnemy},
-        {new CEnemyDanmaku(0.0f, 0.0f, 0.0f, 0), &g_modelSmallEnemy, true, -1},
     };
     for (const Row& row : rows) {
         const std::vector<RecordedDraw>& draws = Drawn(Add(row.enemy), row.fog);
