@@ -118,19 +118,44 @@ inline std::string Described(const std::string& kind, CSprite* s, bool shot = fa
            std::to_string(s->power) + " r " + Fixed({s->hitRadius, 0.0f, 0.0f}).substr(0, 5);
 }
 
-// The draws of a frame: geometry, texture, material, transforms and the states that change how they look.
-inline void AddDraws(const RecordingGraphicsDevice& device, Digest* digest)
-{
-    for (const RecordedDraw& d : device.draws) {
-        digest->Add(d.type), digest->Add(d.primitiveCount), digest->Add(d.mesh), digest->Add(d.subset);
-        digest->AddAll(d.colorVertices), digest->AddAll(d.screenVertices);
-        const RecordedState& s = d.state;
-        digest->Add(s.texture), digest->Add(s.material), digest->Add(s.world), digest->Add(s.view);
-        for (bool on : {s.fog, s.depthTest, s.depthWrite, s.alphaBlend, s.lighting})
-            digest->Add(on);
-        digest->Add(s.source), digest->Add(s.destination), digest->Add(s.cull), digest->Add(s.sampler);
+// Digests each draw as it is made and keeps none: its geometry, texture,
+// material, transforms and the states that change how it looks.
+class DigestingDevice : public RecordingGraphicsDevice {
+public:
+    void DrawPrimitive(PrimitiveType type, int count, const ColorVertex* vertices) override
+    {
+        RecordingGraphicsDevice::DrawPrimitive(type, count, vertices);
+        Take();
     }
-}
+    void DrawPrimitive(PrimitiveType type, int count, const ScreenVertex* vertices) override
+    {
+        RecordingGraphicsDevice::DrawPrimitive(type, count, vertices);
+        Take();
+    }
+    void DrawMeshSubset(MeshId mesh, int subset) override
+    {
+        RecordingGraphicsDevice::DrawMeshSubset(mesh, subset);
+        Take();
+    }
+
+    Digest digest;
+    int drawn = 0;
+
+private:
+    void Take()
+    {
+        const RecordedDraw& d = draws.back();
+        digest.Add(d.type), digest.Add(d.primitiveCount), digest.Add(d.mesh), digest.Add(d.subset);
+        digest.AddAll(d.colorVertices), digest.AddAll(d.screenVertices);
+        const RecordedState& s = d.state;
+        digest.Add(s.texture), digest.Add(s.material), digest.Add(s.world), digest.Add(s.view);
+        for (bool on : {s.fog, s.depthTest, s.depthWrite, s.alphaBlend, s.lighting})
+            digest.Add(on);
+        digest.Add(s.source), digest.Add(s.destination), digest.Add(s.cull), digest.Add(s.sampler);
+        ++drawn;
+        ClearRecord();
+    }
+};
 
 // Compares the journal with the pinned one under tests/scripts/journals; a
 // differing journal is written beside it as <name>.new.txt. PIN_JOURNALS=1

@@ -133,7 +133,8 @@ protected:
         std::vector<std::vector<double>> states;
         firstSerial = g_spriteSerial;
         enemies.clear();
-        device.ClearRecord();
+        device.digest = Digest();
+        device.drawn = 0;
         for (int f = 0; f < limit && g_scene == scene; ++f) {
             const Before before = Now();
             pilot.help(f);
@@ -252,7 +253,7 @@ private:
         if (g_player->flareActive && !b.flare)
             add("flare");
         if (g_freezeFrames > b.freeze)
-            add("freeze " + std::to_string(g_freezeFrames) + " at " + Fixed(g_freezeCentre));
+            add("freeze " + std::to_string(g_freezeTotal) + " at " + Fixed(g_freezeCentre));
         const CPlayer& p = *g_player;
         if (p.score != b.score || p.killCount != b.kills || p.lives != b.lives)
             add("score " + std::to_string(p.score) + " kills " + std::to_string(p.killCount) + " lives " +
@@ -275,9 +276,6 @@ private:
                 if (s->serialId >= b.serial)
                     made.Add(FullKindOf(s).size()), made.Add(s->position), made.Add(s->velocity),
                         made.Add(s->rotation), ++madeCount;
-        AddDraws(device, &draws);
-        drawCount += static_cast<int>(device.draws.size());
-        device.ClearRecord();
     }
 
     // The sounds of a frame on one line, each with its volume and pan where not full and centred.
@@ -338,10 +336,10 @@ private:
 
     void NoteDigests(const Before& b, Journal* journal)
     {
-        journal->push_back({b.step, b.frame, "drawn " + std::to_string(drawCount) + " #" + draws.Text() + " made " +
-                                                 std::to_string(madeCount) + " #" + made.Text()});
-        draws = made = Digest();
-        drawCount = madeCount = 0;
+        journal->push_back({b.step, b.frame, "drawn " + std::to_string(device.drawn) + " #" + device.digest.Text() +
+                                                 " made " + std::to_string(madeCount) + " #" + made.Text()});
+        device.digest = made = Digest();
+        device.drawn = madeCount = 0;
     }
 
     template <class Add>
@@ -363,7 +361,7 @@ private:
     void PlayBack(const Pilot& pilot, const std::vector<std::vector<double>>& states)
     {
         keyboard.Press(InputState());
-        for (int i = 0; i < 200; ++i, device.ClearRecord())
+        for (int i = 0; i < 200; ++i)
             RunFrame();
         std::vector<std::string> files;
         ListFilesInFolder(GetProgramFolder() + "replay", &files);
@@ -373,17 +371,16 @@ private:
         for (size_t f = 0; f < states.size(); ++f) {
             pilot.help(static_cast<int>(f));
             RunFrame();
-            device.ClearRecord();
             ASSERT_EQ(GameState(), states[f]) << "frame " << f << " of the playback";
         }
     }
 
-    RecordingGraphicsDevice device;
+    DigestingDevice device;
     GraphicsTestResources resources;
     CountingAudio* audio = new CountingAudio;
-    int firstSerial = 0, drawCount = 0, madeCount = 0;
+    int firstSerial = 0, madeCount = 0;
     std::map<int, Seen> enemies;
-    Digest draws, made;
+    Digest made;
 
 protected:
     TestWorld world{&device, std::unique_ptr<AudioDevice>(audio)};
