@@ -100,10 +100,9 @@ protected:
     }
 
     // Deletes what the enemies left; the ship keeps its own objects.
-    static void Clear(std::initializer_list<SpriteList*> lists = {&g_enemyList, &g_enemyShotList, &g_effectList,
-                                                                  &g_glowList, &g_overlayList})
+    static void Clear()
     {
-        for (SpriteList* list : lists) {
+        for (SpriteList* list : {&g_enemyList, &g_enemyShotList, &g_effectList, &g_glowList, &g_overlayList}) {
             for (CSprite* sprite : *list)
                 delete sprite;
             list->clear();

@@ -57,18 +57,12 @@ inline void FillSpecialGauge(int f)
         g_player->specialGauge = g_player->specialGaugeMax;
 }
 
-inline std::string FullKindOf(CSprite* s)
+inline std::string KindOf(CSprite* s)
 {
     char* name = abi::__cxa_demangle(typeid(*s).name(), nullptr, nullptr, nullptr);
     const std::string kind = name;
     std::free(name);
     return kind;
-}
-
-inline std::string KindOf(CSprite* s)
-{
-    const std::string kind = FullKindOf(s);
-    return kind.starts_with("CEnemym") ? "CEnemym" : kind;  // the mid kinds are drawn at random
 }
 
 inline CSprite* EnemyOfKind(const char* kind)
@@ -274,7 +268,7 @@ private:
                                        &g_backLayerList, &g_systemSpriteList})
             for (CSprite* s : *list)
                 if (s->serialId >= b.serial)
-                    made.Add(FullKindOf(s).size()), made.Add(s->position), made.Add(s->velocity),
+                    made.Add(KindOf(s).size()), made.Add(s->position), made.Add(s->velocity),
                         made.Add(s->rotation), ++madeCount;
     }
 
@@ -299,7 +293,7 @@ private:
     {
         std::map<int, Seen> now;
         for (CSprite* s : g_enemyList) {
-            const std::string name = FullKindOf(s) + "#" + std::to_string(s->serialId - firstSerial);
+            const std::string name = KindOf(s) + "#" + std::to_string(s->serialId - firstSerial);
             const Seen seen{name, s->state, TraitsOf(s).phase};
             if (s->serialId >= b.serial)
                 add(Described(name, s));
@@ -327,7 +321,7 @@ private:
         for (CSprite* s : g_enemyShotList) {
             if (s->serialId < b.serial)
                 continue;
-            first = count++ == 0 ? Described(FullKindOf(s), s, true) : first;
+            first = count++ == 0 ? Described(KindOf(s), s, true) : first;
             digest.Add(TraitsOf(s).type), digest.Add(s->position), digest.Add(s->velocity), digest.Add(s->power);
         }
         if (count > 0)

@@ -6,24 +6,13 @@
 
 namespace {
 
-class WavesTest : public ::testing::Test {
-protected:
-    void At(int difficulty, int step, int frame)
-    {
-        PurgeEnemies();
-        g_globalDifficulty = difficulty;
-        g_sceneStep = step;
-        g_stepFrame = frame;
-    }
-    TestWorld world;
-};
-
 // Kind, side and x come from three draws, in that order; a difficulty other
-// than -1 and 0 has mid enemies every 12 s.
-TEST_F(WavesTest, AMidEnemyDrawsItsKindThenItsSideThenItsX)
+// than -1 and 0, which no play has, brings mid enemies every 12 s.
+TEST(WavesTest, AMidEnemyOfAnotherDifficultyDrawsItsKindThenItsSideThenItsX)
 {
+    TestWorld world;
     const std::vector<float> draws = ReferenceDraws(3);
-    At(5, 3, 720);
+    g_globalDifficulty = 5, g_sceneStep = 3, g_stepFrame = 720;
     SpawnStage0Wave();
     ASSERT_EQ(ObjectsOf<CEnemym>(g_enemyList).size(), 1u);
     const CEnemym* mid = ObjectsOf<CEnemym>(g_enemyList)[0];
