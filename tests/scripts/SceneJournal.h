@@ -13,7 +13,7 @@
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
 #include "engine/ObjectLists.h"
-#include "platform/RecordingGraphicsDevice.h"
+#include "platform/NullGraphicsDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -44,11 +44,6 @@ public:
     {
         AddBytes(&value, sizeof(T));
     }
-    template <class T>
-    void AddAll(const std::vector<T>& values)
-    {
-        AddBytes(values.data(), values.size() * sizeof(T));
-    }
     std::string Text() const
     {
         char text[12];
@@ -56,11 +51,12 @@ public:
         return text;
     }
 
-private:
     void AddBytes(const void* bytes, size_t size)
     {
         hash = hash * 0x100000001b3ull ^ std::hash<std::string_view>{}({static_cast<const char*>(bytes), size});
     }
+
+private:
     size_t hash = 0xcbf29ce484222325ull;
 };
 
@@ -119,41 +115,56 @@ inline std::string Described(const std::string& kind, CSprite* s, bool shot = fa
 }
 
 // Digests each draw as it is made and keeps none: its geometry, texture,
-// material, transforms and the states that change how it looks.
-class DigestingDevice : public RecordingGraphicsDevice {
+// material, placement and the states that change how it looks.
+class DigestingDevice : public NullGraphicsDevice {
 public:
+    void SetLighting(bool on) override { look.lighting = on; }
+    void SetCullMode(CullMode mode) override { look.cull = static_cast<int>(mode); }
+    void SetSamplerMode(SamplerMode mode) override { look.sampler = static_cast<int>(mode); }
+    void SetDepthWrite(bool on) override { look.depthWrite = on; }
+    void SetDepthTest(bool on) override { look.depthTest = on; }
+    void SetFogEnable(bool on) override { look.fog = on; }
+    void SetAlphaBlendEnable(bool on) override { look.alphaBlend = on; }
+    void SetBlendFactors(BlendFactor source, BlendFactor destination) override
+    {
+        look.blend = static_cast<int>(source) * 16 + static_cast<int>(destination);
+    }
+    void SetMaterial(const Material& material) override { look.material = material; }
+    void SetTransform(TransformType type, const Matrix& matrix) override
+    {
+        if (type == TransformType::World)
+            look.world = matrix;
+    }
+    void SetTexture(TextureId texture) override { look.texture = static_cast<int>(texture); }
     void DrawPrimitive(PrimitiveType type, int count, const ColorVertex* vertices) override
     {
-        RecordingGraphicsDevice::DrawPrimitive(type, count, vertices);
-        Take();
+        Take(type, count, vertices, VertexCountOf(type, count));
     }
     void DrawPrimitive(PrimitiveType type, int count, const ScreenVertex* vertices) override
     {
-        RecordingGraphicsDevice::DrawPrimitive(type, count, vertices);
-        Take();
+        Take(type, count, vertices, VertexCountOf(type, count));
     }
-    void DrawMeshSubset(MeshId mesh, int subset) override
-    {
-        RecordingGraphicsDevice::DrawMeshSubset(mesh, subset);
-        Take();
-    }
+    void DrawMeshSubset(MeshId mesh, int subset) override { Take(PrimitiveType::TriangleList, subset, &mesh, 1); }
 
     Digest digest;
     int drawn = 0;
 
 private:
-    void Take()
+    // Whole ints only, so that its bytes hold no padding.
+    struct Look {
+        Matrix world;
+        Material material;
+        int texture = -1, lighting = 0, cull = 0, sampler = 0, depthWrite = 0, depthTest = 0, fog = 0, alphaBlend = 0,
+            blend = 0;
+    } look;
+
+    template <class Item>
+    void Take(PrimitiveType type, int count, const Item* items, int n)
     {
-        const RecordedDraw& d = draws.back();
-        digest.Add(d.type), digest.Add(d.primitiveCount), digest.Add(d.mesh), digest.Add(d.subset);
-        digest.AddAll(d.colorVertices), digest.AddAll(d.screenVertices);
-        const RecordedState& s = d.state;
-        digest.Add(s.texture), digest.Add(s.material), digest.Add(s.world), digest.Add(s.view);
-        for (bool on : {s.fog, s.depthTest, s.depthWrite, s.alphaBlend, s.lighting})
-            digest.Add(on);
-        digest.Add(s.source), digest.Add(s.destination), digest.Add(s.cull), digest.Add(s.sampler);
+        digest.Add(static_cast<int>(type) * 65536 + count);
+        digest.AddBytes(items, static_cast<size_t>(n) * sizeof(Item));
+        digest.Add(look);
         ++drawn;
-        ClearRecord();
     }
 };
 
