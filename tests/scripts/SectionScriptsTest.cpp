@@ -35,7 +35,11 @@ TEST_P(SectionScriptsTest, PlaysAsJournalled)
 {
     const SectionCase& c = GetParam();
     Pilot pilot;
-    pilot.input = [](int f) { return f < 40 ? f >= 30 && f < 35 ? Held({&InputState::blade}) : InputState() : Gunner(f); };
+    pilot.input = [&c](int f) {
+        if (f < 40 || c.help == Help::Nothing)  // the duel left alone runs out of time
+            return f >= 30 && f < 35 ? Held({&InputState::blade}) : InputState();
+        return Gunner(f);
+    };
     pilot.help = [&c](int f) {
         FillSpecialGauge(f);
         if (c.help != Help::ShipLost)
