@@ -50,16 +50,6 @@ TEST_F(DanmakuBossTest, AHeavyBlowIsWorkedOffOnePhasePerSixtyFrameTickGoingOnWhi
     EXPECT_FALSE(g_enemyShotList.empty());
 }
 
-// No phase spawns type 4: it sits still and fires nothing.
-TEST_F(EnemiesFixture, AnEmitterOfAnotherTypeDoesNothing)
-{
-    const Vec3 start{1.0f, 1.0f, 0.0f};
-    auto* emitter = Add(new CEnemyBitDanmaku(4, &start, &start));
-    RunFrames(emitter, 120);
-    EXPECT_TRUE(emitter->IsStill());
-    EXPECT_TRUE(g_enemyShotList.empty());
-}
-
 TEST_F(EnemiesFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)
 {
     const Vec3 start{};

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -57,16 +56,6 @@ protected:
     {
         g_enemyList.push_back(enemy);
         return enemy;
-    }
-
-    // Updates until done() holds; the updates it took, -1 when never.
-    static int RunUntil(CSprite* sprite, const std::function<bool()>& done)
-    {
-        for (int frames = 0; frames < 2000; ++frames, sprite->Update()) {
-            if (done())
-                return frames;
-        }
-        return -1;
     }
 
     static void RunFrames(CSprite* sprite, int n)
