@@ -115,7 +115,7 @@ inline std::string Described(const std::string& kind, CSprite* s, bool shot = fa
 }
 
 // Digests each draw as it is made and keeps none: its geometry, texture,
-// material, placement and the states that change how it looks.
+// material, placement, the camera and the states that change how it looks.
 class DigestingDevice : public NullGraphicsDevice {
 public:
     void SetLighting(bool on) override { look.lighting = on; }
@@ -132,8 +132,8 @@ public:
     void SetMaterial(const Material& material) override { look.material = material; }
     void SetTransform(TransformType type, const Matrix& matrix) override
     {
-        if (type == TransformType::World)
-            look.world = matrix;
+        if (type != TransformType::Projection)
+            (type == TransformType::World ? look.world : look.view) = matrix;
     }
     void SetTexture(TextureId texture) override { look.texture = static_cast<int>(texture); }
     void DrawPrimitive(PrimitiveType type, int count, const ColorVertex* vertices) override
@@ -152,7 +152,7 @@ public:
 private:
     // Whole ints only, so that its bytes hold no padding.
     struct Look {
-        Matrix world;
+        Matrix world, view;
         Material material;
         int texture = -1, lighting = 0, cull = 0, sampler = 0, depthWrite = 0, depthTest = 0, fog = 0, alphaBlend = 0,
             blend = 0;

@@ -23,7 +23,7 @@ void MakeTheUnplayed()
                        {new CEnemy2(0, 0.5f, &left), new CEnemy3(0, 1.0f, &right), new CEnemy4(0, 0.0f, &left),
                         new CEnemy4(1, 0.0f, &right), new CEnemy1(2, 1.0f, 2.0f, 0.0f),
                         new CEnemyDanmaku(-2.0f, 7.0f, 0.0f, 1), new CEnemyDanmaku(2.0f, 7.0f, 0.0f, 3),
-                        new CEnemyBitDanmaku(4, &right, &left)});
+                        new CEnemyBitDanmaku(3, &left, &left), new CEnemyBitDanmaku(4, &right, &left)});
     CreateBeamAimed(-3.0f, 4.0f, 0.0f);
     CreateWideBeamAimed(3.0f, 4.0f, 0.0f);
 }
