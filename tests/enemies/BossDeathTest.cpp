@@ -30,42 +30,6 @@ TEST_F(BossDeathTest, ReportsItsFirstDeathOnlyNeverWhileLeavingAndVanishesUnseen
     }
 }
 
-TEST_F(BossDeathTest, DyingShowEndsInAStarThenTheRemovalFlashesBurstsAndSweepsTheGlows)
-{
-    const TextureId flash = LoadPicture(&g_texBossFlash, "#115");
-    CBoss* boss = AddBoss(0);
-    boss->Damage(boss->maxHp);
-    Clear({&g_overlayList});
-    struct Row { int left, triangles; float width; };
-    for (const Row& row : {Row{150, 0, (1.0f - 0.45f * 1.0526316f) * 15.0f}, Row{16, 0, 14.947368f}, Row{15, 3, 15.0f},
-                           Row{3, 3, 9.0f}}) {
-        SCOPED_TRACE(row.left);
-        boss->dyingLeft = row.left;
-        device.ClearRecord();
-        boss->Draw();
-        int triangles = 0;
-        std::vector<float> widths;
-        for (const RecordedDraw& draw : device.draws) {
-            triangles += draw.primitiveCount == 1;
-            EXPECT_EQ(draw.state.depthTest, draw.primitiveCount == 1);
-            if (draw.primitiveCount == 2 && draw.state.texture == flash)
-                widths.push_back(draw.colorVertices[1].x - draw.colorVertices[0].x);
-        }
-        EXPECT_EQ(triangles, row.triangles);
-        ASSERT_EQ(widths.size(), 2u);
-        EXPECT_NEAR(widths[0], row.width, 1e-4);
-        EXPECT_NEAR(widths[1], row.width / 15.0f * 12.5f, 1e-4);
-    }
-    SpawnLightParticleMoving(0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f, 30);
-    RunFrames(boss, 3);
-    EXPECT_EQ(boss->state, STATE_DEAD);
-    EXPECT_TRUE(Played(g_seBossExplode));
-    EXPECT_TRUE(ObjectsOf<CLightParticle>(g_effectList).empty());
-    EXPECT_EQ(g_overlayList.at(0)->dyingFrames, 240);
-    EXPECT_EQ(sparks.particles.size(), 256u);
-    EXPECT_EQ(sparks.particles[0].totalLife, 480);
-}
-
 }  // namespace
 
 TEST_F(BossDeathTest, ABossSentAwayStaysSilentWhenAPushHasChangedItsPhase)

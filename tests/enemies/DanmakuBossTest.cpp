@@ -4,12 +4,6 @@
 
 namespace {
 
-void ExpectVelocity(const CSprite* sprite, Vec3 v, float halfTurns = 0.0f)
-{
-    RotateZVector(&v, halfTurns);
-    EXPECT_NEAR(Vec3Length(sprite->velocity - v), 0.0f, 1e-6);
-}
-
 class DanmakuBossTest : public EnemiesFixture {
 protected:
     // Entered: at its place and in phase 0.
@@ -54,59 +48,6 @@ TEST_F(DanmakuBossTest, AHeavyBlowIsWorkedOffOnePhasePerSixtyFrameTickGoingOnWhi
     }
     EXPECT_EQ(boss->state, STATE_DYING);
     EXPECT_FALSE(g_enemyShotList.empty());
-}
-
-TEST_F(DanmakuBossTest, TheCrossTurnsFromNoughtOnEachPhaseAndTheSweepsFanTwelveFasterShots)
-{
-    for (int volleys : {2, 1}) {
-        RunToVolley(5);
-        boss->SetPhase(1);
-        RunEnemyFrames(1 + 5 * (volleys - 1));
-        ASSERT_EQ(g_enemyShotList.size(), 4u * volleys);
-        for (int i = 0; i < 4; ++i)
-            ExpectVelocity(g_enemyShotList[4 * volleys - 4 + i], {0.0f, 0.1f, 0.0f}, 0.01f * (volleys - 1) + 0.5f * (i + 1));
-    }
-    boss->SetPhase(2);
-    for (int sweep = 0; sweep < 2; ++sweep) {
-        RunToVolley(20);
-        RunEnemyFrames(1);
-        const float side = boss->age % 40 == 0 ? 1.0f : -1.0f;
-        ASSERT_EQ(g_enemyShotList.size(), 12u);
-        Vec3 aim = g_targetPosition - boss->position;
-        VecNormalizeScale(&aim, 1.0f);
-        for (int i = 0; i < 12; ++i)
-            ExpectVelocity(g_enemyShotList[i], aim * (0.06f + 0.0075f * i), side * (0.1f - 0.05f * i));
-    }
-}
-
-TEST_F(EnemiesFixture, EmittersSpiralOrCurlOutFiringTheirPairsAndTypeFourDoesNothing)
-{
-    struct Row { int type, volleyFrames; float turn; };  // turn: of the spiral, or of the drift, per volley
-    const Vec3 start{1.0f, 1.0f, 0.0f}, target{-2.0f, 2.0f, 0.0f};
-    for (const Row& row : {Row{0, 5, -0.05f}, Row{1, 5, 0.05f}, Row{2, 5, 0.05f}, Row{3, 10, -0.05f}, Row{4, 60, 0}}) {
-        SCOPED_TRACE(row.type);
-        const std::vector<float> d = UpcomingDraws(0, 2);
-        auto* emitter = Add(new CEnemyBitDanmaku(row.type, &start, &target));
-        EXPECT_TRUE(!emitter->hurtsOnContact && emitter->skippedByPlayerAttacks);
-        EXPECT_EQ(emitter->dieOffView, row.type == 2);
-        RunFrames(emitter, 2 * row.volleyFrames);
-        ASSERT_EQ(g_enemyShotList.size(), row.type == 4 ? 0u : 4u);
-        const Vec3 drift{0.0f, (0.02f + 0.02f * d[0]) * 1.02f * 1.02f, 0.0f};  // after two volleys
-        const float heading = 2.0f * d[1] + 2.0f * row.turn;
-        if (row.type <= 1) {
-            ExpectVelocity(g_enemyShotList[1], {0.0f, 0.075f, 0.0f});
-            ExpectVelocity(g_enemyShotList[2], {0.0f, -0.075f, 0.0f}, row.turn);
-            RunFrames(emitter, 110);
-            EXPECT_NEAR(Vec3Length(emitter->position - target), 0.0f, 1e-3);
-        } else if (row.type <= 3) {
-            ExpectVelocity(emitter, drift, heading);
-            ExpectVelocity(g_enemyShotList[3], drift * (0.005f / drift.y), heading + 1.5f);
-            EXPECT_EQ(static_cast<CEnemyShot*>(g_enemyShotList[3])->type, ENEMY_SHOT_ACCELERATING);
-        } else {
-            EXPECT_TRUE(emitter->IsStill());
-        }
-        Clear();
-    }
 }
 
 TEST_F(EnemiesFixture, AnEmitterFlungBeyondFloatRangeStopsFiringShotsThatWouldNeverLeave)

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -59,16 +58,6 @@ protected:
         return enemy;
     }
 
-    // Updates until done() holds; the updates it took, -1 when never.
-    static int RunUntil(CSprite* sprite, const std::function<bool()>& done)
-    {
-        for (int frames = 0; frames < 2000; ++frames, sprite->Update()) {
-            if (done())
-                return frames;
-        }
-        return -1;
-    }
-
     static void RunFrames(CSprite* sprite, int n)
     {
         for (int i = 0; i < n; ++i) {
@@ -100,24 +89,13 @@ protected:
     }
 
     // Deletes what the enemies left; the ship keeps its own objects.
-    static void Clear(std::initializer_list<SpriteList*> lists = {&g_enemyList, &g_enemyShotList, &g_effectList,
-                                                                  &g_glowList, &g_overlayList})
+    static void Clear()
     {
-        for (SpriteList* list : lists) {
+        for (SpriteList* list : {&g_enemyList, &g_enemyShotList, &g_effectList, &g_glowList, &g_overlayList}) {
             for (CSprite* sprite : *list)
                 delete sprite;
             list->clear();
         }
-    }
-
-    // The generator's next draws after skipping some; the generator stays as it is.
-    static std::vector<float> UpcomingDraws(int skipped, int n)
-    {
-        MersenneTwister copy = CopyOfRandomState();
-        std::vector<float> upcoming(static_cast<size_t>(skipped + n));
-        for (float& draw : upcoming)
-            draw = static_cast<float>(copy.NextInt32() * (1.0 / 4294967295.0));
-        return {upcoming.begin() + skipped, upcoming.end()};
     }
 
     // kind 0: the stage 0 boss; 1: the bullet-pattern boss. In the enemy list.

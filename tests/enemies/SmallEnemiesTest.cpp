@@ -2,35 +2,14 @@
 #include "actors/ScoreItem.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
+
+#include <functional>
 #include "tests/enemies/EnemiesFixture.h"
 
 namespace {
 
 using SmallEnemiesTest = EnemiesFixture;
 const Vec3 kOrigin{};
-
-TEST_F(SmallEnemiesTest, HoveringKindsEnterHoverAHundredTwentyDrawsAndExitSilently)
-{
-    struct Row { bool enemy3; float angle; Vec3 offset, start, hover, exit; } const rows[] = {
-        {false, 1.0f, {}, {10, 10, 10}, {-2, -2, 0}, {10, -10, 0}},
-        {false, 0.5f, {1, 0, 0}, {10, -9, 10}, {-2, 3, 0}, {-10, -9, 0}},  // moved, then turned
-        {true, 0.0f, {1, 0, 0}, {-5.5f, -12, 10}, {-2, 3, 0}, {-6.5f, -6, 0}},
-    };
-    for (const Row& row : rows) {
-        Reset();
-        CEnemy2* enemy =
-            Add(row.enemy3 ? new CEnemy3(0, row.angle, &row.offset) : new CEnemy2(0, row.angle, &row.offset));
-        ExpectNear(enemy->position, row.start);
-        RunUntil(enemy, [&] { return enemy->phase == 1; });
-        ExpectNear(enemy->position, row.hover);
-        RunUntil(enemy, [&] { return enemy->phase == 2; });
-        EXPECT_EQ(DrawsMade(), 120);
-        ExpectNear(enemy->motionEnd, row.exit);
-        ASSERT_GT(RunUntil(enemy, [&] { return enemy->state == STATE_DEAD; }), 0);
-        EXPECT_TRUE(enemy->leftView);
-        EXPECT_EQ(Count<CBomb>(g_effectList) + Played(g_seEnemyExplode), 0u);
-    }
-}
 
 TEST_F(SmallEnemiesTest, RandomFireOddsFollowTheDifficulty)
 {
@@ -57,24 +36,6 @@ TEST_F(SmallEnemiesTest, RandomFireOddsFollowTheDifficulty)
     }
 }
 
-TEST_F(SmallEnemiesTest, Enemy0RowsFlyParallelAndEndSilentlyDrawingEveryFrame)
-{
-    struct Row { void (*spawn)(float); float x[3]; } const rows[] =
-        {{SpawnEnemy0Row, {-2, -1, -3}}, {SpawnEnemy0RowMirrored, {2, 3, 1}}};
-    for (const Row& row : rows) {
-        Reset();
-        row.spawn(0.0f);
-        const std::vector<CEnemy0*> enemies = ObjectsOf<CEnemy0>(g_enemyList);
-        ASSERT_EQ(enemies.size(), 3u);
-        for (int i = 0; i < 3; ++i)
-            ExpectNear(enemies[i]->position, Vec3{row.x[i], 10, 0});
-        const int frames = RunUntil(enemies[0], [&] { return enemies[0]->state == STATE_DEAD; });
-        EXPECT_EQ(DrawsMade(), frames);  // in view or not
-        ExpectNear(enemies[0]->position, Vec3{row.x[0], -10, 0});
-        EXPECT_EQ(Count<CBomb>(g_effectList) + Played(g_seEnemyExplode), 0u);
-    }
-}
-
 TEST_F(SmallEnemiesTest, KilledKindsExplodeWithTheGroundAlwaysHeardOrDriftingHeardOnlyNearby)
 {
     struct Row { std::function<CEnemy*()> make; float z, bombVz; bool heard; } const rows[] = {
@@ -96,58 +57,4 @@ TEST_F(SmallEnemiesTest, KilledKindsExplodeWithTheGroundAlwaysHeardOrDriftingHea
 }
 
 // Type 0 dives at the player at 0.01, then 2 % faster each frame up to 0.05.
-TEST_F(SmallEnemiesTest, Enemy1FromTheRandomSpawnersSpeedsUpAndDropsItsItemOffViewOnceWhenWorthNothing)
-{
-    struct Row { void (*spawn)(); float span; int score; } const rows[] =
-        {{SpawnEnemy1Random, 8, 0}, {SpawnEnemy1RandomWide, 10, 100}};
-    for (const Row& row : rows) {
-        Reset();
-        g_targetPosition = Vec3{0.0f, -2.0f, 0.0f};
-        row.spawn();
-        auto* enemy = dynamic_cast<CEnemy1*>(g_enemyList.at(0));
-        ExpectNear(enemy->position, Vec3{row.span * (draws[1] - 0.5f), row.span * (draws[0] - 0.5f), 0});  // y first
-        EXPECT_EQ(enemy->score, row.score);
-        RunUntil(enemy, [&] { return enemy->age == 60; });
-        EXPECT_FLOAT_EQ(VecLength(&enemy->velocity), 0.01f);
-        enemy->Update();
-        EXPECT_FLOAT_EQ(VecLength(&enemy->velocity), 0.0102f);
-        EXPECT_GT(RunUntil(enemy, [&] { return enemy->state == STATE_DEAD; }), 100);
-        EXPECT_NEAR(VecLength(&enemy->velocity), 0.05f, 0.001f);
-        EXPECT_TRUE(enemy->leftView);
-        enemy->Die();
-        EXPECT_EQ(Count<CScoreItem>(g_enemyList), row.score == 0 ? 1u : 0u);
-        EXPECT_EQ(Count<CBomb>(g_effectList), 0u);
-    }
-}
-
-TEST_F(SmallEnemiesTest, Enemy4RisesAtARandomDepthAndFiresThroughItsSecondLeg)
-{
-    for (int type : {0, 1}) {
-        Reset();
-        CEnemy4* enemy = Add(new CEnemy4(type, 0.0f, &kOrigin));
-        const float depth = static_cast<float>(static_cast<int>(15.0f * draws[0] + 5.0f));
-        ExpectNear(enemy->position, Vec3{0, -(depth / 2 + 10), depth});
-        RunUntil(enemy, [&] { return enemy->phase != 0 || enemy->state == STATE_DEAD; });
-        ExpectNear(enemy->position, Vec3{0, depth / 2 + 10, depth});
-        RunUntil(enemy, [&] { return enemy->state == STATE_DEAD; });
-        EXPECT_TRUE(enemy->leftView);
-        EXPECT_EQ(DrawsMade(), type == 0 ? 1 : 1 + 240);
-    }
-}
-
-TEST_F(SmallEnemiesTest, Enemy2RowDrawsOneAngleAndStaggersFourEnemies)
-{
-    SpawnEnemy2Row();
-    const std::vector<CEnemy2*> enemies = ObjectsOf<CEnemy2>(g_enemyList);
-    ASSERT_EQ(enemies.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        const Vec3 offset{0.0f, 0.5f * i, 0.0f};
-        const CEnemy2 alone(1, 2.0f * draws[0], &offset);
-        EXPECT_EQ(enemies[i]->type, 1);
-        EXPECT_EQ(enemies[i]->waitFrames, 10u * i);
-        ExpectNear(enemies[i]->position, alone.position);
-    }
-    EXPECT_EQ(DrawsMade(), 1);
-}
-
 }  // namespace

@@ -1,6 +1,7 @@
 // Whole scenes played headless from the first frame to the title, journalling
 // on which frame of which step the steps, lines, sounds, locks, fades, pictures,
-// motions and spawns came. Every play's saved replay must repeat its whole state.
+// motions, objects, deaths, freezes and scores came, with a digest of what was
+// drawn. Every play's saved replay must repeat its whole state.
 #pragma once
 
 #include "actors/AnalogNumber.h"
@@ -11,31 +12,18 @@
 #include "engine/InputControler.h"
 #include "game/MainLoop.h"
 #include "game/Replay.h"
+#include "tests/actors/TileMesh.h"
 #include "tests/common/GameState.h"
 #include "tests/common/TestWorld.h"
 #include "tests/engine/GraphicsTestResources.h"
 #include "tests/game/ProgramRun.h"
+#include "tests/scripts/SceneJournal.h"
 
 #include <cxxabi.h>
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
-#include <map>
-#include <string>
 #include <typeinfo>
-
-struct Entry {
-    int step, frame;  // the frame: the step frame the scripts saw
-    std::string what;
-    bool operator==(const Entry&) const = default;
-};
-using Journal = std::vector<Entry>;
-inline void PrintTo(const Entry& e, std::ostream* os) { *os << e.step << "/" << e.frame << " " << e.what; }
-
-// Spawns of one kind on every period of a step, from first to last.
-struct Waves { int step; const char* what; int first, period, last; };
 
 // The keys held on each frame of a play, and how the test helps it along.
 struct Pilot {
@@ -46,12 +34,35 @@ struct Pilot {
 // Enemies and their shots pass through the ship.
 inline void Shield() { g_player->countdown = 2; }
 
+// Every 600 frames: shooting while swaying, lasers every 40 frames, a blade
+// swing, a dash, a reload, then a special with the stick at rest (shot, ray
+// and blade in turn) on a gauge the test fills.
+inline InputState Gunner(int f)
+{
+    const int t = f % 600;
+    uint8_t InputState::* const specials[] = {&InputState::shot, &InputState::ray, &InputState::blade};
+    if (t >= 500 && t < 503)
+        return Held({&InputState::dash, specials[f / 600 % 3]});
+    InputState keys = Held({&InputState::shot}, (f / 90) % 2 ? 1.0f : -1.0f);
+    keys.ray = t % 40 == 0;
+    keys.blade = t >= 300 && t < 304;
+    keys.dash = t >= 400 && t < 403;
+    keys.reload = t == 550;
+    return keys;
+}
+
+inline void FillSpecialGauge(int f)
+{
+    if (f % 600 == 499)
+        g_player->specialGauge = g_player->specialGaugeMax;
+}
+
 inline std::string KindOf(CSprite* s)
 {
     char* name = abi::__cxa_demangle(typeid(*s).name(), nullptr, nullptr, nullptr);
     const std::string kind = name;
     std::free(name);
-    return kind.starts_with("CEnemym") ? "CEnemym" : kind;  // the mid kinds are drawn at random
+    return kind;
 }
 
 inline CSprite* EnemyOfKind(const char* kind)
@@ -62,12 +73,15 @@ inline CSprite* EnemyOfKind(const char* kind)
 
 class CountingAudio : public NullAudioDevice {
 public:
+    struct Sound {
+        int index, volume, pan;
+    };
     void Play(int index, bool looping) override
     {
-        played.push_back(index);
+        played.push_back({index, GetVolume(index), GetPan(index)});
         NullAudioDevice::Play(index, looping);
     }
-    std::vector<int> played;
+    std::vector<Sound> played;
 };
 
 class ScenePlay : public ::testing::Test {
@@ -75,14 +89,20 @@ protected:
     ScenePlay()
     {
         world.ListTransforms();
-        world.LoadTones(kSounds);
+        for (const auto& [handle, name] : kSounds)
+            world.LoadTones(std::span(&handle, 1));
         int fake = 200;
         for (int* texture : kTextures)
             *texture = fake++;
         resources.AddPicture("TEXTURE", "#345", {0xffffff});
         resources.AddPicture("TEXTURE", "#346", {0});
+        resources.AddText("MODEL", "tile", kTileMesh);
+        for (int* model : kModels)
+            world.graphics.LoadMesh(model, "tile", "MODEL");
         input.shotKey = keys::kShot, input.bladeKey = keys::kBlade, input.leftKey = keys::kLeft;
         input.rightKey = keys::kRight, input.upKey = keys::kUp, input.downKey = keys::kDown;
+        input.rayKey = keys::kRay, input.dashKey = keys::kDash, input.reloadKey = keys::kReload;
+        input.leftrollKey = keys::kLeftRoll, input.rightrollKey = keys::kRightRoll;
         g_input = &input;
         std::system(("rm -rf '" + GetProgramFolder() + "replay'").c_str());
     }
@@ -91,6 +111,8 @@ protected:
     {
         for (int* texture : kTextures)
             *texture = -1;
+        for (int* model : kModels)
+            *model = -1;
         g_input = nullptr;
     }
 
@@ -103,33 +125,23 @@ protected:
         SetScene(scene, -1);
         Journal journal;
         std::vector<std::vector<double>> states;
+        firstSerial = g_spriteSerial;
+        enemies.clear();
+        device.digest = Digest();
+        device.drawn = 0;
         for (int f = 0; f < limit && g_scene == scene; ++f) {
             const Before before = Now();
             pilot.help(f);
             keyboard.Press(pilot.input(f));
             RunFrame();
             Note(before, &journal);
+            if (f % 60 == 59 || g_scene != scene)
+                NoteDigests(before, &journal);
             states.push_back(GameState());
         }
         if (g_scene == -2)
             PlayBack(pilot, states);
         return journal;
-    }
-
-    // The journal without the waves; each wave's frames are checked against its period.
-    static Journal OneOffs(const Journal& journal, const std::vector<Waves>& waves)
-    {
-        Journal rest = journal;
-        for (const Waves& w : waves) {
-            std::vector<int> seen, expected;
-            std::erase_if(rest, [&](const Entry& e) {
-                return e.step == w.step && e.what == w.what && (seen.push_back(e.frame), true);
-            });
-            for (int f = w.first; f <= w.last; f += w.period)
-                expected.push_back(f);
-            EXPECT_EQ(seen, expected) << w.what << " in step " << w.step;
-        }
-        return rest;
     }
 
 private:
@@ -141,12 +153,35 @@ private:
         int scene, step, frame, serial, fade, card;
         bool locked, flare;
         std::vector<Motion> motions;
+        int score, kills, lives, freeze;
+    };
+    struct Seen {
+        std::string name;
+        int state, phase;
     };
 
-    static inline int* const kSounds[] = {&g_seMessageFirst, &g_seMessage, &g_seClear, &g_seEntry, &g_seCutIn};
+    static inline const std::pair<int* const, const char*> kSounds[] = {
+        {&g_seEnemyExplode, "EnemyExplode"}, {&g_seBossDie, "BossDie"}, {&g_seBitExplode, "BitExplode"},
+        {&g_seEnemyDie, "EnemyDie"}, {&g_seLock, "Lock"}, {&g_seBossExplode, "BossExplode"},
+        {&g_seBigExplode, "BigExplode"}, {&g_seLaserHit, "LaserHit"}, {&g_sePlayerDie, "PlayerDie"},
+        {&g_seEnemyFire, "EnemyFire"}, {&g_seRayFire, "RayFire"}, {&g_seShotHit, "ShotHit"}, {&g_seEntry, "Entry"},
+        {&g_seSpecial, "Special"}, {&g_seShot, "Shot"}, {&g_seLaserHit2, "LaserHit2"}, {&g_seBladeSwing, "BladeSwing"},
+        {&g_seMidEnemyFire, "MidEnemyFire"}, {&g_seCredit, "Credit"}, {&g_seHeavyFire, "HeavyFire"},
+        {&g_seLaserHit3, "LaserHit3"}, {&g_seRefused, "Refused"}, {&g_seBladeHit, "BladeHit"},
+        {&g_seBladeHit2, "BladeHit2"}, {&g_seRaySpecial, "RaySpecial"}, {&g_seBeam, "Beam"}, {&g_seGameOver, "GameOver"},
+        {&g_seReloadShot, "ReloadShot"}, {&g_seShotEmpty, "ShotEmpty"}, {&g_seReloadBlade, "ReloadBlade"},
+        {&g_seDash, "Dash"}, {&g_seLockFull, "LockFull"}, {&g_seRayEmpty, "RayEmpty"}, {&g_seReloadRay, "ReloadRay"},
+        {&g_seBladeReloadPress, "BladeReloadPress"}, {&g_seCutIn, "CutIn"}, {&g_seMenuMove, "MenuMove"},
+        {&g_seSnapshot, "Snapshot"}, {&g_seExtend, "Extend"}, {&g_seMessage, "Message"},
+        {&g_seMessageFirst, "MessageFirst"}, {&g_seWarningTone, "WarningTone"}, {&g_seWarningTone2, "WarningTone2"},
+        {&g_seShotSpecial, "ShotSpecial"}, {&g_seResultCount, "ResultCount"}, {&g_seResultLabel, "ResultLabel"},
+        {&g_seClear, "Clear"}, {&g_seEnemyShotRemove, "EnemyShotRemove"}, {&g_seScoreItem, "ScoreItem"}};
     static inline int* const kTextures[] = {&g_texMessageText[0], &g_texMessageText[1], &g_texClearBanner,
                                             &g_texFailedBanner,   &g_texStageTitle,     &g_texStageLabel,
                                             &g_texResultLabels[0]};
+    static inline int* const kModels[] = {&g_modelPlayer,   &g_modelSmallEnemy, &g_modelArmouredEnemy, &g_modelMidEnemy,
+                                          &g_modelBoss,     &g_modelBit,        &g_modelDuelEnemy,     &g_model121,
+                                          &g_modelAura,     &g_modelSection};
 
     static std::vector<std::pair<const char*, CSprite*>> Movers()
     {
@@ -167,8 +202,10 @@ private:
 
     static Before Now()
     {
-        return {g_scene,         g_sceneStep,           g_stepFrame, g_spriteSerial, g_fadeDirection, g_sectionCard,
-                g_controlLocked, g_player->flareActive, Motions()};
+        const CPlayer& p = *g_player;
+        return {g_scene,         g_sceneStep,  g_stepFrame, g_spriteSerial, g_fadeDirection, g_sectionCard,
+                g_controlLocked, p.flareActive, Motions(),  p.score,        p.killCount,     p.lives,
+                g_freezeFrames};
     }
 
     // A message line is named with the sound that heralds it.
@@ -187,21 +224,20 @@ private:
             return pictures.contains(sprite->texture) ? pictures.at(sprite->texture) : "";
         if (auto* number = dynamic_cast<CAnalogNumber*>(s))
             return "number " + number->text;
-        return dynamic_cast<CCinemaScope*>(s) || dynamic_cast<CShockWave*>(s) ? KindOf(s) : "";
+        return dynamic_cast<CCinemaScope*>(s) || dynamic_cast<CShockWave*>(s) ? Described(KindOf(s), s) : "";
     }
 
-    bool Played(int sound) const { return std::ranges::count(audio->played, sound) > 0; }
+    bool Played(int sound) const
+    {
+        return std::ranges::any_of(audio->played, [sound](const auto& p) { return p.index == sound; });
+    }
 
     void Note(const Before& b, Journal* journal)
     {
         auto add = [&](const std::string& what) { journal->push_back({b.step, b.frame, what}); };
         if (g_scene != b.scene || g_sceneStep != b.step)
             add(g_scene == -2 ? "title" : "step " + std::to_string(g_sceneStep));
-        const std::pair<int, const char*> sounds[] = {{g_seClear, "sound clear"}, {g_seEntry, "sound entry"},
-                                                      {g_seCutIn, "sound cut-in"}};
-        for (const auto& [sound, name] : sounds)
-            if (Played(sound))
-                add(name);
+        NoteSounds(add);
         if (g_controlLocked != b.locked)
             add(g_controlLocked ? "lock" : "unlock");
         if (g_fadeDirection == 1 && b.fade != 1)
@@ -210,6 +246,12 @@ private:
             add(g_sectionCard == -1 ? "card none" : g_sectionCard == g_texClearCard ? "card clear" : "card failed");
         if (g_player->flareActive && !b.flare)
             add("flare");
+        if (g_freezeFrames > b.freeze)
+            add("freeze " + std::to_string(g_freezeTotal) + " at " + Fixed(g_freezeCentre));
+        const CPlayer& p = *g_player;
+        if (p.score != b.score || p.killCount != b.kills || p.lives != b.lives)
+            add("score " + std::to_string(p.score) + " kills " + std::to_string(p.killCount) + " lives " +
+                std::to_string(p.lives));
         NoteMotions(b, add);
         bool numbered = false;  // the results' bonus is their first number
         for (const SpriteList* list : {&g_overlayList, &g_backLayerList, &g_effectList})
@@ -220,17 +262,78 @@ private:
                 numbered = numbered || name.starts_with("number");
             }
         audio->played.clear();
-        std::vector<std::pair<std::string, int>> spawned;  // enemies of one kind together
-        for (CSprite* s : g_enemyList) {
-            const std::string kind = KindOf(s);
-            if (s->serialId < b.serial || kind == "CScoreItem" || kind == "CEnemyBitDanmaku")
-                continue;
-            if (spawned.empty() || spawned.back().first != kind)
-                spawned.emplace_back(kind, 0);
-            spawned.back().second += 1;
+        NoteEnemies(b, add);
+        NoteShots(b, add);
+        for (const SpriteList* list : {&g_playerAttackList, &g_effectList, &g_glowList, &g_skyList, &g_overlayList,
+                                       &g_backLayerList, &g_systemSpriteList})
+            for (CSprite* s : *list)
+                if (s->serialId >= b.serial)
+                    made.Add(KindOf(s).size()), made.Add(s->position), made.Add(s->velocity),
+                        made.Add(s->rotation), ++madeCount;
+    }
+
+    // The sounds of a frame on one line, each with its volume and pan where not full and centred.
+    template <class Add>
+    void NoteSounds(Add add) const
+    {
+        std::string line;
+        for (const CountingAudio::Sound& played : audio->played) {
+            const auto named = std::ranges::find_if(kSounds, [&](const auto& s) { return *s.first == played.index; });
+            line += std::string(line.empty() ? "sound " : ", ") + (named == std::end(kSounds) ? "?" : named->second) +
+                    (played.volume != 0 ? " volume " + std::to_string(played.volume) : "") +
+                    (played.pan != 0 ? " pan " + std::to_string(played.pan) : "");
         }
-        for (const auto& [kind, n] : spawned)
-            add(kind + " x" + std::to_string(n));
+        if (!line.empty())
+            add(line);
+    }
+
+    // Each enemy made in full; then its phases, its death and its removal.
+    template <class Add>
+    void NoteEnemies(const Before& b, Add add)
+    {
+        std::map<int, Seen> now;
+        for (CSprite* s : g_enemyList) {
+            const std::string name = KindOf(s) + "#" + std::to_string(s->serialId - firstSerial);
+            const Seen seen{name, s->state, TraitsOf(s).phase};
+            if (s->serialId >= b.serial)
+                add(Described(name, s));
+            else if (enemies.contains(s->serialId) && enemies[s->serialId].phase != seen.phase)
+                add(name + " phase " + std::to_string(seen.phase));
+            if (enemies.contains(s->serialId) && enemies[s->serialId].state != seen.state)
+                add(name + (seen.state == STATE_DYING  ? " dying"
+                            : seen.state == STATE_DEAD ? " dead"
+                                                       : " state " + std::to_string(seen.state)));
+            now[s->serialId] = seen;
+        }
+        for (const auto& [serial, seen] : enemies)
+            if (!now.contains(serial))
+                add(seen.name + " gone");
+        enemies = std::move(now);
+    }
+
+    // The shots a frame made: how many, a digest of all, the first in full.
+    template <class Add>
+    static void NoteShots(const Before& b, Add add)
+    {
+        Digest digest;
+        int count = 0;
+        std::string first;
+        for (CSprite* s : g_enemyShotList) {
+            if (s->serialId < b.serial)
+                continue;
+            first = count++ == 0 ? Described(KindOf(s), s, true) : first;
+            digest.Add(TraitsOf(s).type), digest.Add(s->position), digest.Add(s->velocity), digest.Add(s->power);
+        }
+        if (count > 0)
+            add("shots " + std::to_string(count) + " #" + digest.Text() + " first " + first);
+    }
+
+    void NoteDigests(const Before& b, Journal* journal)
+    {
+        journal->push_back({b.step, b.frame, "drawn " + std::to_string(device.drawn) + " #" + device.digest.Text() +
+                                                 " made " + std::to_string(madeCount) + " #" + made.Text()});
+        device.digest = made = Digest();
+        device.drawn = madeCount = 0;
     }
 
     template <class Add>
@@ -266,11 +369,15 @@ private:
         }
     }
 
+    DigestingDevice device;
     GraphicsTestResources resources;
     CountingAudio* audio = new CountingAudio;
+    int firstSerial = 0, madeCount = 0;
+    std::map<int, Seen> enemies;
+    Digest made;
 
 protected:
-    TestWorld world{nullptr, std::unique_ptr<AudioDevice>(audio)};
+    TestWorld world{&device, std::unique_ptr<AudioDevice>(audio)};
 
 private:
     ScriptedHost keyboard;  // presses the keys of the input controller's device
