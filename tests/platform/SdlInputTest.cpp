@@ -6,7 +6,6 @@
 
 #include "platform/ControllerAxis.h"
 #include "platform/sdl/DikScancodes.h"
-#include "platform/sdl/SdlWindow.h"
 
 namespace {
 
@@ -67,24 +66,6 @@ TEST(SdlInputTest, KeyTableFollowsKeyEvents) {
     input.HandleEvent(focusLost);
     input.ReadKeyboard(&keys);
     EXPECT_EQ(keys[0xCB], 0);
-}
-
-// Pushed key events reach our table through the window's event pump.
-TEST(SdlInputTest, WindowPumpFeedsTheKeyTable) {
-    SdlWindow window;
-    if (!window.Create("input test", 640, 480)) {
-        GTEST_SKIP() << "no video: " << SDL_GetError();
-    }
-    SdlInput input;
-    window.AddEventListener([&input](const SDL_Event& event) { input.HandleEvent(event); });
-    SDL_Event pressed = KeyEvent(SDL_KEYDOWN, SDL_SCANCODE_LCTRL);
-    SDL_PushEvent(&pressed);
-    WindowEvent event;
-    while (window.PollEvent(&event)) {
-    }
-    KeyboardState keys{};
-    input.ReadKeyboard(&keys);
-    EXPECT_EQ(keys[0x1D], 0x80);
 }
 
 TEST(SdlInputTest, FirstJoystickGivesScaledAxesAndButtons) {
