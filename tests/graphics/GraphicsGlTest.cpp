@@ -91,10 +91,7 @@ TEST_F(GraphicsGlTest, ScreenPointsAndLinesCoverExactlyTheirPixels)
     ClearTo(0, 0, 0);
     graphics.DrawPoint2D(100, 100, 1.0f);
     graphics.DrawHorizontalLines2D(200, 50, 210, 60, 1.0f, 0.0f, 1.0f, 0.0f);
-    EXPECT_EQ(Pixel(100, 100), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(101, 100), 0u);
-    EXPECT_EQ(Pixel(200, 60), 0x00FF00u);
-    EXPECT_EQ(Pixel(209, 50), 0x00FF00u);
+    ExpectPixels(device, {{100, 100, 0xFFFFFF}, {101, 100, 0}, {200, 60, 0x00FF00}, {209, 50, 0x00FF00}});
 }
 
 TEST_F(GraphicsGlTest, BackBufferIsSavedAsBottomUpBmp)

@@ -67,51 +67,13 @@ protected:
     GlGraphicsDevice device{window};
 };
 
-TEST_F(GlGraphicsDeviceTest, ScreenRectanglesPointsAndLinesLandOnTheirPixels)
-{
-    DrawScreenRect(device, 10, 20, 20, 5, 0xFFFFFFFF);
-    ExpectRectCovers(device, 10, 20, 20, 5, 0xFFFFFF);
-    const ScreenVertex point = Screen(100, 50, 0xFFFFFFFF);
-    device.DrawPrimitive(PrimitiveType::PointList, 1, &point);
-    const ScreenVertex line[2] = {Screen(200, 60, 0xFF00FF00), Screen(210, 60, 0xFF00FF00)};
-    device.DrawPrimitive(PrimitiveType::LineList, 1, line);
-    EXPECT_EQ(Pixel(100, 50), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(101, 50), 0u);
-    EXPECT_EQ(Pixel(100, 51), 0u);
-    EXPECT_EQ(Pixel(200, 60), 0x00FF00u);
-    EXPECT_EQ(Pixel(209, 60), 0x00FF00u);
-    EXPECT_EQ(Pixel(205, 61), 0u);
-}
-
 TEST_F(GlGraphicsDeviceTest, ViewportClipsScreenDrawingAndClearing)
 {
     device.SetViewport({160, 0, 480, 480, 0.0f, 1.0f});
     DrawScreenRect(device, 0, 0, 640, 480, 0xFFFF0000);
-    EXPECT_EQ(Pixel(159, 100), 0u);
-    EXPECT_EQ(Pixel(160, 100), 0xFF0000u);
     device.SetViewport({0, 400, 100, 80, 0.0f, 1.0f});
     device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
-    EXPECT_EQ(Pixel(50, 399), 0u);
-    EXPECT_EQ(Pixel(50, 400), 0x0000FFu);
-    EXPECT_EQ(Pixel(200, 400), 0xFF0000u);
-}
-
-TEST_F(GlGraphicsDeviceTest, BlendFactorsAddInvertAndMultiply)
-{
-    device.Clear(kClearTarget, 0xFFC86432, 1.0f);
-    SetBlend(BlendFactor::One, BlendFactor::One);
-    DrawScreenRect(device, 0, 0, 10, 10, 0xFF102030);
-    SetBlend(BlendFactor::InverseDestinationColor, BlendFactor::Zero);
-    DrawScreenRect(device, 10, 0, 10, 10, 0xFFFFFFFF);
-    SetBlend(BlendFactor::DestinationColor, BlendFactor::Zero);
-    DrawScreenRect(device, 20, 0, 10, 10, 0xFF808080);
-    SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
-    DrawScreenRect(device, 30, 0, 10, 10, 0x80000000);
-
-    EXPECT_EQ(Pixel(5, 5), 0xD88462u);
-    EXPECT_EQ(Pixel(15, 5), 0x379BCDu);
-    ExpectNear(Pixel(25, 5), 0x643219);
-    ExpectNear(Pixel(35, 5), 0x643219);
+    ExpectPixels(device, {{159, 100, 0}, {160, 100, 0xFF0000}, {50, 399, 0}, {50, 400, 0x0000FF}, {200, 400, 0xFF0000}});
 }
 
 TEST_F(GlGraphicsDeviceTest, TexturesSampleNearestAndTransparentTexelsLetTheBackgroundThrough)
@@ -126,75 +88,43 @@ TEST_F(GlGraphicsDeviceTest, TexturesSampleNearestAndTransparentTexelsLetTheBack
     device.SetTexture(texture);
     // Texel centres on pixel centres: the quad starts half a pixel up and left.
     DrawScreenRect(device, 99.5f, 99.5f, 20, 10, 0xFFFFFFFF);
-    EXPECT_EQ(Pixel(100, 100), 0xFF0000u);
-    EXPECT_EQ(Pixel(109, 109), 0xFF0000u);
-    EXPECT_EQ(Pixel(110, 100), 0x00FF00u);
-    EXPECT_EQ(Pixel(119, 109), 0x00FF00u);
+    ExpectPixels(device, {{100, 100, 0xFF0000}, {109, 109, 0xFF0000}, {110, 100, 0x00FF00}, {119, 109, 0x00FF00}});
     device.ReleaseTexture(texture);
-}
-
-TEST_F(GlGraphicsDeviceTest, ClampLinearSamplingBlendsTexelsButNotAcrossTheEdge)
-{
-    const uint32_t pixels[2] = {0xFF000000, 0xFFFFFFFF};
-    const TextureId texture = device.CreateTexture(2, 1, pixels);
-    device.SetTexture(texture);
-    for (SamplerMode mode : {SamplerMode::ClampLinear, SamplerMode::WrapNearest}) {
-        device.SetSamplerMode(mode);
-        DrawScreenRect(device, 99.5f, 99.5f, 20, 10, 0xFFFFFFFF);
-        const uint32_t middle = Pixel(110, 100) & 0xFF;
-        EXPECT_EQ(Pixel(100, 100), 0u);
-        EXPECT_EQ(Pixel(119, 100), 0xFFFFFFu);
-        if (mode == SamplerMode::ClampLinear)
-            EXPECT_TRUE(middle > 0x40 && middle < 0xC0) << middle;
-        else
-            EXPECT_EQ(middle, 0xFFu);
-    }
-    device.ReleaseTexture(texture);
-}
-
-TEST_F(GlGraphicsDeviceTest, ClockwiseTrianglesAreFrontFaces)
-{
-    device.SetLighting(false);
-    device.SetTransform(TransformType::Projection, Perspective90());
-    device.SetCullMode(CullMode::CounterClockwise);
-    // Top left half of the picture at depth 10, clockwise as seen.
-    const ColorVertex clockwise[3] = {
-        {-10, 10, 10, 0xFFFFFFFF, 0, 0}, {10, 10, 10, 0xFFFFFFFF, 0, 0}, {-10, -10, 10, 0xFFFFFFFF, 0, 0}};
-    device.DrawPrimitive(PrimitiveType::TriangleList, 1, clockwise);
-    EXPECT_EQ(Pixel(160, 120), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(480, 360), 0u);
-
-    device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
-    const ColorVertex counterClockwise[3] = {clockwise[0], clockwise[2], clockwise[1]};
-    device.DrawPrimitive(PrimitiveType::TriangleList, 1, counterClockwise);
-    EXPECT_EQ(Pixel(160, 120), 0u);
 }
 
 // Reads the window's picture; the offscreen driver keeps it after the swap.
 uint32_t WindowPixel(int x, int y)
 {
-    auto bindFramebuffer = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBindFramebuffer"));
-    bindFramebuffer(GL_FRAMEBUFFER, 0);
+    reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBindFramebuffer"))(GL_FRAMEBUFFER, 0);
     unsigned char p[3] = {};
     glReadPixels(x, 479 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
     return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
 }
 
-TEST_F(GlGraphicsDeviceTest, PresentMovesThePictureByTheOffsetOverBlack)
+// A 320 x 240 picture in a 700 x 480 window: twice as large, centred, moved
+// by twice the offset, black around it.
+TEST(GlGraphicsDevicePresent, ScalesThePictureToTheWindowAndMovesItByTheOffsetOverBlack)
 {
-    if (std::string(SDL_GetCurrentVideoDriver()) != "offscreen")
+    SdlWindow window;
+    GlGraphicsDevice device{window};
+    if (!window.Create("present test", 700, 480) || !device.CreateDevice({320, 240, true, 0, false}) ||
+        std::string(SDL_GetCurrentVideoDriver()) != "offscreen")
         GTEST_SKIP() << "the window's picture is only kept by the offscreen driver";
     device.Clear(kClearTarget, 0xFFFF0000, 1.0f);
+    const ScreenVertex point = Screen(0, 0, 0xFFFFFFFF);
+    device.DrawPrimitive(PrimitiveType::PointList, 1, &point);
     // Whichever buffer comes back from the swap has shown the picture unmoved.
     for (int i = 0; i < 3; ++i)
         device.Present(0, 0);
-    device.Present(10, 5);
-    EXPECT_EQ(WindowPixel(9, 5), 0u);
-    EXPECT_EQ(WindowPixel(10, 5), 0xFF0000u);
-    EXPECT_EQ(WindowPixel(10, 4), 0u);
-    EXPECT_EQ(WindowPixel(639, 479), 0xFF0000u);
+    for (const auto& [x, y, color] : std::initializer_list<ExpectedPixel>{
+             {29, 0, 0}, {30, 0, 0xFFFFFF}, {31, 1, 0xFFFFFF}, {32, 2, 0xFF0000}, {669, 479, 0xFF0000}, {670, 479, 0}})
+        EXPECT_EQ(WindowPixel(x, y), color) << x << "," << y;
+    device.Present(5, 3);
+    for (const auto& [x, y, color] : std::initializer_list<ExpectedPixel>{
+             {39, 10, 0}, {40, 6, 0xFFFFFF}, {41, 7, 0xFFFFFF}, {42, 8, 0xFF0000}, {679, 479, 0xFF0000}, {40, 5, 0}})
+        EXPECT_EQ(WindowPixel(x, y), color) << x << "," << y;
     // The picture itself stays where it was drawn.
-    EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
+    ExpectPixels(device, {{0, 0, 0xFFFFFF}, {1, 1, 0xFF0000}});
 }
 
 // Draws of alpha 0 are left out only where they cannot change a pixel.
@@ -261,9 +191,7 @@ TEST_F(GlGraphicsDeviceTest, DepthClearsOfPartsOfThePictureAllCount)
     DrawScreenRect(device, 400, 0, 10, 10, 0xFFFFFFFF);
     device.SetDepthTest(true);
     DrawScreenRect(device, 0, 0, 640, 480, 0xFF00FF00, 0.5f);
-    EXPECT_EQ(Pixel(50, 50), 0x00FF00u);
-    EXPECT_EQ(Pixel(250, 50), 0x00FF00u);
-    EXPECT_EQ(Pixel(150, 50), 0u);
+    ExpectPixels(device, {{50, 50, 0x00FF00}, {250, 50, 0x00FF00}, {150, 50, 0}});
 }
 
 class GlLightingTest : public GlGraphicsDeviceTest {
@@ -302,7 +230,7 @@ protected:
     }
 };
 
-TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbient)
+TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbientAndBlendsByItsAlpha)
 {
     const MeshId mesh = SquareMesh(-20, 20, 10, 20, -20, 10);
     ASSERT_NE(mesh, kNoMesh);
@@ -313,17 +241,14 @@ TEST_F(GlLightingTest, MeshIsLitByItsMaterialTheLightAndTheAmbient)
     device.DrawMeshSubset(mesh, 0);
     // diffuse × (ambient 0.667 + light 0.5 × N·L 1); specular stays off.
     ExpectNear(Pixel(320, 240), 0x773B00);
-}
 
-TEST_F(GlLightingTest, MeshBlendsByItsMaterialsAlpha)
-{
     device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
     Material glass;
     glass.diffuse = {0, 0, 0, 0.5f};
     glass.emissive = {1, 1, 1, 1};
     device.SetMaterial(glass);
     SetBlend(BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha);
-    device.DrawMeshSubset(SquareMesh(-20, 20, 10, 20, -20, 10), 0);
+    device.DrawMeshSubset(mesh, 0);
     ExpectNear(Pixel(320, 240), 0x8080FF);
 }
 
@@ -436,45 +361,46 @@ protected:
         return m;
     }
 
-    // The draws of a frame, each at its own place.
-    std::vector<std::function<void()>> Draws()
+    enum class Shape { Mesh, Square, ScreenRect };
+
+    // One of the draws of a frame, each at its own place.
+    void Draw(size_t i)
     {
-        return {
-            [this] {
-                SetStates(false, greenTexture, TextureAlphaOp::Modulate, false, Color{});
-                DrawMeshAt(-6, 5);
-            },
-            [this] {
-                SetStates(true, kNoTexture, TextureAlphaOp::Modulate, false, {0.2f, 0.4f, 0.6f, 1.0f});
-                DrawColorSquareAt(0, 5, 0x80FFFFFF);
-            },
-            [this] {
-                SetStates(false, kNoTexture, TextureAlphaOp::SelectTexture, false, Color{});
-                DrawMeshAt(6, 5);
-            },
-            [this] {
-                SetStates(false, greyTexture, TextureAlphaOp::SelectTexture, true, Color{});
-                DrawMeshAt(-6, -5);
-            },
-            [this] {
-                SetStates(true, greenTexture, TextureAlphaOp::SelectTexture, false, {1, 1, 1, 1});
-                DrawColorSquareAt(0, -5, 0x40FFFFFF);
-            },
-            [this] {
-                SetStates(false, kNoTexture, TextureAlphaOp::Modulate, false, Color{});
-                device.SetTexture(kNoTexture);
-                DrawScreenRect(device, 500, 300, 20, 20, 0xFFFF8000);
-            },
+        using Op = TextureAlphaOp;
+        const TextureId none = kNoTexture;
+        const struct {
+            bool blend;
+            TextureId texture;
+            TextureAlphaOp alphaOp;
+            bool fog;
+            Color emissive;
+            Shape shape;
+            float x, y;
+            uint32_t color;
+        } draws[] = {
+            {false, greenTexture, Op::Modulate, false, {}, Shape::Mesh, -6, 5, 0},
+            {true, none, Op::Modulate, false, {0.2f, 0.4f, 0.6f, 1.0f}, Shape::Square, 0, 5, 0x80FFFFFF},
+            {false, none, Op::SelectTexture, false, {}, Shape::Mesh, 6, 5, 0},
+            {false, greyTexture, Op::SelectTexture, true, {}, Shape::Mesh, -6, -5, 0},
+            {true, greenTexture, Op::SelectTexture, false, {1, 1, 1, 1}, Shape::Square, 0, -5, 0x40FFFFFF},
+            {false, none, Op::Modulate, false, {}, Shape::ScreenRect, 500, 300, 0xFFFF8000},
         };
+        const auto& d = draws[i];
+        SetStates(d.blend, d.texture, d.alphaOp, d.fog, d.emissive);
+        if (d.shape == Shape::Mesh)
+            DrawMeshAt(d.x, d.y);
+        else if (d.shape == Shape::Square)
+            DrawColorSquareAt(d.x, d.y, d.color);
+        else
+            DrawScreenRect(device, d.x, d.y, 20, 20, d.color);
     }
 
     // The centre pixel of each draw's square after drawing them in the given order.
     std::vector<uint32_t> DrawInOrder(const std::vector<size_t>& order, bool presentBetween)
     {
         device.Clear(kClearTarget, 0xFF0000FF, 1.0f);
-        const std::vector<std::function<void()>> draws = Draws();
         for (size_t i : order) {
-            draws[i]();
+            Draw(i);
             if (presentBetween)
                 device.Present(0, 0);
         }
@@ -493,9 +419,9 @@ TEST_F(GlStateChangesTest, EveryDrawComesOutTheSameWhateverWasDrawnBefore)
     device.SetFogColor(0xFFFF0000);
     device.SetFogStart(0.0f);
     device.SetFogEnd(20.0f);
-    const std::vector<uint32_t> alone = {
-        DrawInOrder({0}, false)[0], DrawInOrder({1}, false)[1], DrawInOrder({2}, false)[2],
-        DrawInOrder({3}, false)[3], DrawInOrder({4}, false)[4], DrawInOrder({5}, false)[5]};
+    std::vector<uint32_t> alone;
+    for (size_t i = 0; i < 6; ++i)
+        alone.push_back(DrawInOrder({i}, false)[i]);
     // The lit colour times the grey texel, half fogged to red.
     ExpectNear(alone[3], 0x9D0F00);
     EXPECT_EQ(DrawInOrder({0, 1, 2, 3, 4, 5}, false), alone);
@@ -515,8 +441,7 @@ TEST_F(GlStateChangesTest, TexturesAndMeshesMadeAfterOthersWereReleasedDrawTheir
     device.Clear(kClearTarget, kOpaqueBlack, 1.0f);
     SetStates(false, redTexture, TextureAlphaOp::Modulate, false, {1, 1, 1, 1});
     DrawMeshAt(0, 0);
-    EXPECT_EQ(Pixel(256, 240), 0xFF0000u);
-    EXPECT_EQ(Pixel(320, 240), 0u);
+    ExpectPixels(device, {{256, 240, 0xFF0000}, {320, 240, 0}});
 }
 
 // Releasing the device drops every texture and mesh; made again, it draws as before.
@@ -551,10 +476,7 @@ TEST_F(GlStateChangesTest, MeshesPartlyInViewAreDrawn)
     device.DrawMeshSubset(acrossTheLeftEdge, 0);
     device.DrawMeshSubset(throughTheNearPlane, 0);
     device.DrawMeshSubset(behindTheEye, 0);
-    EXPECT_EQ(Pixel(159, 240), 0u);
-    EXPECT_EQ(Pixel(165, 240), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(400, 245), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(400, 260), 0u);
+    ExpectPixels(device, {{159, 240, 0}, {165, 240, 0xFFFFFF}, {400, 245, 0xFFFFFF}, {400, 260, 0}});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 
 // 0xRRGGBB of the pixel at x, y of the render target (origin top left).
 inline uint32_t ReadPixel(GraphicsDevice& device, int x, int y)
@@ -19,6 +20,17 @@ inline uint32_t ReadPixel(GraphicsDevice& device, int x, int y)
     return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
 }
 
+struct ExpectedPixel {
+    int x, y;
+    uint32_t color; // 0xRRGGBB
+};
+
+inline void ExpectPixels(GraphicsDevice& device, std::initializer_list<ExpectedPixel> pixels)
+{
+    for (const ExpectedPixel& p : pixels)
+        EXPECT_EQ(ReadPixel(device, p.x, p.y), p.color) << std::hex << "at " << std::dec << p.x << "," << p.y;
+}
+
 // Within one step per channel, for values that pass through float maths.
 inline void ExpectNear(uint32_t actual, uint32_t expected)
 {
@@ -27,15 +39,4 @@ inline void ExpectNear(uint32_t actual, uint32_t expected)
         const int e = static_cast<int>((expected >> shift) & 0xFF);
         EXPECT_LE(std::abs(a - e), 1) << std::hex << "actual " << actual << " expected " << expected;
     }
-}
-
-// The rectangle's pixels have the colour; the pixels just outside it do not.
-inline void ExpectRectCovers(GraphicsDevice& device, int x, int y, int w, int h, uint32_t color)
-{
-    EXPECT_EQ(ReadPixel(device, x, y), color);
-    EXPECT_EQ(ReadPixel(device, x + w - 1, y + h - 1), color);
-    EXPECT_NE(ReadPixel(device, x - 1, y), color);
-    EXPECT_NE(ReadPixel(device, x + w, y), color);
-    EXPECT_NE(ReadPixel(device, x, y - 1), color);
-    EXPECT_NE(ReadPixel(device, x, y + h), color);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ TEST(SdlAudioDeviceTest, MixesInTheBackgroundUntilABufferEnds) {
     std::unique_ptr<SdlAudioDevice> device = SdlAudioDevice::Open();
     ASSERT_NE(device, nullptr);
     EXPECT_GT(device->OutputRate(), 0);
+    EXPECT_EQ(device->OutputDeviceNames().size(), static_cast<size_t>(std::max(0, SDL_GetNumAudioDevices(0))));
     // A tenth of a second of a mono sound.
     const std::vector<unsigned char> pcm(2 * 2205, 0x40);
     ASSERT_TRUE(device->CreateBuffer(7, {1, 16, 22050}, pcm.data(), pcm.size()));

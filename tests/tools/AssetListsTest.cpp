@@ -18,12 +18,6 @@
 
 namespace {
 
-bool Embedded(const char* type, const char* name)
-{
-    size_t size = 0;
-    return LockResourceData(name, type, &size) != nullptr;
-}
-
 // Start-up as the program entry runs it: the master textures, the loading
 // picture, the remaining lists, then the loading picture released.
 class AssetLists : public ::testing::Test {
@@ -63,7 +57,7 @@ protected:
 
 } // namespace
 
-TEST_F(AssetLists, TexturesTakeTheirSlotsInListOrder)
+TEST_F(AssetLists, HandlesTakeTheirSlotsInListOrder)
 {
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(g_texDigits[i], i);
@@ -71,35 +65,15 @@ TEST_F(AssetLists, TexturesTakeTheirSlotsInListOrder)
     }
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(g_texExplosion[i], 20 + i);
-    EXPECT_EQ(g_texHud101, 36);
-    EXPECT_EQ(g_texHud231, 72);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(g_texResultLabels[i], 73 + i);
-    EXPECT_EQ(g_texIconSmall, 82);
-    EXPECT_EQ(loadingSlot, 83);
-    EXPECT_EQ(g_texSkybox2[0], 84);
-    EXPECT_EQ(g_texMuzzleFlash, 99);
-    EXPECT_EQ(loading, -1);
-}
-
-TEST_F(AssetLists, SoundsTakeTheirSlotsInListOrder)
-{
-    if (!Embedded("SE", "#105"))
-        GTEST_SKIP() << "no sound effects are embedded in this build";
-    EXPECT_EQ(g_seEnemyExplode, 0);
-    EXPECT_EQ(g_seWarningTone, 47);
-    EXPECT_EQ(g_seWarningTone2, 48); // the same resource a second time
-    EXPECT_EQ(g_seScoreItem, 55);
-    EXPECT_EQ(g_bgmTitle, 56);
-}
-
-TEST_F(AssetLists, MeshesTakeTheirSlotsInListOrder)
-{
-    if (!Embedded("MODEL", "#101"))
-        GTEST_SKIP() << "no meshes are embedded in this build";
-    EXPECT_EQ(g_modelPlayer, 0);
-    EXPECT_EQ(g_model121, 7);
-    EXPECT_EQ(g_modelSection, 9);
+    const std::pair<int, int> slots[] = {
+        {g_texHud101, 36}, {g_texHud231, 72}, {g_texIconSmall, 82}, {loadingSlot, 83}, {g_texSkybox2[0], 84},
+        {g_texMuzzleFlash, 99}, {loading, -1},
+        {g_seEnemyExplode, 0}, {g_seWarningTone, 47}, {g_seWarningTone2, 48}, // the same resource a second time
+        {g_seScoreItem, 55}, {g_bgmTitle, 56}, {g_modelPlayer, 0}, {g_model121, 7}, {g_modelSection, 9}};
+    for (size_t i = 0; i < std::size(slots); ++i)
+        EXPECT_EQ(slots[i].first, slots[i].second) << "row " << i;
 }
 
 TEST_F(AssetLists, LogsEachListAndLoadsWithinASecond)
