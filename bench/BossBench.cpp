@@ -6,20 +6,18 @@
 // meshes (run with LP_NUM_THREADS=2, as the goal assumes).
 #include "actors/enemies/DanmakuBoss.h"
 #include "actors/enemies/DanmakuEmitter.h"
+#include "bench/GameAssets.h"
 #include "engine/AssetLists.h"
 #include "game/FramePass.h"
 #include "game/Scenes.h"
 #include "platform/sdl/GlGraphicsDevice.h"
 #include "tests/common/TestWorld.h"
-#include "tests/engine/GraphicsTestResources.h"
-#include "tools/assetgen/MemorySink.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <list>
 #include <string>
 
 namespace {
@@ -67,28 +65,6 @@ void BM_DanmakuBossFrame(benchmark::State& state)
     scene.Report(state);
 }
 BENCHMARK(BM_DanmakuBossFrame)->Arg(3)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-// The asset generator's pictures and meshes, stored as the program stores them.
-class GameAssets {
-public:
-    GameAssets()
-    {
-        MemorySink sink;
-        GeneratePictures(sink);
-        GenerateMeshes(sink);
-        for (auto& [key, bytes] : sink.resources) {
-            const size_t space = key.find(' ');
-            const std::string& type = names.emplace_back(key.substr(0, space));
-            const std::string& name = names.emplace_back(key.substr(space + 1));
-            if (type != "ICON")
-                resources.Add(type.c_str(), name.c_str(), bytes);
-        }
-    }
-
-private:
-    std::list<std::string> names;
-    GraphicsTestResources resources;
-};
 
 void BM_GlDanmakuBossFrame(benchmark::State& state)
 {

@@ -297,6 +297,17 @@ void GraphicsSystem::DrawMesh(int mesh, const Matrix& world)
     model->Draw();
 }
 
+void GraphicsSystem::DrawMeshCopies(int mesh, int set, std::span<const int> shown, const Matrix& world)
+{
+    CModel* model = FindMesh(mesh);
+    if (!model)
+        return;
+    SetBlendMode(0);
+    SetZBuffer(1);
+    SetWorldTransform(world);
+    model->DrawCopies(set, shown);
+}
+
 void GraphicsSystem::DrawMeshAlpha(int mesh, const Matrix& world, float alpha)
 {
     CModel* model = FindMesh(mesh);
