@@ -192,8 +192,6 @@ void CLandScape::DrawTiles(const Matrix& ground)
 
 void CLandScape::DrawBlock(const Block& block, int ox, int oy, const Vec3& camera, const Matrix& ground)
 {
-    const int cx = static_cast<int>(position.x);
-    const int cy = static_cast<int>(position.y);
     const Matrix world = MatrixMultiply(
         MatrixTranslation(static_cast<float>(ox) - position.x, static_cast<float>(oy) - position.y, groundOffset.z),
         ground);
@@ -203,7 +201,7 @@ void CLandScape::DrawBlock(const Block& block, int ox, int oy, const Vec3& camer
             const int x = ox + part.cells[i][0];
             const int y = oy + part.cells[i][1];
             const Vec3 p{static_cast<float>(x) - position.x, static_cast<float>(y) - position.y, groundOffset.z};
-            if (std::abs(x - cx) <= kReach && std::abs(y - cy) <= kReach && InCone(camera, p))
+            if (InReach(x, y) && InCone(camera, p))
                 shown.push_back(static_cast<int>(i));
         }
         if (!shown.empty())
@@ -211,33 +209,41 @@ void CLandScape::DrawBlock(const Block& block, int ox, int oy, const Vec3& camer
     }
 }
 
+bool CLandScape::InReach(int x, int y) const
+{
+    return std::abs(x - static_cast<int>(position.x)) <= kReach && std::abs(y - static_cast<int>(position.y)) <= kReach;
+}
+
 void CLandScape::BuildBlocks()
 {
-    for (int y0 = 0; y0 < gridHeight; y0 += kBlock) {
-        for (int x0 = 0; x0 < gridWidth; x0 += kBlock) {
-            Block block{x0, y0, std::min(kBlock, gridWidth - x0), std::min(kBlock, gridHeight - y0), {}};
-            for (int y = 0; y < block.height; ++y) {
-                for (int x = 0; x < block.width; ++x) {
-                    const int v = Cell(x0 + x, y0 + y);
-                    if (v == 0 || digitModels[v] == -1)
-                        continue;
-                    auto part = std::find_if(block.parts.begin(), block.parts.end(),
-                                             [&](const BlockPart& each) { return each.model == digitModels[v]; });
-                    if (part == block.parts.end())
-                        part = block.parts.insert(part, BlockPart{digitModels[v], -1, {}});
-                    part->cells.push_back({x, y});
-                }
-            }
-            for (BlockPart& part : block.parts) {
-                std::vector<Vec3> offsets;
-                for (const auto& [x, y] : part.cells)
-                    offsets.push_back({static_cast<float>(x), static_cast<float>(y), 0.0f});
-                part.copies = g_graphics->AddMeshCopies(part.model, offsets);
-            }
-            blocks.push_back(std::move(block));
+    for (int y = 0; y < gridHeight; y += kBlock)
+        for (int x = 0; x < gridWidth; x += kBlock)
+            blocks.push_back(MakeBlock(x, y));
+    blocksBuilt = true;
+}
+
+CLandScape::Block CLandScape::MakeBlock(int x0, int y0) const
+{
+    Block block{x0, y0, std::min(kBlock, gridWidth - x0), std::min(kBlock, gridHeight - y0), {}};
+    for (int y = 0; y < block.height; ++y) {
+        for (int x = 0; x < block.width; ++x) {
+            const int model = digitModels[Cell(x0 + x, y0 + y)];
+            if (Cell(x0 + x, y0 + y) == 0 || model == -1)
+                continue;
+            auto part = std::find_if(block.parts.begin(), block.parts.end(),
+                                     [model](const BlockPart& each) { return each.model == model; });
+            if (part == block.parts.end())
+                part = block.parts.insert(part, BlockPart{model, -1, {}});
+            part->cells.push_back({x, y});
         }
     }
-    blocksBuilt = true;
+    for (BlockPart& part : block.parts) {
+        std::vector<Vec3> offsets;
+        for (const auto& [x, y] : part.cells)
+            offsets.push_back({static_cast<float>(x), static_cast<float>(y), 0.0f});
+        part.copies = g_graphics->AddMeshCopies(part.model, offsets);
+    }
+    return block;
 }
 
 void CLandScape::DropBlocks()

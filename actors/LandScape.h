@@ -58,12 +58,15 @@ private:
     void DrawSingleModel(const Matrix& ground);
     void DrawTiles(const Matrix& ground);
     void BuildBlocks();
+    Block MakeBlock(int x0, int y0) const;
     // Forgets the blocks and releases their copies, before the cells or models change.
     void DropBlocks();
     // The block repeated with its first cell at ox, oy.
     void DrawBlock(const Block& block, int ox, int oy, const Vec3& camera, const Matrix& ground);
     // Whether the tile at p lies within the view cone around the camera direction.
     static bool InCone(const Vec3& camera, const Vec3& p);
+    // Whether the cell x, y (not wrapped) is a candidate round the scroll position.
+    bool InReach(int x, int y) const;
     void WrapPosition();
 
     std::vector<Block> blocks;
