@@ -753,7 +753,7 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
         return;
     const GlMesh& buffers = found->second;
     const GlSubset& range = buffers.subsets[subset];
-    if (range.indexCount == 0 || IsOutOfView(ToClipSpace(range), {}))
+    if (range.indexCount == 0 || IsOutOfView(ClipCorners(range)))
         return;
     ApplyMeshStates(buffers);
     gl.drawRangeElements(GL_TRIANGLES, range.lowestVertex, range.highestVertex, range.indexCount, GL_UNSIGNED_INT,
@@ -783,10 +783,22 @@ void GlGraphicsDevice::GatherCopiesInView(const GlMesh& mesh, int subset, std::s
     const GlSubset& one = mesh.copySubsets[subset];
     if (one.indexCount == 0)
         return;
-    const ClipBox box = ToClipSpace(one);
+    const std::array<Vec4, 8> corners = ClipCorners(one);
+    // How far the corners move for a step along x, y and z of the world.
+    const std::array<Vec4, 3> steps =
+        ToClip(std::array<Vec4, 3>{{{1.0f, 0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f, 0.0f}}});
     int previous = -2;
     for (int copy : shown) {
-        if (copy < 0 || static_cast<size_t>(copy) >= mesh.offsets.size() || IsOutOfView(box, mesh.offsets[copy]))
+        if (copy < 0 || static_cast<size_t>(copy) >= mesh.offsets.size())
+            continue;
+        const Vec3& o = mesh.offsets[copy];
+        std::array<Vec4, 8> moved = corners;
+        for (Vec4& c : moved)
+            c = {c.x + steps[0].x * o.x + steps[1].x * o.y + steps[2].x * o.z,
+                 c.y + steps[0].y * o.x + steps[1].y * o.y + steps[2].y * o.z,
+                 c.z + steps[0].z * o.x + steps[1].z * o.y + steps[2].z * o.z,
+                 c.w + steps[0].w * o.x + steps[1].w * o.y + steps[2].w * o.z};
+        if (IsOutOfView(moved))
             continue;
         if (copy == previous + 1) {
             runCounts.back() += one.indexCount;
@@ -819,28 +831,29 @@ void GlGraphicsDevice::ApplyMeshStates(const GlMesh& mesh)
     cache.CurrentColorWhite();
 }
 
-GlGraphicsDevice::ClipBox GlGraphicsDevice::ToClipSpace(const GlSubset& subset) const
+std::array<Vec4, 8> GlGraphicsDevice::ClipCorners(const GlSubset& subset) const
 {
-    const Matrix glProjection = GlProjection(projection, viewport.width, viewport.height);
-    const auto toClip = [&](const Vec4& p) { return Transform(Transform(Transform(p, world), view), glProjection); };
-    ClipBox box;
+    std::array<Vec4, 8> corners;
     for (int corner = 0; corner < 8; ++corner)
-        box.corners[corner] = toClip({corner & 1 ? subset.high.x : subset.low.x, corner & 2 ? subset.high.y : subset.low.y,
-                                      corner & 4 ? subset.high.z : subset.low.z, 1.0f});
-    box.steps = {toClip({1.0f, 0.0f, 0.0f, 0.0f}), toClip({0.0f, 1.0f, 0.0f, 0.0f}), toClip({0.0f, 0.0f, 1.0f, 0.0f})};
-    return box;
+        corners[corner] = {corner & 1 ? subset.high.x : subset.low.x, corner & 2 ? subset.high.y : subset.low.y,
+                           corner & 4 ? subset.high.z : subset.low.z, 1.0f};
+    return ToClip(corners);
 }
 
-bool GlGraphicsDevice::IsOutOfView(const ClipBox& box, const Vec3& offset)
+template <size_t N>
+std::array<Vec4, N> GlGraphicsDevice::ToClip(std::array<Vec4, N> points) const
 {
-    const std::array<Vec4, 3>& s = box.steps;
+    const Matrix glProjection = GlProjection(projection, viewport.width, viewport.height);
+    for (Vec4& p : points)
+        p = Transform(Transform(Transform(p, world), view), glProjection);
+    return points;
+}
+
+bool GlGraphicsDevice::IsOutOfView(const std::array<Vec4, 8>& corners)
+{
     // Side i keeps the points where sign[i] × coordinate[i / 2] + w ≥ 0.
     bool beyond[6] = {true, true, true, true, true, true};
-    for (const Vec4& corner : box.corners) {
-        const Vec4 c{corner.x + s[0].x * offset.x + s[1].x * offset.y + s[2].x * offset.z,
-                     corner.y + s[0].y * offset.x + s[1].y * offset.y + s[2].y * offset.z,
-                     corner.z + s[0].z * offset.x + s[1].z * offset.y + s[2].z * offset.z,
-                     corner.w + s[0].w * offset.x + s[1].w * offset.y + s[2].w * offset.z};
+    for (const Vec4& c : corners) {
         const float coordinates[3] = {c.x, c.y, c.z};
         for (int side = 0; side < 6; ++side) {
             const float a = side % 2 == 0 ? coordinates[side / 2] : -coordinates[side / 2];

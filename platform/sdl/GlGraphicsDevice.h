@@ -116,13 +116,6 @@ private:
         std::vector<Vec3> offsets;
     };
 
-    // A box in clip space: its corners, and how far they move for a unit
-    // step along x, y and z of the world.
-    struct ClipBox {
-        std::array<Vec4, 8> corners;
-        std::array<Vec4, 3> steps;
-    };
-
     // One vertex as GL reads it: homogeneous position, RGBA bytes, texture coordinates.
     struct DrawVertex {
         float x, y, z, w;
@@ -145,12 +138,16 @@ private:
     void ApplyScissor(const std::array<int, 4>& box);
     static std::vector<GlSubset> SubsetsOf(const MeshGeometry& geometry);
     void ApplyMeshStates(const GlMesh& mesh);
-    ClipBox ToClipSpace(const GlSubset& subset) const;
-    // True when the box moved by offset lies wholly beyond one side of the
+    // The corners of the subset's box in GL's clip space.
+    std::array<Vec4, 8> ClipCorners(const GlSubset& subset) const;
+    // The points through the world, the view and GL's projection.
+    template <size_t N>
+    std::array<Vec4, N> ToClip(std::array<Vec4, N> points) const;
+    // True when the box of the corners lies wholly beyond one side of the
     // clip volume, by more than rounding could explain: GL would clip every
     // triangle away, after transforming and lighting every vertex on the
     // calling thread.
-    static bool IsOutOfView(const ClipBox& box, const Vec3& offset);
+    static bool IsOutOfView(const std::array<Vec4, 8>& corners);
     // The copies in view as runs of consecutive copies: index counts and starts.
     void GatherCopiesInView(const GlMesh& mesh, int subset, std::span<const int> shown);
     bool BlendsBySourceAlpha() const;
