@@ -6,11 +6,9 @@
 // meshes (run with LP_NUM_THREADS=2, as the goal assumes).
 #include "actors/enemies/DanmakuBoss.h"
 #include "actors/enemies/DanmakuEmitter.h"
-#include "bench/GameAssets.h"
-#include "engine/AssetLists.h"
+#include "bench/GlGame.h"
 #include "game/FramePass.h"
 #include "game/Scenes.h"
-#include "platform/sdl/GlGraphicsDevice.h"
 #include "tests/common/TestWorld.h"
 
 #include <benchmark/benchmark.h>
@@ -68,18 +66,13 @@ BENCHMARK(BM_DanmakuBossFrame)->Arg(3)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_GlDanmakuBossFrame(benchmark::State& state)
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    SdlWindow window;
-    if (!window.Create("bench", 640, 480)) {
+    GlGame gl;
+    if (!gl.ready) {
         state.SkipWithError("no OpenGL context");
         return;
     }
-    GlGraphicsDevice device{window};
-    GameAssets assets;
-    DanmakuScene scene(static_cast<int>(state.range(0)), &device);
-    LoadMasterTextures();
-    LoadMoreTextures();
-    LoadMasterModels();
+    DanmakuScene scene(static_cast<int>(state.range(0)), &gl.device);
+    GlGame::LoadAssets();
     double worst = 0.0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

@@ -4,11 +4,9 @@
 // scene, the first waves); arg 1, stage 1. Run with LP_NUM_THREADS=2: the
 // counters give the CPU time of the whole process a frame (Mesa's drawing
 // threads included) and the share of frames over 20 ms, stage against stage.
-#include "bench/GameAssets.h"
-#include "engine/AssetLists.h"
+#include "bench/GlGame.h"
 #include "game/FramePass.h"
 #include "game/Scenes.h"
-#include "platform/sdl/GlGraphicsDevice.h"
 #include "tests/common/TestWorld.h"
 
 #include <benchmark/benchmark.h>
@@ -34,19 +32,14 @@ double ProcessCpuSeconds()
 
 void BM_GlStageFrames(benchmark::State& state)
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    SdlWindow window;
-    if (!window.Create("bench", 640, 480)) {
+    GlGame gl;
+    if (!gl.ready) {
         state.SkipWithError("no OpenGL context");
         return;
     }
-    GlGraphicsDevice device{window};
-    GameAssets assets;
-    TestWorld world(&device);
+    TestWorld world(&gl.device);
     world.ListTransforms();
-    LoadMasterTextures();
-    LoadMoreTextures();
-    LoadMasterModels();
+    GlGame::LoadAssets();
     SetScene(static_cast<int>(state.range(0)), -1);
     int slow = 0;
     const double before = ProcessCpuSeconds();

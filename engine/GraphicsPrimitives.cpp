@@ -288,24 +288,25 @@ void GraphicsSystem::BlitTexture(const TextureHolder& holder, int x, int y, int 
 
 void GraphicsSystem::DrawMesh(int mesh, const Matrix& world)
 {
-    CModel* model = FindMesh(mesh);
-    if (!model)
-        return;
-    SetBlendMode(0);
-    SetZBuffer(1);
-    SetWorldTransform(world);
-    model->Draw();
+    if (CModel* model = PrepareMesh(mesh, world))
+        model->Draw();
 }
 
 void GraphicsSystem::DrawMeshCopies(int mesh, int set, std::span<const int> shown, const Matrix& world)
 {
+    if (CModel* model = PrepareMesh(mesh, world))
+        model->DrawCopies(set, shown);
+}
+
+CModel* GraphicsSystem::PrepareMesh(int mesh, const Matrix& world)
+{
     CModel* model = FindMesh(mesh);
     if (!model)
-        return;
+        return nullptr;
     SetBlendMode(0);
     SetZBuffer(1);
     SetWorldTransform(world);
-    model->DrawCopies(set, shown);
+    return model;
 }
 
 void GraphicsSystem::DrawMeshAlpha(int mesh, const Matrix& world, float alpha)

@@ -152,6 +152,8 @@ private:
                      uint32_t color);
     const TextureHolder* FindTexture(int handle) const;
     CModel* FindMesh(int handle) const;
+    // The mesh in the slot with the states of an opaque mesh draw set; null for none.
+    CModel* PrepareMesh(int mesh, const Matrix& world);
     void InitRenderStates();
 
     std::array<ColorVertex, 4> scratchVertices{};

@@ -1,12 +1,16 @@
-// The asset generator's pictures, meshes and ground grids, stored as the
-// program stores them (the grids plain, the rest scrambled), registered for
-// the benchmarks that draw with the game's own assets.
+// What the benchmarks that draw whole frames with the game's own assets
+// share: the asset generator's pictures, meshes and ground grids, stored as
+// the program stores them (the grids plain, the rest scrambled), and an
+// offscreen window with the OpenGL device.
 #pragma once
 
+#include "engine/AssetLists.h"
 #include "platform/Resources.h"
+#include "platform/sdl/GlGraphicsDevice.h"
 #include "tests/engine/GraphicsTestResources.h"
 #include "tools/assetgen/MemorySink.h"
 
+#include <cstdlib>
 #include <list>
 #include <string>
 #include <vector>
@@ -35,4 +39,28 @@ private:
     std::list<std::string> names;
     std::vector<EmbeddedResource> grids;
     GraphicsTestResources resources;
+};
+
+class GlGame {
+public:
+    GlGame()
+    {
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        ready = window.Create("bench", 640, 480);
+    }
+
+    // Into the graphics manager of a world made since.
+    static void LoadAssets()
+    {
+        LoadMasterTextures();
+        LoadMoreTextures();
+        LoadMasterModels();
+    }
+
+    bool ready = false;
+    SdlWindow window;
+    GlGraphicsDevice device{window};
+
+private:
+    GameAssets assets;
 };
