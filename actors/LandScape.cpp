@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -14,11 +15,20 @@ enum OwnedModel { kModel111, kModel112, kModel116, kModel115 = 4, kModel118 = 6 
 
 // Tiles this many cells either way of the scroll position are candidates.
 constexpr int kReach = 60;
+// Cells a side of the blocks whose tiles draw together.
+constexpr int kBlock = 10;
 constexpr float kConeDistance = 20.0f;
 constexpr double kConeAngle = 0.785398;
 constexpr float kTileDepth = 10.0f;
 
-int Wrap(int v, int size) { return ((v % size) + size) % size; }
+int FloorDiv(int a, int b) { return a / b - (a % b < 0 ? 1 : 0); }
+
+// The repeats k of a span of cells [first, first + extent), repeated every
+// size cells, that reach the candidates round the centre c.
+std::array<int, 2> RepeatsInReach(int first, int extent, int size, int c)
+{
+    return {-FloorDiv(first + extent - 1 - (c - kReach), size), FloorDiv(c + kReach - first, size)};
+}
 
 // Brings a scroll offset back into [0, size] by whole grid sizes.
 float WrapOffset(float v, float size)
@@ -46,6 +56,7 @@ CLandScape::~CLandScape() = default;
 
 void CLandScape::SetupScene(int id, int width, int height)
 {
+    DropBlocks();
     gridWidth = std::clamp(width, 0, kMaxGrid);
     gridHeight = std::clamp(height, 0, kMaxGrid);
     ReleaseModels();
@@ -105,6 +116,7 @@ void CLandScape::SetupScene(int id, int width, int height)
 // Line ends (CR and LF) are skipped; cells past the end of the text stay empty.
 void CLandScape::LoadMapGrid(const char* name)
 {
+    DropBlocks();
     size_t size = 0;
     const unsigned char* text = LockResourceData(name, "MAP", &size);
     size_t read = 0;
@@ -120,6 +132,7 @@ void CLandScape::LoadMapGrid(const char* name)
 
 void CLandScape::Clear()
 {
+    DropBlocks();
     for (int x = 0; x < gridWidth; ++x)
         std::fill_n(cells + x * kMaxGrid, gridHeight, 0);
     std::fill(std::begin(digitModels), std::end(digitModels), -1);
@@ -128,6 +141,7 @@ void CLandScape::Clear()
 
 void CLandScape::ReleaseModels()
 {
+    DropBlocks();
     for (int& model : ownedModels)
         g_graphics->ReleaseMesh(&model);
 }
@@ -154,6 +168,8 @@ void CLandScape::DrawSingleModel(const Matrix& ground)
 
 void CLandScape::DrawTiles(const Matrix& ground)
 {
+    if (!blocksBuilt)
+        BuildBlocks();
     const int cx = static_cast<int>(position.x);
     const int cy = static_cast<int>(position.y);
     Matrix groundInverse;
@@ -163,19 +179,80 @@ void CLandScape::DrawTiles(const Matrix& ground)
     g_graphics->SetCulling(1);
     g_graphics->SetFog(1);
     g_graphics->SetCameraMode(45);
-    for (int y = cy + kReach; y >= cy - kReach; --y) {
-        const int gy = Wrap(y, gridHeight);
-        for (int x = cx - kReach; x <= cx + kReach; ++x) {
-            const int v = Cell(Wrap(x, gridWidth), gy);
-            if (v == 0)
-                continue;
-            const Vec3 p{static_cast<float>(x) - position.x, static_cast<float>(y) - position.y, groundOffset.z};
-            if (InCone(camera, p))
-                g_graphics->DrawMesh(digitModels[v], MatrixMultiply(MatrixTranslation(p.x, p.y, p.z), ground));
-        }
+    for (const Block& block : blocks) {
+        const auto [firstRow, lastRow] = RepeatsInReach(block.y, block.height, gridHeight, cy);
+        const auto [firstColumn, lastColumn] = RepeatsInReach(block.x, block.width, gridWidth, cx);
+        for (int row = firstRow; row <= lastRow; ++row)
+            for (int column = firstColumn; column <= lastColumn; ++column)
+                DrawBlock(block, block.x + column * gridWidth, block.y + row * gridHeight, camera, ground);
     }
     if (!singleModelMode)
         WrapPosition();
+}
+
+void CLandScape::DrawBlock(const Block& block, int ox, int oy, const Vec3& camera, const Matrix& ground)
+{
+    const Matrix world = MatrixMultiply(
+        MatrixTranslation(static_cast<float>(ox) - position.x, static_cast<float>(oy) - position.y, groundOffset.z),
+        ground);
+    for (const BlockPart& part : block.parts) {
+        shown.clear();
+        for (size_t i = 0; i < part.cells.size(); ++i) {
+            const int x = ox + part.cells[i][0];
+            const int y = oy + part.cells[i][1];
+            const Vec3 p{static_cast<float>(x) - position.x, static_cast<float>(y) - position.y, groundOffset.z};
+            if (InReach(x, y) && InCone(camera, p))
+                shown.push_back(static_cast<int>(i));
+        }
+        if (!shown.empty())
+            g_graphics->DrawMeshCopies(part.model, part.copies, shown, world);
+    }
+}
+
+bool CLandScape::InReach(int x, int y) const
+{
+    return std::abs(x - static_cast<int>(position.x)) <= kReach && std::abs(y - static_cast<int>(position.y)) <= kReach;
+}
+
+void CLandScape::BuildBlocks()
+{
+    for (int y = 0; y < gridHeight; y += kBlock)
+        for (int x = 0; x < gridWidth; x += kBlock)
+            blocks.push_back(MakeBlock(x, y));
+    blocksBuilt = true;
+}
+
+CLandScape::Block CLandScape::MakeBlock(int x0, int y0) const
+{
+    Block block{x0, y0, std::min(kBlock, gridWidth - x0), std::min(kBlock, gridHeight - y0), {}};
+    for (int y = 0; y < block.height; ++y) {
+        for (int x = 0; x < block.width; ++x) {
+            const int model = digitModels[Cell(x0 + x, y0 + y)];
+            if (Cell(x0 + x, y0 + y) == 0 || model == -1)
+                continue;
+            auto part = std::find_if(block.parts.begin(), block.parts.end(),
+                                     [model](const BlockPart& each) { return each.model == model; });
+            if (part == block.parts.end())
+                part = block.parts.insert(part, BlockPart{model, -1, {}});
+            part->cells.push_back({x, y});
+        }
+    }
+    for (BlockPart& part : block.parts) {
+        std::vector<Vec3> offsets;
+        for (const auto& [x, y] : part.cells)
+            offsets.push_back({static_cast<float>(x), static_cast<float>(y), 0.0f});
+        part.copies = g_graphics->AddMeshCopies(part.model, offsets);
+    }
+    return block;
+}
+
+void CLandScape::DropBlocks()
+{
+    for (const Block& block : blocks)
+        for (const BlockPart& part : block.parts)
+            g_graphics->ReleaseMeshCopies(part.model);
+    blocks.clear();
+    blocksBuilt = false;
 }
 
 // The tile is pulled toward the camera direction by at most 20 units; it is

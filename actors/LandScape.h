@@ -6,7 +6,9 @@
 
 #include "engine/Sprite.h"
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 class CLandScape : public CSprite {
 public:
@@ -40,9 +42,34 @@ public:
     int ownedModels[7];
 
 private:
+    // The cells of one model in a block, in the order of that model's copies there.
+    struct BlockPart {
+        int model = -1;
+        int copies = -1;
+        std::vector<std::array<int, 2>> cells;
+    };
+    // A block of the grid, its first cell and size: the tiles of each of its
+    // parts draw together, since the grid stays as it is through a scene.
+    struct Block {
+        int x = 0, y = 0, width = 0, height = 0;
+        std::vector<BlockPart> parts;
+    };
+
     void DrawSingleModel(const Matrix& ground);
     void DrawTiles(const Matrix& ground);
+    void BuildBlocks();
+    Block MakeBlock(int x0, int y0) const;
+    // Forgets the blocks and releases their copies, before the cells or models change.
+    void DropBlocks();
+    // The block repeated with its first cell at ox, oy.
+    void DrawBlock(const Block& block, int ox, int oy, const Vec3& camera, const Matrix& ground);
     // Whether the tile at p lies within the view cone around the camera direction.
     static bool InCone(const Vec3& camera, const Vec3& p);
+    // Whether the cell x, y (not wrapped) is a candidate round the scroll position.
+    bool InReach(int x, int y) const;
     void WrapPosition();
+
+    std::vector<Block> blocks;
+    bool blocksBuilt = false;
+    std::vector<int> shown;
 };

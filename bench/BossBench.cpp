@@ -6,20 +6,16 @@
 // meshes (run with LP_NUM_THREADS=2, as the goal assumes).
 #include "actors/enemies/DanmakuBoss.h"
 #include "actors/enemies/DanmakuEmitter.h"
-#include "engine/AssetLists.h"
+#include "bench/GlGame.h"
 #include "game/FramePass.h"
 #include "game/Scenes.h"
-#include "platform/sdl/GlGraphicsDevice.h"
 #include "tests/common/TestWorld.h"
-#include "tests/engine/GraphicsTestResources.h"
-#include "tools/assetgen/MemorySink.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <list>
 #include <string>
 
 namespace {
@@ -68,42 +64,15 @@ void BM_DanmakuBossFrame(benchmark::State& state)
 }
 BENCHMARK(BM_DanmakuBossFrame)->Arg(3)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// The asset generator's pictures and meshes, stored as the program stores them.
-class GameAssets {
-public:
-    GameAssets()
-    {
-        MemorySink sink;
-        GeneratePictures(sink);
-        GenerateMeshes(sink);
-        for (auto& [key, bytes] : sink.resources) {
-            const size_t space = key.find(' ');
-            const std::string& type = names.emplace_back(key.substr(0, space));
-            const std::string& name = names.emplace_back(key.substr(space + 1));
-            if (type != "ICON")
-                resources.Add(type.c_str(), name.c_str(), bytes);
-        }
-    }
-
-private:
-    std::list<std::string> names;
-    GraphicsTestResources resources;
-};
-
 void BM_GlDanmakuBossFrame(benchmark::State& state)
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    SdlWindow window;
-    if (!window.Create("bench", 640, 480)) {
+    GlGame gl;
+    if (!gl.ready) {
         state.SkipWithError("no OpenGL context");
         return;
     }
-    GlGraphicsDevice device{window};
-    GameAssets assets;
-    DanmakuScene scene(static_cast<int>(state.range(0)), &device);
-    LoadMasterTextures();
-    LoadMoreTextures();
-    LoadMasterModels();
+    DanmakuScene scene(static_cast<int>(state.range(0)), &gl.device);
+    GlGame::LoadAssets();
     double worst = 0.0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

@@ -309,6 +309,12 @@ void GraphicsSystem::DrawMeshUntextured(int mesh, const Matrix& world)
         model->DrawUntextured();
 }
 
+void GraphicsSystem::DrawMeshCopies(int mesh, int set, std::span<const int> shown, const Matrix& world)
+{
+    if (CModel* model = PrepareOpaqueMesh(mesh, world))
+        model->DrawCopies(set, shown);
+}
+
 void GraphicsSystem::DrawMeshAlpha(int mesh, const Matrix& world, float alpha)
 {
     CModel* model = FindMesh(mesh);

@@ -121,6 +121,18 @@ const TextureHolder* GraphicsSystem::FindTexture(int handle) const
 
 CModel* GraphicsSystem::FindMesh(int handle) const { return FindSlot(meshes, handle); }
 
+int GraphicsSystem::AddMeshCopies(int mesh, std::span<const Vec3> offsets)
+{
+    CModel* model = FindMesh(mesh);
+    return model ? model->AddCopies(offsets) : -1;
+}
+
+void GraphicsSystem::ReleaseMeshCopies(int mesh)
+{
+    if (CModel* model = FindMesh(mesh))
+        model->ReleaseCopies();
+}
+
 int GraphicsSystem::GetMeshMaterialCount(int handle) const
 {
     const CModel* model = FindMesh(handle);

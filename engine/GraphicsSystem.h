@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 struct Image;
@@ -111,6 +112,9 @@ public:
     void DrawMeshUntextured(int mesh, const Matrix& world);
     // Untextured, the materials' alpha scaled; alpha 0.0 draws additively with black materials.
     void DrawMeshAlpha(int mesh, const Matrix& world, float alpha);
+    // The listed copies of a set made by AddMeshCopies, as DrawMesh draws
+    // the mesh, all through one world matrix.
+    void DrawMeshCopies(int mesh, int set, std::span<const int> shown, const Matrix& world);
 
     // Texture and mesh slots. A load takes the next free slot from where the
     // last search ended; a full table gives -1.
@@ -118,6 +122,10 @@ public:
     void LoadMesh(int* handle, const char* name, const char* type);
     void ReleaseTexture(int* handle);
     void ReleaseMesh(int* handle);
+    // Copies of the mesh, each moved by its offset, that draw together: the
+    // set's index, or -1. The mesh keeps them until it or they are released.
+    int AddMeshCopies(int mesh, std::span<const Vec3> offsets);
+    void ReleaseMeshCopies(int mesh);
     void SetTexture(int handle);
     int GetMeshMaterialCount(int handle) const;
     int GetMeshVertexCount(int handle) const;

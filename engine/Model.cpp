@@ -12,6 +12,7 @@
 
 CModel::~CModel()
 {
+    ReleaseCopies();
     for (TextureId texture : materialTextures)
         if (texture != kNoTexture)
             device->ReleaseTexture(texture);
@@ -56,6 +57,7 @@ bool CModel::LoadFromBytes(const std::vector<unsigned char>& bytes, MeshData* ou
     mesh = device->CreateMesh(data);
     if (mesh == kNoMesh)
         return false;
+    geometry = data;
     materialCount = static_cast<unsigned int>(data.materials.size());
     for (const MeshMaterial& source : data.materials) {
         // The file's ambient colour gives way to the diffuse one.
@@ -104,6 +106,33 @@ void CModel::DrawAlpha(float alpha)
         device->SetTexture(kNoTexture);
         device->DrawMeshSubset(mesh, static_cast<int>(i));
     }
+}
+
+int CModel::AddCopies(std::span<const Vec3> offsets)
+{
+    const MeshId copies = device->CreateMeshCopies(geometry, offsets);
+    if (copies == kNoMesh)
+        return -1;
+    copySets.push_back(copies);
+    return static_cast<int>(copySets.size()) - 1;
+}
+
+void CModel::DrawCopies(int set, std::span<const int> shown)
+{
+    if (set < 0 || static_cast<size_t>(set) >= copySets.size())
+        return;
+    for (unsigned int i = 0; i < materialCount; ++i) {
+        device->SetMaterial(materials[i]);
+        device->SetTexture(materialTextures[i]);
+        device->DrawMeshCopies(copySets[set], static_cast<int>(i), shown);
+    }
+}
+
+void CModel::ReleaseCopies()
+{
+    for (MeshId copies : copySets)
+        device->ReleaseMesh(copies);
+    copySets.clear();
 }
 
 void CModel::FillBounds(const MeshData& data)

@@ -6,6 +6,7 @@
 #include "platform/GraphicsDevice.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,12 @@ public:
     // Untextured, each material's diffuse alpha scaled by alpha; exactly 0.0
     // blackens diffuse, ambient and emissive instead.
     void DrawAlpha(float alpha);
+    // A set of copies of the mesh, each moved by its offset, kept in one
+    // device buffer so that any of them draw together: its index, or -1.
+    int AddCopies(std::span<const Vec3> offsets);
+    // The listed copies of a set, each material once with its own texture.
+    void DrawCopies(int set, std::span<const int> shown);
+    void ReleaseCopies();
 
     unsigned int MaterialCount() const { return materialCount; }
     int VertexCount() const { return vertexCount; }
@@ -45,6 +52,9 @@ private:
     bool LoadFromBytes(const std::vector<unsigned char>& bytes, MeshData* data);
     void FillBounds(const MeshData& data);
 
+    // As loaded, for copies.
+    MeshGeometry geometry;
+    std::vector<MeshId> copySets;
     std::vector<Material> materials;
     std::vector<TextureId> materialTextures;
     unsigned int materialCount = 0;

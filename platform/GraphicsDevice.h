@@ -9,6 +9,7 @@
 #include "engine/VectorMath.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Untransformed vertex: world position through the world, view and projection
@@ -156,6 +157,13 @@ public:
     virtual void ReleaseMesh(MeshId mesh) = 0;
     // Draws one subset with the current material and texture.
     virtual void DrawMeshSubset(MeshId mesh, int subset) = 0;
+    // Copies of a mesh, each moved by its offset, in one buffer: any of them
+    // are then drawn together, with one world matrix. Released as a mesh;
+    // kNoMesh on failure.
+    virtual MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) = 0;
+    // Draws one subset of the listed copies (ascending indices into the
+    // offsets) with the current material and texture.
+    virtual void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) = 0;
 
     // The whole render target (not moved by the present offset) as RGB bytes,
     // row 0 at the top; false when there is nothing to read.

@@ -29,6 +29,11 @@ MeshId NullGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
     return ++lastId;
 }
 
+MeshId NullGraphicsDevice::CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets)
+{
+    return offsets.empty() ? kNoMesh : NullGraphicsDevice::CreateMesh(geometry);
+}
+
 bool NullGraphicsDevice::ReadBackBuffer(std::vector<unsigned char>* rgb, int* outWidth, int* outHeight)
 {
     if (width <= 0 || height <= 0)

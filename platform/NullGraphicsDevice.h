@@ -47,6 +47,8 @@ public:
     MeshId CreateMesh(const MeshGeometry& geometry) override;
     void ReleaseMesh(MeshId) override {}
     void DrawMeshSubset(MeshId, int) override {}
+    MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) override;
+    void DrawMeshCopies(MeshId, int, std::span<const int>) override {}
 
     bool ReadBackBuffer(std::vector<unsigned char>* rgb, int* width, int* height) override;
 

@@ -279,3 +279,22 @@ void RecordingGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
     draw.subset = subset;
     draw.state = state;
 }
+
+MeshId RecordingGraphicsDevice::CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets)
+{
+    Record("CreateMeshCopies " + std::to_string(offsets.size()));
+    const MeshId copies = NullGraphicsDevice::CreateMeshCopies(geometry, offsets);
+    copyOffsets[copies].assign(offsets.begin(), offsets.end());
+    return copies;
+}
+
+void RecordingGraphicsDevice::DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown)
+{
+    Record("DrawMeshCopies " + std::to_string(copies) + " " + std::to_string(subset) + " " +
+           std::to_string(shown.size()));
+    RecordedDraw& draw = draws.emplace_back();
+    draw.mesh = copies;
+    draw.subset = subset;
+    draw.copies.assign(shown.begin(), shown.end());
+    draw.state = state;
+}

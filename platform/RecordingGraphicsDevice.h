@@ -5,6 +5,7 @@
 
 #include "platform/NullGraphicsDevice.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,7 @@ struct RecordedDraw {
     std::vector<ScreenVertex> screenVertices;  // a ScreenVertex draw
     MeshId mesh = kNoMesh;                     // a mesh subset
     int subset = -1;
+    std::vector<int> copies;                   // of mesh copies, those drawn
     RecordedState state;
 };
 
@@ -48,6 +50,8 @@ public:
     bool opens = true;
     // The pixels of the last texture created.
     std::vector<uint32_t> lastTexturePixels;
+    // The offsets each set of mesh copies was created with.
+    std::map<MeshId, std::vector<Vec3>> copyOffsets;
 
     // Calls whose text starts with prefix.
     int CountCalls(std::string_view prefix) const;
@@ -95,6 +99,8 @@ public:
     MeshId CreateMesh(const MeshGeometry& geometry) override;
     void ReleaseMesh(MeshId mesh) override;
     void DrawMeshSubset(MeshId mesh, int subset) override;
+    MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) override;
+    void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) override;
 
 private:
     void Record(std::string text);

@@ -136,6 +136,28 @@ bool IsValidMesh(const MeshGeometry& geometry)
     return true;
 }
 
+// The geometry once per offset, moved by it; each subset holds its triangles
+// of every copy, copy after copy.
+MeshGeometry CopiesOf(const MeshGeometry& geometry, std::span<const Vec3> offsets)
+{
+    MeshGeometry copies;
+    for (const Vec3& offset : offsets)
+        for (MeshBufferVertex vertex : geometry.vertices) {
+            vertex.position = {vertex.position.x + offset.x, vertex.position.y + offset.y, vertex.position.z + offset.z};
+            copies.vertices.push_back(vertex);
+        }
+    const auto copyCount = static_cast<int>(offsets.size());
+    const auto vertexCount = static_cast<uint32_t>(geometry.vertices.size());
+    for (const MeshBufferSubset& subset : geometry.subsets) {
+        copies.subsets.push_back({static_cast<int>(copies.indices.size() / 3), subset.triangleCount * copyCount});
+        const auto first = geometry.indices.begin() + static_cast<std::ptrdiff_t>(subset.firstTriangle) * 3;
+        for (uint32_t copy = 0; copy < static_cast<uint32_t>(copyCount); ++copy)
+            for (auto index = first; index != first + static_cast<std::ptrdiff_t>(subset.triangleCount) * 3; ++index)
+                copies.indices.push_back(*index + copy * vertexCount);
+    }
+    return copies;
+}
+
 // Displays are called 60 Hz at 59.94 and at 60.
 bool RunsAtAbout60Hz(int refreshRate) { return refreshRate >= 59 && refreshRate <= 61; }
 
@@ -174,7 +196,8 @@ bool GlGraphicsDevice::GlFunctions::Load()
            LoadEntry(&deleteBuffers, "glDeleteBuffers", "glDeleteBuffersARB") &&
            LoadEntry(&bindBuffer, "glBindBuffer", "glBindBufferARB") &&
            LoadEntry(&bufferData, "glBufferData", "glBufferDataARB") &&
-           LoadEntry(&drawRangeElements, "glDrawRangeElements", "glDrawRangeElementsEXT");
+           LoadEntry(&drawRangeElements, "glDrawRangeElements", "glDrawRangeElementsEXT") &&
+           LoadEntry(&multiDrawElements, "glMultiDrawElements", "glMultiDrawElementsEXT");
 }
 
 GlGraphicsDevice::GlGraphicsDevice(SdlWindow& window) : window(window) {}
@@ -653,11 +676,9 @@ void GlGraphicsDevice::DrawConverted(PrimitiveType type, int primitiveCount)
     cache.ArraysDrawn(false, true);
 }
 
-MeshId GlGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
+std::vector<GlGraphicsDevice::GlSubset> GlGraphicsDevice::SubsetsOf(const MeshGeometry& geometry)
 {
-    if (!context || !IsValidMesh(geometry))
-        return kNoMesh;
-    GlMesh mesh;
+    std::vector<GlSubset> subsets;
     for (const MeshBufferSubset& subset : geometry.subsets) {
         GlSubset range;
         range.firstIndex = static_cast<size_t>(subset.firstTriangle) * 3;
@@ -674,8 +695,17 @@ MeshId GlGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
             range.low = {std::min(range.low.x, p.x), std::min(range.low.y, p.y), std::min(range.low.z, p.z)};
             range.high = {std::max(range.high.x, p.x), std::max(range.high.y, p.y), std::max(range.high.z, p.z)};
         }
-        mesh.subsets.push_back(range);
+        subsets.push_back(range);
     }
+    return subsets;
+}
+
+MeshId GlGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
+{
+    if (!context || !IsValidMesh(geometry))
+        return kNoMesh;
+    GlMesh mesh;
+    mesh.subsets = SubsetsOf(geometry);
     gl.genBuffers(1, &mesh.vertexBuffer);
     gl.genBuffers(1, &mesh.indexBuffer);
     cache.BindBuffers(mesh.vertexBuffer, mesh.indexBuffer);
@@ -685,6 +715,17 @@ MeshId GlGraphicsDevice::CreateMesh(const MeshGeometry& geometry)
                   geometry.indices.data(), GL_STATIC_DRAW);
     meshes[++lastMesh] = std::move(mesh);
     return lastMesh;
+}
+
+MeshId GlGraphicsDevice::CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets)
+{
+    if (!context || offsets.empty() || !IsValidMesh(geometry))
+        return kNoMesh;
+    const MeshId copies = CreateMesh(CopiesOf(geometry, offsets));
+    GlMesh& mesh = meshes[copies];
+    mesh.copySubsets = SubsetsOf(geometry);
+    mesh.offsets.assign(offsets.begin(), offsets.end());
+    return copies;
 }
 
 void GlGraphicsDevice::DeleteMeshBuffers(GlMesh& mesh)
@@ -712,9 +753,67 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
         return;
     const GlMesh& buffers = found->second;
     const GlSubset& range = buffers.subsets[subset];
-    if (range.indexCount == 0 || IsOutOfView(range))
+    if (range.indexCount == 0 || IsOutOfView(ClipCorners(range)))
         return;
-    // Lit, a mesh has its material's alpha; unlit, it is white.
+    ApplyMeshStates(buffers);
+    gl.drawRangeElements(GL_TRIANGLES, range.lowestVertex, range.highestVertex, range.indexCount, GL_UNSIGNED_INT,
+                         reinterpret_cast<const void*>(range.firstIndex * sizeof(uint32_t)));
+    cache.ArraysDrawn(true, false);
+}
+
+void GlGraphicsDevice::DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown)
+{
+    const auto found = meshes.find(copies);
+    if (!context || found == meshes.end() || subset < 0 ||
+        static_cast<size_t>(subset) >= found->second.copySubsets.size())
+        return;
+    GatherCopiesInView(found->second, subset, shown);
+    if (runCounts.empty())
+        return;
+    ApplyMeshStates(found->second);
+    gl.multiDrawElements(GL_TRIANGLES, runCounts.data(), GL_UNSIGNED_INT, runStarts.data(),
+                         static_cast<GLsizei>(runCounts.size()));
+    cache.ArraysDrawn(true, false);
+}
+
+void GlGraphicsDevice::GatherCopiesInView(const GlMesh& mesh, int subset, std::span<const int> shown)
+{
+    runCounts.clear();
+    runStarts.clear();
+    const GlSubset& one = mesh.copySubsets[subset];
+    if (one.indexCount == 0)
+        return;
+    const std::array<Vec4, 8> corners = ClipCorners(one);
+    // How far the corners move for a step along x, y and z of the world.
+    const std::array<Vec4, 3> steps =
+        ToClip(std::array<Vec4, 3>{{{1.0f, 0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f, 0.0f}}});
+    int previous = -2;
+    for (int copy : shown) {
+        if (copy < 0 || static_cast<size_t>(copy) >= mesh.offsets.size())
+            continue;
+        const Vec3& o = mesh.offsets[copy];
+        std::array<Vec4, 8> moved = corners;
+        for (Vec4& c : moved)
+            c = {c.x + steps[0].x * o.x + steps[1].x * o.y + steps[2].x * o.z,
+                 c.y + steps[0].y * o.x + steps[1].y * o.y + steps[2].y * o.z,
+                 c.z + steps[0].z * o.x + steps[1].z * o.y + steps[2].z * o.z,
+                 c.w + steps[0].w * o.x + steps[1].w * o.y + steps[2].w * o.z};
+        if (IsOutOfView(moved))
+            continue;
+        if (copy == previous + 1) {
+            runCounts.back() += one.indexCount;
+        } else {
+            const size_t first = mesh.subsets[subset].firstIndex + static_cast<size_t>(copy) * one.indexCount;
+            runCounts.push_back(one.indexCount);
+            runStarts.push_back(reinterpret_cast<const void*>(first * sizeof(uint32_t)));
+        }
+        previous = copy;
+    }
+}
+
+// Lit, a mesh has its material's alpha; unlit, it is white.
+void GlGraphicsDevice::ApplyMeshStates(const GlMesh& mesh)
+{
     ApplyRasterStates(SourceOpaque(!lighting || material.diffuse.a >= 1.0f));
     ApplyWorldSpace();
     ApplyLighting(false);
@@ -722,7 +821,7 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
     cache.EnableArray(GL_NORMAL_ARRAY, true);
     cache.EnableArray(GL_TEXTURE_COORD_ARRAY, true);
     cache.EnableArray(GL_COLOR_ARRAY, false);
-    if (cache.UseVertices(buffers.vertexBuffer, buffers.indexBuffer, nullptr)) {
+    if (cache.UseVertices(mesh.vertexBuffer, mesh.indexBuffer, nullptr)) {
         const GLsizei stride = sizeof(MeshBufferVertex);
         glVertexPointer(3, GL_FLOAT, stride, reinterpret_cast<const void*>(offsetof(MeshBufferVertex, position)));
         glNormalPointer(GL_FLOAT, stride, reinterpret_cast<const void*>(offsetof(MeshBufferVertex, normal)));
@@ -730,23 +829,31 @@ void GlGraphicsDevice::DrawMeshSubset(MeshId mesh, int subset)
     }
     // Without a colour array and without lighting a mesh is white.
     cache.CurrentColorWhite();
-    gl.drawRangeElements(GL_TRIANGLES, range.lowestVertex, range.highestVertex, range.indexCount, GL_UNSIGNED_INT,
-                         reinterpret_cast<const void*>(range.firstIndex * sizeof(uint32_t)));
-    cache.ArraysDrawn(true, false);
 }
 
-// True when the subset's box lies wholly beyond one side of the clip volume,
-// by more than rounding could explain: GL would clip every triangle away,
-// after transforming and lighting every vertex on the calling thread.
-bool GlGraphicsDevice::IsOutOfView(const GlSubset& subset) const
+std::array<Vec4, 8> GlGraphicsDevice::ClipCorners(const GlSubset& subset) const
+{
+    std::array<Vec4, 8> corners;
+    for (int corner = 0; corner < 8; ++corner)
+        corners[corner] = {corner & 1 ? subset.high.x : subset.low.x, corner & 2 ? subset.high.y : subset.low.y,
+                           corner & 4 ? subset.high.z : subset.low.z, 1.0f};
+    return ToClip(corners);
+}
+
+template <size_t N>
+std::array<Vec4, N> GlGraphicsDevice::ToClip(std::array<Vec4, N> points) const
 {
     const Matrix glProjection = GlProjection(projection, viewport.width, viewport.height);
+    for (Vec4& p : points)
+        p = Transform(Transform(Transform(p, world), view), glProjection);
+    return points;
+}
+
+bool GlGraphicsDevice::IsOutOfView(const std::array<Vec4, 8>& corners)
+{
     // Side i keeps the points where sign[i] × coordinate[i / 2] + w ≥ 0.
     bool beyond[6] = {true, true, true, true, true, true};
-    for (int corner = 0; corner < 8; ++corner) {
-        const Vec4 p{corner & 1 ? subset.high.x : subset.low.x, corner & 2 ? subset.high.y : subset.low.y,
-                     corner & 4 ? subset.high.z : subset.low.z, 1.0f};
-        const Vec4 c = Transform(Transform(Transform(p, world), view), glProjection);
+    for (const Vec4& c : corners) {
         const float coordinates[3] = {c.x, c.y, c.z};
         for (int side = 0; side < 6; ++side) {
             const float a = side % 2 == 0 ? coordinates[side / 2] : -coordinates[side / 2];

@@ -70,6 +70,8 @@ public:
     MeshId CreateMesh(const MeshGeometry& geometry) override;
     void ReleaseMesh(MeshId mesh) override;
     void DrawMeshSubset(MeshId mesh, int subset) override;
+    MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) override;
+    void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) override;
 
     bool ReadBackBuffer(std::vector<unsigned char>* rgb, int* width, int* height) override;
 
@@ -91,6 +93,7 @@ private:
         PFNGLBINDBUFFERPROC bindBuffer = nullptr;
         PFNGLBUFFERDATAPROC bufferData = nullptr;
         PFNGLDRAWRANGEELEMENTSPROC drawRangeElements = nullptr;
+        PFNGLMULTIDRAWELEMENTSPROC multiDrawElements = nullptr;
         // Null where the driver has no framebuffer blit.
         PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
         bool Load();
@@ -107,6 +110,10 @@ private:
     struct GlMesh {
         GLuint vertexBuffer = 0, indexBuffer = 0;
         std::vector<GlSubset> subsets;
+        // Of mesh copies: each subset of one copy (the subsets above hold
+        // theirs copy after copy), and where each copy was moved.
+        std::vector<GlSubset> copySubsets;
+        std::vector<Vec3> offsets;
     };
 
     // One vertex as GL reads it: homogeneous position, RGBA bytes, texture coordinates.
@@ -129,7 +136,20 @@ private:
     void ApplyLighting(bool vertexColors);
     std::array<int, 4> ScissorBox() const;
     void ApplyScissor(const std::array<int, 4>& box);
-    bool IsOutOfView(const GlSubset& subset) const;
+    static std::vector<GlSubset> SubsetsOf(const MeshGeometry& geometry);
+    void ApplyMeshStates(const GlMesh& mesh);
+    // The corners of the subset's box in GL's clip space.
+    std::array<Vec4, 8> ClipCorners(const GlSubset& subset) const;
+    // The points through the world, the view and GL's projection.
+    template <size_t N>
+    std::array<Vec4, N> ToClip(std::array<Vec4, N> points) const;
+    // True when the box of the corners lies wholly beyond one side of the
+    // clip volume, by more than rounding could explain: GL would clip every
+    // triangle away, after transforming and lighting every vertex on the
+    // calling thread.
+    static bool IsOutOfView(const std::array<Vec4, 8>& corners);
+    // The copies in view as runs of consecutive copies: index counts and starts.
+    void GatherCopiesInView(const GlMesh& mesh, int subset, std::span<const int> shown);
     bool BlendsBySourceAlpha() const;
     bool AlphaFromVertices() const;
     bool BlendsNothingIn(bool verticesTransparent) const;
@@ -177,6 +197,8 @@ private:
     float pendingDepth = 1.0f;
 
     std::vector<DrawVertex> converted;
+    std::vector<GLsizei> runCounts;
+    std::vector<const void*> runStarts;
     std::unordered_map<MeshId, GlMesh> meshes;
     // Textures whose every texel is opaque.
     std::unordered_set<TextureId> opaqueTextures;

@@ -13,14 +13,16 @@ protected:
         resources.AddText("MODEL", "#118", kTileMesh);
     }
 
-    // Where each drawn tile was placed (the translation of its world matrix).
+    // Where each drawn tile was placed: its block's translation and its offset in the block.
     std::vector<Vec3> DrawnTiles()
     {
         device.ClearRecord();
         ground.Draw();
         std::vector<Vec3> tiles;
         for (const RecordedDraw& draw : device.draws)
-            tiles.push_back({draw.state.world.m[3][0], draw.state.world.m[3][1], draw.state.world.m[3][2]});
+            for (int copy : draw.copies)
+                tiles.push_back(Vec3{draw.state.world.m[3][0], draw.state.world.m[3][1], draw.state.world.m[3][2]} +
+                                device.copyOffsets[draw.mesh][copy]);
         return tiles;
     }
 

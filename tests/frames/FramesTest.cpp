@@ -66,8 +66,8 @@ TEST_F(FramesTest, TitleMenuAndStageFramesStayAsPinned)
     const std::map<std::string, std::string> expected = {
         {"title-start", "3d7c1fcbb8d10ff6b940941b1c757259"},  {"title-prompt", "9c61da5f5de7a8efe7708abc79754cd0"},
         {"title-blink", "c12a059792c61a44305ff3e49d360381"},  {"menu", "1374c6f5adf1bbe01d4b8d17b2689849"},
-        {"stage-entry", "ef463be15ec6234256ae494ec875af91"},  {"stage-ground", "5c172c7de78ea256c15628ef9d103a25"},
-        {"stage-later", "95dfcbbb0dbbdb10d9ef88acc383bf74"},
+        {"stage-entry", "57b9d7e6a5aa950bc00e194551292137"},  {"stage-ground", "466f87e0f588d49b935d5eea51cceb48"},
+        {"stage-later", "1aaf4ea9813daa151a9c54834d0ae1f6"},
     };
     for (const auto& [name, digest] : seen)
         EXPECT_EQ(digest, expected.count(name) ? expected.at(name) : "") << name;
