@@ -37,7 +37,7 @@ sleep 1
 xdotool keyup Up keydown Right
 sleep 1
 xdotool keydown x
-sleep 0.2
+sleep 0.6  # a loaded machine may draw only a few frames in this time
 xdotool keyup x Right keydown Left
 sleep 1
 xdotool keyup Left z
