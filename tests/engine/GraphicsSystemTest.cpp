@@ -132,6 +132,15 @@ TEST_F(GraphicsSystemTest, FlatShadingAndTextureModesReachTheDeviceOnlyWhenTheyC
                                      "SetSamplerMode ClampLinear"}));
 }
 
+// Blending takes the vertex alpha; adding, inverting and multiplying take the texture's.
+TEST_F(GraphicsSystemTest, OnlyTheBlendModeModulatesTheTextureAlpha)
+{
+    for (int mode : {0, 1, 2, 3}) {
+        graphics.SetBlendMode(mode);
+        EXPECT_EQ(device.state.alphaOp, mode == 0 ? TextureAlphaOp::Modulate : TextureAlphaOp::SelectTexture) << mode;
+    }
+}
+
 TEST_F(GraphicsSystemTest, FogValuesGoOutAtOnceAndWithTheSwitch)
 {
     graphics.SetFog(0);
