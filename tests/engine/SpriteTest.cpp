@@ -59,3 +59,34 @@ TEST(Sprite, IsInViewAndHitTestBoundaries)
     b.Die();
     EXPECT_FALSE(HitTest(&a, &b));
 }
+
+// Only one enemy kind scales pushes, and the plays never push it.
+TEST(Sprite, PushesScaleTheSpinByThePushFactorAndSkipTheUnpushable)
+{
+    CSprite fixed, s;
+    fixed.pushable = false;
+    Vec3 impulse{0.5f, 0, 0}, spin{0, 0, 1};
+    fixed.Push(&impulse, &spin);
+    EXPECT_EQ(std::tuple(fixed.IsPushed(), spin.z), std::tuple(false, 1.0f));
+    s.pushFactor = 0.5f;
+    s.spin = {0, 0, 0.25f};
+    s.Push(&impulse, &spin);
+    // The caller's spin is scaled in place.
+    EXPECT_EQ(std::tuple(spin.z, s.spin.z, s.impulse.x), std::tuple(0.5f, 0.75f, 0.5f));
+}
+
+// The journals note deaths, not where the dying drift.
+TEST(Sprite, KilledOnAPathCoastsWithItsLastMovementAndSlowsDown)
+{
+    CSprite s;
+    s.dyingFrames = 100;
+    s.MoveTo(10, 0, 0, 0.1f);
+    for (int i = 0; i < 3; ++i)
+        s.Update();
+    const float last = s.lastMovement.x, before = s.position.x;
+    ASSERT_GT(last, 0.0f);
+    s.Die();
+    EXPECT_EQ(std::tuple(s.motionProgress, s.velocity.x), std::tuple(-1.0f, last));
+    s.Update();
+    EXPECT_FLOAT_EQ(s.position.x, before + last * 0.98f);
+}
