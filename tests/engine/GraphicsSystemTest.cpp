@@ -141,6 +141,17 @@ TEST_F(GraphicsSystemTest, OnlyTheBlendModeModulatesTheTextureAlpha)
     }
 }
 
+// Only billboards multiply; no play draws a quad at -2.
+TEST_F(GraphicsSystemTest, AQuadTakesMinusTwoAsAnOpacity)
+{
+    const int texture = LoadTexture();
+    const Vec3 corners[4] = {{0, 1, 5}, {1, 1, 5}, {0, 0, 5}, {1, 0, 5}};
+    const auto quad = Drawn([&] { graphics.DrawTexturedQuad3D(texture, corners, -2.0f, world); });
+    ASSERT_EQ(quad.size(), 1u);
+    EXPECT_EQ(std::tuple(quad[0].state.source, quad[0].colorVertices[0].color >> 24),
+              std::tuple(BlendFactor::SourceAlpha, 2u));
+}
+
 TEST_F(GraphicsSystemTest, FogValuesGoOutAtOnceAndWithTheSwitch)
 {
     graphics.SetFog(0);

@@ -90,3 +90,22 @@ TEST(Sprite, KilledOnAPathCoastsWithItsLastMovementAndSlowsDown)
     s.Update();
     EXPECT_FLOAT_EQ(s.position.x, before + last * 0.98f);
 }
+
+// No scene moves along these curves.
+TEST(Sprite, CurvesSpeedUpEaseOutAndMayStopShort)
+{
+    CSprite fast, late, slow;
+    fast.MoveCurve(10, 0, 0, 5, 5, 0, 0.05f, 0);
+    fast.Update();
+    EXPECT_FLOAT_EQ(fast.motionStep, 0.0125f * 1.03f);  // from a quarter of the top step
+    late.MoveCurve(10, 0, 0, 5, 5, 0, 0.09375f, 3);
+    for (int i = 0; i < 5; ++i)
+        late.Update();
+    EXPECT_EQ(late.motionStep, 0.09375f);
+    late.Update();  // at 0.46875
+    EXPECT_FLOAT_EQ(late.motionStep, 0.09375f * 0.97f);
+    slow.MoveCurve2(10, 0, 0, 5, 5, 0, 0.005f, 1);
+    for (int i = 0; i < 400; ++i)
+        slow.Update();
+    EXPECT_EQ(std::tuple(slow.motionProgress < 0.0f, slow.position.x < 10.0f), std::tuple(true, true));
+}
