@@ -109,3 +109,27 @@ TEST(Sprite, CurvesSpeedUpEaseOutAndMayStopShort)
         slow.Update();
     EXPECT_EQ(std::tuple(slow.motionProgress < 0.0f, slow.position.x < 10.0f), std::tuple(true, true));
 }
+
+// Every attack in the game moves in one sub-step.
+TEST(Sprite, SubStepsSplitTheVelocityAndSpeedChangesKeepThem)
+{
+    CSprite s;
+    s.SetVelocitySteps(0.1f, 0, 0, 2);
+    EXPECT_FLOAT_EQ(s.subStepVelocity.x, 0.05f);
+    s.SetSlowDown(0.5f);
+    s.Update();
+    EXPECT_EQ(s.subSteps, 2);
+    EXPECT_FLOAT_EQ(s.subStepVelocity.x, 0.025f);
+}
+
+// A step that lands exactly on the end; the plays' steps never do.
+TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
+{
+    CSprite s;
+    s.TweenRotation(0, 0, 1, 0.5f);
+    s.TweenVelocity(0, 2, 0, 0.5f);
+    for (int i = 0; i < 3; ++i)
+        s.Update();
+    EXPECT_EQ(std::tuple(s.rotation.z, s.velocity.y, s.rotationTweenProgress, s.velocityTweenProgress),
+              std::tuple(0.5f, 1.0f, -1.0f, -1.0f));
+}
