@@ -304,6 +304,8 @@ TEST_F(GraphicsSystemTest, MeshesLoadWithTheirMaterialsAndReloadsFreeThemFirst)
                          graphics.GetMeshVertexCount(mesh), graphics.GetMeshFaceCount(-1)),
               std::tuple(2, 2, 4, 0));
     const TextureId materialTexture = Drawn([&] { graphics.DrawMesh(mesh, world); })[1].state.texture;
+    // The game's materials are opaque; a translucent one fades further.
+    EXPECT_EQ(Drawn([&] { graphics.DrawMeshAlpha(mesh, world, 0.5f); })[1].state.material.diffuse.a, 0.25f);
     // Loading into a handle that holds a mesh frees that mesh, and its material texture, first.
     graphics.LoadMesh(&mesh, "#101", "MODEL");
     EXPECT_EQ(std::tuple(mesh, device.CountCalls("ReleaseMesh"), device.CountCalls("ReleaseTexture"),
