@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-// Motion, tweens, timers and pushes show in every scene journal; these are the bounds the plays never sit on.
+// The scene journals pin the motion the plays make; these are the bounds and paths no play reaches.
 
 TEST(Sprite, OffViewBoundsDependOnDepthAndMargin)
 {
