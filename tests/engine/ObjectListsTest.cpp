@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 TEST(ObjectLists, FrameCounterLatchesTheCountOfTheLastSecond)
 {
     CFrameCounter counter;
@@ -15,10 +13,4 @@ TEST(ObjectLists, FrameCounterLatchesTheCountOfTheLastSecond)
     EXPECT_EQ(counter.framesThisSecond, 0);
     counter.Count();
     EXPECT_EQ(counter.Latch(), 1);
-}
-
-TEST(ObjectLists, ThePlayStartsUnlockedAndUnfaded)
-{
-    EXPECT_EQ(std::tuple(g_controlLocked, g_loading, g_replayPlaying, g_freezeFrames, g_fadeLevel),
-              std::tuple(false, false, false, 0, 0.0f));
 }

@@ -3,139 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <vector>
 
-namespace {
-
-using Floats = std::vector<float>;
-
-// Counts the hooks the base calls through the virtual table.
-class Probe : public CSprite {
-public:
-    void OnStart() override { starts++; }
-    void OnArrived() override { arrivals++; }
-    void OnStopped() override { stops++; }
-    void OnTopSpeed() override { topSpeeds++; }
-    void SetPosition(float x, float y, float z) override
-    {
-        positionSets++;
-        CSprite::SetPosition(x, y, z);
-    }
-    int starts = 0, arrivals = 0, stops = 0, topSpeeds = 0, positionSets = 0;
-};
-
-void UpdateFrames(CSprite& s, int frames)
-{
-    for (int i = 0; i < frames; i++)
-        s.Update();
-}
-
-Floats Of(const Vec3& v) { return {v.x, v.y, v.z}; }
-
-}  // namespace
-
-TEST(Sprite, NewSpritesTakeIncreasingSerialIds)
-{
-    CSprite a, b;
-    EXPECT_EQ(std::tuple(b.serialId, g_spriteSerial, a.state, a.motionProgress),
-              std::tuple(a.serialId + 1, b.serialId + 1, STATE_ACTIVE, -1.0f));
-    EXPECT_TRUE(a.IsStill());
-    a.SetVelocity(0.5f, -0.25f, 0.125f);
-    EXPECT_FALSE(a.IsStill());
-    a.Update();
-    EXPECT_EQ(Of(a.position), Floats({0.5f, -0.25f, 0.125f}));
-}
-
-TEST(Sprite, StartDelayOnlyDriftsByImpulseThenRunsTheWholeUpdate)
-{
-    Probe s;
-    s.SetWait(3);
-    s.SetVelocity(1, 0, 0);
-    s.impulse = {0, 1, 0};
-    s.lifeFrames = s.lifeLeft = 5;
-    UpdateFrames(s, 2);
-    EXPECT_FLOAT_EQ(s.position.y, 1.95f);
-    EXPECT_EQ(std::tuple(s.position.x, s.lifeLeft, s.starts, s.IsWaiting()), std::tuple(0.0f, 5, 0, true));
-    s.Update();
-    EXPECT_EQ(std::tuple(s.position.x, s.lifeLeft, s.starts, s.IsWaiting(), s.age), std::tuple(1.0f, 4, 1, false, 3));
-}
-
-TEST(Sprite, MoveToFollowsHermiteAndLandsExactlyOnTheEnd)
-{
-    Probe s;
-    s.SetPosition(0, 0, 0);
-    s.MoveTo(4, 2, 0, 0.25f);
-    for (float x : {0.0f, 4 * 0.15625f, 2.0f}) {
-        s.Update();
-        EXPECT_FLOAT_EQ(s.position.x, x);
-        EXPECT_EQ(s.arrivals, 0);
-    }
-    s.Update();
-    EXPECT_EQ(Of(s.position), Floats({4, 2, 0}));
-    // Motion writes the position directly; only the velocity step goes through SetPosition.
-    EXPECT_EQ(std::tuple(s.arrivals, s.motionProgress, s.positionSets), std::tuple(1, -1.0f, 1 + 4));
-}
-
-TEST(Sprite, CurvesEaseOutShortOfTheirEndOrSpeedUpAndArrive)
-{
-    Probe slow, fast;
-    slow.MoveCurve2(10, 0, 0, 5, 5, 0, 0.005f, 1);
-    UpdateFrames(slow, 10);
-    EXPECT_EQ(slow.motionStep, 0.005f) << "no easing early on";
-    UpdateFrames(slow, 4990);
-    EXPECT_LT(slow.motionProgress, 0.0f);
-    EXPECT_EQ(slow.arrivals, 0);
-    EXPECT_LT(slow.position.x, 10.0f);
-    const float stopped = slow.position.x;
-    UpdateFrames(slow, 10);
-    EXPECT_EQ(slow.position.x, stopped);
-    // Mode 0 starts at a quarter of its top step.
-    fast.MoveCurve(10, 0, 0, 5, 5, 0, 0.05f, 0);
-    EXPECT_EQ(fast.motionStep, 0.0125f);
-    UpdateFrames(fast, 2000);
-    EXPECT_EQ(std::tuple(fast.arrivals, fast.position.x), std::tuple(1, 10.0f));
-}
-
-TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
-{
-    CSprite s;
-    s.TweenRotation(0, 0, 1, 0.5f);
-    s.TweenVelocity(0, 2, 0, 0.5f);
-    UpdateFrames(s, 3);
-    EXPECT_EQ(Floats({s.rotation.z, s.velocity.y, s.rotationTweenProgress, s.velocityTweenProgress}),
-              Floats({0.5f, 1.0f, -1.0f, -1.0f}));
-    s.SetRotation(0, 0, 0);
-    s.TweenRotation(0, 0, 1, 0.5f);
-    s.SetRotation(1, 0, 0);
-    s.Update();
-    EXPECT_EQ(s.rotation.x, 1.0f) << "SetRotation cancels the tween";
-}
-
-TEST(Sprite, PushRules)
-{
-    CSprite fixed, s;
-    fixed.pushable = false;
-    fixed.MoveTo(1, 0, 0, 0.1f);
-    Vec3 impulse{0.5f, 0, 0}, spin{0, 0, 1};
-    fixed.Push(&impulse, &spin);
-    EXPECT_EQ(std::tuple(fixed.motionProgress, fixed.IsPushed(), spin.z), std::tuple(0.0f, false, 1.0f));
-    s.pushFactor = 0.5f;
-    s.MoveTo(1, 0, 0, 0.1f);
-    s.TweenRotation(0, 0, 1, 0.1f);
-    s.TweenVelocity(1, 0, 0, 0.1f);
-    s.impulse = {9, 9, 9};
-    s.spin = {0, 0, 0.25f};
-    s.Push(&impulse, &spin);
-    // The caller's spin is scaled in place.
-    EXPECT_EQ(Floats({spin.z, s.spin.z}), Floats({0.5f, 0.75f}));
-    EXPECT_EQ(Of(s.impulse), Floats({0.5f, 0, 0}));
-    EXPECT_EQ(Floats({s.motionProgress, s.rotationTweenProgress, s.velocityTweenProgress}), Floats(3, -1.0f));
-    EXPECT_TRUE(s.IsPushed());
-    // The impulse decays by 0.95 a frame and snaps to zero once small.
-    UpdateFrames(s, 300);
-    EXPECT_FALSE(s.IsPushed());
-    EXPECT_EQ(s.spin.z, 0.0f);
-}
+// The scene journals pin the motion the plays make; these are the bounds and paths no play reaches.
 
 TEST(Sprite, OffViewBoundsDependOnDepthAndMargin)
 {
@@ -191,80 +60,76 @@ TEST(Sprite, IsInViewAndHitTestBoundaries)
     EXPECT_FALSE(HitTest(&a, &b));
 }
 
-TEST(Sprite, TimersRunInOrderOnTheCurrentStateAndDamageKills)
+// Only one enemy kind scales pushes, and the plays never push it.
+TEST(Sprite, PushesScaleTheSpinByThePushFactorAndSkipTheUnpushable)
 {
-    CSprite s, quick, hit;
-    s.appearFrames = s.dyingFrames = 2;
-    s.lifeFrames = s.lifeLeft = 2;
-    s.Appear();
-    EXPECT_EQ(s.state, STATE_APPEARING);
-    for (int expected : {STATE_APPEARING, STATE_ACTIVE, STATE_ACTIVE, STATE_DYING, STATE_DYING, STATE_DEAD}) {
-        s.Update();
-        EXPECT_EQ(s.state, expected) << "age " << s.age;
-    }
-    EXPECT_EQ(s.dyingLeft, 0);
-    quick.Appear();
-    EXPECT_EQ(quick.state, STATE_ACTIVE);
-    for (int i = 0; i < 2; ++i) {
-        quick.Die();
-        EXPECT_EQ(quick.state, STATE_DEAD);
-    }
-    // Damage clamps at zero and kills.
-    hit.hp = 30;
-    hit.dyingFrames = 20;
-    hit.Damage(10);
-    EXPECT_EQ(std::tuple(hit.hp, hit.state), std::tuple(20, STATE_ACTIVE));
-    hit.Damage(50);
-    EXPECT_EQ(std::tuple(hit.hp, hit.state, hit.dyingLeft, hit.DyingRatio(), hit.LifeRatio()),
-              std::tuple(0, STATE_DYING, 20, 1.0, 0.0));
+    CSprite fixed, s;
+    fixed.pushable = false;
+    Vec3 impulse{0.5f, 0, 0}, spin{0, 0, 1};
+    fixed.Push(&impulse, &spin);
+    EXPECT_EQ(std::tuple(fixed.IsPushed(), spin.z), std::tuple(false, 1.0f));
+    s.pushFactor = 0.5f;
+    s.spin = {0, 0, 0.25f};
+    s.Push(&impulse, &spin);
+    // The caller's spin is scaled in place.
+    EXPECT_EQ(std::tuple(spin.z, s.spin.z, s.impulse.x), std::tuple(0.5f, 0.75f, 0.5f));
 }
 
-TEST(Sprite, KilledOnAPathCoastsWithItsLastMovement)
+// The journals note deaths, not where the dying drift.
+TEST(Sprite, KilledOnAPathCoastsWithItsLastMovementAndSlowsDown)
 {
     CSprite s;
     s.dyingFrames = 100;
     s.MoveTo(10, 0, 0, 0.1f);
-    UpdateFrames(s, 3);
-    const Vec3 last = s.lastMovement;
-    ASSERT_GT(last.x, 0.0f);
+    for (int i = 0; i < 3; ++i)
+        s.Update();
+    const float last = s.lastMovement.x, before = s.position.x;
+    ASSERT_GT(last, 0.0f);
     s.Die();
-    EXPECT_EQ(Floats({s.motionProgress, s.velocity.x}), Floats({-1.0f, last.x}));
-    const float before = s.position.x;
+    EXPECT_EQ(std::tuple(s.motionProgress, s.velocity.x), std::tuple(-1.0f, last));
     s.Update();
-    EXPECT_FLOAT_EQ(s.position.x, before + last.x * 0.98f);
+    EXPECT_FLOAT_EQ(s.position.x, before + last * 0.98f);
 }
 
-TEST(Sprite, SlowDownAndSpeedUpEndWithTheirHooks)
+// No scene moves along these curves.
+TEST(Sprite, CurvesSpeedUpEaseOutAndMayStopShort)
 {
-    Probe slow, fast;
-    slow.SetVelocitySteps(0.1f, 0, 0, 4);
-    slow.TweenVelocity(5, 0, 0, 0.01f);
-    slow.SetSlowDown(0.5f);
-    slow.Update();
-    EXPECT_EQ(slow.velocityTweenProgress, -1.0f) << "slowing down cancels a velocity tween";
-    EXPECT_FLOAT_EQ(slow.subStepVelocity.x, 0.05f / 4);
-    UpdateFrames(slow, 5);
-    EXPECT_EQ(std::tuple(slow.stops, slow.velocity.x, slow.slowDown, slow.subSteps), std::tuple(1, 0.0f, 0.0f, 4));
-    fast.SetVelocity(0.1f, 0, 0);
-    fast.SetSpeedUp(2.0f, 0.5f);
-    UpdateFrames(fast, 2);
-    EXPECT_EQ(fast.topSpeeds, 0);
+    CSprite fast, late, slow;
+    fast.MoveCurve(10, 0, 0, 5, 5, 0, 0.05f, 0);
     fast.Update();
-    EXPECT_FLOAT_EQ(fast.velocity.x, 0.8f);
-    EXPECT_EQ(std::tuple(fast.topSpeeds, fast.speedUp), std::tuple(1, 0.0f));
+    EXPECT_FLOAT_EQ(fast.motionStep, 0.0125f * 1.03f);  // from a quarter of the top step
+    late.MoveCurve(10, 0, 0, 5, 5, 0, 0.09375f, 3);
+    for (int i = 0; i < 5; ++i)
+        late.Update();
+    EXPECT_EQ(late.motionStep, 0.09375f);
+    late.Update();  // at 0.46875
+    EXPECT_FLOAT_EQ(late.motionStep, 0.09375f * 0.97f);
+    slow.MoveCurve2(10, 0, 0, 5, 5, 0, 0.005f, 1);
+    for (int i = 0; i < 400; ++i)
+        slow.Update();
+    EXPECT_EQ(std::tuple(slow.motionProgress < 0.0f, slow.position.x < 10.0f), std::tuple(true, true));
 }
 
-TEST(Sprite, WorldMatrixRotatesXThenYThenZThenMovesAfterTheOffset)
+// Every attack in the game moves in one sub-step.
+TEST(Sprite, SubStepsSplitTheVelocityAndSpeedChangesKeepThem)
 {
     CSprite s;
-    s.SetPosition(1, 2, 3);
-    s.Translate(0, 1, -1);
-    s.SetRotation(0, 0, 0.25f);
-    s.spin = {0, 0, 0.25f};
-    Matrix world, offset;
-    s.GetWorldMatrix(&world);
-    s.GetWorldMatrixEx(&offset, 0.5f, 0, 0, 0, 1, 0);
-    const Vec3 p = Vec3TransformCoord({1, 0, 0}, world), q = Vec3TransformCoord({0, 0, 0}, offset);
-    EXPECT_NEAR(Vec3Length(p - Vec3{1, 4, 2}), 0.0f, 1e-6f);
-    EXPECT_NEAR(Vec3Length(q - Vec3{1, 3, 3}), 0.0f, 1e-6f);
+    s.SetVelocitySteps(0.1f, 0, 0, 2);
+    EXPECT_FLOAT_EQ(s.subStepVelocity.x, 0.05f);
+    s.SetSlowDown(0.5f);
+    s.Update();
+    EXPECT_EQ(s.subSteps, 2);
+    EXPECT_FLOAT_EQ(s.subStepVelocity.x, 0.025f);
+}
+
+// A step that lands exactly on the end; the plays' steps never do.
+TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
+{
+    CSprite s;
+    s.TweenRotation(0, 0, 1, 0.5f);
+    s.TweenVelocity(0, 2, 0, 0.5f);
+    for (int i = 0; i < 3; ++i)
+        s.Update();
+    EXPECT_EQ(std::tuple(s.rotation.z, s.velocity.y, s.rotationTweenProgress, s.velocityTweenProgress),
+              std::tuple(0.5f, 1.0f, -1.0f, -1.0f));
 }
