@@ -3,6 +3,7 @@
 #include "actors/LightParticle.h"
 #include "actors/Magazine.h"
 #include "actors/RectangleShadow.h"
+#include "engine/VectorHelpers.h"
 #include "tests/actors/PlayerScene.h"
 
 #include <tuple>
@@ -22,7 +23,13 @@ TEST_F(BladeSwing, ReleasingAfterFourStepsEndsAtOnceAndTheAfterImagesFade)
     player->EndBlade();
     Frames(2);
     auto shadows = ObjectsOf<CRectangleShadow>(g_effectList);
-    EXPECT_EQ(shadows.size(), 4u);
+    ASSERT_EQ(shadows.size(), 4u);
+    // The last after-image reaches out to the blade's tip along its angle.
+    const CBlade* blade = player->blade;
+    const Vec2 reach{0.0f, blade->length};
+    Vec3 offset;
+    Rotate2D(&offset, &reach, blade->angle);
+    EXPECT_TRUE(Near(shadows[3]->corners[2], blade->position + offset, 1e-6));
     // Each volume is tested in at most two frames before it goes.
     EXPECT_TRUE(ObjectsOf<CInvisibleCollision>(g_playerAttackList).empty());
     Frames(53);
