@@ -1,4 +1,5 @@
 #include "actors/LockOnSite.h"
+#include "actors/ShockWave.h"
 #include "tests/actors/PlayerScene.h"
 
 #include <tuple>
@@ -74,6 +75,16 @@ TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
     player->SetRoll(0.4f);
     player->Update();
     EXPECT_FLOAT_EQ(player->roll, 0.4f - 0.4f * 0.025f);
+}
+
+TEST_F(PlayerShip, DashRingLiesAcrossTheDashDiagonalsIncluded)
+{
+    const std::tuple<float, float, float> dashes[] = {
+        {-0.7f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.5f}, {0.3f, 0.3f, 0.25f}, {-0.3f, 0.3f, 0.75f}};
+    for (const auto& [x, y, angle] : dashes) {
+        player->Dash(x, y);
+        EXPECT_EQ(ObjectsOf<CShockWave>(g_effectList).back()->rotation.z, angle) << x << ", " << y;
+    }
 }
 
 TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
