@@ -1,87 +1,17 @@
 #include "actors/Blade.h"
-#include "actors/BladeWave.h"
 #include "actors/InvisibleCollision.h"
+#include "actors/LightParticle.h"
+#include "actors/Magazine.h"
 #include "actors/RectangleShadow.h"
+#include "engine/VectorHelpers.h"
 #include "tests/actors/PlayerScene.h"
 
-#include <cmath>
 #include <tuple>
 
 namespace playertest {
 namespace {
 
 using BladeSwing = PlayerScene;
-
-void Swing(CBlade* blade, int steps)
-{
-    for (int i = 0; i < steps; ++i)
-        blade->Update();
-}
-
-// Whether exactly n draws were made since SeedRandom(seed); reseeds.
-bool MadeDraws(uint32_t seed, int n)
-{
-    const float next = RandomFloat();
-    SeedRandom(seed);
-    for (int i = 0; i < n; ++i)
-        RandomFloat();
-    return next == RandomFloat();
-}
-
-TEST_F(BladeSwing, EachHalfAndSweepStartsAndEndsWhereItsRowSays)
-{
-    struct Row { int sweep, half; float start, end; Vec3 impulse, spin; };
-    const Row rows[] = {
-        {1, -1, 0.5f + 0.25f, 0.5f - 0.75f, {0.06f, -0.09f, 0.0f}, {0.2f, 0.0f, 0.0f}},
-        {-1, 0, 0.5f - 0.25f, 0.5f + 0.75f, {-0.06f, -0.09f, 0.0f}, {0.2f, 0.0f, 0.0f}},
-        {0, 1, 0.5f + 0.75f, 0.5f - 0.25f, {0.06f, 0.09f, 0.0f}, {-0.2f, 0.0f, 0.0f}},
-        {-1, 1, 0.5f - 0.75f, 0.5f + 0.25f, {-0.06f, 0.09f, 0.0f}, {-0.2f, 0.0f, 0.0f}},
-    };
-    for (const Row& row : rows) {
-        CBlade blade;
-        blade.StartSwing(row.sweep, row.half, 0.5f);
-        EXPECT_EQ(std::tuple(blade.angle, blade.endAngle, blade.active), std::tuple(row.start, row.end, true));
-        // Both vectors turned a quarter turn by the roll: (x, y) becomes (-y, x).
-        EXPECT_TRUE(Near(blade.hitImpulse, {-row.impulse.y, row.impulse.x, 0.0f}, 1e-6));
-        EXPECT_NEAR(blade.hitSpin.y, row.spin.x, 1e-6);
-        Swing(&blade, 1);
-        EXPECT_FLOAT_EQ(blade.angle, row.sweep == -1 ? row.start + 0.1f : row.start - 0.1f);
-    }
-}
-
-TEST_F(BladeSwing, FullSwingLastsTenStepsWithThirtyVolumesAndThreeDrawsEachAfterAHitNoVolumesButDraws)
-{
-    CBlade* blade = player->blade;
-    blade->SetPosition(1.0f, 1.0f, 0.0f);
-    SeedRandom(5);
-    blade->StartSwing(1, -1, 0.0f);
-    Swing(blade, 1);
-    auto volumes = ObjectsOf<CInvisibleCollision>(g_playerAttackList);
-    ASSERT_EQ(volumes.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        const float reach = 2.0f * static_cast<float>(i + 1) / 3.0f;
-        EXPECT_NEAR(volumes[i]->position.x, 1.0f - reach * std::sin(0.15f * kPi), 1e-5);
-        EXPECT_NEAR(volumes[i]->position.y, 1.0f + reach * std::cos(0.15f * kPi), 1e-5);
-        EXPECT_EQ(std::tuple(volumes[i]->hitRadius, volumes[i]->power, volumes[i]->mode, volumes[i]->impulse.x),
-                  std::tuple(0.5f, 60, COLLISION_BLADE, 0.06f));
-    }
-    Swing(blade, 8);
-    EXPECT_TRUE(blade->active);
-    Swing(blade, 1);
-    EXPECT_EQ(std::tuple(blade->active, ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(),
-                         ObjectsOf<CRectangleShadow>(g_effectList).size()),
-              std::tuple(false, 30u, 10u));
-    Swing(blade, 3);
-    EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 30u);
-    EXPECT_TRUE(MadeDraws(5, 30));
-    SeedRandom(5);
-    blade->StartSwing(-1, 1, 0.0f);
-    Swing(blade, 2);
-    blade->hitFlag = true;
-    Swing(blade, 8);
-    EXPECT_EQ(ObjectsOf<CInvisibleCollision>(g_playerAttackList).size(), 36u);
-    EXPECT_TRUE(MadeDraws(5, 30));
-}
 
 TEST_F(BladeSwing, ReleasingAfterFourStepsEndsAtOnceAndTheAfterImagesFade)
 {
@@ -93,7 +23,13 @@ TEST_F(BladeSwing, ReleasingAfterFourStepsEndsAtOnceAndTheAfterImagesFade)
     player->EndBlade();
     Frames(2);
     auto shadows = ObjectsOf<CRectangleShadow>(g_effectList);
-    EXPECT_EQ(shadows.size(), 4u);
+    ASSERT_EQ(shadows.size(), 4u);
+    // The last after-image reaches out to the blade's tip along its angle.
+    const CBlade* blade = player->blade;
+    const Vec2 reach{0.0f, blade->length};
+    Vec3 offset;
+    Rotate2D(&offset, &reach, blade->angle);
+    EXPECT_TRUE(Near(shadows[3]->corners[2], blade->position + offset, 1e-6));
     // Each volume is tested in at most two frames before it goes.
     EXPECT_TRUE(ObjectsOf<CInvisibleCollision>(g_playerAttackList).empty());
     Frames(53);
@@ -102,29 +38,43 @@ TEST_F(BladeSwing, ReleasingAfterFourStepsEndsAtOnceAndTheAfterImagesFade)
     EXPECT_TRUE(ObjectsOf<CRectangleShadow>(g_effectList).empty());
 }
 
-TEST_F(BladeSwing, BladeVolumeHitPushesSparksSoundsAndFlashesButAPlainOneDoesNothing)
+TEST_F(BladeSwing, BladeEnergyRefillsUpToTheGaugeNeedsHalfTheMaximumAndTheReloadSkips192Draws)
 {
-    CSprite* enemy = AddTarget(0.0f, 1.0f, 100);
-    CInvisibleCollision plain(0.0f, 1.0f, 0.0f, 0.5f, 60);
-    plain.impulse = {0.06f, 0.09f, 0.0f};
-    plain.OnHit(enemy);
-    EXPECT_EQ(std::tuple(enemy->IsPushed(), g_effectList.size(), plays.size()), std::tuple(false, 0u, 0u));
-    CInvisibleCollision volume(0.0f, 1.0f, 0.0f, 0.5f, 60);
-    volume.mode = COLLISION_BLADE;
-    volume.impulse = {0.06f, 0.09f, 0.0f};
-    volume.spin = {-0.2f, 0.0f, 0.0f};
-    volume.OnHit(enemy);
-    EXPECT_TRUE(Near(enemy->impulse, {0.06f, 0.09f, 0.0f}));
-    EXPECT_EQ(std::tuple(enemy->spin.x, g_triangleParticles->particles.size(),
-                         Plays(g_seBladeHit) + Plays(g_seBladeHit2)),
-              std::tuple(-0.2f, 8u, 1));
-    const auto waves = ObjectsOf<CBladeWave>(g_effectList);
-    ASSERT_EQ(waves.size(), 1u);
-    EXPECT_EQ(std::tuple(waves[0]->size, waves[0]->state), std::tuple(20.0f, STATE_DYING));
-    Frames(29);
-    EXPECT_EQ(waves[0]->state, STATE_DYING);
+    Frames(60);
+    player->bladeEnergy = 127;
+    EXPECT_FALSE(player->CanBlade());
+    player->bladeEnergy = 128;
+    EXPECT_TRUE(player->CanBlade());
+    player->bladeGauge = 0.5f;
+    player->bladeEnergy = 120;
+    Frames(20);
+    EXPECT_EQ(player->bladeEnergy, 128);
+    EXPECT_TRUE(player->CanBlade());
+    player->UseBladeEnergy(64);
+    EXPECT_EQ(std::tuple(player->bladeEnergy, player->bladeGauge, player->CanBlade()), std::tuple(64, 0.4975f, false));
+    player->bladeGauge = 0.001f;
+    player->UseBladeEnergy(200);
+    EXPECT_EQ(std::tuple(player->bladeEnergy, player->bladeGauge), std::tuple(0, 0.0f));
+    player->bladeGauge = 0.25f;
+    SeedRandom(77);
+    player->ReloadBlade();
+    SeedRandom(77);
+    for (int i = 0; i < 192; ++i)
+        RandomFloat();
+    const float fall = RandomFloat();
+    EXPECT_EQ(std::tuple(player->bladeGauge, player->CanReloadBlade(), Plays(g_seReloadBlade)),
+              std::tuple(1.0f, false, 1));
+    const auto cartridges = ObjectsOf<CMagazine2>(g_effectList);
+    const auto glows = ObjectsOf<CLightParticle>(g_effectList);
+    ASSERT_EQ(std::tuple(cartridges.size(), glows.size()), std::tuple(1u, 1u));
+    EXPECT_EQ(std::tuple(cartridges[0]->velocity.x, cartridges[0]->dyingFrames, glows[0]->size, glows[0]->dyingFrames),
+              std::tuple(-0.16f, 120, 5.0f, 15));
+    EXPECT_FLOAT_EQ(cartridges[0]->velocity.y, -0.02f - 0.04f * fall);
+    Frames(59);
+    EXPECT_NEAR(cartridges[0]->rotation.z, 59 * 0.025f, 1e-5);  // spinning as it falls
+    EXPECT_FALSE(player->CanReloadBlade());
     Frame();
-    EXPECT_EQ(waves[0]->state, STATE_DEAD);
+    EXPECT_TRUE(player->CanReloadBlade());
 }
 
 }  // namespace

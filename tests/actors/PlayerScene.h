@@ -16,8 +16,6 @@
 
 namespace playertest {
 
-constexpr float kPi = 3.14159265f;
-
 class CountingAudioDevice : public NullAudioDevice {
 public:
     explicit CountingAudioDevice(std::vector<int>* plays) : plays(plays) {}

@@ -1,10 +1,7 @@
-#include "actors/LightParticle.h"
 #include "actors/LockOnSite.h"
-#include "actors/Reseter.h"
 #include "actors/ShockWave.h"
 #include "tests/actors/PlayerScene.h"
 
-#include <cmath>
 #include <tuple>
 
 namespace playertest {
@@ -80,24 +77,14 @@ TEST_F(PlayerShip, TranslateKeepsTheShipInTheFieldUnlessLevellingOrOnItsPath)
     EXPECT_FLOAT_EQ(player->roll, 0.4f - 0.4f * 0.025f);
 }
 
-TEST_F(PlayerShip, DashAlongOneAxisKeepsTheOtherAndSlowsDown)
+TEST_F(PlayerShip, DashRingLiesAcrossTheDashDiagonalsIncluded)
 {
-    player->SetVelocity(0.0f, 0.05f, 0.0f);
-    player->Dash(-0.7f, 0.0f);
-    EXPECT_TRUE(Near(player->velocity, {-0.3f, 0.05f, 0.0f}));
-    const auto rings = ObjectsOf<CShockWave>(g_effectList);
-    ASSERT_EQ(rings.size(), 1u);
-    EXPECT_EQ(std::tuple(player->slowDown, Plays(g_seDash), rings[0]->size, rings[0]->dyingFrames,
-                         ObjectsOf<CLightParticle>(g_effectList).at(0)->dyingFrames,
-                         g_triangleParticles->particles.size()),
-              std::tuple(0.9f, 1, 20.0f, 15, 30, 64u));
-    EXPECT_TRUE(Near(rings[0]->rotation, {0.0f, 0.5f, 0.0f}));
-    player->Dash(0.0f, 1.0f);
-    player->Dash(0.3f, 0.3f);
-    player->Dash(-0.3f, 0.3f);
-    const auto turned = ObjectsOf<CShockWave>(g_effectList);
-    EXPECT_EQ(std::tuple(turned.at(1)->rotation.z, turned.at(2)->rotation.z, turned.at(3)->rotation.z),
-              std::tuple(0.5f, 0.25f, 0.75f));
+    const std::tuple<float, float, float> dashes[] = {
+        {-0.7f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.5f}, {0.3f, 0.3f, 0.25f}, {-0.3f, 0.3f, 0.75f}};
+    for (const auto& [x, y, angle] : dashes) {
+        player->Dash(x, y);
+        EXPECT_EQ(ObjectsOf<CShockWave>(g_effectList).back()->rotation.z, angle) << x << ", " << y;
+    }
 }
 
 TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
@@ -111,81 +98,6 @@ TEST_F(PlayerShip, TwoThresholdsInOneScoreAwardOneExtendAndTheNextScoreTheOther)
     player->Reset();
     player->AddScore(499999);
     EXPECT_EQ(player->lives, 2);
-}
-
-TEST_F(PlayerShip, LostShipFliesInAgainAndIsInvulnerableForTwoSeconds)
-{
-    player->EnableControl();
-    player->SetPosition(2.0f, 2.0f, 0.0f);
-    SeedRandom(9);
-    player->Die();
-    SeedRandom(9);
-    for (int i = 0; i < 128; ++i)
-        RandomFloat();
-    const float vx = RandomFloat() - 0.5f;
-    const float vy = RandomFloat() - 0.5f;
-    const float vz = RandomFloat() - 0.5f;
-    const float speed = 0.06f + 0.14f * RandomFloat();
-    const auto glows = ObjectsOf<CLightParticle>(g_effectList);
-    ASSERT_EQ(std::tuple(player->state, Plays(g_sePlayerDie), glows.size()), std::tuple(STATE_DYING, 1, 32u));
-    const float length = std::sqrt(vx * vx + vy * vy + vz * vz);
-    EXPECT_TRUE(Near(glows[0]->velocity, Vec3{vx, vy, vz} * (speed / length), 1e-6));
-    EXPECT_EQ(std::tuple(glows[0]->size, glows[0]->dyingFrames), std::tuple(0.5f, 60));
-    Frames(44);
-    EXPECT_EQ(player->state, STATE_DYING);
-    Frame();
-    EXPECT_EQ(std::tuple(player->state, player->lives, Plays(g_seEntry), player->CanShoot()),
-              std::tuple(STATE_APPEARING, 1, 1, false));
-    // Upside down behind the field, leaving (-3, -2, -7.5) along +x.
-    Frame();
-    EXPECT_LT(player->position.z, -7.4f);
-    EXPECT_GT(player->position.x, -3.0f);
-    EXPECT_TRUE(player->rotation.y > 0.99f && player->rotation.z == 0.0f);
-    // Ninety steps of the path, the first in the frame of the respawn; it
-    // comes in level along +x and stays between its start and end heights.
-    float lowest = 0.0f, highest = -3.0f;
-    for (int i = 0; i < 87; ++i, Frame()) {
-        lowest = std::min(lowest, player->position.y);
-        highest = std::max(highest, player->position.y);
-    }
-    EXPECT_EQ(std::tuple(player->state, lowest >= -2.5f, highest <= -2.0f), std::tuple(STATE_APPEARING, true, true));
-    Frame();
-    EXPECT_TRUE(Near(player->position, {0.0f, -2.5f, 0.0f}, 0.0));
-    EXPECT_EQ(std::tuple(player->state, player->onEntryPath, player->IsControllable()),
-              std::tuple(STATE_ACTIVE, false, true));
-    Frames(119);
-    EXPECT_TRUE(player->IsInvulnerable());
-    Frame();
-    EXPECT_FALSE(player->IsInvulnerable());
-}
-
-TEST_F(PlayerShip, LastShipLostEndsTheGameThroughAReseterAfterFourSecondsRemovedWithoutTheOtherSprites)
-{
-    player->EnableControl();
-    player->lives = 0;
-    player->StartAura();
-    player->Die();
-    Frames(45);
-    const auto reseters = ObjectsOf<CReseter>(g_systemSpriteList);
-    ASSERT_EQ(reseters.size(), 1u);
-    const CReseter& reseter = *reseters[0];
-    EXPECT_EQ(std::tuple(player->state, player->controlEnabled, player->HasAura(), reseter.scene, reseter.step),
-              std::tuple(STATE_DEAD, false, false, -2, 0));
-    for (int i = 0; i < 239; ++i)
-        reseters[0]->Update();
-    EXPECT_EQ(reseters[0]->state, STATE_DYING);
-    reseters[0]->Update();
-    EXPECT_EQ(reseters[0]->state, STATE_DEAD);
-    CSprite* camera = new CSprite();
-    g_systemSpriteList.push_back(camera);
-    SpawnReseter(-2, 0);
-    SpawnReseter(1, 3);
-    g_systemSpriteList.push_back(new CSprite());
-    RemoveAllReseters();
-    ASSERT_EQ(g_systemSpriteList.size(), 2u);
-    EXPECT_EQ(g_systemSpriteList[0], camera);
-    RemoveAllReseters();
-    EXPECT_EQ(g_systemSpriteList.size(), 2u);
 }
 
 }  // namespace
