@@ -145,6 +145,11 @@ public:
         Take(type, count, vertices, VertexCountOf(type, count));
     }
     void DrawMeshSubset(MeshId mesh, int subset) override { Take(PrimitiveType::TriangleList, subset, &mesh, 1); }
+    void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) override
+    {
+        digest.Add(static_cast<int>(copies));
+        Take(PrimitiveType::TriangleList, subset, shown.data(), static_cast<int>(shown.size()));
+    }
 
     Digest digest;
     int drawn = 0;
