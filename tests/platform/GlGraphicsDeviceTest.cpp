@@ -175,12 +175,14 @@ TEST_F(GlGraphicsDeviceTest, TransparentDrawThatWritesDepthHidesWhatIsBehind)
 }
 
 // A depth clear counts wherever it cleared, however many clears and draws
-// come between it and the next depth-tested draw.
+// come between it and the next depth-tested draw, and whether depth is written.
 TEST_F(GlGraphicsDeviceTest, DepthClearsOfPartsOfThePictureAllCount)
 {
     device.SetDepthTest(true);
     device.SetDepthWrite(true);
     DrawScreenRect(device, 0, 0, 640, 480, 0xFF0000FF, 0.2f);
+    device.SetDepthWrite(false);  // clears ignore it
+    DrawScreenRect(device, 600, 400, 1, 1, 0xFF0000FF, 0.2f);
     device.SetViewport({0, 0, 100, 100, 0.0f, 1.0f});
     device.Clear(kClearZBuffer, 0, 1.0f);
     device.SetViewport({200, 0, 100, 100, 0.0f, 1.0f});
