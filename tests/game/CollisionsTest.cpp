@@ -1,4 +1,10 @@
+#include "actors/Blade.h"
 #include "actors/DigitalNumber.h"
+#include "actors/InvisibleCollision.h"
+#include "actors/LockOnLaser.h"
+#include "actors/LockOnSite.h"
+#include "actors/LockedMarker.h"
+#include "actors/PlayerShot.h"
 #include "actors/ScoreItem.h"
 #include "game/Collisions.h"
 #include "tests/game/GameFixture.h"
@@ -88,6 +94,110 @@ TEST_F(CollisionsTest, TheRearConeLiesBehindTheShipAsItRolls)
         const bool cone = RearConeFor(enemy);
         EXPECT_EQ(std::tuple(cone, LinesOfRed(0.5f), LinesOfRed(0.0f)), std::tuple(c.cone, c.red, c.green));
     }
+}
+
+TEST_F(CollisionsTest, LaserKillsAreMultipliedUpTo500Points)
+{
+    // Five gauge points and five more for each halving of the multiplier down to 1.
+    const struct {
+        int score, multiplier, pay, gauge;
+        size_t numbers;  // shown so far
+    } kills[] = {{500, 64, 32000, 35, 1}, {600, 4, 600, 15, 1}};
+    for (const auto& k : kills) {
+        SCOPED_TRACE(k.score);
+        g_player->score = g_player->specialGauge = 0;
+        CEnemy* enemy = AddEnemy(0.0f, 3.0f, 20, k.score);
+        CLockOnLaser laser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, enemy->serialId, -1, k.multiplier);
+        laser.power = 20;
+        TestAttackAgainstEnemies(&laser);
+        EXPECT_EQ(std::tuple(Gone(enemy), Gone(&laser), g_player->score, g_player->specialGauge,
+                             ObjectsOf<CDigitalNumber>(g_effectList).size()),
+                  std::tuple(true, true, k.pay, k.gauge, k.numbers));
+    }
+    EXPECT_EQ(g_player->killCount, 2);
+}
+
+TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
+{
+    const Vec3 up{0.0f, 0.5f, 0.0f};
+    CEnemy* first = AddEnemy(-2.0f, 2.0f, 1, 100);
+    CPlayerShot opening(-2.0f, 2.0f, 0.0f, &up, 4);
+    TestAttackAgainstEnemies(&opening);
+    EXPECT_EQ(std::tuple(Gone(first), g_player->score, g_player->specialGauge, Gone(&opening),
+                         ObjectsOf<CDigitalNumber>(g_effectList).size()),
+              std::tuple(true, 400, 40, true, 1u));
+
+    AddEnemy(2.0f, 2.0f, 1, 100);
+    CPlayerShot paired(2.0f, 2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&paired);
+    EXPECT_EQ(std::tuple(g_player->score, g_player->killCount, g_player->specialGauge), std::tuple(500, 2, 40));
+
+    CEnemy* tough = AddEnemy(0.0f, -2.0f, 5, 100);
+    CPlayerShot spent(0.0f, -2.0f, 0.0f, &up, 1);
+    TestAttackAgainstEnemies(&spent);
+    EXPECT_EQ(std::tuple(tough->hp, Gone(&spent)), std::tuple(4, true));
+}
+
+TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
+{
+    // Every contact costs energy, 64 above 160 hit points, where it also fills the gauge.
+    const struct {
+        int firstHp, energy, gauge;
+    } cases[] = {{161, 256 - 64 - 8, 20 + 5}, {160, 256 - 8 - 8, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstHp);
+        g_player->bladeEnergy = 256;
+        g_player->specialGauge = 0;
+        CEnemy* first = AddEnemy(0.0f, 2.0f, c.firstHp, 0);
+        CEnemy* small = AddEnemy(2.0f, 2.0f, 100, 0);
+        CInvisibleCollision firstVolume(0.0f, 2.0f, 0.0f, 0.5f, 50);
+        CInvisibleCollision secondVolume(2.0f, 2.0f, 0.0f, 0.5f, 50);
+        firstVolume.mode = secondVolume.mode = COLLISION_BLADE;
+        g_player->blade->hitFlag = false;
+
+        TestAttackAgainstEnemies(&firstVolume);
+        TestAttackAgainstEnemies(&secondVolume);
+        EXPECT_EQ(std::tuple(first->hp, small->hp, g_player->bladeEnergy, g_player->specialGauge, g_lastHitEnemy->hp,
+                             Gone(&firstVolume), Gone(&secondVolume)),
+                  std::tuple(c.firstHp - 50, 100, c.energy, c.gauge, c.firstHp - 50, true, false));
+        for (CSprite* enemy : g_enemyList)
+            delete enemy;
+        g_enemyList.clear();
+    }
+}
+
+TEST_F(CollisionsTest, TheReticleLocksWhileHitPointsRemainForMoreLocks)
+{
+    CLockOnSite* reticle = g_player->reticle;
+    CEnemy* enemy = AddEnemy(0.0f, 3.0f, 40, 100);
+    reticle->SetPosition(0.0f, 3.0f, 0.0f);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        TestAttackAgainstEnemies(reticle);
+        for (int frame = 0; frame < kLockInterval; ++frame)
+            g_lockonSystem->CountDown();
+    }
+    EXPECT_EQ(std::tuple(g_lockonSystem->CountLocksOn(enemy->serialId), ObjectsOf<CLockedMarker>(g_effectList).size(),
+                         g_lastHitEnemy->maxHp),
+              std::tuple(2, 2u, 0));
+
+    CEnemy* locked = AddEnemy(3.0f, 3.0f, 100, 100);
+    reticle->SetPosition(3.0f, 3.0f, 0.0f);
+    g_controlLocked = true;
+    TestAttackAgainstEnemies(reticle);
+    EXPECT_EQ(g_lockonSystem->CountLocksOn(locked->serialId), 0);
+}
+
+TEST_F(CollisionsTest, TheAuraCancelsEnemyShotsForTenGaugePoints)
+{
+    auto* shot = new CSprite();
+    shot->hitRadius = 0.1f;
+    g_enemyShotList.push_back(shot);
+    g_player->auraTimer = 100;
+    g_player->aura->SetPosition(3.0f, 0.0f, 0.0f);
+    shot->SetPosition(3.0f, 0.0f, 0.0f);
+    TestEnemyShotAgainstPlayer(shot);
+    EXPECT_EQ(std::tuple(Gone(shot), g_player->specialGauge, g_player->auraHit, g_player->state),
+              std::tuple(true, 10, true, STATE_ACTIVE));
 }
 
 }  // namespace
