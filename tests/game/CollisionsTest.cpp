@@ -107,12 +107,13 @@ TEST_F(CollisionsTest, LaserKillsAreMultipliedUpTo500Points)
         SCOPED_TRACE(k.score);
         g_player->score = g_player->specialGauge = 0;
         CEnemy* enemy = AddEnemy(0.0f, 3.0f, 20, k.score);
+        enemy->iconTexture = 7;
         CLockOnLaser laser(0.0f, 3.0f, 0.0f, 0.0f, 0.1f, 0.0f, enemy->serialId, -1, k.multiplier);
         laser.power = 20;
         TestAttackAgainstEnemies(&laser);
         EXPECT_EQ(std::tuple(Gone(enemy), Gone(&laser), g_player->score, g_player->specialGauge,
-                             ObjectsOf<CDigitalNumber>(g_effectList).size()),
-                  std::tuple(true, true, k.pay, k.gauge, k.numbers));
+                             ObjectsOf<CDigitalNumber>(g_effectList).size(), g_lastHitEnemy->iconTexture),
+                  std::tuple(true, true, k.pay, k.gauge, k.numbers, 7));
     }
     EXPECT_EQ(g_player->killCount, 2);
 }
