@@ -122,16 +122,16 @@ TEST_F(CollisionsTest, TheOpeningShotMultipliesItsKillAndPairedShotsDoNot)
 {
     const Vec3 up{0.0f, 0.5f, 0.0f};
     CEnemy* first = AddEnemy(-2.0f, 2.0f, 1, 100);
-    CPlayerShot opening(-2.0f, 2.0f, 0.0f, &up, 4);
+    CPlayerShot opening(-2.0f, 2.0f, 0.0f, &up, 2);
     TestAttackAgainstEnemies(&opening);
     EXPECT_EQ(std::tuple(Gone(first), g_player->score, g_player->specialGauge, Gone(&opening),
                          ObjectsOf<CDigitalNumber>(g_effectList).size()),
-              std::tuple(true, 400, 40, true, 1u));
+              std::tuple(true, 200, 40, true, 1u));
 
     AddEnemy(2.0f, 2.0f, 1, 100);
     CPlayerShot paired(2.0f, 2.0f, 0.0f, &up, 1);
     TestAttackAgainstEnemies(&paired);
-    EXPECT_EQ(std::tuple(g_player->score, g_player->killCount, g_player->specialGauge), std::tuple(500, 2, 40));
+    EXPECT_EQ(std::tuple(g_player->score, g_player->killCount, g_player->specialGauge), std::tuple(300, 2, 40));
 
     CEnemy* tough = AddEnemy(0.0f, -2.0f, 5, 100);
     CPlayerShot spent(0.0f, -2.0f, 0.0f, &up, 1);
