@@ -81,8 +81,6 @@ TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
         int ray, shot, blade;  // the armed specials
         bool dashed;
     } cases[] = {
-        {"ray special", Held({&S::dash, &S::ray}), Held({&S::dash}), 2000, 1, 0, 0, false},
-        {"shot special", Held({&S::dash, &S::shot}), Held({}), 2000, 0, 1, 0, false},
         {"blade special", Held({&S::dash, &S::blade}), Held({}), 2000, 0, 0, 1, false},
         {"ray before shot", Held({&S::dash, &S::shot, &S::ray}), Held({}), 2000, 1, 0, 0, false},
         {"a deflected stick dashes instead", Held({&S::dash, &S::ray}, 1.0f, 0.0f), Held({}), 3000, 0, 0, 0,
@@ -107,31 +105,17 @@ TEST_F(ControlMappingTest, ASpecialNeedsTheStickCentredAndTakesTheWholeFrame)
     }
 }
 
-TEST_F(ControlMappingTest, WeaponsFireOnTheirButtons)
+TEST_F(ControlMappingTest, TheBladeWaitsForTheShotOutlastsAReloadReleaseAndIsRefusedWhileReloading)
 {
-    Apply(Held({&S::shot}));
-    EXPECT_EQ(g_player->shotAmmo, 511);
-    g_player->age += 8;
-    Apply(Held({&S::shot}), Held({&S::shot}));
-    EXPECT_EQ(g_player->shotAmmo, 509);  // a held button keeps firing pairs
-
-    Apply(Held({}), Held({&S::shot}));
-    EXPECT_EQ(g_player->burstCounter, 0);
-
     Apply(Held({&S::shot, &S::blade}), Held({&S::shot}));
-    // No blade while the shot is held, and no refusal either.
     EXPECT_FALSE(Played(g_seBladeSwing) || Played(g_seRefused));
-
     Apply(Held({&S::blade}));
-    EXPECT_TRUE(Played(g_seBladeSwing) && g_player->blade->active);
     Apply(Held({&S::reload}), Held({&S::blade}));
-    EXPECT_TRUE(g_player->blade->active);  // a release with reload held does not end the swing
+    EXPECT_TRUE(g_player->blade->active);
     Apply(Held({}), Held({&S::blade}));
-    EXPECT_FALSE(g_player->blade->active);
-
     g_player->bladeReloadTimer = 10;
     Apply(Held({&S::blade}));
-    EXPECT_TRUE(Played(g_seRefused));
+    EXPECT_TRUE(Played(g_seRefused) && !g_player->blade->active);
 }
 
 TEST_F(ControlMappingTest, ReloadWithAWeaponButtonReloadsItOrIsRefused)
@@ -147,41 +131,6 @@ TEST_F(ControlMappingTest, ReloadWithAWeaponButtonReloadsItOrIsRefused)
     Apply(Held({&S::blade, &S::reload}), Held({&S::blade}));
     // The sound only: no button was fresh.
     EXPECT_EQ(std::tuple(Played(g_seBladeReloadPress), g_player->bladeGauge), std::tuple(true, 0.25f));
-}
-
-TEST_F(ControlMappingTest, AutomaticReloadRefillsWhatIsEmpty)
-{
-    for (bool automatic : {false, true}) {
-        SCOPED_TRACE(automatic);
-        g_player->automaticReload = automatic;
-        g_player->shotAmmo = 0;
-        g_player->rayAmmo = 0;
-        g_player->bladeGauge = 0.5f;
-        g_player->reloadTimer = 0;
-        g_player->bladeReloadTimer = 0;
-        Apply(Held({}));
-        EXPECT_EQ(std::tuple(g_player->shotAmmo, g_player->rayAmmo, g_player->bladeGauge),
-                  automatic ? std::tuple(512, 64, 1.0f) : std::tuple(0, 0, 0.5f));
-    }
-}
-
-TEST_F(ControlMappingTest, TheStickMovesTheShipUnlessTheControlsAreLocked)
-{
-    for (const char* way : {"free", "locked by a script", "ship not controllable"}) {
-        SCOPED_TRACE(way);
-        const bool free = std::string(way) == "free";
-        g_controlLocked = std::string(way) == "locked by a script";
-        if (std::string(way) == "ship not controllable")
-            g_player->DisableControl();
-        g_player->SetPosition(0.0f, 0.0f, 0.0f);
-        g_player->velocity = {};
-        g_player->specialGauge = 3000;
-        const int ammo = g_player->shotAmmo;
-        Apply(Held({&S::shot, &S::dash}, 1.0f, -1.0f));
-        const CPlayer& p = *g_player;
-        EXPECT_EQ(std::tuple(p.position.x, p.position.y, p.shotAmmo, p.velocity.x != 0.0f),
-                  free ? std::tuple(0.09f, -0.09f, ammo - 1, true) : std::tuple(0.0f, 0.0f, ammo, false));
-    }
 }
 
 }  // namespace

@@ -150,6 +150,7 @@ TEST_F(TitleMenuAndCreditsTest, APlayIsRecordedFrameByFrameWithItsWholeSecondsOf
     ASSERT_NE(record.LoadFile(replays[0]), ReplayLoadResult::Unusable);
     EXPECT_EQ(record.Frames().size(), 10u);  // the start frame itself is the first
     EXPECT_EQ(record.Header().playTime, 61 * 60);
+    EXPECT_NE(ReadText("log/events.txt").find(" -> Start.\n"), std::string::npos);
 }
 
 }  // namespace
