@@ -13,6 +13,25 @@ namespace {
 
 using BladeSwing = PlayerScene;
 
+TEST(BladeShapes, EachSweepAndHalfStartsEndsAndStrikesItsOwnWay)
+{
+    struct Row {
+        int sweep, half;
+        float start, end;
+        Vec3 impulse, spin;
+    };
+    const Row rows[] = {{1, -1, 0.25f, -0.75f, {0.06f, -0.09f, 0}, {0.2f, 0, 0}},
+                        {-1, -1, -0.25f, 0.75f, {-0.06f, -0.09f, 0}, {0.2f, 0, 0}},
+                        {1, 1, 0.75f, -0.25f, {0.06f, 0.09f, 0}, {-0.2f, 0, 0}},
+                        {-1, 1, -0.75f, 0.25f, {-0.06f, 0.09f, 0}, {-0.2f, 0, 0}}};
+    for (const Row& r : rows) {
+        CBlade blade;
+        blade.StartSwing(r.sweep, r.half, 0.0f);
+        EXPECT_EQ(std::tuple(blade.angle, blade.endAngle), std::tuple(r.start, r.end)) << r.sweep << r.half;
+        EXPECT_TRUE(Near(blade.hitImpulse, r.impulse) && Near(blade.hitSpin, r.spin)) << r.sweep << r.half;
+    }
+}
+
 TEST_F(BladeSwing, ReleasingAfterFourStepsEndsAtOnceAndTheAfterImagesFade)
 {
     Frames(60);

@@ -172,9 +172,12 @@ TEST_F(OverlayTest, TheTitleMenuPlacesItsCursorsByRowValueAndWithoutCreditsThePr
     g_titleMenuValues[1] = 11;
     Draw();
     EXPECT_EQ(PlacesOf(cursor), At({{186, 81}}));
-    g_titleMenuValues[1] = 0;
-    Draw();
-    EXPECT_EQ(PlacesOf(cursor), At({{186, 81}, {246, 81}}));
+    const int courseY[] = {81, 97, 129, 145, 161, 177, 193, 209, 225, 241, 257};  // a gap after the stages
+    for (int course = 0; course < 11; ++course) {
+        g_titleMenuValues[1] = course;
+        Draw();
+        EXPECT_EQ(PlacesOf(cursor), At({{186, 81}, {246, courseY[course]}})) << course;
+    }
 
     g_credits = 0;  // no menu: a blinking prompt
     for (int frame : {-1, 0, 60, 61, 119, 120}) {
