@@ -722,6 +722,8 @@ MeshId GlGraphicsDevice::CreateMeshCopies(const MeshGeometry& geometry, std::spa
     if (!context || offsets.empty() || !IsValidMesh(geometry))
         return kNoMesh;
     const MeshId copies = CreateMesh(CopiesOf(geometry, offsets));
+    if (copies == kNoMesh)
+        return kNoMesh;
     GlMesh& mesh = meshes[copies];
     mesh.copySubsets = SubsetsOf(geometry);
     mesh.offsets.assign(offsets.begin(), offsets.end());
