@@ -358,11 +358,6 @@ void CPlayer::StartFlare()
     sideSpeed = 0.0f;
 }
 
-void CPlayer::ComputeWorldMatrix(Matrix* out, float ox, float oy, float oz)
-{
-    GetWorldMatrixEx(out, 0.0f, 0.0f, 0.0f, ox, oy, oz);
-}
-
 void CPlayer::PlayAtShip(int sound) { g_sound->PlayAt(sound, 0, &position); }
 
 void CPlayer::Update()

@@ -73,8 +73,6 @@ public:
     void AddKills(int n);
     bool IsInvulnerable();
     void Respawn();
-    // The world matrix of a point at a local offset that turns with the ship.
-    void ComputeWorldMatrix(Matrix* out, float ox, float oy, float oz);
 
     // Weapons.
     void UseShotAmmo(int n);

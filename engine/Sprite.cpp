@@ -388,6 +388,11 @@ void CSprite::GetWorldMatrix(Matrix* out)
     *out = scratchMatrix;
 }
 
+void CSprite::ComputeWorldMatrix(Matrix* out, float ox, float oy, float oz)
+{
+    GetWorldMatrixEx(out, 0.0f, 0.0f, 0.0f, ox, oy, oz);
+}
+
 void CSprite::SetWait2(int frames) { waitFrames = static_cast<unsigned int>(frames); }
 
 void CSprite::SetSlowDown(float factor)

@@ -71,6 +71,9 @@ public:
     virtual bool IsInView();
     virtual ~CSprite();
 
+    // The world matrix of a point at a local offset that turns with the sprite.
+    void ComputeWorldMatrix(Matrix* out, float ox, float oy, float oz);
+
     // The world matrix is built in it.
     Matrix scratchMatrix = MatrixIdentity();
     float pushFactor = 1.0f;

@@ -133,3 +133,17 @@ TEST(Sprite, TweensStopBeforeApplyingTheirFinalBlend)
     EXPECT_EQ(std::tuple(s.rotation.z, s.velocity.y, s.rotationTweenProgress, s.velocityTweenProgress),
               std::tuple(0.5f, 1.0f, -1.0f, -1.0f));
 }
+
+TEST(Sprite, ComputeWorldMatrixTurnsTheOffsetWithRotationAndSpin)
+{
+    CSprite s;
+    s.SetPosition(1, 2, 3);
+    s.SetRotation(0, 0, 0.25f);
+    s.spin = {0, 0, 0.25f};
+    Matrix world;
+    s.ComputeWorldMatrix(&world, 1, 0, 0.5f);
+    const Vec3 p = Vec3TransformCoord({}, world);
+    EXPECT_NEAR(p.x, 1.0f, 1e-6f);
+    EXPECT_NEAR(p.y, 3.0f, 1e-6f);
+    EXPECT_NEAR(p.z, 3.5f, 1e-6f);
+}
