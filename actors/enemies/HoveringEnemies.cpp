@@ -129,10 +129,10 @@ void CEnemy4::SetPhase(int newPhase)
 {
     phase = newPhase;
     if (phase == 0) {
-        MoveHermiteVectors(&points[1], &g_zeroVector, &g_zeroVector, 1.0f / 360.0f);
+        MoveHermiteVectors(&points[1], &tangents[1], &tangents[0], 1.0f / 360.0f);
     } else if (phase == 1) {
         hoverCountdown = 240;
-        MoveHermiteVectors(&points[2], &g_zeroVector, &g_zeroVector, 1.0f / 240.0f);
+        MoveHermiteVectors(&points[2], &tangents[3], &tangents[2], 1.0f / 240.0f);
     }
 }
 

@@ -83,6 +83,10 @@ public:
     void OnArrived() override;
     void SetPhase(int newPhase) override;
     void Leave() override;
+
+    // Its own four, in place of the hovering kinds' three: all zero, so both
+    // legs are straight lines eased at their ends.
+    Vec3 tangents[4] = {};
 };
 
 void SpawnEnemy0Row(float angle);
