@@ -123,13 +123,13 @@ bool TakeDueFrame(int now, bool vsync)
     return true;
 }
 
-void RunFrame()
+bool RunFrame()
 {
     Frame(false);
     g_sound->Update();
     g_input->Update(g_replayPlaying);
     if (IsFrozen())
-        return;
+        return false;
     HandleCabinetButtons(g_input->current, g_input->previous);
     if (g_scene == kTitleScene) {
         const bool demoStarted = Fresh(g_input->current.blade, g_input->previous.blade) && StartDemo();
@@ -140,6 +140,7 @@ void RunFrame()
         RecordOrPlayBack();
     ApplyPlayerControls();
     g_frameCounter->Count();
+    return true;
 }
 
 void LatchFrameRate(int now)
@@ -165,8 +166,9 @@ void RunMainLoop(ProgramHost& host, bool vsync)
             continue;
         const int now = Now(host);
         const bool frameRan = TakeDueFrame(now, vsync);
-        if (frameRan)
-            RunFrame();
+        // A frozen frame ends its turn before the frame rate is looked at.
+        if (frameRan && !RunFrame())
+            continue;
         LatchFrameRate(now);
         if (!frameRan && IdleMilliseconds(now) > 0)
             host.Sleep(IdleMilliseconds(now));

@@ -16,8 +16,9 @@ void StartFrameTimer(int now);
 // True when a frame is to run at now; it then schedules the next one,
 // counted from now (a late frame is not caught up).
 bool TakeDueFrame(int now, bool vsync);
-// One game frame and everything the cabinet does after it.
-void RunFrame();
+// One game frame and everything the cabinet does after it; false when a
+// hit-stop freeze cut the turn short.
+bool RunFrame();
 // Once a second the frames counted become the frame-rate figure.
 void LatchFrameRate(int now);
 // How long the loop may sleep at now and still wake before the next frame is due.

@@ -3,8 +3,10 @@
 #include "engine/InputControler.h"
 #include "engine/InputRecord.h"
 #include "engine/ObjectLists.h"
+#include "game/Freeze.h"
 #include "game/MainLoop.h"
 #include "game/Replay.h"
+#include "game/UniqueFilePath.h"
 #include "platform/System.h"
 #include "tests/game/ProgramRun.h"
 
@@ -323,6 +325,17 @@ TEST_F(ProgramEntryTest, ADemoThatFailsItsChecksumStillPlaysItsSceneWithoutInput
     EXPECT_EQ(std::tuple(playing, frames), std::tuple(true, 0u));
 }
 
+TEST_F(ProgramEntryTest, NamesThatClashCountUpFromTwo)
+{
+    const std::string folder = File("clash/");
+    std::system(("rm -rf '" + folder + "'").c_str());
+    ASSERT_TRUE(MakeFolder(folder));
+    for (const char* name : {"a.bmp", "a_2.bmp", "a_3.bmp", "a_4.bmp"}) {
+        EXPECT_EQ(UniqueFilePath(folder, "a", ".bmp"), folder + name);
+        ASSERT_TRUE(WriteFileBytes(folder + name, "", 0));
+    }
+}
+
 TEST_F(ProgramEntryTest, ScreenshotsAreKeptSideBySide)
 {
     WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
@@ -355,6 +368,28 @@ TEST_F(ProgramEntryTest, TheIdleTitleSleepsBetweenFramesAtSixtyAndNoMore)
     EXPECT_TRUE(framesLastSecond == 60 || framesLastSecond == 61) << framesLastSecond;
     EXPECT_NEAR(sceneFrame, 3000 / 16.5, 2.0);
     EXPECT_GT(host.slept, 3000 * 8 / 10);
+}
+
+// With vsync every turn runs a frame: a freeze running across the one-second
+// mark holds the latch back until its last frozen turn has passed.
+TEST_F(ProgramEntryTest, FrozenTurnsLeaveTheFrameRateUnlatched)
+{
+    WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\n");
+    host.vsync = true;
+    int64_t thawed = 0;  // the turn whose frame ends the freeze: frozen when it begins
+    int mark = 0, latched = 0;
+    host.onPoll = [&](int poll) {
+        if (poll == 950)
+            SetFreeze(100, nullptr);
+        if (IsFrozen())
+            thawed = host.clock;
+        mark = g_frameCounter->nextSecondMark;
+        latched = g_frameCounter->framesLastSecond;
+        return poll == 1100 ? HostEvent::Quit : HostEvent::None;
+    };
+    RunProgram(host);
+    EXPECT_EQ(mark, thawed + 1000);
+    EXPECT_GT(latched, 900);
 }
 
 TEST(FramePacingTest, FramesAreDueEverySixteenOrSeventeenMillisecondsFromWhenTheyRan)
