@@ -33,11 +33,11 @@ void SoundSystem::Load(int* slot, const char* name, const char* type) {
         return;
     }
     const std::string path = ComposeProgramPath(name, type, ".ogg");
-    if (FileExists(path)) {
-        LoadFile(slot, path);
-        return;
+    std::vector<unsigned char> ogg;
+    // A loose file that cannot be read (a pipe or a folder is refused) replaces nothing.
+    if (!ReadWholeFile(path, &ogg, kMaxWaveImageBytes)) {
+        ogg = ReadResource(type, name);
     }
-    const std::vector<unsigned char> ogg = ReadResource(type, name);
     *slot = LoadOgg(ogg.data(), ogg.size());
 }
 
@@ -88,6 +88,7 @@ int SoundSystem::CreateFromWave(const void* image, size_t size) {
         return -1;
     }
     sizes_[slot] = wave.bytes;
+    data_[slot] = {};
     return slot;
 }
 
@@ -191,6 +192,7 @@ void SoundSystem::Release() {
     AppendLog(kDeviceLog, "Release Wave Binary.\n");
     for (int slot = 0; slot < kSlotCount && device_ != nullptr; ++slot) {
         device_->ReleaseBuffer(slot);
+        data_[slot] = {};
     }
     AppendLog(kDeviceLog, kStepFinished);
     AppendLog(kDeviceLog, "Restore Sound Device.\n");
@@ -253,6 +255,13 @@ int SoundSystem::CreateEmptyBuffer(int8_t id) {
     }
     sizes_[slot] = silence.size();
     return slot;
+}
+
+bool SoundSystem::RefillBuffer(int8_t id) {
+    if (!IsLoaded(id) || data_[id].empty()) {
+        return false;
+    }
+    return device_->WriteBuffer(id, data_[id].data(), data_[id].size());
 }
 
 SoundSystem* g_sound = nullptr;

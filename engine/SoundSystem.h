@@ -82,6 +82,10 @@ public:
     int GetFrequency(int8_t id) const;
     // A silent mono 22050 Hz 16-bit sound of id's byte size in the next free slot; its index, or -1.
     int CreateEmptyBuffer(int8_t id);
+    // Copies the slot's kept data back into its samples, as a lost buffer
+    // would need. Our mixer never loses a buffer, and no slot keeps its data
+    // once loaded, so this finds nothing to copy: false.
+    bool RefillBuffer(int8_t id);
 
 private:
     static bool IsSlot(int id) { return id >= 0 && id < kSlotCount; }
@@ -92,6 +96,7 @@ private:
     int currentMusic_ = -1;
     int searchIndex_ = 0;
     std::array<bool, kSlotCount> fading_{};
+    std::array<std::vector<unsigned char>, kSlotCount> data_;  // kept PCM; released once loaded
     std::array<size_t, kSlotCount> sizes_{};
     std::array<int, kSlotCount> next_;
     std::array<int, kSlotCount> nextLoop_{};

@@ -31,6 +31,9 @@ public:
     virtual bool CreateBuffer(int index, const PcmFormat& format, const unsigned char* pcm,
                               size_t bytes) = 0;
     virtual void ReleaseBuffer(int index) = 0;
+    // Copies pcm over the buffer's samples from their start, no more than
+    // they hold; play state, volume, pan and rate stay. False without a buffer.
+    virtual bool WriteBuffer(int index, const unsigned char* pcm, size_t bytes) = 0;
     virtual bool HasBuffer(int index) const = 0;
 
     // Starts the buffer from its beginning, also when it is playing.

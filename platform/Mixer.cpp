@@ -88,6 +88,16 @@ void Mixer::ReleaseBuffer(int index) {
     }
 }
 
+bool Mixer::WriteBuffer(int index, const unsigned char* pcm, size_t bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    Voice* voice = Find(index);
+    if (voice == nullptr) {
+        return false;
+    }
+    std::copy_n(pcm, std::min(bytes, voice->pcm.size()), voice->pcm.begin());
+    return true;
+}
+
 bool Mixer::HasBuffer(int index) const {
     std::lock_guard<std::mutex> lock(mutex_);
     return Find(index) != nullptr;

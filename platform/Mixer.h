@@ -24,6 +24,7 @@ public:
     bool CreateBuffer(int index, const PcmFormat& format, const unsigned char* pcm,
                       size_t bytes) override;
     void ReleaseBuffer(int index) override;
+    bool WriteBuffer(int index, const unsigned char* pcm, size_t bytes) override;
     bool HasBuffer(int index) const override;
     void Play(int index, bool looping) override;
     void Stop(int index) override;

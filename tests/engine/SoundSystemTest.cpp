@@ -52,6 +52,7 @@ TEST_F(SoundSystemTest, IdsOutsideTheSlotsDoNothing) {
         EXPECT_EQ(std::tuple(sound_->IsPlaying(id), sound_->GetVolume(id)), std::tuple(false, 0)) << id;
         sound_->PlayMusic(id, 1);
         sound_->FadeOutMusic();
+        EXPECT_EQ(sound_->IsFading(id), id == 2) << id;  // an empty slot is only marked
         sound_->Update();
         sound_->StopMusic();
     }
@@ -133,6 +134,7 @@ TEST(SoundSystemMixTest, LoopIndexFollowUpAndWrappers) {
     EXPECT_NEAR(out[0], 1000, 1);
     EXPECT_EQ(sound.GetFrequency(sound.CreateEmptyBuffer(first)), 22050);
     EXPECT_EQ(sound.CreateEmptyBuffer(-1), -1);
+    EXPECT_FALSE(sound.RefillBuffer(first));  // nothing kept once loaded
 }
 
 TEST(SoundSystemDeviceListTest, KeepsTheFirstTenOutputDevices) {
@@ -196,6 +198,17 @@ TEST_F(SoundLoadTest, LooseFileReplacesTheResource) {
     sound_->Load(&second, "#7001", "SE");
     sound_->LoadFile(&absent, ProgramFilePath("SE/none.ogg"));
     EXPECT_EQ(std::tuple(second, absent), std::tuple(-1, -1));
+}
+
+TEST_F(SoundLoadTest, ALooseFileThatIsAPipeIsPassedOverForTheResource) {
+    Bytes scrambled = ogg_;
+    UnscrambleResource(scrambled.data(), scrambled.data(), static_cast<int>(scrambled.size()));
+    Register(scrambled);
+    std::remove(path_.c_str());
+    ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    int handle = -1;
+    EXPECT_TRUE(ReturnsPromptlyBeside(path_, [&] { sound_->Load(&handle, "#7001", "SE"); }));
+    EXPECT_EQ(handle, 0);
 }
 
 TEST_F(SoundSystemTest, ReleaseLogsItsSteps) {

@@ -147,6 +147,20 @@ TEST(MixerTest, PlayRestartsStopSilencesAndBuffersAreSummedAndClipped)
     EXPECT_EQ(Left(mixer, 3), (Samples{3000, 32767, -32768}));
 }
 
+TEST(MixerTest, WritingABufferReplacesItsSamplesFromTheStartAndKeepsItsState)
+{
+    Mixer mixer(kRate);
+    Create(mixer, 5, {10, 20, 30});
+    mixer.SetVolume(5, -2000);  // a tenth
+    mixer.Play(5, true);
+    const unsigned char longer[8] = {0xE8, 0x03, 0xD0, 0x07, 0xB8, 0x0B, 0xA0, 0x0F};  // 1000 2000 3000 4000
+    EXPECT_TRUE(mixer.WriteBuffer(5, longer, 4));
+    EXPECT_EQ(Left(mixer, 3), (Samples{100, 200, 3}));
+    EXPECT_TRUE(mixer.WriteBuffer(5, longer, sizeof longer));  // the tail does not fit
+    EXPECT_EQ(Left(mixer, 4), (Samples{100, 200, 300, 100}));
+    EXPECT_FALSE(mixer.WriteBuffer(6, longer, 2));
+}
+
 TEST(MixerTest, RefusesInvalidBuffersAndIgnoresEmptyOnes)
 {
     Mixer mixer(kRate);
