@@ -23,7 +23,7 @@ size_t NameStart(const std::string& path)
 
 bool WriteText(const std::string& path, const char* mode, const char* text)
 {
-    std::FILE* file = std::fopen(path.c_str(), mode);
+    std::FILE* file = OpenRegularFile(path, mode);
     if (!file)
         return false;
     const size_t length = std::strlen(text);
@@ -63,7 +63,7 @@ bool FileExists(const std::string& path) { return PathExists(path); }
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out, size_t limit)
 {
     out->clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenRegularFile(path, "rb");
     if (!file)
         return false;
     unsigned char block[65536];

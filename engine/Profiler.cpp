@@ -53,8 +53,7 @@ void CProfiler::Load(const char* file, const char* separatorText)
     std::vector<unsigned char> bytes;
     if (!FileExists(path))
         return;
-    // A pipe would block the opening, a device never end.
-    unreadable = !IsRegularFile(path) || !ReadWholeFile(path, &bytes, kMaxFileBytes);
+    unreadable = !ReadWholeFile(path, &bytes, kMaxFileBytes);
     for (const std::string& line : SplitLines(bytes)) {
         const size_t at = line.find(separator[0]);
         if (at == std::string::npos)

@@ -19,6 +19,7 @@
 #include "engine/FileUtil.h"
 #include "engine/Md5.h"
 #include "engine/TextUtil.h"
+#include "platform/System.h"
 
 #include <algorithm>
 #include <cmath>
@@ -193,7 +194,7 @@ bool InputRecord::SaveFile(const std::string& path, int scene, const char* name,
 
 ReplayLoadResult ReadReplayFile(const std::string& path, ReplayHeader* header, std::vector<InputState>* frames)
 {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
+    FileHandle file(OpenRegularFile(path, "rb"));
     if (!file)
         return ReplayLoadResult::Unusable;
     const long size = FileSize(file.get());

@@ -70,6 +70,25 @@ bool IsRegularFile(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::FILE* OpenRegularFile(const std::string& path, const char* mode)
+{
+    const int access = mode[0] == 'r' ? O_RDONLY : O_WRONLY | O_CREAT | (mode[0] == 'a' ? O_APPEND : O_TRUNC);
+    // Not blocking while it opens: a pipe without a writer (or reader) would wait for one.
+    const int fd = open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return nullptr;
+    struct stat info;
+    const int flags = fcntl(fd, F_GETFL);
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    std::FILE* file = fdopen(fd, mode);
+    if (!file)
+        close(fd);
+    return file;
+}
+
 bool MakeFolder(const std::string& path)
 {
     return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;

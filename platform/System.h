@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -16,6 +17,11 @@ bool PathExists(const std::string& path);
 
 // True when path names a regular file, after its symbolic links.
 bool IsRegularFile(const std::string& path);
+
+// fopen for a regular file only (after its symbolic links), with mode "rb",
+// "w" or "a": null for anything else, whose opening would block (a pipe) or
+// whose reading would never end (a device), and for a folder.
+std::FILE* OpenRegularFile(const std::string& path, const char* mode);
 
 // Creates one folder level; an existing folder counts as success.
 bool MakeFolder(const std::string& path);

@@ -1,6 +1,7 @@
 #include "engine/FileUtil.h"
 
 #include "TempFolder.h"
+#include "platform/System.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,24 @@ TEST_F(FileUtilTemp, WriteReadAndFailures)
     EXPECT_FALSE(WriteFileBytes(folder + "no/such/folder.bin", bytes, sizeof bytes));
     EXPECT_FALSE(FileExists(folder + "missing"));
     EXPECT_TRUE(FileExists(folder));
+}
+
+// The first to open a pipe waits for the other end: none ever comes.
+TEST_F(FileUtilTemp, APipeInPlaceOfAFileIsNeitherReadNorWrittenAndNeverBlocks)
+{
+    const std::string pipe = folder + "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::vector<unsigned char> read = {1};
+    EXPECT_TRUE(ReturnsPromptlyBeside(pipe, [&] { EXPECT_FALSE(ReadWholeFile(pipe, &read)); }));
+    EXPECT_TRUE(read.empty());
+    EXPECT_TRUE(ReturnsPromptlyBeside(pipe, [&] { AppendTextFile(pipe, "line\n"); }));
+    const std::string log = GetProgramFolder() + "log/pipe.txt";
+    MakeFolder(GetProgramFolder() + "log");
+    std::remove(log.c_str());
+    ASSERT_EQ(mkfifo(log.c_str(), 0600), 0);
+    EXPECT_TRUE(ReturnsPromptlyBeside(log, [&] { EXPECT_FALSE(AppendLog("log\\pipe.txt", "")); }));
+    EXPECT_TRUE(ReturnsPromptlyBeside(log, [&] { EXPECT_FALSE(AppendLog("log\\pipe.txt", "text")); }));
+    std::remove(log.c_str());
 }
 
 TEST_F(FileUtilTemp, AppendTextFileCreatesOneFolderLevel)

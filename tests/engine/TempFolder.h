@@ -5,11 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 
+#include <chrono>
 #include <cstdlib>
+#include <functional>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -34,6 +40,19 @@ protected:
 
     std::string folder;  // ends in '/'
 };
+
+// Runs body on another thread: true when it returned within a few seconds.
+// A body blocked opening the pipe at path is let go, by opening and closing
+// the pipe from both ends, so that the test ends either way.
+inline bool ReturnsPromptlyBeside(const std::string& pipe, const std::function<void()>& body)
+{
+    std::future<void> run = std::async(std::launch::async, body);
+    const bool prompt = run.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!prompt)
+        close(open(pipe.c_str(), O_RDWR | O_NONBLOCK));
+    run.get();
+    return prompt;
+}
 
 // A disk that is full after bytes bytes of any one file: writes beyond fail
 // (for root too) until the object is gone.

@@ -3,6 +3,7 @@
 #include "tests/engine/TempFolder.h"
 #include "tests/game/ProgramRun.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <bit>
@@ -185,6 +186,10 @@ TEST_F(ReplayFileTest, FilesThatAreNoReplaysLeaveTheRecordAlone)
     }
     EXPECT_EQ(record.LoadFile(Path("missing.dat")), ReplayLoadResult::Unusable);
     EXPECT_EQ(record.LoadFile(folder), ReplayLoadResult::Unusable);  // a folder
+    ASSERT_EQ(mkfifo(Path("pipe.dat").c_str(), 0600), 0);
+    EXPECT_TRUE(ReturnsPromptlyBeside(Path("pipe.dat"), [&] {
+        EXPECT_EQ(record.LoadFile(Path("pipe.dat")), ReplayLoadResult::Unusable);
+    }));
     // More than a day of frames is refused before any is read: as long as it claims, none on disk.
     Write(Path("sparse.dat"), Bytes(huge.begin(), huge.begin() + 84));
     ASSERT_EQ(truncate(Path("sparse.dat").c_str(), 84 + 15 * int64_t{0x7FFFFFFF}), 0);
