@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -13,7 +14,12 @@ bool HasDisplay()
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver)
         driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-    return !driver || !IsHeadlessVideoDriver(driver);
+    if (driver)
+        return !IsHeadlessVideoDriver(driver);
+    // Before the video starts, or when it could not: only a desktop the
+    // environment names can show a box (SDL would otherwise try other
+    // programs, which only add their own complaints).
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
 void ShowSdlMessageBox(const char* text, const char* caption)
