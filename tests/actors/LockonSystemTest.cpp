@@ -1,5 +1,6 @@
 #include "EnemySideFixture.h"
 
+#include "actors/LockOnLaser.h"
 #include "actors/LockOnSite.h"
 #include "actors/LockOnSquare.h"
 #include "actors/LockedMarker.h"
@@ -28,6 +29,20 @@ protected:
 
     CSprite* Marker(size_t index) { return g_effectList.at(index); }
 };
+
+// Each laser of a volley multiplies its kill's score by its place in the volley.
+TEST_F(LockonSystemTest, AVolleyOfEightLasersMultipliesByFourDoublingUpToSixtyFour)
+{
+    for (int target = 0; target < 8; ++target)
+        lockon->Lock(target);
+    g_player->rayAmmo = 8;
+    g_player->FireRay();
+    std::vector<int> multipliers;
+    for (CSprite* attack : g_playerAttackList)
+        if (auto* laser = dynamic_cast<CLockOnLaser*>(attack))
+            multipliers.push_back(laser->multiplier);
+    EXPECT_EQ(multipliers, (std::vector<int>{4, 8, 16, 32, 64, 64, 64, 64}));
+}
 
 TEST_F(LockonSystemTest, AnUnfiredLockLapsesOnThe361stCountDownAndTakesItsMarker)
 {
