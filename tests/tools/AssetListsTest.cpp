@@ -1,5 +1,5 @@
-// The master asset lists on the null devices: the slots each handle gets,
-// the log lines, and how long the start-up loading takes.
+// The master asset lists on the null devices: the slots each handle gets and
+// the log lines. How long the loading takes is a benchmark's (bench/).
 #include "assets/EmbeddedAssets.h"
 #include "engine/AssetLists.h"
 #include "engine/FileUtil.h"
@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -30,7 +28,6 @@ protected:
         g_graphics = &graphics;
         g_sound = &sound;
         AppendLog("log\\d3d9.txt", "");
-        const auto start = std::chrono::steady_clock::now();
         LoadMasterTextures();
         g_graphics->LoadTextureResource(&loading, "#342");
         loadingSlot = loading;
@@ -38,7 +35,6 @@ protected:
         LoadMasterSounds();
         LoadMasterModels();
         g_graphics->ReleaseTexture(&loading);
-        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     void TearDown() override
     {
@@ -52,7 +48,6 @@ protected:
     SoundSystem sound{std::make_unique<NullAudioDevice>()};
     int loading = -1;
     int loadingSlot = -1;
-    double seconds = 0;
 };
 
 } // namespace
@@ -76,7 +71,7 @@ TEST_F(AssetLists, HandlesTakeTheirSlotsInListOrder)
         EXPECT_EQ(slots[i].first, slots[i].second) << "row " << i;
 }
 
-TEST_F(AssetLists, LogsEachListAndLoadsWithinASecond)
+TEST_F(AssetLists, LogsEachList)
 {
     std::vector<unsigned char> log;
     ASSERT_TRUE(ReadWholeFile(ProgramFilePath("log\\d3d9.txt"), &log));
@@ -84,6 +79,4 @@ TEST_F(AssetLists, LogsEachListAndLoadsWithinASecond)
               "Load Master Texture Binaries.\n -> Finished.\n"
               "Load Master Sound Binaries.\n -> Finished.\n"
               "Load Master Model Binaries.\n -> Finished.\n");
-    std::printf("start-up loading of the four lists: %.3f s\n", seconds);
-    EXPECT_LT(seconds, 1.0);
 }
