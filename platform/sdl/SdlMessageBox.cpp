@@ -8,12 +8,19 @@
 
 namespace {
 
+bool IsSet(const char* variable)
+{
+    const char* value = SDL_getenv(variable);
+    return value && value[0] != '\0';
+}
+
+// Without a display SDL would hand the message to zenity, which has none either.
 bool HasDisplay()
 {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver)
         driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-    return !driver || !IsHeadlessVideoDriver(driver);
+    return driver ? !IsHeadlessVideoDriver(driver) : IsDisplayNamed();
 }
 
 void ShowSdlMessageBox(const char* text, const char* caption)
@@ -28,5 +35,7 @@ bool IsHeadlessVideoDriver(const char* driver)
 {
     return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
+
+bool IsDisplayNamed() { return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"); }
 
 void InstallSdlMessageBox() { SetMessageBoxHandler(ShowSdlMessageBox); }
