@@ -1,6 +1,7 @@
 #include "engine/FileUtil.h"
 
 #include "engine/TextUtil.h"
+#include "platform/FileChooser.h"
 #include "platform/System.h"
 
 #include <algorithm>
@@ -30,6 +31,8 @@ bool WriteText(const std::string& path, const char* mode, const char* text)
     const bool written = std::fwrite(text, 1, length, file) == length;
     return std::fclose(file) == 0 && written;
 }
+
+void PrintReport(const std::string& text) { std::fprintf(stderr, "vostrelle: %s\n", text.c_str()); }
 
 }  // namespace
 
@@ -97,7 +100,7 @@ bool AppendLog(const char* file, const char* text)
 
 void ReportFileProblem(const std::string& text)
 {
-    std::fprintf(stderr, "vostrelle: %s\n", text.c_str());
+    PrintReport(text);
     AppendLog(kEventsLog, (FormatTimestamp() + " -> " + text + "\n").c_str());
 }
 
@@ -117,6 +120,18 @@ std::string FormatTimestamp()
 }
 
 void ShowMessage(const char* text, const char* caption) { ShowSystemMessage(text, caption); }
+
+bool AskReplayFile(std::string& out)
+{
+    // "All files" means every name, with a dot or without; the glob for that is "*".
+    const OpenFileRequest request{{{"リプレイファイル (*.dat)", "*.dat"}, {"All files (*.*)", "*"}}, "dat"};
+    const FileChoice choice = ChooseFileToOpen(request, &out);
+    if (choice == FileChoice::NoChooser)
+        PrintReport("no file chooser to ask for a replay file (zenity or kdialog)");
+    else if (choice == FileChoice::NotChosen)
+        PrintReport("no replay file chosen");
+    return choice == FileChoice::Chosen;
+}
 
 std::string ResolveProgramPath(const std::string& path)
 {

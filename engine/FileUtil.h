@@ -54,6 +54,9 @@ void ListFilesInFolder(const std::string& folder, std::vector<std::string>* out)
 std::string FormatTimestamp();
 
 void ShowMessage(const char* text, const char* caption);
+// The desktop's file chooser for a replay file. True with the whole path of
+// the existing file chosen; else out is empty and one line on stderr says why.
+bool AskReplayFile(std::string& out);
 
 // Helpers no part of the game calls.
 // An absolute path unchanged, any other below the program folder.

@@ -9,7 +9,7 @@ packages=(
   libpng-dev zlib1g-dev libogg-dev libvorbis-dev
   libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils zenity
   clang libclang-rt-dev
 )
 

@@ -4,22 +4,23 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
+bool IsSet(const char* variable)
+{
+    const char* value = SDL_getenv(variable);
+    return value && value[0] != '\0';
+}
+
+// Without a display SDL would hand the message to zenity, which has none either.
 bool HasDisplay()
 {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver)
         driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-    if (driver)
-        return !IsHeadlessVideoDriver(driver);
-    // Before the video starts, or when it could not: only a desktop the
-    // environment names can show a box (SDL would otherwise try other
-    // programs, which only add their own complaints).
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    return driver ? !IsHeadlessVideoDriver(driver) : IsDisplayNamed();
 }
 
 void ShowSdlMessageBox(const char* text, const char* caption)
@@ -34,5 +35,7 @@ bool IsHeadlessVideoDriver(const char* driver)
 {
     return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
+
+bool IsDisplayNamed() { return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"); }
 
 void InstallSdlMessageBox() { SetMessageBoxHandler(ShowSdlMessageBox); }

@@ -7,3 +7,6 @@ void InstallSdlMessageBox();
 
 // True for SDL's video drivers that have no screen (offscreen, dummy).
 bool IsHeadlessVideoDriver(const char* driver);
+
+// True when the environment names an X or a Wayland display.
+bool IsDisplayNamed();

@@ -24,12 +24,6 @@ private:
     SdlInput& target;
 };
 
-bool IsSet(const char* variable)
-{
-    const char* value = SDL_getenv(variable);
-    return value && value[0] != '\0';
-}
-
 }  // namespace
 
 SdlProgramHost::SdlProgramHost() : desktop(OpenX11DesktopWindows()) { InstallSdlMessageBox(); }
@@ -48,7 +42,7 @@ SdlProgramHost::~SdlProgramHost()
 bool SdlProgramHost::StartVideo()
 {
     const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-    if (!asked && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY"))
+    if (!asked && !IsDisplayNamed())
         return false;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;

@@ -1,5 +1,9 @@
 #include "platform/sdl/SdlWindow.h"
 
+#include "platform/FileChooser.h"
+
+#include <SDL_syswm.h>
+
 namespace {
 
 int DisplayIndexOf(SDL_Window* window)
@@ -8,12 +12,24 @@ int DisplayIndexOf(SDL_Window* window)
     return index < 0 ? 0 : index;
 }
 
+// The X window behind an SDL window; 0 under other video drivers.
+uint64_t X11WindowOf(SDL_Window* window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return 0;
+    return info.info.x11.window;
+}
+
 }  // namespace
 
 SdlWindow::~SdlWindow()
 {
-    if (window)
+    if (window) {
+        SetFileChooserOwner(0);
         SDL_DestroyWindow(window);
+    }
     if (videoStarted) {
         SDL_ShowCursor(SDL_ENABLE);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -37,6 +53,8 @@ bool SdlWindow::Create(const char* title, int width, int height)
                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (!window)
         return false;
+    // File choosers stay above the game.
+    SetFileChooserOwner(X11WindowOf(window));
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }

@@ -2,10 +2,15 @@
 # (a copy of the program, since the program folder is the one the executable
 # really lives in), and checks of what the game wrote there.
 
-# make_program_folder <executable>: sets $dir, removed when the test ends.
-make_program_folder() {
+# make_test_folder: sets $dir, removed when the test ends.
+make_test_folder() {
   dir=$(mktemp -d "${TMPDIR:-/tmp}/vostrelle-e2e.XXXXXX")
   trap 'stop_everything; rm -rf "$dir"' EXIT
+}
+
+# make_program_folder <executable>: a test folder with the program in it.
+make_program_folder() {
+  make_test_folder
   cp "$1" "$dir/vostrelle"
   printf 'scorename,e2e\r\nwindowmode,0\r\n' > "$dir/vostrelle.ini"
 }
