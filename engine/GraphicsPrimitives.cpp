@@ -6,6 +6,8 @@ namespace {
 
 // How far DrawThickLineStrip3D moves its copies of the strip.
 constexpr float kThickLineOffset = 0.02f;
+// The box text is drawn in, from its top-left corner.
+constexpr int kTextBoxWidth = 512, kTextBoxHeight = 32;
 // Colour of the inverting passes of the subtractive mode.
 constexpr uint32_t kInvertColor = 0x01010101;
 
@@ -173,11 +175,16 @@ void GraphicsSystem::InvertDestination(ColorVertex* strip)
     device->DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
 }
 
-void GraphicsSystem::SetFlatScreenStates()
+void GraphicsSystem::SetOverlayStates()
 {
     SetZBuffer(0);
     SetFog(0);
     SetBlendMode(0);
+}
+
+void GraphicsSystem::SetFlatScreenStates()
+{
+    SetOverlayStates();
     SetTexture(-1);
 }
 
@@ -263,11 +270,8 @@ void GraphicsSystem::DrawTexture2DFull(int texture, int x, int y, int)
 const TextureHolder* GraphicsSystem::PrepareBlit(int texture)
 {
     const TextureHolder* holder = FindTexture(texture);
-    if (holder) {
-        SetZBuffer(0);
-        SetFog(0);
-        SetBlendMode(0);
-    }
+    if (holder)
+        SetOverlayStates();
     return holder;
 }
 
@@ -284,6 +288,13 @@ void GraphicsSystem::BlitTexture(const TextureHolder& holder, int x, int y, int 
     const ScreenVertex strip[4] = {Pixel(x0, y0, color, u0, v0), Pixel(x1, y0, color, u1, v0),
                                    Pixel(x0, y1, color, u0, v1), Pixel(x1, y1, color, u1, v1)};
     device->DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
+}
+
+void GraphicsSystem::DrawText(int x, int y, const char* text, uint32_t color)
+{
+    SetOverlayStates();
+    if (font != kNoFont)
+        device->DrawText(font, text, {x, y, x + kTextBoxWidth, y + kTextBoxHeight}, color);
 }
 
 CModel* GraphicsSystem::PrepareOpaqueMesh(int handle, const Matrix& world)

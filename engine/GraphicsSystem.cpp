@@ -12,6 +12,9 @@ namespace {
 
 void Log(const char* text) { AppendLog(kDeviceLog, text); }
 
+// A positive height: the cell height, ascent plus descent, in pixels.
+constexpr int kFontHeight = 12;
+
 // The lowest refresh rate of at least 60 Hz (or 0, "unknown") among the
 // modes of exactly the requested size; 65535 when there is none.
 int BestRefreshRate(const std::vector<DisplayMode>& modes, int width, int height)
@@ -79,6 +82,7 @@ bool GraphicsSystem::Init(GraphicsDevice* graphicsDevice, int width, int height,
 
 void GraphicsSystem::InitRenderStates()
 {
+    font = device->CreateFont({kFontHeight, "Arial"});
     DirectionalLight light;
     light.diffuse = {0.5f, 0.5f, 0.5f, 0.0f};
     light.direction = Vec3Normalize({-5.2f, -2.0f, 5.0f});
@@ -112,6 +116,10 @@ void GraphicsSystem::Release()
         ReleaseTexture(&handle);
     }
     LogDeviceStep("Release Terxture.\n", kStepFinished);
+    if (font != kNoFont) {
+        device->ReleaseFont(font);
+        font = kNoFont;
+    }
     if (device != &nullDevice) {
         device->ReleaseDevice();
         device = &nullDevice;

@@ -31,7 +31,7 @@ public:
     // Opens the device (which the caller owns and keeps alive until this
     // object is gone) and sets the start-up states. Logs to "log\d3d9.txt".
     bool Init(GraphicsDevice* graphicsDevice, int width, int height, bool fullScreen, bool vsync);
-    // Releases every slot and the device; logs to "log\d3d9.txt".
+    // Releases every slot, then the font and the device; logs to "log\d3d9.txt".
     void Release();
 
     // Render-state switches: a repeated value reaches the device once; the
@@ -107,6 +107,10 @@ public:
     void DrawTexture2D(int texture, int x, int y, int left, int top, int right, int bottom, float alpha);
     void DrawTexture2DFull(int texture, int x, int y, int unused);
 
+    // The text (UTF-8) in the font, from x, y in a 512 × 32 box that cuts it
+    // off; colour ARGB. Nothing in the game draws text.
+    void DrawText(int x, int y, const char* text, uint32_t color);
+
     void DrawMesh(int mesh, const Matrix& world);
     // As DrawMesh, every material without its texture; nothing in the game draws so.
     void DrawMeshUntextured(int mesh, const Matrix& world);
@@ -147,7 +151,9 @@ private:
     void DrawColorStrip(const ColorVertex* vertices, int primitiveCount, const Matrix& world);
     void DrawWithAlphaMode(int texture, ColorVertex* strip, float alpha, bool multiplyMode, const Matrix& world);
     void InvertDestination(ColorVertex* strip);
-    // Untextured, alpha-blended, no depth, no fog.
+    // Alpha-blended, no depth, no fog: the 2D overlay's states.
+    void SetOverlayStates();
+    // As the overlay, untextured.
     void SetFlatScreenStates();
     const TextureHolder* PrepareBlit(int texture);
     void BlitTexture(const TextureHolder& holder, int x, int y, int left, int top, int right, int bottom,
@@ -177,6 +183,8 @@ private:
     // Until Init succeeds (and after Release) everything goes to a device that draws nothing.
     NullGraphicsDevice nullDevice;
     GraphicsDevice* device = &nullDevice;
+    // None when no face was found: text then draws nothing.
+    FontId font = kNoFont;
     int shakeX = 0, shakeY = 0;
     float shakeAmplitude = 0.0f;
     Matrix viewTransform = MatrixIdentity(), projectionTransform = MatrixIdentity();

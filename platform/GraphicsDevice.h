@@ -1,15 +1,16 @@
 // What the graphics manager needs of a drawing device: fixed-function render
 // states, one directional light, a material, transforms, viewports, textures,
-// mesh buffers and immediate drawing from small vertex arrays. The states and
-// their defaults are those of the original fixed-function device, so the
-// manager drives every backend the same way; the OpenGL backend lives in
-// platform/sdl, the null and recording backends next to this file.
+// mesh buffers, fonts and immediate drawing from small vertex arrays. The
+// states and their defaults are those of the original fixed-function device,
+// so the manager drives every backend the same way; the OpenGL backend lives
+// in platform/sdl, the null and recording backends next to this file.
 #pragma once
 
 #include "engine/VectorMath.h"
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 // Untransformed vertex: world position through the world, view and projection
@@ -97,12 +98,26 @@ struct MeshGeometry {
     std::vector<MeshBufferSubset> subsets;
 };
 
+// A font asked for by face name ("Arial") and cell height in pixels (ascent
+// plus descent); the glyphs keep the face's own proportions.
+struct FontDescription {
+    int height = 0;
+    std::string faceName;
+};
+
+// Pixels of the render target from left, top up to (not including) right, bottom.
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
 inline constexpr Matrix kIdentityMatrix = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
 
 using TextureId = unsigned int;
 using MeshId = unsigned int;
+using FontId = unsigned int;
 inline constexpr TextureId kNoTexture = 0;
 inline constexpr MeshId kNoMesh = 0;
+inline constexpr FontId kNoFont = 0;
 
 class GraphicsDevice {
 public:
@@ -164,6 +179,15 @@ public:
     // Draws one subset of the listed copies (ascending indices into the
     // offsets) with the current material and texture.
     virtual void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) = 0;
+
+    // kNoFont when no face can be found.
+    virtual FontId CreateFont(const FontDescription& description) = 0;
+    virtual void ReleaseFont(FontId font) = 0;
+    // Draws the text (UTF-8) from the top-left corner of the rectangle,
+    // left-aligned and cut off at its edges; a line feed starts a new line.
+    // Each pixel takes the colour with its alpha times the glyphs' coverage,
+    // blended as set, without depth or fog.
+    virtual void DrawText(FontId font, const char* text, const ScreenRect& rect, uint32_t argb) = 0;
 
     // The whole render target (not moved by the present offset) as RGB bytes,
     // row 0 at the top; false when there is nothing to read.

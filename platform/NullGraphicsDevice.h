@@ -50,9 +50,16 @@ public:
     MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) override;
     void DrawMeshCopies(MeshId, int, std::span<const int>) override {}
 
+    // Every font is found. Fonts are numbered apart, so that textures and
+    // meshes keep the ids they would have without them.
+    FontId CreateFont(const FontDescription&) override { return ++lastFont; }
+    void ReleaseFont(FontId) override {}
+    void DrawText(FontId, const char*, const ScreenRect&, uint32_t) override {}
+
     bool ReadBackBuffer(std::vector<unsigned char>* rgb, int* width, int* height) override;
 
 private:
     int width = 0, height = 0;
     unsigned int lastId = 0;
+    FontId lastFont = kNoFont;
 };

@@ -298,3 +298,20 @@ void RecordingGraphicsDevice::DrawMeshCopies(MeshId copies, int subset, std::spa
     draw.copies.assign(shown.begin(), shown.end());
     draw.state = state;
 }
+
+FontId RecordingGraphicsDevice::CreateFont(const FontDescription& description)
+{
+    Record("CreateFont " + std::to_string(description.height) + " " + description.faceName);
+    return findsFonts ? NullGraphicsDevice::CreateFont(description) : kNoFont;
+}
+
+void RecordingGraphicsDevice::ReleaseFont(FontId font) { Record("ReleaseFont " + std::to_string(font)); }
+
+void RecordingGraphicsDevice::DrawText(FontId font, const char* text, const ScreenRect& rect, uint32_t argb)
+{
+    Record("DrawText " + std::to_string(font) + " " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
+           " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom) + " " + Hex(argb));
+    RecordedDraw& draw = draws.emplace_back();
+    draw.text = text;
+    draw.state = state;
+}

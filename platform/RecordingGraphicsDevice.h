@@ -36,6 +36,7 @@ struct RecordedDraw {
     MeshId mesh = kNoMesh;                     // a mesh subset
     int subset = -1;
     std::vector<int> copies;                   // of mesh copies, those drawn
+    std::string text;                          // a text
     RecordedState state;
 };
 
@@ -48,6 +49,7 @@ public:
     std::vector<DisplayMode> displayModes;
     bool desktopModeAvailable = true;
     bool opens = true;
+    bool findsFonts = true;
     // The pixels of the last texture created.
     std::vector<uint32_t> lastTexturePixels;
     // The offsets each set of mesh copies was created with.
@@ -101,6 +103,10 @@ public:
     void DrawMeshSubset(MeshId mesh, int subset) override;
     MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) override;
     void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) override;
+
+    FontId CreateFont(const FontDescription& description) override;
+    void ReleaseFont(FontId font) override;
+    void DrawText(FontId font, const char* text, const ScreenRect& rect, uint32_t argb) override;
 
 private:
     void Record(std::string text);

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libsdl2-dev libgl-dev libgl1-mesa-dri libx11-dev
   libpng-dev zlib1g-dev libogg-dev libvorbis-dev
-  libfreetype-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-core libfontconfig-dev fonts-liberation2
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils zenity
   clang libclang-rt-dev

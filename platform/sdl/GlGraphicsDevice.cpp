@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 
 #include <malloc.h>
 
@@ -503,6 +504,55 @@ void GlGraphicsDevice::ReleaseTexture(TextureId id)
     textureSamplers.erase(id);
     if (texture == id)
         texture = kNoTexture;
+}
+
+FontId GlGraphicsDevice::CreateFont(const FontDescription& description)
+{
+    std::unique_ptr<TextFont> font = TextFont::Open(description.faceName, description.height);
+    if (!font) {
+        std::fprintf(stderr, "The text font \"%s\" was not found: text is not drawn.\n",
+                     description.faceName.c_str());
+        return kNoFont;
+    }
+    fonts[++lastFont] = std::move(font);
+    return lastFont;
+}
+
+void GlGraphicsDevice::DrawText(FontId font, const char* text, const ScreenRect& rect, uint32_t argb)
+{
+    const auto found = fonts.find(font);
+    if (!context || !text || found == fonts.end())
+        return;
+    const TextInk ink = found->second->Render(text, rect.right - rect.left, rect.bottom - rect.top);
+    if (ink.width == 0)
+        return;
+    std::vector<uint32_t> texels(ink.coverage.size());
+    std::transform(ink.coverage.begin(), ink.coverage.end(), texels.begin(),
+                   [](unsigned char coverage) { return static_cast<uint32_t>(coverage) << 24 | 0x00FFFFFF; });
+    const TextureId inkTexture = CreateTexture(ink.width, ink.height, texels.data());
+    DrawInk(inkTexture, rect.left + ink.left, rect.top + ink.top, ink.width, ink.height, argb);
+    ReleaseTexture(inkTexture);
+}
+
+void GlGraphicsDevice::DrawInk(TextureId ink, int x, int y, int inkWidth, int inkHeight, uint32_t argb)
+{
+    const TextureId keptTexture = texture;
+    const TextureAlphaOp keptAlphaOp = alphaOp;
+    const bool keptDepthTest = depthTest;
+    texture = ink;
+    alphaOp = TextureAlphaOp::Modulate;
+    depthTest = false;
+    // Texel centres on pixel centres, which lie on integer coordinates.
+    const float x0 = static_cast<float>(x) - 0.5f, y0 = static_cast<float>(y) - 0.5f;
+    const float x1 = x0 + static_cast<float>(inkWidth), y1 = y0 + static_cast<float>(inkHeight);
+    const ScreenVertex strip[4] = {{x0, y0, 0.0f, 1.0f, argb, 0.0f, 0.0f},
+                                   {x1, y0, 0.0f, 1.0f, argb, 1.0f, 0.0f},
+                                   {x0, y1, 0.0f, 1.0f, argb, 0.0f, 1.0f},
+                                   {x1, y1, 0.0f, 1.0f, argb, 1.0f, 1.0f}};
+    DrawPrimitive(PrimitiveType::TriangleStrip, 2, strip);
+    texture = keptTexture;
+    alphaOp = keptAlphaOp;
+    depthTest = keptDepthTest;
 }
 
 bool GlGraphicsDevice::BlendsBySourceAlpha() const

@@ -11,10 +11,12 @@
 #include "platform/GraphicsDevice.h"
 #include "platform/sdl/GlStateCache.h"
 #include "platform/sdl/SdlWindow.h"
+#include "platform/text/TextFont.h"
 
 #include <SDL_opengl.h>
 
 #include <array>
+#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -72,6 +74,12 @@ public:
     void DrawMeshSubset(MeshId mesh, int subset) override;
     MeshId CreateMeshCopies(const MeshGeometry& geometry, std::span<const Vec3> offsets) override;
     void DrawMeshCopies(MeshId copies, int subset, std::span<const int> shown) override;
+
+    // Says on stderr when no face is found.
+    FontId CreateFont(const FontDescription& description) override;
+    void ReleaseFont(FontId font) override { fonts.erase(font); }
+    // The text's coverage becomes the alpha of a texture drawn as one quad.
+    void DrawText(FontId font, const char* text, const ScreenRect& rect, uint32_t argb) override;
 
     bool ReadBackBuffer(std::vector<unsigned char>* rgb, int* width, int* height) override;
 
@@ -158,6 +166,8 @@ private:
     void ClearPendingDepth();
     void DrawConverted(PrimitiveType type, int primitiveCount);
     void DrawPicture(float x0, float y0, float x1, float y1, bool smooth);
+    // The texture one texel a pixel from x, y, without depth, its alpha times the colour's.
+    void DrawInk(TextureId ink, int x, int y, int inkWidth, int inkHeight, uint32_t argb);
 
     SdlWindow& window;
     SDL_GLContext context = nullptr;
@@ -203,4 +213,6 @@ private:
     // Textures whose every texel is opaque.
     std::unordered_set<TextureId> opaqueTextures;
     MeshId lastMesh = kNoMesh;
+    std::unordered_map<FontId, std::unique_ptr<TextFont>> fonts;
+    FontId lastFont = kNoFont;
 };

@@ -121,6 +121,46 @@ TEST(GraphicsSystemInit, FailuresAreLoggedAndLeaveNothingOpen)
     EXPECT_FALSE(graphics.Init(nullptr, 640, 480, false, false));
 }
 
+// The font is the first render state made and the first interface released;
+// without a face text draws nothing.
+TEST(GraphicsSystemText, FontIsMadeFirstAndReleasedBeforeTheDevice)
+{
+    const struct {
+        bool found;
+        Strings textCalls;
+    } cases[] = {
+        {true, {"DrawText 1 0 0 512 32 ffffffff", "ReleaseFont 1", "ReleaseDevice"}},
+        {false, {"ReleaseDevice"}},
+    };
+    for (const auto& c : cases) {
+        RecordingGraphicsDevice device;
+        device.findsFonts = c.found;
+        GraphicsSystem graphics;
+        ASSERT_TRUE(graphics.Init(&device, 640, 480, false, false));
+        EXPECT_EQ(device.calls.at(1), "CreateFont 12 Arial");
+        device.ClearRecord();
+        graphics.DrawText(0, 0, "A", 0xFFFFFFFF);
+        graphics.Release();
+        Strings textCalls;
+        for (const std::string& call : device.calls)
+            if (call.starts_with("DrawText") || call.starts_with("Release"))
+                textCalls.push_back(call);
+        EXPECT_EQ(textCalls, c.textCalls) << c.found;
+    }
+}
+
+TEST_F(GraphicsSystemTest, TextIsBlendedWithoutDepthOrFogIntoA512By32Box)
+{
+    graphics.SetZBuffer(1);
+    graphics.SetBlendMode(1);
+    const auto draws = Drawn([&] { graphics.DrawText(10, 20, "A\nB", 0x80FF0000); });
+    ASSERT_EQ(draws.size(), 1u);
+    const RecordedState& s = draws[0].state;
+    EXPECT_EQ(std::tuple(draws[0].text, s.depthTest, s.depthWrite, s.fog, s.source, s.destination),
+              std::tuple("A\nB", false, false, false, BlendFactor::SourceAlpha, BlendFactor::InverseSourceAlpha));
+    EXPECT_EQ(device.calls.back(), "DrawText 1 10 20 522 52 80ff0000");
+}
+
 // Nothing in the game shades flat or picks a texture mode; the plays draw through the rest.
 TEST_F(GraphicsSystemTest, FlatShadingAndTextureModesReachTheDeviceOnlyWhenTheyChange)
 {

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -47,6 +49,33 @@ protected:
     }
 
     uint32_t Pixel(int x, int y) { return ReadPixel(device, x, y); }
+
+    // What a text drawn over black leaves: the box round the pixels it
+    // touched (right and bottom included; right -1 for none) and the
+    // strongest red and other channel.
+    struct Ink {
+        int left = 640, top = 480, right = -1, bottom = -1;
+        int red = 0, others = 0;
+    };
+
+    Ink DrawTextOverBlack(int x, int y, const std::string& text, uint32_t color)
+    {
+        ClearTo(0, 0, 0);
+        graphics.DrawText(x, y, text.c_str(), color);
+        std::vector<unsigned char> rgb;
+        int width = 0, height = 0;
+        EXPECT_TRUE(device.ReadBackBuffer(&rgb, &width, &height));
+        Ink ink;
+        for (int py = 0; py < height; ++py)
+            for (int px = 0; px < width; ++px) {
+                const unsigned char* p = &rgb[(static_cast<size_t>(py) * width + px) * 3];
+                if (p[0] == 0 && p[1] == 0 && p[2] == 0)
+                    continue;
+                ink = {std::min(ink.left, px), std::min(ink.top, py), std::max(ink.right, px),
+                       std::max(ink.bottom, py), std::max<int>(ink.red, p[0]), std::max({ink.others, +p[1], +p[2]})};
+            }
+        return ink;
+    }
 
     GraphicsTestResources resources;
     SdlWindow window;
@@ -116,6 +145,26 @@ TEST_F(GraphicsGlTest, BackBufferIsSavedAsBottomUpBmp)
     EXPECT_EQ(bmp[topLeft + 1], 127);
     EXPECT_EQ(bmp[topLeft + 2], 255);
     EXPECT_EQ(bmp[54], 0);
+}
+
+// The font is the face found for "Arial" at a cell height of 12 pixels.
+TEST_F(GraphicsGlTest, TextStaysInItsBoxGoesDownALineAtALineFeedAndTakesTheColoursAlpha)
+{
+    graphics.SetViewport(0, 0, 640, 480);
+    const uint32_t red = 0xFFFF0000, halfRed = 0x80FF0000;
+    // The first line runs past the box's right edge, the third past its bottom.
+    const Ink cut = DrawTextOverBlack(100, 100, std::string(80, 'M') + "\nM\nM\nM", red);
+    EXPECT_GE(cut.left, 100);
+    EXPECT_GE(cut.top, 100);
+    EXPECT_TRUE(cut.right > 600 && cut.right < 612) << cut.right;
+    EXPECT_TRUE(cut.bottom > 124 && cut.bottom < 132) << cut.bottom;
+    const Ink one = DrawTextOverBlack(300, 200, "H", red), two = DrawTextOverBlack(300, 200, "H\nH", red);
+    EXPECT_EQ(std::tuple(two.left, two.top, two.right, two.bottom),
+              std::tuple(one.left, one.top, one.right, one.bottom + 12));
+    const Ink half = DrawTextOverBlack(300, 200, "H", halfRed);
+    EXPECT_EQ(std::tuple(one.red, one.others, half.others), std::tuple(255, 0, 0));
+    EXPECT_NEAR(half.red, 128, 1);
+    EXPECT_EQ(DrawTextOverBlack(300, 200, "", red).right, -1);
 }
 
 }  // namespace
