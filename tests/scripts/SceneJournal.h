@@ -1,8 +1,9 @@
 // What a scene play leaves in its journal on each frame: every enemy made with
 // what it carries, the enemy shots of a frame as a count, a digest and the
 // first in full, phases, deaths, sounds with their volume and pan, freezes,
-// score changes; every 60 frames a digest of the draws and of the lesser
-// objects made. A journal is pinned as text beside the tests.
+// score changes with the special gauge beside them; every 60 frames a digest
+// of the draws and of the lesser objects made. A journal is pinned as text
+// beside the tests.
 #pragma once
 
 #include "actors/EnemyShot.h"

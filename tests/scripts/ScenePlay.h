@@ -251,7 +251,7 @@ private:
         const CPlayer& p = *g_player;
         if (p.score != b.score || p.killCount != b.kills || p.lives != b.lives)
             add("score " + std::to_string(p.score) + " kills " + std::to_string(p.killCount) + " lives " +
-                std::to_string(p.lives));
+                std::to_string(p.lives) + " gauge " + std::to_string(p.specialGauge));
         NoteMotions(b, add);
         bool numbered = false;  // the results' bonus is their first number
         for (const SpriteList* list : {&g_overlayList, &g_backLayerList, &g_effectList})
