@@ -360,6 +360,7 @@ private:
         std::vector<std::string> files;
         ListFilesInFolder(GetProgramFolder() + "replay", &files);
         ASSERT_EQ(files.size(), 1u);
+        world.inputRecord = InputRecord();  // as a fresh start has it: the frames come from the file alone
         ASSERT_TRUE(StartReplay(files[0]));
         std::remove(files[0].c_str());
         for (size_t f = 0; f < states.size(); ++f) {
