@@ -1,7 +1,8 @@
-// Whole scenes played headless from the first frame to the title, journalling
-// on which frame of which step the steps, lines, sounds, locks, fades, pictures,
-// motions, objects, deaths, freezes and scores came, with a digest of what was
-// drawn. Every play's saved replay must repeat its whole state.
+// Whole scenes played headless from the first frame (or from the title) to
+// the title, journalling on which frame of which step the steps, lines,
+// sounds, locks, fades, pictures, motions, objects, deaths, freezes, scores,
+// credits and lines of the events log came, with a digest of what was drawn.
+// Every play's saved replay must repeat its whole state.
 #pragma once
 
 #include "actors/AnalogNumber.h"
@@ -12,6 +13,7 @@
 #include "engine/InputControler.h"
 #include "game/MainLoop.h"
 #include "game/Replay.h"
+#include "game/TitleMenu.h"
 #include "tests/actors/TileMesh.h"
 #include "tests/common/GameState.h"
 #include "tests/common/TestWorld.h"
@@ -103,8 +105,9 @@ protected:
         input.rightKey = keys::kRight, input.upKey = keys::kUp, input.downKey = keys::kDown;
         input.rayKey = keys::kRay, input.dashKey = keys::kDash, input.reloadKey = keys::kReload;
         input.leftrollKey = keys::kLeftRoll, input.rightrollKey = keys::kRightRoll;
+        input.creditKey = keys::kCredit, input.startKey = keys::kStart;
         g_input = &input;
-        std::system(("rm -rf '" + GetProgramFolder() + "replay'").c_str());
+        std::system(("rm -rf '" + GetProgramFolder() + "replay' '" + GetProgramFolder() + "demo'").c_str());
     }
 
     ~ScenePlay() override
@@ -123,24 +126,24 @@ protected:
         BeginRecording();
         g_inputRecord->Clear();
         SetScene(scene, -1);
-        Journal journal;
-        std::vector<std::vector<double>> states;
-        firstSerial = g_spriteSerial;
-        enemies.clear();
-        device.digest = Digest();
-        device.drawn = 0;
-        for (int f = 0; f < limit && g_scene == scene; ++f) {
-            const Before before = Now();
-            pilot.help(f);
-            keyboard.Press(pilot.input(f));
-            RunFrame();
-            Note(before, &journal);
-            if (f % 60 == 59 || g_scene != scene)
-                NoteDigests(before, &journal);
-            states.push_back(GameState());
-        }
+        Journal journal = Run(pilot, limit);
         if (g_scene == -2)
-            PlayBack(pilot, states);
+            PlayBack(pilot, false);
+        return journal;
+    }
+
+    // From the title with the default settings, as the cabinet runs: the pilot
+    // inserts credits and starts a play, which ends in the title (or at the
+    // limit); its replay is then played as the title plays a demo.
+    Journal PlayFromTitle(const Pilot& pilot, int limit)
+    {
+        g_globalDifficulty = -1;
+        g_player->automaticReload = true;
+        InitTitleMenu();
+        SetScene(-2, 0);
+        Journal journal = Run(pilot, limit);
+        if (g_scene == -2 && !states.empty())
+            PlayBack(pilot, true);
         return journal;
     }
 
@@ -153,7 +156,7 @@ private:
         int scene, step, frame, serial, fade, card;
         bool locked, flare;
         std::vector<Motion> motions;
-        int score, kills, lives, freeze;
+        int score, kills, lives, freeze, credits;
     };
     struct Seen {
         std::string name;
@@ -183,6 +186,36 @@ private:
                                           &g_modelBoss,     &g_modelBit,        &g_modelDuelEnemy,     &g_model121,
                                           &g_modelAura,     &g_modelSection};
 
+    // Frames until one leaves a play scene (or the limit), journalled; the
+    // state after each frame from the first in a play scene is kept.
+    Journal Run(const Pilot& pilot, int limit)
+    {
+        Journal journal;
+        states.clear();
+        events.Skip();  // what came before the play
+        audio->played.clear();
+        firstSerial = g_spriteSerial;
+        enemies.clear();
+        device.digest = Digest();
+        device.drawn = 0;
+        for (int f = 0; f < limit; ++f) {
+            const Before before = Now();
+            pilot.help(f);
+            keyboard.Press(pilot.input(f));
+            RunFrame();
+            Note(before, &journal);
+            if (f % 60 == 59 || g_scene != before.scene)
+                NoteDigests(before, &journal);
+            if (g_scene >= 0 || before.scene >= 0) {
+                firstStateFrame = states.empty() ? f : firstStateFrame;
+                states.push_back(GameState());
+            }
+            if (before.scene >= 0 && g_scene != before.scene)
+                break;
+        }
+        return journal;
+    }
+
     static std::vector<std::pair<const char*, CSprite*>> Movers()
     {
         return {{"camera", g_camera}, {"ground", g_groundTransform}, {"ship", g_player}, {"landscape", g_landscape}};
@@ -205,7 +238,7 @@ private:
         const CPlayer& p = *g_player;
         return {g_scene,         g_sceneStep,  g_stepFrame, g_spriteSerial, g_fadeDirection, g_sectionCard,
                 g_controlLocked, p.flareActive, Motions(),  p.score,        p.killCount,     p.lives,
-                g_freezeFrames};
+                g_freezeFrames,  g_credits};
     }
 
     // A message line is named with the sound that heralds it.
@@ -236,7 +269,13 @@ private:
     {
         auto add = [&](const std::string& what) { journal->push_back({b.step, b.frame, what}); };
         if (g_scene != b.scene || g_sceneStep != b.step)
-            add(g_scene == -2 ? "title" : "step " + std::to_string(g_sceneStep));
+            add(g_scene == -2 ? "title"
+                              : (g_scene != b.scene ? "scene " + std::to_string(g_scene) + " " : "") + "step " +
+                                    std::to_string(g_sceneStep));
+        for (const std::string& line : events.NewLines())
+            add("event " + line);
+        if (g_credits != b.credits)
+            add("credits " + std::to_string(g_credits));
         NoteSounds(add);
         if (g_controlLocked != b.locked)
             add(g_controlLocked ? "lock" : "unlock");
@@ -351,8 +390,13 @@ private:
         }
     }
 
-    // The title first lets the play's last shots fly off.
-    void PlayBack(const Pilot& pilot, const std::vector<std::vector<double>>& states)
+    // The title first lets the play's last shots fly off. A demo is the
+    // first file of demo/, started by the blade in the title and replayed
+    // from the frame that starts it, as a play records from the frame of its
+    // start. Of the pilot's keys only credit and start reach a replay. That
+    // frame ran the title's pass, whose leftovers (the reticle's place) differ
+    // from the play's; the frames after must not.
+    void PlayBack(const Pilot& pilot, bool asDemo)
     {
         keyboard.Press(InputState());
         for (int i = 0; i < 200; ++i)
@@ -361,19 +405,34 @@ private:
         ListFilesInFolder(GetProgramFolder() + "replay", &files);
         ASSERT_EQ(files.size(), 1u);
         world.inputRecord = InputRecord();  // as a fresh start has it: the frames come from the file alone
-        ASSERT_TRUE(StartReplay(files[0]));
-        std::remove(files[0].c_str());
-        for (size_t f = 0; f < states.size(); ++f) {
-            pilot.help(static_cast<int>(f));
+        if (asDemo) {
+            std::filesystem::create_directory(GetProgramFolder() + "demo");
+            std::filesystem::rename(files[0], GetProgramFolder() + "demo/" + GetFileNameWithExt(files[0]));
+        } else {
+            ASSERT_TRUE(StartReplay(files[0]));
+            std::remove(files[0].c_str());
+        }
+        for (size_t i = 0; i < states.size(); ++i) {
+            const int f = firstStateFrame + static_cast<int>(i);
+            pilot.help(f);
+            InputState keys;
+            if (asDemo && i == 0)
+                keys.blade = 1;
+            else
+                keys.credit = pilot.input(f).credit, keys.start = pilot.input(f).start;
+            keyboard.Press(keys);
             RunFrame();
-            ASSERT_EQ(GameState(), states[f]) << "frame " << f << " of the playback";
+            if (!asDemo || i > 0)
+                ASSERT_EQ(GameState(), states[i]) << "frame " << f << " of the playback";
         }
     }
 
     DigestingDevice device;
     GraphicsTestResources resources;
     CountingAudio* audio = new CountingAudio;
-    int firstSerial = 0, madeCount = 0;
+    EventsLog events;
+    std::vector<std::vector<double>> states;
+    int firstSerial = 0, madeCount = 0, firstStateFrame = 0;
     std::map<int, Seen> enemies;
     Digest made;
 
