@@ -186,12 +186,14 @@ private:
                                           &g_modelBoss,     &g_modelBit,        &g_modelDuelEnemy,     &g_model121,
                                           &g_modelAura,     &g_modelSection};
 
-    // Frames until one leaves a play scene (or the limit), journalled; the
-    // state after each frame from the first in a play scene is kept.
+    // Frames until one leaves a play scene (or the limit), journalled; from
+    // the first in a play scene on, the keys of each frame and the state after
+    // it are kept.
     Journal Run(const Pilot& pilot, int limit)
     {
         Journal journal;
         states.clear();
+        held.clear();
         events.Skip();  // what came before the play
         audio->played.clear();
         firstSerial = g_spriteSerial;
@@ -201,7 +203,8 @@ private:
         for (int f = 0; f < limit; ++f) {
             const Before before = Now();
             pilot.help(f);
-            keyboard.Press(pilot.input(f));
+            const InputState keys = pilot.input(f);
+            keyboard.Press(keys);
             RunFrame();
             Note(before, &journal);
             if (f % 60 == 59 || g_scene != before.scene)
@@ -209,6 +212,7 @@ private:
             if (g_scene >= 0 || before.scene >= 0) {
                 firstStateFrame = states.empty() ? f : firstStateFrame;
                 states.push_back(GameState());
+                held.push_back(keys);
             }
             if (before.scene >= 0 && g_scene != before.scene)
                 break;
@@ -419,7 +423,7 @@ private:
             if (asDemo && i == 0)
                 keys.blade = 1;
             else
-                keys.credit = pilot.input(f).credit, keys.start = pilot.input(f).start;
+                keys.credit = held[i].credit, keys.start = held[i].start;
             keyboard.Press(keys);
             RunFrame();
             if (!asDemo || i > 0)
@@ -432,6 +436,7 @@ private:
     CountingAudio* audio = new CountingAudio;
     EventsLog events;
     std::vector<std::vector<double>> states;
+    std::vector<InputState> held;
     int firstSerial = 0, madeCount = 0, firstStateFrame = 0;
     std::map<int, Seen> enemies;
     Digest made;
