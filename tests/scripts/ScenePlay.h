@@ -93,11 +93,7 @@ protected:
         world.ListTransforms();
         for (const auto& [handle, name] : kSounds)
             world.LoadTones(std::span(&handle, 1));
-        int fake = 200;
-        for (int* texture : kTextures)
-            *texture = fake++;
-        resources.AddPicture("TEXTURE", "#345", {0xffffff});
-        resources.AddPicture("TEXTURE", "#346", {0});
+        LoadStandInPictures();
         resources.AddText("MODEL", "tile", kTileMesh);
         for (int* model : kModels)
             world.graphics.LoadMesh(model, "tile", "MODEL");
@@ -112,8 +108,6 @@ protected:
 
     ~ScenePlay() override
     {
-        for (int* texture : kTextures)
-            *texture = -1;
         for (int* model : kModels)
             *model = -1;
         g_input = nullptr;
@@ -179,12 +173,27 @@ private:
         {&g_seMessageFirst, "MessageFirst"}, {&g_seWarningTone, "WarningTone"}, {&g_seWarningTone2, "WarningTone2"},
         {&g_seShotSpecial, "ShotSpecial"}, {&g_seResultCount, "ResultCount"}, {&g_seResultLabel, "ResultLabel"},
         {&g_seClear, "Clear"}, {&g_seEnemyShotRemove, "EnemyShotRemove"}, {&g_seScoreItem, "ScoreItem"}};
-    static inline int* const kTextures[] = {&g_texMessageText[0], &g_texMessageText[1], &g_texClearBanner,
-                                            &g_texFailedBanner,   &g_texStageTitle,     &g_texStageLabel,
-                                            &g_texResultLabels[0]};
     static inline int* const kModels[] = {&g_modelPlayer,   &g_modelSmallEnemy, &g_modelArmouredEnemy, &g_modelMidEnemy,
                                           &g_modelBoss,     &g_modelBit,        &g_modelDuelEnemy,     &g_model121,
                                           &g_modelAura,     &g_modelSection};
+
+    // One-texel stand-ins for every picture the game loads ("#101" to "#357"),
+    // in the slots the game's own lists give them: each draw then names its
+    // texture, and each blit its source rectangle in texels.
+    void LoadStandInPictures()
+    {
+        static const std::vector<unsigned char> texel = EncodeTestPng(Png(1, PNG_COLOR_TYPE_RGB, {128, 128, 128}));
+        static const std::vector<std::string> names = [] {
+            std::vector<std::string> all;
+            for (int number = 101; number <= 357; ++number)
+                all.push_back("#" + std::to_string(number));
+            return all;
+        }();
+        for (const std::string& name : names)
+            resources.Add("TEXTURE", name.c_str(), texel);
+        LoadMasterTextures();
+        LoadMoreTextures();
+    }
 
     // Frames until one leaves a play scene (or the limit), journalled; from
     // the first in a play scene on, the keys of each frame and the state after
