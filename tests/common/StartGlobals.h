@@ -24,4 +24,5 @@ inline void ResetStartGlobals()
     g_bgmStage0 = g_bgmStage1 = g_bgmTitleCopy = -1;
     g_startScene = 0;
     g_titleMenuRow = 0;
+    g_titleMenuValues[kMenuRowAutomaticReload] = g_titleMenuValues[kMenuRowCourse] = 0;
 }

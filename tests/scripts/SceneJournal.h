@@ -1,8 +1,9 @@
 // What a scene play leaves in its journal on each frame: every enemy made with
 // what it carries, the enemy shots of a frame as a count, a digest and the
 // first in full, phases, deaths, sounds with their volume and pan, freezes,
-// score changes; every 60 frames a digest of the draws and of the lesser
-// objects made. A journal is pinned as text beside the tests.
+// score changes with the special gauge beside them; every 60 frames a digest
+// of the draws and of the lesser objects made. A journal is pinned as text
+// beside the tests.
 #pragma once
 
 #include "actors/EnemyShot.h"
@@ -12,6 +13,7 @@
 #include "actors/enemies/MidEnemies.h"
 #include "actors/enemies/PatternEnemies.h"
 #include "actors/enemies/SmallEnemies.h"
+#include "engine/FileUtil.h"
 #include "engine/ObjectLists.h"
 #include "platform/NullGraphicsDevice.h"
 
@@ -23,6 +25,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -171,6 +174,35 @@ private:
         digest.Add(look);
         ++drawn;
     }
+};
+
+// The lines the game adds to its events log, with their time stamps masked;
+// the log starts empty.
+class EventsLog {
+public:
+    EventsLog() { AppendLog(kEventsLog, ""); }
+
+    void Skip() { NewLines(); }
+
+    std::vector<std::string> NewLines()
+    {
+        std::error_code error;
+        const uintmax_t size = std::filesystem::file_size(path, error);
+        std::vector<std::string> lines;
+        if (error || size == read)
+            return lines;
+        std::ifstream in(path);
+        in.seekg(static_cast<std::streamoff>(read));
+        static const std::regex timeStamp("[0-9]{14}");
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(std::regex_replace(line, timeStamp, "<time>"));
+        read = size;
+        return lines;
+    }
+
+private:
+    const std::string path = ProgramFilePath(kEventsLog);
+    uintmax_t read = 0;
 };
 
 // Compares the journal with the pinned one under tests/scripts/journals; a

@@ -1,7 +1,8 @@
-// Whole scenes played headless from the first frame to the title, journalling
-// on which frame of which step the steps, lines, sounds, locks, fades, pictures,
-// motions, objects, deaths, freezes and scores came, with a digest of what was
-// drawn. Every play's saved replay must repeat its whole state.
+// Whole scenes played headless from the first frame (or from the title) to
+// the title, journalling on which frame of which step the steps, lines,
+// sounds, locks, fades, pictures, motions, objects, deaths, freezes, scores,
+// credits and lines of the events log came, with a digest of what was drawn.
+// Every play's saved replay must repeat its whole state.
 #pragma once
 
 #include "actors/AnalogNumber.h"
@@ -12,6 +13,7 @@
 #include "engine/InputControler.h"
 #include "game/MainLoop.h"
 #include "game/Replay.h"
+#include "game/TitleMenu.h"
 #include "tests/actors/TileMesh.h"
 #include "tests/common/GameState.h"
 #include "tests/common/TestWorld.h"
@@ -91,11 +93,7 @@ protected:
         world.ListTransforms();
         for (const auto& [handle, name] : kSounds)
             world.LoadTones(std::span(&handle, 1));
-        int fake = 200;
-        for (int* texture : kTextures)
-            *texture = fake++;
-        resources.AddPicture("TEXTURE", "#345", {0xffffff});
-        resources.AddPicture("TEXTURE", "#346", {0});
+        LoadStandInPictures();
         resources.AddText("MODEL", "tile", kTileMesh);
         for (int* model : kModels)
             world.graphics.LoadMesh(model, "tile", "MODEL");
@@ -103,14 +101,13 @@ protected:
         input.rightKey = keys::kRight, input.upKey = keys::kUp, input.downKey = keys::kDown;
         input.rayKey = keys::kRay, input.dashKey = keys::kDash, input.reloadKey = keys::kReload;
         input.leftrollKey = keys::kLeftRoll, input.rightrollKey = keys::kRightRoll;
+        input.creditKey = keys::kCredit, input.startKey = keys::kStart;
         g_input = &input;
-        std::system(("rm -rf '" + GetProgramFolder() + "replay'").c_str());
+        std::system(("rm -rf '" + GetProgramFolder() + "replay' '" + GetProgramFolder() + "demo'").c_str());
     }
 
     ~ScenePlay() override
     {
-        for (int* texture : kTextures)
-            *texture = -1;
         for (int* model : kModels)
             *model = -1;
         g_input = nullptr;
@@ -123,24 +120,24 @@ protected:
         BeginRecording();
         g_inputRecord->Clear();
         SetScene(scene, -1);
-        Journal journal;
-        std::vector<std::vector<double>> states;
-        firstSerial = g_spriteSerial;
-        enemies.clear();
-        device.digest = Digest();
-        device.drawn = 0;
-        for (int f = 0; f < limit && g_scene == scene; ++f) {
-            const Before before = Now();
-            pilot.help(f);
-            keyboard.Press(pilot.input(f));
-            RunFrame();
-            Note(before, &journal);
-            if (f % 60 == 59 || g_scene != scene)
-                NoteDigests(before, &journal);
-            states.push_back(GameState());
-        }
+        Journal journal = Run(pilot, limit);
         if (g_scene == -2)
-            PlayBack(pilot, states);
+            PlayBack(pilot, false);
+        return journal;
+    }
+
+    // From the title with the default settings, as the cabinet runs: the pilot
+    // inserts credits and starts a play, which ends in the title (or at the
+    // limit); its replay is then played as the title plays a demo.
+    Journal PlayFromTitle(const Pilot& pilot, int limit)
+    {
+        g_globalDifficulty = -1;
+        g_player->automaticReload = true;
+        InitTitleMenu();
+        SetScene(-2, 0);
+        Journal journal = Run(pilot, limit);
+        if (g_scene == -2 && !states.empty())
+            PlayBack(pilot, true);
         return journal;
     }
 
@@ -153,7 +150,7 @@ private:
         int scene, step, frame, serial, fade, card;
         bool locked, flare;
         std::vector<Motion> motions;
-        int score, kills, lives, freeze;
+        int score, kills, lives, freeze, credits;
     };
     struct Seen {
         std::string name;
@@ -176,12 +173,61 @@ private:
         {&g_seMessageFirst, "MessageFirst"}, {&g_seWarningTone, "WarningTone"}, {&g_seWarningTone2, "WarningTone2"},
         {&g_seShotSpecial, "ShotSpecial"}, {&g_seResultCount, "ResultCount"}, {&g_seResultLabel, "ResultLabel"},
         {&g_seClear, "Clear"}, {&g_seEnemyShotRemove, "EnemyShotRemove"}, {&g_seScoreItem, "ScoreItem"}};
-    static inline int* const kTextures[] = {&g_texMessageText[0], &g_texMessageText[1], &g_texClearBanner,
-                                            &g_texFailedBanner,   &g_texStageTitle,     &g_texStageLabel,
-                                            &g_texResultLabels[0]};
     static inline int* const kModels[] = {&g_modelPlayer,   &g_modelSmallEnemy, &g_modelArmouredEnemy, &g_modelMidEnemy,
                                           &g_modelBoss,     &g_modelBit,        &g_modelDuelEnemy,     &g_model121,
                                           &g_modelAura,     &g_modelSection};
+
+    // One-texel stand-ins for every picture the game loads ("#101" to "#357"),
+    // in the slots the game's own lists give them: each draw then names its
+    // texture, and each blit its source rectangle in texels.
+    void LoadStandInPictures()
+    {
+        static const std::vector<unsigned char> texel = EncodeTestPng(Png(1, PNG_COLOR_TYPE_RGB, {128, 128, 128}));
+        static const std::vector<std::string> names = [] {
+            std::vector<std::string> all;
+            for (int number = 101; number <= 357; ++number)
+                all.push_back("#" + std::to_string(number));
+            return all;
+        }();
+        for (const std::string& name : names)
+            resources.Add("TEXTURE", name.c_str(), texel);
+        LoadMasterTextures();
+        LoadMoreTextures();
+    }
+
+    // Frames until one leaves a play scene (or the limit), journalled; from
+    // the first in a play scene on, the keys of each frame and the state after
+    // it are kept.
+    Journal Run(const Pilot& pilot, int limit)
+    {
+        Journal journal;
+        states.clear();
+        held.clear();
+        events.Skip();  // what came before the play
+        audio->played.clear();
+        firstSerial = g_spriteSerial;
+        enemies.clear();
+        device.digest = Digest();
+        device.drawn = 0;
+        for (int f = 0; f < limit; ++f) {
+            const Before before = Now();
+            pilot.help(f);
+            const InputState keys = pilot.input(f);
+            keyboard.Press(keys);
+            RunFrame();
+            Note(before, &journal);
+            if (f % 60 == 59 || g_scene != before.scene)
+                NoteDigests(before, &journal);
+            if (g_scene >= 0 || before.scene >= 0) {
+                firstStateFrame = states.empty() ? f : firstStateFrame;
+                states.push_back(GameState());
+                held.push_back(keys);
+            }
+            if (before.scene >= 0 && g_scene != before.scene)
+                break;
+        }
+        return journal;
+    }
 
     static std::vector<std::pair<const char*, CSprite*>> Movers()
     {
@@ -205,7 +251,7 @@ private:
         const CPlayer& p = *g_player;
         return {g_scene,         g_sceneStep,  g_stepFrame, g_spriteSerial, g_fadeDirection, g_sectionCard,
                 g_controlLocked, p.flareActive, Motions(),  p.score,        p.killCount,     p.lives,
-                g_freezeFrames};
+                g_freezeFrames,  g_credits};
     }
 
     // A message line is named with the sound that heralds it.
@@ -236,7 +282,13 @@ private:
     {
         auto add = [&](const std::string& what) { journal->push_back({b.step, b.frame, what}); };
         if (g_scene != b.scene || g_sceneStep != b.step)
-            add(g_scene == -2 ? "title" : "step " + std::to_string(g_sceneStep));
+            add(g_scene == -2 ? "title"
+                              : (g_scene != b.scene ? "scene " + std::to_string(g_scene) + " " : "") + "step " +
+                                    std::to_string(g_sceneStep));
+        for (const std::string& line : events.NewLines())
+            add("event " + line);
+        if (g_credits != b.credits)
+            add("credits " + std::to_string(g_credits));
         NoteSounds(add);
         if (g_controlLocked != b.locked)
             add(g_controlLocked ? "lock" : "unlock");
@@ -251,7 +303,7 @@ private:
         const CPlayer& p = *g_player;
         if (p.score != b.score || p.killCount != b.kills || p.lives != b.lives)
             add("score " + std::to_string(p.score) + " kills " + std::to_string(p.killCount) + " lives " +
-                std::to_string(p.lives));
+                std::to_string(p.lives) + " gauge " + std::to_string(p.specialGauge));
         NoteMotions(b, add);
         bool numbered = false;  // the results' bonus is their first number
         for (const SpriteList* list : {&g_overlayList, &g_backLayerList, &g_effectList})
@@ -351,8 +403,13 @@ private:
         }
     }
 
-    // The title first lets the play's last shots fly off.
-    void PlayBack(const Pilot& pilot, const std::vector<std::vector<double>>& states)
+    // The title first lets the play's last shots fly off. A demo is the
+    // first file of demo/, started by the blade in the title and replayed
+    // from the frame that starts it, as a play records from the frame of its
+    // start. Of the pilot's keys only credit and start reach a replay. That
+    // frame ran the title's pass, whose leftovers (the reticle's place) differ
+    // from the play's; the frames after must not.
+    void PlayBack(const Pilot& pilot, bool asDemo)
     {
         keyboard.Press(InputState());
         for (int i = 0; i < 200; ++i)
@@ -360,19 +417,36 @@ private:
         std::vector<std::string> files;
         ListFilesInFolder(GetProgramFolder() + "replay", &files);
         ASSERT_EQ(files.size(), 1u);
-        ASSERT_TRUE(StartReplay(files[0]));
-        std::remove(files[0].c_str());
-        for (size_t f = 0; f < states.size(); ++f) {
-            pilot.help(static_cast<int>(f));
+        world.inputRecord = InputRecord();  // as a fresh start has it: the frames come from the file alone
+        if (asDemo) {
+            std::filesystem::create_directory(GetProgramFolder() + "demo");
+            std::filesystem::rename(files[0], GetProgramFolder() + "demo/" + GetFileNameWithExt(files[0]));
+        } else {
+            ASSERT_TRUE(StartReplay(files[0]));
+            std::remove(files[0].c_str());
+        }
+        for (size_t i = 0; i < states.size(); ++i) {
+            const int f = firstStateFrame + static_cast<int>(i);
+            pilot.help(f);
+            InputState keys;
+            if (asDemo && i == 0)
+                keys.blade = 1;
+            else
+                keys.credit = held[i].credit, keys.start = held[i].start;
+            keyboard.Press(keys);
             RunFrame();
-            ASSERT_EQ(GameState(), states[f]) << "frame " << f << " of the playback";
+            if (!asDemo || i > 0)
+                ASSERT_EQ(GameState(), states[i]) << "frame " << f << " of the playback";
         }
     }
 
     DigestingDevice device;
     GraphicsTestResources resources;
     CountingAudio* audio = new CountingAudio;
-    int firstSerial = 0, madeCount = 0;
+    EventsLog events;
+    std::vector<std::vector<double>> states;
+    std::vector<InputState> held;
+    int firstSerial = 0, madeCount = 0, firstStateFrame = 0;
     std::map<int, Seen> enemies;
     Digest made;
 

@@ -21,6 +21,8 @@ const SectionCase kCases[] = {
     {18, Help::ShipLost, 15, 200, "section18-lost"},
     {15, Help::EmptyField, 120, 1900, "section15-empty"},
     {14, Help::Quota, 1, 300, "section14-quota"},
+    // The shot special strikes the duel down before the help, on a gauge charging back.
+    {14, Help::Quota, 1, 600, "section14-special"},
     {16, Help::EmptyField, 1, 700, "section16-empty"},
     // Scene 17 ends at 1200 with its enemy alive, and fails without locking the ship.
     {17, Help::Nothing, 1, 0, "section17-alive"},
@@ -58,5 +60,20 @@ TEST_P(SectionScriptsTest, PlaysAsJournalled)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, SectionScriptsTest, ::testing::ValuesIn(kCases));
+
+using SectionAuraTest = ScenePlay;
+
+// Unshielded and at rest under the duel's spiral, the ship raises the aura,
+// which takes the shots that come at it until it runs out.
+TEST_F(SectionAuraTest, PlaysAsJournalled)
+{
+    Pilot pilot;
+    pilot.input = [](int f) {
+        if (f >= 30 && f < 35)
+            return Held({&InputState::blade});
+        return f >= 60 && f < 63 ? Held({&InputState::dash, &InputState::blade}) : InputState();
+    };
+    ExpectPinned("section16-aura", Play(16, -1, pilot));
+}
 
 }  // namespace
