@@ -205,7 +205,8 @@ TEST_F(ProgramEntryTest, TheMenusChoicesAreStoredAtShutdown)
 TEST_F(ProgramEntryTest, ADemoPlaysUnderItsOwnNameAndSettingsAndGivesThePlayersBack)
 {
     WriteSettings("scorename,tester\r\nwindowmode,1\r\nvsync,1\r\nglobaldifficulty,-1\r\nautomaticreload,1\r\n");
-    WriteDemo("a.dat");
+    WriteDemo("b.dat");
+    WriteDemo("a.dat");  // the first by name plays
     const InputState rest;
     std::string nameDuring, nameAfter;
     int difficultyDuring = 99;
