@@ -29,6 +29,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct Entry {
@@ -138,7 +139,21 @@ public:
         if (type != TransformType::Projection)
             (type == TransformType::World ? look.world : look.view) = matrix;
     }
-    void SetTexture(TextureId texture) override { look.texture = static_cast<int>(texture); }
+    TextureId CreateTexture(int width, int height, const uint32_t* pixels) override
+    {
+        const TextureId texture = NullGraphicsDevice::CreateTexture(width, height, pixels);
+        uint32_t content = 2166136261u;
+        for (int i = 0; texture != kNoTexture && i < width * height; ++i)
+            content = (content ^ pixels[i]) * 16777619u;
+        contents[texture] = static_cast<int>(content);
+        return texture;
+    }
+    void SetTexture(TextureId texture) override
+    {
+        look.texture = static_cast<int>(texture);
+        const auto found = contents.find(texture);
+        look.content = found == contents.end() ? 0 : found->second;
+    }
     void DrawPrimitive(PrimitiveType type, int count, const ColorVertex* vertices) override
     {
         Take(type, count, vertices, VertexCountOf(type, count));
@@ -162,9 +177,10 @@ private:
     struct Look {
         Matrix world, view;
         Material material;
-        int texture = -1, lighting = 0, cull = 0, sampler = 0, depthWrite = 0, depthTest = 0, fog = 0, alphaBlend = 0,
+        int texture = -1, content = 0, lighting = 0, cull = 0, sampler = 0, depthWrite = 0, depthTest = 0, fog = 0, alphaBlend = 0,
             blend = 0;
     } look;
+    std::unordered_map<TextureId, int> contents;  // of each texture made, its pixels' digest
 
     template <class Item>
     void Take(PrimitiveType type, int count, const Item* items, int n)

@@ -179,18 +179,20 @@ private:
 
     // One-texel stand-ins for every picture the game loads ("#101" to "#357"),
     // in the slots the game's own lists give them: each draw then names its
-    // texture, and each blit its source rectangle in texels.
+    // texture and the picture in it (the texel tells the number), and each
+    // blit its source rectangle in texels.
     void LoadStandInPictures()
     {
-        static const std::vector<unsigned char> texel = EncodeTestPng(Png(1, PNG_COLOR_TYPE_RGB, {128, 128, 128}));
-        static const std::vector<std::string> names = [] {
-            std::vector<std::string> all;
-            for (int number = 101; number <= 357; ++number)
-                all.push_back("#" + std::to_string(number));
+        static const std::vector<std::pair<std::string, std::vector<unsigned char>>> pictures = [] {
+            std::vector<std::pair<std::string, std::vector<unsigned char>>> all;
+            for (int number = 101; number <= 357; ++number) {
+                const auto low = static_cast<unsigned char>(number & 0xFF), high = static_cast<unsigned char>(number >> 8);
+                all.emplace_back("#" + std::to_string(number), EncodeTestPng(Png(1, PNG_COLOR_TYPE_RGB, {low, high, 128})));
+            }
             return all;
         }();
-        for (const std::string& name : names)
-            resources.Add("TEXTURE", name.c_str(), texel);
+        for (const auto& [name, picture] : pictures)
+            resources.Add("TEXTURE", name.c_str(), picture);
         LoadMasterTextures();
         LoadMoreTextures();
     }
