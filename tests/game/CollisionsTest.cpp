@@ -1,4 +1,5 @@
 #include "actors/Blade.h"
+#include "actors/BladeWave.h"
 #include "actors/DigitalNumber.h"
 #include "actors/InvisibleCollision.h"
 #include "actors/LockOnLaser.h"
@@ -161,9 +162,14 @@ TEST_F(CollisionsTest, OneSwingOfTheBladeDamagesOnlyItsFirstEnemy)
         EXPECT_EQ(std::tuple(first->hp, small->hp, g_player->bladeEnergy, g_player->specialGauge, g_lastHitEnemy->hp,
                              Gone(&firstVolume), Gone(&secondVolume)),
                   std::tuple(c.firstHp - 50, 100, c.energy, c.gauge, c.firstHp - 50, true, false));
-        for (CSprite* enemy : g_enemyList)
-            delete enemy;
-        g_enemyList.clear();
+        // The hit leaves a wave where it struck, and only the hit does.
+        ASSERT_EQ(g_effectList.size(), 1u);
+        EXPECT_NE(dynamic_cast<CBladeWave*>(g_effectList[0]), nullptr);
+        for (std::vector<CSprite*>* list : {&g_enemyList, &g_effectList}) {
+            for (CSprite* sprite : *list)
+                delete sprite;
+            list->clear();
+        }
     }
 }
 
