@@ -111,13 +111,14 @@ TEST(GlGraphicsDevicePresent, ScalesThePictureToTheWindowAndMovesItByTheOffsetOv
         std::string(SDL_GetCurrentVideoDriver()) != "offscreen")
         GTEST_SKIP() << "the window's picture is only kept by the offscreen driver";
     device.Clear(kClearTarget, 0xFFFF0000, 1.0f);
-    const ScreenVertex point = Screen(0, 0, 0xFFFFFFFF);
-    device.DrawPrimitive(PrimitiveType::PointList, 1, &point);
+    const ScreenVertex points[] = {Screen(0, 0, 0xFFFFFFFF), Screen(0, 239, 0xFF00FF00)};
+    device.DrawPrimitive(PrimitiveType::PointList, 2, points);
     // Whichever buffer comes back from the swap has shown the picture unmoved.
     for (int i = 0; i < 3; ++i)
         device.Present(0, 0);
     for (const auto& [x, y, color] : std::initializer_list<ExpectedPixel>{
-             {29, 0, 0}, {30, 0, 0xFFFFFF}, {31, 1, 0xFFFFFF}, {32, 2, 0xFF0000}, {669, 479, 0xFF0000}, {670, 479, 0}})
+             {29, 0, 0}, {30, 0, 0xFFFFFF}, {31, 1, 0xFFFFFF}, {32, 2, 0xFF0000}, {30, 478, 0x00FF00},
+             {31, 479, 0x00FF00}, {669, 479, 0xFF0000}, {670, 479, 0}})
         EXPECT_EQ(WindowPixel(x, y), color) << x << "," << y;
     device.Present(5, 3);
     for (const auto& [x, y, color] : std::initializer_list<ExpectedPixel>{
