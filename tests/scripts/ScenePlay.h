@@ -77,10 +77,11 @@ class CountingAudio : public NullAudioDevice {
 public:
     struct Sound {
         int index, volume, pan;
+        bool looping;
     };
     void Play(int index, bool looping) override
     {
-        played.push_back({index, GetVolume(index), GetPan(index)});
+        played.push_back({index, GetVolume(index), GetPan(index), looping});
         NullAudioDevice::Play(index, looping);
     }
     std::vector<Sound> played;
@@ -335,7 +336,7 @@ private:
             const auto named = std::ranges::find_if(kSounds, [&](const auto& s) { return *s.first == played.index; });
             line += std::string(line.empty() ? "sound " : ", ") + (named == std::end(kSounds) ? "?" : named->second) +
                     (played.volume != 0 ? " volume " + std::to_string(played.volume) : "") +
-                    (played.pan != 0 ? " pan " + std::to_string(played.pan) : "");
+                    (played.pan != 0 ? " pan " + std::to_string(played.pan) : "") + (played.looping ? " loop" : "");
         }
         if (!line.empty())
             add(line);
