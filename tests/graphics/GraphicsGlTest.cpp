@@ -5,6 +5,7 @@
 #include "../platform/PixelTestUtil.h"
 #include "engine/FileUtil.h"
 #include "platform/sdl/GlGraphicsDevice.h"
+#include "platform/text/TextFont.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,13 @@ TEST_F(GraphicsGlTest, TextStaysInItsBoxGoesDownALineAtALineFeedAndTakesTheColou
     EXPECT_EQ(std::tuple(one.red, one.others, half.others), std::tuple(255, 0, 0));
     EXPECT_NEAR(half.red, 128, 1);
     EXPECT_EQ(DrawTextOverBlack(300, 200, "", red).right, -1);
+    // Each pixel is the laid-out coverage in the colour, one texel a pixel.
+    const TextInk ink = TextFont::Open("Arial", 12)->Render("Hg", 512, 32);
+    DrawTextOverBlack(300, 200, "Hg", red);
+    for (int i = 0; i < ink.width * ink.height; ++i) {
+        const int x = 300 + ink.left + i % ink.width, y = 200 + ink.top + i / ink.width;
+        ASSERT_NEAR(Pixel(x, y) >> 16, ink.coverage[i], 1) << x << "," << y;
+    }
 }
 
 }  // namespace
