@@ -26,10 +26,10 @@ bool IsPathAbsolute(const std::string& path);
 
 // True for an existing file or folder.
 bool FileExists(const std::string& path);
-// Files are opened only when they are regular files (see OpenRegularFile):
-// a pipe, a folder or a device in their place is a file that cannot be read
-// or written, and never holds the game up.
 
+// The readers and writers below open a path only when it names a regular file
+// (OpenRegularFile): a pipe, a folder or a device in its place cannot be read
+// or written, and never holds the game up.
 // False, with out empty, on any failure and for a file longer than limit bytes.
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out, size_t limit = SIZE_MAX);
 // Writes a temporary file beside path and renames it to path once complete:
